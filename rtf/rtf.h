@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+
+class QTextDocument;
+
+namespace Rtf {
+
+// Replaces the document's content with the RTF document in data. Data that is
+// not RTF is loaded as plain text, so nothing in a file is hidden.
+void read(const QByteArray &data, QTextDocument *document);
+
+// The whole document, text and formatting, as an RTF document in code page
+// 1252. An empty document still gives a complete RTF document.
+QByteArray write(const QTextDocument *document);
+
+} // namespace Rtf
