@@ -1,0 +1,122 @@
+#include "controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+QFont formFont(qreal pointSize, QFont::Weight weight)
+{
+    static const bool substitutesInstalled = [] {
+        // Arial-metric fonts keep the captions inside their boxes.
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Microsoft Sans Serif"),
+                                    QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                    QStringLiteral("DejaVu Sans")});
+        return true;
+    }();
+    Q_UNUSED(substitutesInstalled);
+
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setWeight(weight);
+    return font;
+}
+
+// ---------------------------------------------------------------------------
+
+Label::Label(QWidget *parent)
+    : QLabel(parent)
+{
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+
+class PictureSurface : public QWidget
+{
+public:
+    PictureSurface(const QPixmap &picture, PictureBox *box)
+        : QWidget(box), m_picture(picture), m_box(box)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, m_picture);
+    }
+
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        const QPointF point = event->position();
+        emit m_box->MouseDown(event->button(), event->modifiers(), float(point.x()),
+                              float(point.y()));
+    }
+
+private:
+    QPixmap m_picture;
+    PictureBox *m_box;
+};
+
+} // namespace
+
+PictureBox::PictureBox(const QPixmap &picture, QWidget *parent)
+    : QFrame(parent), m_client(new PictureSurface(picture, this))
+{
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+}
+
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    m_client->setGeometry(contentsRect());
+}
+
+// ---------------------------------------------------------------------------
+
+CommandButton::CommandButton(const QIcon &face, QWidget *parent)
+    : QAbstractButton(parent)
+{
+    setIcon(face);
+    setIconSize(QSize(100, 25));
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QSize CommandButton::sizeHint() const
+{
+    return QSize(105, 25);
+}
+
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
+    QRect face(QPoint(0, 0), iconSize());
+    face.moveCenter(rect().center());
+    if (isDown())
+        face.translate(1, 1);
+    icon().paint(&painter, face, Qt::AlignCenter, mode);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = face.adjusted(2, 2, -2, -2);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+
+// The font every control asks for: "MS Sans Serif", or the closest plain
+// sans-serif of the same point size where the system lacks it.
+QFont formFont(qreal pointSize = 8.25, QFont::Weight weight = QFont::Normal);
+
+// A label that takes the mouse presses made on it, so that they never reach
+// the picture beneath, and reports a click (press and release on it).
+class Label : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit Label(QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// A sunken frame showing a picture 1:1 from the top-left corner of its client
+// area. Child controls go into client(), whose coordinates are those of the
+// picture; presses on the picture itself are reported by MouseDown.
+class PictureBox : public QFrame
+{
+    Q_OBJECT
+
+public:
+    PictureBox(const QPixmap &picture, QWidget *parent = nullptr);
+
+    QWidget *client() const { return m_client; }
+
+signals:
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QWidget *m_client;
+};
+
+// A command button that shows a picture face instead of a caption; a disabled
+// button shows its face greyed.
+class CommandButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    CommandButton(const QIcon &face, QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

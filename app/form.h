@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+// A window class with one process-wide instance. Loading builds the window
+// from its layout and runs Form_Load; unloading runs Form_Unload and destroys
+// the window and its controls, but keeps the instance, so that the next use
+// loads it afresh. The application ends when no form is loaded any more:
+// a loaded but hidden form keeps it running.
+class Form : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Builds the window unless it is loaded already. Does not show it.
+    void Load();
+    // Loads the window when needed, shows it modeless and brings it to the front.
+    void Show();
+    // Runs Form_Unload and destroys the window. The window's close box does the same.
+    void Unload();
+
+    bool isLoaded() const { return m_window != nullptr; }
+    QWidget *window() const { return m_window; }
+
+    static int loadedCount() { return s_loadedCount; }
+
+protected:
+    Form() = default;
+    ~Form() override;
+
+    // Creates the window's controls inside window.
+    virtual void setupUi(QWidget *window) = 0;
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+private:
+    QWidget *m_window = nullptr;
+    static int s_loadedCount;
+};

@@ -1,0 +1,17 @@
+#include "module1.h"
+
+#include "form.h"
+
+namespace Module1 {
+
+qint16 DungeonNumber = 0;
+qint16 EncounterNumber = 0;
+Form *DungeonWindow = nullptr;
+Form *EditorWindow = nullptr;
+
+void LoadDungeonWindow()
+{
+    DungeonWindow->Load();
+}
+
+} // namespace Module1

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QtGlobal>
+
+class Form;
+
+// The state the dungeon window and the encounter editor share.
+namespace Module1 {
+
+// The dungeon whose folder holds every encounter file; 1 once the dungeon
+// window has loaded.
+extern qint16 DungeonNumber;
+// The encounter the dungeon window hands to the editor.
+extern qint16 EncounterNumber;
+
+// The two windows' process-wide instances, known here only as forms so that
+// each window can reach the other without the two libraries depending on
+// each other. main() sets them before anything is shown.
+extern Form *DungeonWindow;
+extern Form *EditorWindow;
+
+// Makes sure the dungeon window is loaded; leaves a loaded one untouched.
+void LoadDungeonWindow();
+
+} // namespace Module1

@@ -1,0 +1,330 @@
+#include "frmeditabledungeon1.h"
+
+#include "controls.h"
+#include "module1.h"
+#include "richtextbox.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+
+struct Geometry
+{
+    int left, top, width, height;
+    QRect rect() const { return QRect(left, top, width, height); }
+};
+
+// The encounter spots over the red numbers of the map, in map pixels.
+struct Spot
+{
+    int left, top, width;
+};
+constexpr int SpotHeight = 9;
+constexpr std::array<Spot, frmEditableDungeon1::SpotCount> Spots = {{
+    {8, 24, 17},    {8, 88, 17},    {88, 88, 17},   {312, 24, 17},  {8, 168, 17},
+    {232, 104, 9},  {248, 104, 17}, {328, 168, 17}, {392, 168, 17}, {472, 168, 17},
+    {472, 104, 17}, {176, 184, 9},  {472, 184, 17}, {416, 184, 9},  {72, 264, 17},
+    {96, 264, 9},   {96, 328, 9},   {312, 328, 17}, {312, 264, 17}, {8, 344, 17},
+    {8, 408, 17},   {232, 408, 17}, {232, 344, 17}, {168, 344, 17}, {312, 344, 17},
+    {336, 344, 17}, {408, 408, 17}, {152, 488, 17}, {248, 424, 17}, {472, 488, 17},
+    {72, 568, 17},  {152, 504, 17}, {248, 568, 17}, {392, 568, 17}, {72, 584, 17},
+    {8, 584, 17},   {96, 584, 17},  {88, 648, 17},  {152, 648, 17}, {312, 648, 17},
+}};
+
+// One row of the party roster and the marker it moves.
+struct PartyMember
+{
+    const char *option;
+    const char *legendName;
+    QRgb colour;
+    int markerLeft;
+    const char *name;
+};
+constexpr std::array<PartyMember, frmEditableDungeon1::MarkerCount> Party = {{
+    {"Player Character 1", "Label3", qRgb(255, 0, 0), 352, "Character 1"},
+    {"Player Character 2", "Label5", qRgb(0, 0, 255), 376, "Character 2"},
+    {"Player Character 3", "Label6", qRgb(0, 255, 0), 408, "Character 3"},
+    {"Player Character 4", "Label7", qRgb(255, 0, 255), 456, "Character 4"},
+    {"Player Character 5", "Label8", qRgb(255, 255, 0), 488, "Character 5"},
+    {"Player Character 6", "Label9", qRgb(255, 128, 0), 496, "Character 6"},
+    {"Entire Party", "Label10", qRgb(0, 0, 0), 496, "All Member Of The Party"},
+}};
+constexpr int MarkerSize = 17;
+constexpr int MarkerStartTop = 680; // the first row below the visible map
+constexpr int MarkerClearedTop = 710;
+constexpr int RosterTop = 424;
+constexpr int RowPitch = 24;
+
+// The monster table, left to right; Label2 index of each caption.
+struct MonsterColumn
+{
+    const char *caption;
+    int captionIndex;
+    int captionLeft, captionWidth;
+    int boxLeft, boxWidth;
+};
+constexpr std::array<MonsterColumn, 4> MonsterColumns = {{
+    {"Monster Name", 1, 528, 201, 536, 193},
+    {"AC", 3, 752, 41, 752, 41},
+    {"DMG", 4, 816, 73, 816, 73},
+    {"HP", 2, 912, 73, 912, 73},
+}};
+constexpr int MonsterRows = 10;
+constexpr int MonsterCaptionTop = 152;
+constexpr int MonsterBoxTop = 168;
+constexpr int CellMaxLength = 100;
+
+QString indexed(const char *arrayName, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(arrayName)).arg(index);
+}
+
+template<typename Widget>
+Widget *place(Widget *widget, const QString &name, const Geometry &geometry)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(geometry.rect());
+    return widget;
+}
+
+Label *caption(QWidget *parent, const QString &name, const char *text, const Geometry &geometry)
+{
+    auto label = place(new Label(parent), name, geometry);
+    label->setText(QString::fromLatin1(text));
+    label->setFont(formFont(9.75, QFont::Bold));
+    label->setAlignment(Qt::AlignCenter);
+    label->setForegroundRole(QPalette::ButtonText);
+    return label;
+}
+
+Label *colourSquare(QWidget *parent, const QString &name, QRgb colour, QPoint topLeft)
+{
+    auto square = place(new Label(parent), name,
+                        {topLeft.x(), topLeft.y(), MarkerSize, MarkerSize});
+    QPalette palette = square->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(colour));
+    square->setPalette(palette);
+    square->setAutoFillBackground(true);
+    return square;
+}
+
+QLineEdit *textBox(QWidget *parent, const QString &name, const Geometry &geometry)
+{
+    return place(new QLineEdit(parent), name, geometry);
+}
+
+} // namespace
+
+frmEditableDungeon1 &frmEditableDungeon1::instance()
+{
+    // Created on first use and never destroyed, like every form.
+    static auto *const form = new frmEditableDungeon1;
+    return *form;
+}
+
+void frmEditableDungeon1::setupUi(QWidget *window)
+{
+    window->setObjectName(QStringLiteral("frmEditableDungeon1"));
+    window->setWindowTitle(
+        QStringLiteral("Orvane Editable Dungeon 1 (dungeonboard@example.org)"));
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                           | Qt::WindowCloseButtonHint);
+    window->setFixedSize(1000, 700);
+    window->setFont(formFont());
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+
+    setupMap(window);
+    setupEncounterDisplay(window);
+    setupRoster(window);
+    setupButtons(window);
+    setupTabOrder();
+    Picture1->setFocus();
+}
+
+// Children of the map are created back to front: the markers, the spots,
+// then the encounter number caption and box.
+void frmEditableDungeon1::setupMap(QWidget *window)
+{
+    Picture1 = place(new PictureBox(QPixmap(QStringLiteral(":/map.gif")), window),
+                     QStringLiteral("Picture1"), {16, 8, 504, 684});
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    connect(Picture1, &PictureBox::MouseDown, this, &frmEditableDungeon1::Picture1_MouseDown);
+    QWidget *map = Picture1->client();
+
+    for (int k = 0; k < MarkerCount; ++k)
+        Label1[k] = colourSquare(map, indexed("Label1", k), Party[k].colour,
+                                 {Party[k].markerLeft, MarkerStartTop});
+
+    for (int n = 1; n <= SpotCount; ++n) {
+        const Spot &spot = Spots[n - 1];
+        auto label = place(new Label(map), QStringLiteral("lblEncounter%1").arg(n),
+                           {spot.left, spot.top, spot.width, SpotHeight});
+        label->setToolTip(QStringLiteral("Encounter %1").arg(n));
+        label->setCursor(Qt::WhatsThisCursor);
+        connect(label, &Label::clicked, this, [this, n] { lblEncounter_Click(n); });
+        lblEncounter[n - 1] = label;
+    }
+
+    Label4 = place(new Label(map), QStringLiteral("Label4"), {392, 640, 97, 17});
+    Label4->setText(QStringLiteral("Encounter Number"));
+    Label4->setForegroundRole(QPalette::ButtonText);
+
+    Text2 = textBox(map, QStringLiteral("Text2"), {392, 656, 97, 19});
+    Text2->setReadOnly(true);
+    Text2->setAlignment(Qt::AlignCenter);
+}
+
+void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
+{
+    Label2[0] = caption(window, indexed("Label2", 0), "ENCOUNTER DETAILS", {528, 8, 457, 17});
+    RichTextBox1[0] = place(new RichTextBox(window), indexed("RichTextBox1", 0),
+                            {528, 24, 457, 121});
+    RichTextBox1[0]->setReadOnly(true);
+
+    for (int column = 0; column < int(MonsterColumns.size()); ++column) {
+        const MonsterColumn &c = MonsterColumns[column];
+        Label2[c.captionIndex] = caption(window, indexed("Label2", c.captionIndex), c.caption,
+                                         {c.captionLeft, MonsterCaptionTop, c.captionWidth, 17});
+        for (int row = 0; row < MonsterRows; ++row) {
+            const int index = MonsterRows * column + row;
+            QLineEdit *cell = textBox(window, indexed("Text1", index),
+                                      {c.boxLeft, MonsterBoxTop + RowPitch * row, c.boxWidth, 19});
+            cell->setReadOnly(true);
+            cell->setMaxLength(CellMaxLength);
+            Text1[index] = cell;
+        }
+    }
+
+    Label2[5] = caption(window, indexed("Label2", 5), "DM NOTES", {528, 592, 353, 17});
+    RichTextBox1[1] = place(new RichTextBox(window), indexed("RichTextBox1", 1),
+                            {528, 608, 353, 81});
+}
+
+void frmEditableDungeon1::setupRoster(QWidget *window)
+{
+    Label2[6] = caption(window, indexed("Label2", 6), "Select Party Member", {576, 408, 353, 17});
+    for (int k = 0; k < MarkerCount; ++k) {
+        const PartyMember &member = Party[k];
+        const int top = RosterTop + RowPitch * k;
+        Option[k] = place(new QRadioButton(QString::fromLatin1(member.option), window),
+                          QStringLiteral("Option%1").arg(k + 1), {576, top, 113, 17});
+        colourSquare(window, QString::fromLatin1(member.legendName), member.colour, {696, top});
+
+        const bool wholeParty = k == MarkerCount - 1;
+        QLineEdit *name = textBox(window, wholeParty ? QStringLiteral("Text5") : indexed("Text4", k),
+                                  {720, top, 209, 19});
+        name->setText(QString::fromLatin1(member.name));
+        if (wholeParty) {
+            name->setReadOnly(true);
+            name->setAlignment(Qt::AlignCenter);
+            Text5 = name;
+        } else {
+            name->setMaxLength(std::numeric_limits<int>::max());
+            Text4[k] = name;
+        }
+    }
+    Option[MarkerCount - 1]->setChecked(true);
+}
+
+void frmEditableDungeon1::setupButtons(QWidget *window)
+{
+    const auto button = [window](const char *name, const char *face, const Geometry &geometry) {
+        return place(new CommandButton(QIcon(QStringLiteral(":/faces/%1.png").arg(QLatin1String(face))),
+                                       window),
+                     QString::fromLatin1(name), geometry);
+    };
+    cmdEdit = button("cmdEdit", "edit", {888, 600, 105, 25});
+    cmdClear = button("cmdClear", "clear", {888, 632, 105, 25});
+    cmdClose = button("cmdClose", "close", {888, 664, 105, 25});
+    cmdEdit->setToolTip(QStringLiteral("Edit"));
+    cmdClear->setToolTip(QStringLiteral("Clear"));
+    cmdClose->setToolTip(QStringLiteral("Close"));
+    cmdEdit->setEnabled(false);
+
+    connect(cmdEdit, &CommandButton::clicked, this, &frmEditableDungeon1::cmdEdit_Click);
+    connect(cmdClear, &CommandButton::clicked, this, &frmEditableDungeon1::cmdClear_Click);
+    connect(cmdClose, &CommandButton::clicked, this, &frmEditableDungeon1::cmdClose_Click);
+}
+
+void frmEditableDungeon1::setupTabOrder()
+{
+    std::vector<QWidget *> order{Picture1};
+    order.insert(order.end(), Text4.begin(), Text4.end());
+    order.insert(order.end(), Option.begin(), Option.end());
+    order.insert(order.end(), {Text5, cmdClose, cmdClear, RichTextBox1[0], RichTextBox1[1]});
+    order.insert(order.end(), Text1.begin(), Text1.end());
+    order.insert(order.end(), {Text2, cmdEdit});
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void frmEditableDungeon1::Form_Load()
+{
+    Module1::DungeonNumber = 1;
+}
+
+// --- Party markers and clearing the board ----------------------------------
+
+void frmEditableDungeon1::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x,
+                                             float y)
+{
+    // Read from the last option to the first, so that should several read
+    // as selected the lowest-numbered one wins; with none, marker 0 moves.
+    int index = 0;
+    for (int k = MarkerCount - 1; k >= 0; --k) {
+        if (Option[k]->isChecked())
+            index = k;
+    }
+    // The marker's top-left corner lands on the press point, unclamped.
+    Label1[index]->move(QPointF(x, y).toPoint());
+}
+
+void frmEditableDungeon1::cmdClear_Click()
+{
+    for (QLineEdit *cell : Text1)
+        cell->setText(QString());
+    RichTextBox1[0]->setText(QString());
+    RichTextBox1[1]->setText(QString());
+    for (QLineEdit *name : Text4)
+        name->setText(QString());
+    for (Label *marker : Label1)
+        marker->move(marker->x(), MarkerClearedTop);
+    cmdEdit->setEnabled(false);
+    Text2->setText(QString());
+}
+
+void frmEditableDungeon1::cmdClose_Click()
+{
+    Unload();
+}
+
+// --- Choosing and showing an encounter --------------------------------------
+
+void frmEditableDungeon1::lblEncounter_Click(int number)
+{
+    cmdEdit->setEnabled(true);
+    miniclear();
+    Text2->setText(QString::number(number));
+    LoadEncounter();
+}
+
+void frmEditableDungeon1::miniclear()
+{
+    for (QLineEdit *cell : Text1)
+        cell->setText(QString());
+    RichTextBox1[0]->setText(QString());
+    RichTextBox1[1]->setText(QString());
+}
+
+void frmEditableDungeon1::LoadEncounter()
+{
+}
+
+void frmEditableDungeon1::cmdEdit_Click()
+{
+}

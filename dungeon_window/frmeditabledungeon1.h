@@ -1,0 +1,66 @@
+#pragma once
+
+#include "form.h"
+
+#include <array>
+
+class CommandButton;
+class Label;
+class PictureBox;
+class QLineEdit;
+class QRadioButton;
+class RichTextBox;
+
+// The dungeon window, the start-up window: the map with its forty encounter
+// spots and seven party markers; beside it the encounter on display, the
+// party roster, the game master's notes and the Edit, Clear and Close buttons.
+class frmEditableDungeon1 : public Form
+{
+    Q_OBJECT
+
+public:
+    static constexpr int SpotCount = 40;
+    static constexpr int MarkerCount = 7;
+
+    static frmEditableDungeon1 &instance();
+
+    // Selects and shows encounter spot `number` (1 to 40), as a click on it does.
+    void lblEncounter_Click(int number);
+
+    void miniclear();
+    void LoadEncounter();
+    void cmdEdit_Click();
+    void cmdClose_Click();
+    void cmdClear_Click();
+    void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+
+protected:
+    void setupUi(QWidget *window) override;
+    void Form_Load() override;
+
+private:
+    frmEditableDungeon1() = default;
+
+    void setupMap(QWidget *window);
+    void setupEncounterDisplay(QWidget *window);
+    void setupRoster(QWidget *window);
+    void setupButtons(QWidget *window);
+    void setupTabOrder();
+
+    // The controls exist while the window is loaded; a member of a control
+    // array is named after the array and its index, e.g. "Text1(13)".
+    PictureBox *Picture1 = nullptr;
+    std::array<Label *, SpotCount> lblEncounter{}; // lblEncounter[n - 1] is spot n
+    std::array<Label *, MarkerCount> Label1{};     // the party markers
+    std::array<Label *, 7> Label2{};               // the bold captions
+    Label *Label4 = nullptr;
+    QLineEdit *Text2 = nullptr;                    // the number of the encounter on display
+    std::array<QLineEdit *, 40> Text1{};           // the monster table, 10 x column + row
+    std::array<RichTextBox *, 2> RichTextBox1{};   // encounter details, notes
+    std::array<QRadioButton *, MarkerCount> Option{}; // Option[k] is Option<k + 1>
+    std::array<QLineEdit *, 6> Text4{};            // the character names
+    QLineEdit *Text5 = nullptr;
+    CommandButton *cmdEdit = nullptr;
+    CommandButton *cmdClear = nullptr;
+    CommandButton *cmdClose = nullptr;
+};
