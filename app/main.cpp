@@ -1,4 +1,4 @@
-#include "frmdungeonencountereditor.h"
+#include "frmdungeonencounterediter.h"
 #include "frmeditabledungeon1.h"
 #include "module1.h"
 

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "encounterfiles.h"
+
 #include <QTextEdit>
 
+class QAction;
+
 // The formatted text area of both windows: the encounter details and the
-// game master's notes.
+// game master's notes. An editable box offers the usual formatting through
+// its shortcuts and its context menu.
 class RichTextBox : public QTextEdit
 {
     Q_OBJECT
@@ -14,4 +19,24 @@ public:
     // Replaces the content with plain text; the empty string removes all
     // text and formatting.
     void setText(const QString &text);
+
+    // Replaces the content with the RTF document in the file. Returns false,
+    // leaving the content as it was, when the file cannot be read.
+    bool LoadFile(const QString &path);
+    // Writes the whole content as an RTF document, replacing the file only
+    // once the new one is complete.
+    Storage::WriteResult SaveFile(const QString &path) const;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    void setupFormatActions();
+    void mergeFormat(const QTextCharFormat &format);
+    void toggleList(QTextListFormat::Style style);
+    void insertImage(const QImage &image);
+
+    QList<QAction *> m_formatActions;
 };

@@ -1,6 +1,7 @@
 #include "frmeditabledungeon1.h"
 
 #include "controls.h"
+#include "encounterfiles.h"
 #include "module1.h"
 #include "richtextbox.h"
 
@@ -321,10 +322,22 @@ void frmEditableDungeon1::miniclear()
     RichTextBox1[1]->setText(QString());
 }
 
+// Shows the encounter whose number Text2 holds. Whatever cannot be read
+// stays empty; nothing is reported.
 void frmEditableDungeon1::LoadEncounter()
 {
+    const qint16 dungeonNumber = Module1::DungeonNumber;
+    const Storage::EncounterFiles files =
+        Storage::encounterFiles(Storage::programFolder(), dungeonNumber, Text2->text());
+    const Storage::Cells cells = Storage::readTable(files.tableFile);
+    for (int i = 0; i < Storage::CellCount; ++i)
+        Text1[i]->setText(cells[i]);
+    RichTextBox1[0]->LoadFile(files.detailsFile);
 }
 
 void frmEditableDungeon1::cmdEdit_Click()
 {
+    Module1::DungeonNumber = 1;
+    Module1::EncounterNumber = Storage::encounterNumber(Text2->text());
+    Module1::EditorWindow->Show();
 }

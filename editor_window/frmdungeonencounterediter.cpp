@@ -1,0 +1,214 @@
+#include "frmdungeonencounterediter.h"
+
+#include "celltextvalidator.h"
+#include "controls.h"
+#include "encounterfiles.h"
+#include "frmeditabledungeon1.h"
+#include "module1.h"
+#include "richtextbox.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace {
+
+// The monster table, left to right; Label2 index of each caption.
+struct MonsterColumn
+{
+    const char *caption;
+    int captionIndex;
+    int left, width;
+};
+constexpr std::array<MonsterColumn, 4> MonsterColumns = {{
+    {"Monster Name", 1, 8, 201},
+    {"AC", 3, 232, 41},
+    {"DMG", 4, 296, 73},
+    {"HP", 2, 392, 73},
+}};
+constexpr int MonsterRows = 10;
+constexpr int MonsterCaptionTop = 256;
+constexpr int MonsterBoxTop = 272;
+constexpr int RowPitch = 24;
+constexpr int CellMaxLength = 100;
+
+QString indexed(const char *arrayName, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(arrayName)).arg(index);
+}
+
+template<typename Widget>
+Widget *place(Widget *widget, const QString &name, const QRect &geometry)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+Label *caption(QWidget *parent, const QString &name, const char *text, const QRect &geometry,
+               qreal pointSize = 9.75)
+{
+    auto label = place(new Label(parent), name, geometry);
+    label->setText(QString::fromLatin1(text));
+    label->setFont(formFont(pointSize, QFont::Bold));
+    label->setAlignment(Qt::AlignCenter);
+    label->setForegroundRole(QPalette::ButtonText);
+    return label;
+}
+
+Storage::EncounterFiles filesOf(const QString &numberText)
+{
+    return Storage::encounterFiles(Storage::programFolder(), Module1::DungeonNumber, numberText);
+}
+
+} // namespace
+
+frmDungeonEncounterEditer &frmDungeonEncounterEditer::instance()
+{
+    // Created on first use and never destroyed, like every form.
+    static auto *const form = new frmDungeonEncounterEditer;
+    return *form;
+}
+
+void frmDungeonEncounterEditer::setupUi(QWidget *window)
+{
+    window->setObjectName(QStringLiteral("frmDungeonEncounterEditer"));
+    window->setWindowTitle(QStringLiteral("Dungeon Encounter Editer"));
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    window->setFixedSize(473, 568);
+    window->setFont(formFont());
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+
+    Label2[5] = caption(window, indexed("Label2", 5), "ENCOUNTER EDITOR", {8, 8, 457, 17}, 12);
+    QPalette title = Label2[5]->palette();
+    title.setColor(QPalette::ButtonText, QColor(192, 0, 0));
+    Label2[5]->setPalette(title);
+
+    Label2[0] = caption(window, indexed("Label2", 0), "Encounter Details", {8, 40, 457, 17});
+    RichTextBoxEdit = place(new RichTextBox(window), QStringLiteral("RichTextBoxEdit"),
+                            {8, 56, 457, 193});
+
+    setupMonsterTable(window);
+
+    // The caption reaches into the box below it; the box is in front.
+    Label1 = place(new Label(window), QStringLiteral("Label1"), {64, 520, 105, 17});
+    Label1->setText(QStringLiteral("Encounter Number"));
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setForegroundRole(QPalette::ButtonText);
+    Text2 = place(new QLineEdit(window), QStringLiteral("Text2"), {64, 534, 105, 19});
+    Text2->setReadOnly(true);
+    Text2->setAlignment(Qt::AlignCenter);
+
+    const auto button = [window](const char *name, const char *face, const QRect &geometry) {
+        return place(new CommandButton(QIcon(QStringLiteral(":/faces/%1.png").arg(QLatin1String(face))),
+                                       window),
+                     QString::fromLatin1(name), geometry);
+    };
+    cmdCancel = button("cmdCancel", "cancel", {240, 536, 105, 25});
+    cmdOK = button("cmdOK", "ok", {360, 536, 105, 25});
+    cmdCancel->setToolTip(QStringLiteral("Cancel"));
+    cmdOK->setToolTip(QStringLiteral("OK"));
+    connect(cmdOK, &CommandButton::clicked, this, &frmDungeonEncounterEditer::cmdOK_Click);
+    connect(cmdCancel, &CommandButton::clicked, this, &frmDungeonEncounterEditer::cmdCancel_Click);
+
+    setupTabOrder();
+    RichTextBoxEdit->setFocus();
+}
+
+void frmDungeonEncounterEditer::setupMonsterTable(QWidget *window)
+{
+    for (int column = 0; column < int(MonsterColumns.size()); ++column) {
+        const MonsterColumn &c = MonsterColumns[column];
+        Label2[c.captionIndex] = caption(window, indexed("Label2", c.captionIndex), c.caption,
+                                         {c.left, MonsterCaptionTop, c.width, 17});
+        for (int row = 0; row < MonsterRows; ++row) {
+            const int index = MonsterRows * column + row;
+            auto cell = place(new QLineEdit(window), indexed("Text1", index),
+                              {c.left, MonsterBoxTop + RowPitch * row, c.width, 19});
+            cell->setMaxLength(CellMaxLength);
+            // What is typed or pasted must survive the table file's code page.
+            cell->setValidator(new CellTextValidator(cell));
+            Text1[index] = cell;
+        }
+    }
+}
+
+void frmDungeonEncounterEditer::setupTabOrder()
+{
+    std::vector<QWidget *> order{RichTextBoxEdit};
+    order.insert(order.end(), Text1.begin(), Text1.end());
+    order.insert(order.end(), {Text2, cmdOK, cmdCancel});
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+// Every opening starts from what the two files hold.
+void frmDungeonEncounterEditer::Form_Load()
+{
+    Text2->setText(QString::number(Module1::EncounterNumber));
+
+    const QString numberText = Text2->text();
+    const Storage::EncounterFiles files = filesOf(numberText);
+    const Storage::Cells cells = Storage::readTable(files.tableFile);
+    for (int i = 0; i < Storage::CellCount; ++i)
+        Text1[i]->setText(cells[i]);
+    RichTextBoxEdit->LoadFile(files.detailsFile);
+}
+
+void frmDungeonEncounterEditer::cmdOK_Click()
+{
+    // A failed save keeps the editor open with everything typed.
+    if (!saveEncounter())
+        return;
+
+    // Show the saved encounter on the board when it is one of its spots.
+    const qint16 number = Storage::encounterNumber(Text2->text());
+    if (number >= 1 && number <= frmEditableDungeon1::SpotCount) {
+        Module1::LoadDungeonWindow();
+        frmEditableDungeon1::instance().lblEncounter_Click(number);
+    }
+    Unload();
+}
+
+bool frmDungeonEncounterEditer::saveEncounter()
+{
+    const qint16 dungeonNumber = Module1::DungeonNumber;
+    const Storage::EncounterFiles files =
+        Storage::encounterFiles(Storage::programFolder(), dungeonNumber, Text2->text());
+
+    Storage::Cells cells;
+    for (int i = 0; i < Storage::CellCount; ++i)
+        cells[i] = Text1[i]->text();
+
+    Storage::WriteResult result = Storage::createFolders(files);
+    if (result.ok())
+        result = Storage::writeTable(files.tableFile, cells);
+    if (result.ok())
+        result = RichTextBoxEdit->SaveFile(files.detailsFile);
+    if (result.ok())
+        return true;
+
+    QMessageBox::warning(window(), QStringLiteral("Encounter not saved"),
+                         QStringLiteral("The encounter could not be saved.\n\n%1\n\n"
+                                        "Everything you typed is still here.")
+                             .arg(result.error));
+    return false;
+}
+
+void frmDungeonEncounterEditer::cmdCancel_Click()
+{
+    Module1::LoadDungeonWindow();
+    Unload();
+}
+
+// However the editor closes, the board is there again afterwards, also when
+// it was closed while the editor stayed open.
+void frmDungeonEncounterEditer::Form_Unload()
+{
+    Module1::LoadDungeonWindow();
+    if (!Module1::DungeonWindow->window()->isVisible())
+        Module1::DungeonWindow->Show();
+}

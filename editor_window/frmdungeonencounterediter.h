@@ -1,0 +1,45 @@
+#pragma once
+
+#include "form.h"
+
+#include <array>
+
+class CommandButton;
+class Label;
+class QLineEdit;
+class RichTextBox;
+
+// The encounter editor: one encounter's details and monster table, saved by
+// OK and discarded by Cancel or the close box.
+class frmDungeonEncounterEditer : public Form
+{
+    Q_OBJECT
+
+public:
+    static frmDungeonEncounterEditer &instance();
+
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+protected:
+    void setupUi(QWidget *window) override;
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
+    frmDungeonEncounterEditer() = default;
+
+    void setupMonsterTable(QWidget *window);
+    void setupTabOrder();
+    // Writes both files of the encounter; false, after telling the user
+    // what could not be saved, when any write fails.
+    bool saveEncounter();
+
+    std::array<Label *, 6> Label2{};
+    RichTextBox *RichTextBoxEdit = nullptr;
+    std::array<QLineEdit *, 40> Text1{}; // the monster table, 10 x column + row
+    Label *Label1 = nullptr;
+    QLineEdit *Text2 = nullptr;          // the number of the encounter being edited
+    CommandButton *cmdCancel = nullptr;
+    CommandButton *cmdOK = nullptr;
+};

@@ -1,0 +1,289 @@
+#include "form.h"
+#include "richtextbox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+#include <QTextList>
+#include <QTimer>
+
+// A form that counts what the shell does to it.
+class CountingForm : public Form
+{
+public:
+    int loads = 0;
+    int unloads = 0;
+    QLabel *label = nullptr;
+
+protected:
+    void setupUi(QWidget *window) override { label = new QLabel(QStringLiteral("fresh"), window); }
+    void Form_Load() override { ++loads; }
+    void Form_Unload() override { ++unloads; }
+};
+
+class tst_App : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void formLifecycle();
+    void closeBoxUnloads();
+    void applicationEndsWithLastForm();
+
+    void emptyTextRemovesFormatting();
+    void saveAndLoadKeepFormatting();
+    void failedLoadKeepsContent();
+    void failedSaveKeepsFileAndSaysWhy();
+    void formattingShortcuts_data();
+    void formattingShortcuts();
+    void readOnlyBoxIgnoresFormatting();
+    void listsToggle();
+    void pastedPictureIsSaved();
+};
+
+void tst_App::formLifecycle()
+{
+    CountingForm form;
+    QVERIFY(!form.isLoaded());
+    form.Load();
+    QVERIFY(form.isLoaded());
+    QVERIFY(!form.window()->isVisible()); // loading does not show
+    form.Load();
+    QCOMPARE(form.loads, 1);
+
+    form.label->setText(QStringLiteral("changed"));
+    form.Show();
+    QVERIFY(form.window()->isVisible());
+    form.Show(); // already shown: brought to the front, not loaded again
+    QCOMPARE(form.loads, 1);
+    QCOMPARE(form.label->text(), QStringLiteral("changed"));
+
+    form.Unload();
+    QCOMPARE(form.unloads, 1);
+    QVERIFY(!form.isLoaded());
+    form.Unload();
+    QCOMPARE(form.unloads, 1);
+
+    // The next use builds the window afresh.
+    form.Show();
+    QCOMPARE(form.loads, 2);
+    QCOMPARE(form.label->text(), QStringLiteral("fresh"));
+    form.Unload();
+}
+
+void tst_App::closeBoxUnloads()
+{
+    CountingForm form;
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.window()));
+    form.window()->close();
+    QCOMPARE(form.unloads, 1);
+    QVERIFY(!form.isLoaded());
+}
+
+void tst_App::applicationEndsWithLastForm()
+{
+    CountingForm shown;
+    CountingForm hidden;
+    shown.Show();
+    hidden.Load();
+    QCOMPARE(Form::loadedCount(), 2);
+
+    // Closing the visible window leaves a loaded hidden form: the
+    // application goes on until that one unloads too.
+    bool quitEarly = false;
+    QTimer::singleShot(0, [&] {
+        shown.window()->close();
+        QTimer::singleShot(50, [&] {
+            quitEarly = Form::loadedCount() != 1;
+            hidden.Unload();
+        });
+    });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!quitEarly);
+    QCOMPARE(Form::loadedCount(), 0);
+}
+
+void tst_App::emptyTextRemovesFormatting()
+{
+    RichTextBox box;
+    box.setHtml(QStringLiteral("<p align=center><b><i>Bold</i></b></p>"));
+    box.setText(QString());
+    QVERIFY(box.document()->isEmpty());
+    QCOMPARE(box.alignment(), Qt::AlignLeft | Qt::AlignAbsolute);
+    QTest::keyClicks(&box, QStringLiteral("plain"));
+    QVERIFY(!box.currentCharFormat().fontItalic());
+    QVERIFY(box.currentCharFormat().fontWeight() < QFont::Bold);
+}
+
+void tst_App::saveAndLoadKeepFormatting()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("7.Encounter7"));
+    RichTextBox source;
+    source.setHtml(QStringLiteral("<p>An <b>ogre</b> with <span style='color:#c00000'>red</span> eyes</p>"
+                                  "<ul><li>club</li><li>sack</li></ul>"));
+    QVERIFY(source.SaveFile(path).ok());
+
+    RichTextBox target;
+    QVERIFY(target.LoadFile(path));
+    QCOMPARE(target.toPlainText(), source.toPlainText());
+    QTextCursor cursor(target.document());
+    cursor.setPosition(5);
+    QVERIFY(cursor.charFormat().fontWeight() >= QFont::Bold);
+    cursor.setPosition(15);
+    QCOMPARE(cursor.charFormat().foreground().color(), QColor(0xc0, 0, 0));
+    QTextBlock item = target.document()->findBlockByNumber(1);
+    QVERIFY(item.textList());
+    QCOMPARE(item.textList()->count(), 2);
+
+    // An empty box still writes a document.
+    RichTextBox empty;
+    QVERIFY(empty.SaveFile(path).ok());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("{\\rtf1"));
+}
+
+void tst_App::failedLoadKeepsContent()
+{
+    RichTextBox box;
+    box.setPlainText(QStringLiteral("kept"));
+    QVERIFY(!box.LoadFile(QDir::temp().filePath(QStringLiteral("no-such-folder/1.Encounter1"))));
+    QCOMPARE(box.toPlainText(), QStringLiteral("kept"));
+}
+
+void tst_App::failedSaveKeepsFileAndSaysWhy()
+{
+    QTemporaryDir dir;
+    const QString blocked = dir.filePath(QStringLiteral("3.Encounter3"));
+    QVERIFY(QDir().mkdir(blocked)); // a folder where the file should be
+    RichTextBox box;
+    box.setPlainText(QStringLiteral("lost?"));
+    const Storage::WriteResult result = box.SaveFile(blocked);
+    QVERIFY(!result.ok());
+    QVERIFY2(result.error.contains(blocked), qPrintable(result.error));
+    QVERIFY(QFileInfo(blocked).isDir());
+}
+
+void tst_App::formattingShortcuts_data()
+{
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::addColumn<int>("property");
+    QTest::addColumn<QVariant>("value");
+
+    QTest::newRow("bold") << QKeySequence(QKeySequence::Bold) << int(QTextFormat::FontWeight)
+                          << QVariant(int(QFont::Bold));
+    QTest::newRow("italic") << QKeySequence(QKeySequence::Italic) << int(QTextFormat::FontItalic)
+                            << QVariant(true);
+    QTest::newRow("underline") << QKeySequence(QKeySequence::Underline)
+                               << int(QTextFormat::TextUnderlineStyle)
+                               << QVariant(int(QTextCharFormat::SingleUnderline));
+    QTest::newRow("larger") << QKeySequence(Qt::CTRL | Qt::Key_BracketRight)
+                            << int(QTextFormat::FontPointSize) << QVariant(10.0 + 2);
+}
+
+void tst_App::formattingShortcuts()
+{
+    QFETCH(QKeySequence, shortcut);
+    QFETCH(int, property);
+    QFETCH(QVariant, value);
+
+    RichTextBox box;
+    box.setFont(QFont(box.font().family(), 10));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    QTest::keyClicks(&box, QStringLiteral("goblin king"));
+    box.selectAll();
+    QTest::keySequence(&box, shortcut);
+
+    QTextCursor cursor(box.document());
+    cursor.setPosition(3);
+    QCOMPARE(cursor.charFormat().property(property), value);
+
+    // Undo takes it back.
+    QTest::keySequence(&box, QKeySequence::Undo);
+    cursor.setPosition(3);
+    QVERIFY(cursor.charFormat().property(property) != value);
+}
+
+void tst_App::readOnlyBoxIgnoresFormatting()
+{
+    RichTextBox box;
+    box.setPlainText(QStringLiteral("details"));
+    box.setReadOnly(true);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    box.selectAll();
+    QTest::keySequence(&box, QKeySequence::Bold);
+    QTextCursor cursor(box.document());
+    cursor.setPosition(2);
+    QVERIFY(cursor.charFormat().fontWeight() < QFont::Bold);
+}
+
+void tst_App::listsToggle()
+{
+    RichTextBox box;
+    box.setPlainText(QStringLiteral("rope"));
+    const QList<QAction *> actions = box.actions();
+    const auto find = [&actions](const QString &text) {
+        for (QAction *action : actions) {
+            if (action->text().remove(QLatin1Char('&')) == text)
+                return action;
+        }
+        return static_cast<QAction *>(nullptr);
+    };
+    QAction *bullets = find(QStringLiteral("Bulleted List"));
+    QVERIFY(bullets);
+    bullets->trigger();
+    QVERIFY(box.textCursor().currentList());
+    QCOMPARE(box.textCursor().currentList()->format().style(), QTextListFormat::ListDisc);
+    bullets->trigger();
+    QVERIFY(!box.textCursor().currentList());
+}
+
+void tst_App::pastedPictureIsSaved()
+{
+    QImage picture(24, 16, QImage::Format_RGB32);
+    picture.fill(QColor(10, 200, 30));
+    auto clip = new QMimeData;
+    clip->setImageData(picture);
+    QGuiApplication::clipboard()->setMimeData(clip);
+
+    RichTextBox box;
+    box.insertPlainText(QStringLiteral("map: "));
+    QVERIFY(box.canPaste());
+    box.paste();
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("1.Encounter1"));
+    QVERIFY(box.SaveFile(path).ok());
+    RichTextBox loaded;
+    QVERIFY(loaded.LoadFile(path));
+    bool found = false;
+    for (QTextBlock::iterator it = loaded.document()->begin().begin(); !it.atEnd(); ++it) {
+        const QTextCharFormat format = it.fragment().charFormat();
+        if (!format.isImageFormat())
+            continue;
+        const QTextImageFormat image = format.toImageFormat();
+        const QVariant resource = loaded.document()->resource(QTextDocument::ImageResource,
+                                                              QUrl(image.name()));
+        const QImage back = resource.canConvert<QImage>() ? resource.value<QImage>()
+                                                          : QImage::fromData(resource.toByteArray());
+        QCOMPARE(back.size(), picture.size());
+        QCOMPARE(back.pixelColor(5, 5), QColor(10, 200, 30));
+        found = true;
+    }
+    QVERIFY(found);
+}
+
+QTEST_MAIN(tst_App)
+#include "tst_app.moc"

@@ -1,0 +1,551 @@
+#include "../formtesting.h"
+
+#include "encounterfiles.h"
+#include "frmdungeonencounterediter.h"
+#include "frmeditabledungeon1.h"
+#include "module1.h"
+#include "richtextbox.h"
+#include "rtf.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTimer>
+
+// The road of an encounter, driven as a user drives it: a spot on the map,
+// the board's display, the editor, OK or Cancel, and the files on disk.
+class tst_Encounters : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void selectionShowsFiles();
+    void selectionBeforeAnySaveCreatesNothing();
+    void selectionLeavesEmptyTableFile();
+    void selectionEmptiesEveryCellAndTheNotes();
+
+    void editorLayout_data();
+    void editorLayout();
+    void editorOpensOnSelectedEncounter();
+    void editorTabOrderAndLimits();
+    void okSavesAndRefreshesBoard();
+    void okWithoutTypingWritesEmptyEncounter();
+    void spacesAreSavedAndTrimmedOnDisplay();
+    void closingWithoutOkChangesNothing_data();
+    void closingWithoutOkChangesNothing();
+    void editWhileOpenOnlyRaisesEditor();
+    void editorAloneSavesAndBringsBoardBack();
+    void failedSaveKeepsEditorOpen();
+    void cellsRefuseWhatTheFileCannotStore_data();
+    void cellsRefuseWhatTheFileCannotStore();
+
+private:
+    QWidget *board() const { return frmEditableDungeon1::instance().window(); }
+    QWidget *editor() const { return frmDungeonEncounterEditer::instance().window(); }
+    Storage::EncounterFiles files(int number) const;
+    void clickSpot(int number);
+    void openEditor(int number);
+    void saveEncounter(int number, const Storage::Cells &cells, const QString &detailsHtml);
+    static void typeInto(QWidget *control, const QString &text);
+    static QByteArray contentOf(const QString &path);
+
+    QString m_dungeons;
+};
+
+namespace {
+
+const QPoint SpotCentres[] = {{16, 28}, {16, 92}, {96, 92}, {320, 28}, {16, 172}, {236, 108},
+                              {256, 108}, {336, 172}, {400, 172}, {480, 172}, {480, 108},
+                              {180, 188}};
+
+QPoint inMap(QPoint point)
+{
+    return point + QPoint(18, 10);
+}
+
+// The encounter of the table file example: two orcs.
+Storage::Cells twoOrcs()
+{
+    Storage::Cells cells;
+    cells[0] = "Orc";
+    cells[1] = "Orc leader";
+    cells[10] = "6";
+    cells[11] = "4";
+    cells[20] = "1d8";
+    cells[21] = "1d10";
+    cells[30] = "15";
+    cells[31] = "22";
+    return cells;
+}
+
+QByteArray twoOrcsTableFile()
+{
+    QByteArray bytes(5120, '\0');
+    const auto put = [&bytes](int record, QByteArray text) {
+        bytes[(record - 1) * 128] = char(text.size());
+        bytes.replace((record - 1) * 128 + 2, text.size(), text);
+    };
+    put(1, "Orc");
+    put(2, "Orc leader");
+    put(11, "6");
+    put(12, "4");
+    put(21, "1d8");
+    put(22, "1d10");
+    put(31, "15");
+    put(32, "22");
+    return bytes;
+}
+
+// Answers the next message box, keeping what it said in *text.
+void answerNextMessageBox(QString *text)
+{
+    auto poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, text] {
+        if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            *text = box->text() + QLatin1Char('\n') + box->informativeText();
+            box->accept();
+            poll->deleteLater();
+        }
+    });
+    poll->start(10);
+}
+
+} // namespace
+
+void tst_Encounters::initTestCase()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    Module1::DungeonWindow = &frmEditableDungeon1::instance();
+    Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
+    m_dungeons = Storage::programFolder() + QStringLiteral("/Dungeons");
+}
+
+void tst_Encounters::init()
+{
+    QDir(m_dungeons).removeRecursively();
+    frmEditableDungeon1::instance().Show();
+    QVERIFY(QTest::qWaitForWindowExposed(board()));
+}
+
+void tst_Encounters::cleanup()
+{
+    frmDungeonEncounterEditer::instance().Unload();
+    frmEditableDungeon1::instance().Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QDir(m_dungeons).removeRecursively();
+}
+
+Storage::EncounterFiles tst_Encounters::files(int number) const
+{
+    return Storage::encounterFiles(Storage::programFolder(), 1, QString::number(number));
+}
+
+void tst_Encounters::clickSpot(int number)
+{
+    pressAt(board(), inMap(SpotCentres[number - 1]));
+    QCOMPARE(textOf(board(), "Text2"), QString::number(number));
+}
+
+void tst_Encounters::openEditor(int number)
+{
+    clickSpot(number);
+    clickControl(control(board(), "cmdEdit"));
+    QVERIFY(frmDungeonEncounterEditer::instance().isLoaded());
+    QVERIFY(QTest::qWaitForWindowExposed(editor()));
+}
+
+void tst_Encounters::saveEncounter(int number, const Storage::Cells &cells,
+                                   const QString &detailsHtml)
+{
+    const Storage::EncounterFiles encounter = files(number);
+    QVERIFY(Storage::createFolders(encounter).ok());
+    QVERIFY(Storage::writeTable(encounter.tableFile, cells).ok());
+    QTextDocument details;
+    details.setHtml(detailsHtml);
+    QVERIFY(Storage::writeFileAtomically(encounter.detailsFile, Rtf::write(&details)).ok());
+}
+
+void tst_Encounters::typeInto(QWidget *control, const QString &text)
+{
+    clickControl(control);
+    QTest::keyClicks(control, text);
+}
+
+QByteArray tst_Encounters::contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// --- Selecting an encounter on the board ------------------------------------
+
+void tst_Encounters::selectionShowsFiles()
+{
+    Storage::Cells cells = twoOrcs();
+    cells[2] = QStringLiteral("  Goblin ");
+    saveEncounter(12, cells, QStringLiteral("<p>A <b>locked</b> chest.</p>"));
+
+    clickSpot(12);
+
+    QVERIFY(control(board(), "cmdEdit")->isEnabled());
+    QCOMPARE(textOf(board(), "Text1(0)"), QStringLiteral("Orc"));
+    QCOMPARE(textOf(board(), "Text1(2)"), QStringLiteral("Goblin"));
+    QCOMPARE(textOf(board(), "Text1(21)"), QStringLiteral("1d10"));
+    QCOMPARE(textOf(board(), "Text1(31)"), QStringLiteral("22"));
+    QTextDocument *details = control<RichTextBox>(board(), "RichTextBox1(0)")->document();
+    QCOMPARE(details->toPlainText(), QStringLiteral("A locked chest."));
+    QTextCursor cursor(details);
+    cursor.setPosition(4); // inside "locked"
+    QVERIFY(cursor.charFormat().fontWeight() >= QFont::Bold);
+}
+
+void tst_Encounters::selectionBeforeAnySaveCreatesNothing()
+{
+    clickSpot(5);
+    for (int i = 0; i < 40; ++i)
+        QCOMPARE(textOf(board(), QStringLiteral("Text1(%1)").arg(i)), QString());
+    QVERIFY(control<RichTextBox>(board(), "RichTextBox1(0)")->document()->isEmpty());
+    QVERIFY(!QFileInfo::exists(m_dungeons));
+}
+
+void tst_Encounters::selectionLeavesEmptyTableFile()
+{
+    QVERIFY(QDir().mkpath(m_dungeons + QStringLiteral("/Dungeon1")));
+    clickSpot(5);
+    QCOMPARE(QFileInfo(files(5).tableFile).size(), 0);
+    QVERIFY(!QFileInfo::exists(files(5).detailsFile));
+}
+
+void tst_Encounters::selectionEmptiesEveryCellAndTheNotes()
+{
+    saveEncounter(1, twoOrcs(), QStringLiteral("Orcs"));
+    saveEncounter(2, Storage::Cells(), QString());
+    clickSpot(1);
+    QCOMPARE(textOf(board(), "Text1(0)"), QStringLiteral("Orc"));
+    auto notes = control<RichTextBox>(board(), "RichTextBox1(1)");
+    typeInto(notes, QStringLiteral("the orcs flee at half HP"));
+
+    clickSpot(1); // the same spot again reads it afresh and empties the notes
+    QVERIFY(notes->document()->isEmpty());
+    QCOMPARE(textOf(board(), "Text1(0)"), QStringLiteral("Orc"));
+
+    clickSpot(2);
+    QCOMPARE(textOf(board(), "Text1(0)"), QString());
+    QVERIFY(control<RichTextBox>(board(), "RichTextBox1(0)")->document()->isEmpty());
+}
+
+// --- The editor -------------------------------------------------------------
+
+void tst_Encounters::editorLayout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("title") << "Label2(5)" << QRect(8, 8, 457, 17) << "ENCOUNTER EDITOR";
+    QTest::newRow("details caption") << "Label2(0)" << QRect(8, 40, 457, 17) << "Encounter Details";
+    QTest::newRow("details") << "RichTextBoxEdit" << QRect(8, 56, 457, 193) << "";
+    QTest::newRow("name caption") << "Label2(1)" << QRect(8, 256, 201, 17) << "Monster Name";
+    QTest::newRow("AC caption") << "Label2(3)" << QRect(232, 256, 41, 17) << "AC";
+    QTest::newRow("DMG caption") << "Label2(4)" << QRect(296, 256, 73, 17) << "DMG";
+    QTest::newRow("HP caption") << "Label2(2)" << QRect(392, 256, 73, 17) << "HP";
+    QTest::newRow("number caption") << "Label1" << QRect(64, 520, 105, 17) << "Encounter Number";
+    QTest::newRow("number") << "Text2" << QRect(64, 534, 105, 19) << "3";
+    QTest::newRow("cancel") << "cmdCancel" << QRect(240, 536, 105, 25) << "";
+    QTest::newRow("ok") << "cmdOK" << QRect(360, 536, 105, 25) << "";
+    const int lefts[] = {8, 232, 296, 392};
+    const int widths[] = {201, 41, 73, 73};
+    for (int i = 0; i < 40; ++i) {
+        QTest::addRow("Text1(%d)", i) << QStringLiteral("Text1(%1)").arg(i)
+                                      << QRect(lefts[i / 10], 272 + 24 * (i % 10), widths[i / 10], 19)
+                                      << "";
+    }
+}
+
+void tst_Encounters::editorLayout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+
+    openEditor(3);
+    QWidget *window = editor();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Dungeon Encounter Editer"));
+    QCOMPARE(window->size(), QSize(473, 568));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+
+    QWidget *widget = control(window, name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+    if (!text.isEmpty())
+        QCOMPARE(widget->property("text").toString(), text);
+    if (name == QLatin1String("Label2(5)")) {
+        QCOMPARE(widget->font().pointSizeF(), 12.0);
+        QCOMPARE(widget->palette().color(QPalette::ButtonText), QColor(192, 0, 0));
+    }
+    if (name.startsWith(QLatin1String("Text1"))) {
+        auto cell = qobject_cast<QLineEdit *>(widget);
+        QVERIFY(!cell->isReadOnly());
+        QCOMPARE(cell->maxLength(), 100);
+    }
+}
+
+void tst_Encounters::editorOpensOnSelectedEncounter()
+{
+    saveEncounter(9, twoOrcs(), QStringLiteral("<p><i>Damp</i> cave</p>"));
+    openEditor(9);
+    QCOMPARE(Module1::DungeonNumber, qint16(1));
+    QCOMPARE(Module1::EncounterNumber, qint16(9));
+    QCOMPARE(textOf(editor(), "Text2"), QStringLiteral("9"));
+    QCOMPARE(textOf(editor(), "Text1(1)"), QStringLiteral("Orc leader"));
+    QCOMPARE(textOf(editor(), "Text1(30)"), QStringLiteral("15"));
+    QCOMPARE(control<RichTextBox>(editor(), "RichTextBoxEdit")->toPlainText(),
+             QStringLiteral("Damp cave"));
+    QCOMPARE(QApplication::focusWidget(), control(editor(), "RichTextBoxEdit"));
+
+    // A never-saved encounter opens empty with its number.
+    frmDungeonEncounterEditer::instance().Unload();
+    openEditor(4);
+    QCOMPARE(textOf(editor(), "Text2"), QStringLiteral("4"));
+    QCOMPARE(textOf(editor(), "Text1(0)"), QString());
+    QVERIFY(control<RichTextBox>(editor(), "RichTextBoxEdit")->document()->isEmpty());
+}
+
+void tst_Encounters::editorTabOrderAndLimits()
+{
+    openEditor(3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1(0)"));
+    for (int i = 1; i < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1(%1)").arg(i));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text2"));
+
+    // The encounter number can be selected but not changed.
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("99"));
+    QCOMPARE(textOf(editor(), "Text2"), QStringLiteral("3"));
+
+    auto cell = control<QLineEdit>(editor(), "Text1(0)");
+    typeInto(cell, QString(101, QLatin1Char('x')));
+    QCOMPARE(cell->text(), QString(100, QLatin1Char('x')));
+}
+
+void tst_Encounters::okSavesAndRefreshesBoard()
+{
+    openEditor(7);
+    const Storage::Cells orcs = twoOrcs();
+    for (int i = 0; i < 40; ++i) {
+        if (!orcs[i].isEmpty())
+            typeInto(control(editor(), QStringLiteral("Text1(%1)").arg(i)), orcs[i]);
+    }
+    auto details = control<RichTextBox>(editor(), "RichTextBoxEdit");
+    typeInto(details, QStringLiteral("Two orcs guard the "));
+    QTest::keyClick(details, Qt::Key_B, Qt::ControlModifier);
+    QTest::keyClicks(details, QStringLiteral("gate"));
+
+    clickControl(control(editor(), "cmdOK"));
+
+    QVERIFY(!frmDungeonEncounterEditer::instance().isLoaded());
+    QCOMPARE(contentOf(files(7).tableFile), twoOrcsTableFile());
+    QVERIFY(contentOf(files(7).detailsFile).startsWith("{\\rtf1"));
+
+    // The board shows what was saved, read back from the files.
+    QCOMPARE(textOf(board(), "Text2"), QStringLiteral("7"));
+    QCOMPARE(textOf(board(), "Text1(1)"), QStringLiteral("Orc leader"));
+    QCOMPARE(textOf(board(), "Text1(21)"), QStringLiteral("1d10"));
+    QTextDocument *shown = control<RichTextBox>(board(), "RichTextBox1(0)")->document();
+    QCOMPARE(shown->toPlainText(), QStringLiteral("Two orcs guard the gate"));
+    QTextCursor cursor(shown);
+    cursor.setPosition(21);
+    QVERIFY(cursor.charFormat().fontWeight() >= QFont::Bold);
+    cursor.setPosition(5);
+    QVERIFY(cursor.charFormat().fontWeight() < QFont::Bold);
+
+    // Saving again overwrites in place; the table stays 5120 bytes.
+    openEditor(7);
+    auto cell = control<QLineEdit>(editor(), "Text1(0)");
+    cell->selectAll();
+    QTest::keyClicks(cell, QStringLiteral("Troll"));
+    clickControl(control(editor(), "cmdOK"));
+    QCOMPARE(QFileInfo(files(7).tableFile).size(), 5120);
+    QCOMPARE(textOf(board(), "Text1(0)"), QStringLiteral("Troll"));
+}
+
+void tst_Encounters::okWithoutTypingWritesEmptyEncounter()
+{
+    openEditor(12);
+    clickControl(control(editor(), "cmdOK"));
+    QVERIFY(!frmDungeonEncounterEditer::instance().isLoaded());
+    QCOMPARE(contentOf(files(12).tableFile), QByteArray(5120, '\0'));
+    QVERIFY(QFileInfo(files(12).detailsFile).size() > 0);
+    QCOMPARE(textOf(board(), "Text2"), QStringLiteral("12"));
+}
+
+void tst_Encounters::spacesAreSavedAndTrimmedOnDisplay()
+{
+    openEditor(2);
+    typeInto(control(editor(), "Text1(0)"), QStringLiteral("  Orc "));
+    clickControl(control(editor(), "cmdOK"));
+    QCOMPARE(contentOf(files(2).tableFile).left(8), QByteArray("\x06\x00  Orc ", 8));
+    QCOMPARE(textOf(board(), "Text1(0)"), QStringLiteral("Orc"));
+    openEditor(2);
+    QCOMPARE(textOf(editor(), "Text1(0)"), QStringLiteral("Orc"));
+}
+
+void tst_Encounters::closingWithoutOkChangesNothing_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("close box") << true;
+}
+
+void tst_Encounters::closingWithoutOkChangesNothing()
+{
+    QFETCH(bool, closeBox);
+
+    saveEncounter(3, twoOrcs(), QStringLiteral("Orcs"));
+    const QByteArray table = contentOf(files(3).tableFile);
+    const QByteArray details = contentOf(files(3).detailsFile);
+    openEditor(3);
+    auto notes = control<RichTextBox>(board(), "RichTextBox1(1)");
+    notes->setPlainText(QStringLiteral("kept"));
+
+    typeInto(control(editor(), "Text1(0)"), QStringLiteral("Dragon"));
+    typeInto(control(editor(), "RichTextBoxEdit"), QStringLiteral(" and a dragon"));
+    if (closeBox)
+        editor()->close();
+    else
+        clickControl(control(editor(), "cmdCancel"));
+
+    QVERIFY(!frmDungeonEncounterEditer::instance().isLoaded());
+    QCOMPARE(contentOf(files(3).tableFile), table);
+    QCOMPARE(contentOf(files(3).detailsFile), details);
+    QCOMPARE(textOf(board(), "Text1(0)"), QStringLiteral("Orc"));
+    QCOMPARE(notes->toPlainText(), QStringLiteral("kept")); // the board was not reloaded
+    QCOMPARE(Module1::DungeonNumber, qint16(1));
+}
+
+void tst_Encounters::editWhileOpenOnlyRaisesEditor()
+{
+    openEditor(5);
+    typeInto(control(editor(), "Text1(0)"), QStringLiteral("Ghoul"));
+    clickSpot(9);
+    clickControl(control(board(), "cmdEdit"));
+
+    QCOMPARE(Module1::EncounterNumber, qint16(9));
+    QCOMPARE(textOf(editor(), "Text2"), QStringLiteral("5"));
+    QCOMPARE(textOf(editor(), "Text1(0)"), QStringLiteral("Ghoul"));
+
+    // OK saves under the editor's own number.
+    clickControl(control(editor(), "cmdOK"));
+    QCOMPARE(Storage::readTable(files(5).tableFile)[0], QStringLiteral("Ghoul"));
+    QCOMPARE(textOf(board(), "Text2"), QStringLiteral("5"));
+
+    // Opened afresh, the editor takes the encounter now selected.
+    clickSpot(9);
+    clickControl(control(board(), "cmdEdit"));
+    QCOMPARE(textOf(editor(), "Text2"), QStringLiteral("9"));
+}
+
+void tst_Encounters::editorAloneSavesAndBringsBoardBack()
+{
+    openEditor(3);
+    clickControl(control(board(), "cmdClose"));
+    QVERIFY(!frmEditableDungeon1::instance().isLoaded());
+    QVERIFY(frmDungeonEncounterEditer::instance().isLoaded());
+    QCOMPARE(Form::loadedCount(), 1);
+
+    typeInto(control(editor(), "Text1(10)"), QStringLiteral("7"));
+    clickControl(control(editor(), "cmdOK"));
+
+    QCOMPARE(Storage::readTable(files(3).tableFile)[10], QStringLiteral("7"));
+    QVERIFY(frmEditableDungeon1::instance().isLoaded());
+    QVERIFY(board()->isVisible());
+    QCOMPARE(textOf(board(), "Text2"), QStringLiteral("3"));
+    QCOMPARE(textOf(board(), "Text1(10)"), QStringLiteral("7"));
+
+    // Cancel in the same state brings back the empty board.
+    openEditor(4);
+    clickControl(control(board(), "cmdClose"));
+    clickControl(control(editor(), "cmdCancel"));
+    QVERIFY(board()->isVisible());
+    QCOMPARE(textOf(board(), "Text2"), QString());
+}
+
+void tst_Encounters::failedSaveKeepsEditorOpen()
+{
+    saveEncounter(6, twoOrcs(), QStringLiteral("Old details"));
+    const QByteArray table = contentOf(files(6).tableFile);
+    const QByteArray details = contentOf(files(6).detailsFile);
+    // A folder standing where the details file goes cannot be replaced.
+    QVERIFY(QFile::remove(files(6).detailsFile));
+    QVERIFY(QDir().mkdir(files(6).detailsFile));
+
+    openEditor(6);
+    typeInto(control(editor(), "Text1(0)"), QStringLiteral("Wight"));
+    QString message;
+    answerNextMessageBox(&message);
+    clickControl(control(editor(), "cmdOK"));
+
+    QVERIFY(frmDungeonEncounterEditer::instance().isLoaded());
+    QVERIFY(message.contains(files(6).detailsFile));
+    QCOMPARE(textOf(editor(), "Text1(0)"), QStringLiteral("OrcWight"));
+    QCOMPARE(contentOf(files(6).tableFile), table);
+    QCOMPARE(textOf(board(), "Text1(0)"), QStringLiteral("Orc"));
+
+    // Once the obstacle is gone, OK saves.
+    QVERIFY(QDir().rmdir(files(6).detailsFile));
+    clickControl(control(editor(), "cmdOK"));
+    QVERIFY(!frmDungeonEncounterEditer::instance().isLoaded());
+    QCOMPARE(textOf(board(), "Text1(0)"), QStringLiteral("OrcWight"));
+    Q_UNUSED(details);
+}
+
+void tst_Encounters::cellsRefuseWhatTheFileCannotStore_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("typed Latin-1") << "Orc Häuptling" << false << "Orc Häuptling";
+    QTest::newRow("typed euro sign") << "5 €" << false << "5 €";
+    QTest::newRow("typed Greek refused") << "Ωmega" << false << "mega";
+    QTest::newRow("pasted Latin-1") << "Élan" << true << "Élan";
+    QTest::newRow("pasted snowman refused") << "Orc ☃" << true << "";
+    QTest::newRow("pasted emoji refused") << "Orc 😀" << true << "";
+}
+
+void tst_Encounters::cellsRefuseWhatTheFileCannotStore()
+{
+    QFETCH(QString, input);
+    QFETCH(bool, pasted);
+    QFETCH(QString, expected);
+
+    openEditor(8);
+    auto cell = control<QLineEdit>(editor(), "Text1(0)");
+    if (pasted) {
+        QApplication::clipboard()->setText(input);
+        clickControl(cell);
+        QTest::keyClick(cell, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        typeInto(cell, input);
+    }
+    QCOMPARE(cell->text(), expected);
+}
+
+QTEST_MAIN(tst_Encounters)
+#include "tst_encounters.moc"
