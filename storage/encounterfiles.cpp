@@ -1,1 +1,222 @@
 #include "encounterfiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QtEndian>
+
+#include <algorithm>
+#include <filesystem>
+#include <limits>
+#include <optional>
+#include <system_error>
+
+namespace Storage {
+
+namespace {
+
+// The single-byte ANSI code page of Western Windows systems.
+constexpr char CodePage[] = "windows-1252";
+
+// Only character 32: tabs and no-break spaces are part of the text.
+QStringView trimSpaces(QStringView text)
+{
+    while (text.startsWith(u' '))
+        text = text.sliced(1);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text;
+}
+
+// A converter that has met an error keeps reporting it, so each text gets its own.
+std::optional<QByteArray> inCodePage(QStringView text)
+{
+    QStringEncoder encoder(CodePage, QStringConverter::Flag::Stateless);
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
+    return bytes;
+}
+
+QByteArray toCodePage(QStringView text)
+{
+    if (std::optional<QByteArray> bytes = inCodePage(text))
+        return *bytes;
+
+    // The encoder would put a control character in place of a character the
+    // code page lacks; '?' is what Windows itself stores, and it is visible.
+    QByteArray bytes;
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size()
+                && text[i + 1].isLowSurrogate();
+        const QStringView character = text.sliced(i, pair ? 2 : 1);
+        bytes += inCodePage(character).value_or(QByteArray("?"));
+        i += character.size();
+    }
+    return bytes;
+}
+
+WriteResult cannotSave(const QString &path, const QString &reason)
+{
+    return { QCoreApplication::translate("Storage", "Cannot save %1: %2")
+                     .arg(QDir::toNativeSeparators(path), reason) };
+}
+
+WriteResult cannotCreateFolder(const QString &path, const QString &reason)
+{
+    return { QCoreApplication::translate("Storage", "Cannot create the folder %1: %2")
+                     .arg(QDir::toNativeSeparators(path), reason) };
+}
+
+} // namespace
+
+qint16 encounterNumber(const QString &numberText)
+{
+    // Plain decimal notation only: no exponent, no hexadecimal, no group
+    // separators, and ASCII digits only, whatever the locale.
+    static const QRegularExpression decimal(
+            QRegularExpression::anchoredPattern(QStringLiteral(R"(([+-]?)([0-9]*)(?:\.([0-9]*))?)")));
+
+    const QRegularExpressionMatch match = decimal.match(trimSpaces(numberText));
+    const QStringView whole = match.capturedView(2);
+    QStringView fraction = match.capturedView(3);
+    if (!match.hasMatch() || (whole.isEmpty() && fraction.isEmpty()))
+        return 0;
+
+    // Saturates far above the range, so that any number of digits is safe.
+    int magnitude = 0;
+    for (QChar digit : whole)
+        magnitude = std::min(magnitude * 10 + digit.digitValue(), 1'000'000);
+
+    // Rounding on the digits themselves keeps it exact: as a double,
+    // 0.50000000000000001 would become a tie and round down.
+    while (fraction.endsWith(u'0'))
+        fraction.chop(1);
+    const int againstHalf = fraction.compare(u"5");
+    if (againstHalf > 0 || (againstHalf == 0 && magnitude % 2 == 1))
+        ++magnitude;
+
+    const int value = match.capturedView(1) == u"-" ? -magnitude : magnitude;
+    if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
+        return 0;
+    return qint16(value);
+}
+
+QString programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+EncounterFiles encounterFiles(const QString &programFolder, qint16 dungeonNumber,
+                              const QString &numberText)
+{
+    EncounterFiles files;
+    files.dungeonsRoot = programFolder + QStringLiteral("/Dungeons");
+    files.dungeonFolder = files.dungeonsRoot + QStringLiteral("/Dungeon") + QString::number(dungeonNumber);
+    files.tableFile = files.dungeonFolder + u'/' + numberText + QStringLiteral(".Encounter");
+    files.detailsFile = files.tableFile + QString::number(encounterNumber(numberText));
+    return files;
+}
+
+Cells decodeTable(QByteArrayView table)
+{
+    QStringDecoder decoder(CodePage, QStringConverter::Flag::Stateless);
+    Cells cells;
+    // Records past the end, and one cut short by it, read empty.
+    for (int i = 0; i < CellCount && (i + 1) * RecordSize <= table.size(); ++i) {
+        const QByteArrayView record = table.sliced(i * RecordSize, RecordSize);
+        const quint16 length = qFromLittleEndian<quint16>(record.data());
+        // No writer of this format makes a longer one: the record is damaged,
+        // and its neighbour's bytes are no text of this cell.
+        if (length > MaxCellBytes)
+            continue;
+        const QString text = decoder.decode(record.sliced(2, length));
+        cells[i] = trimSpaces(text).toString();
+    }
+    return cells;
+}
+
+QByteArray encodeTable(const Cells &cells, QByteArrayView oldTable)
+{
+    // A record cut short by the end of the old file never read as anything,
+    // so it is not carried over either.
+    const qsizetype kept = oldTable.size() >= TableSize
+            ? oldTable.size()
+            : oldTable.size() - oldTable.size() % RecordSize;
+    QByteArray table = oldTable.first(kept).toByteArray();
+    if (table.size() < TableSize)
+        table.resize(TableSize, '\0');
+
+    for (int i = 0; i < CellCount; ++i) {
+        const QByteArray text = toCodePage(cells[i]);
+        if (text.size() > MaxCellBytes)
+            continue; // one cell too long must not cost the rest of the save
+        char *record = table.data() + i * RecordSize;
+        qToLittleEndian<quint16>(quint16(text.size()), record);
+        std::copy(text.begin(), text.end(), record + 2);
+        std::fill(record + 2 + text.size(), record + RecordSize, '\0');
+    }
+    return table;
+}
+
+Cells readTable(const QString &tableFile)
+{
+    QFile file(tableFile);
+    // Opening a missing file for writing leaves an empty table behind where
+    // the dungeon folder exists; where it does not, the open fails and
+    // nothing is created.
+    if (!file.open(file.exists() ? QIODevice::ReadOnly : QIODevice::ReadWrite))
+        return {};
+    return decodeTable(file.read(TableSize));
+}
+
+WriteResult createFolders(const EncounterFiles &files)
+{
+    for (const QString &folder : { files.dungeonsRoot, files.dungeonFolder }) {
+        std::error_code error;
+        std::filesystem::create_directory(folder.toStdU16String(), error);
+        if (error)
+            return cannotCreateFolder(folder, QString::fromLocal8Bit(error.message()));
+    }
+    return {};
+}
+
+WriteResult writeTable(const QString &tableFile, const Cells &cells)
+{
+    QByteArray oldTable;
+    QFile file(tableFile);
+    if (file.exists()) {
+        if (!file.open(QIODevice::ReadOnly))
+            return cannotSave(tableFile, file.errorString());
+        oldTable = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return cannotSave(tableFile, file.errorString());
+    }
+    return writeFileAtomically(tableFile, encodeTable(cells, oldTable));
+}
+
+WriteResult writeFileAtomically(const QString &path, const QByteArray &content)
+{
+    // Unbuffered, so that a disk running full fails a write rather than the
+    // final flush: QSaveFile (Qt 6.4) commits a truncated file when only that
+    // flush fails.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return cannotSave(path, file.errorString());
+    // A short write gives no reason; the write after it fails with one.
+    for (qsizetype written = 0; written < content.size();) {
+        const qint64 chunk = file.write(content.constData() + written, content.size() - written);
+        if (chunk <= 0)
+            return cannotSave(path, file.errorString());
+        written += chunk;
+    }
+    if (!file.commit())
+        return cannotSave(path, file.errorString());
+    return {};
+}
+
+} // namespace Storage

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QByteArray>
+#include <QByteArrayView>
 #include <array>
 
 // The files of one encounter, stored below the program's folder:
@@ -9,11 +10,16 @@
 //   Dungeons/Dungeon<d>/<T>.Encounter<N>   the encounter details as RTF
 // where T is the number text exactly as the window shows it and N its
 // conversion to a 16-bit integer.
+//
+// A record is a little-endian 16-bit length L (0 to 126), L bytes of
+// Windows-1252 text and zero filler. Every write replaces its file atomically,
+// so a crash or a full disk leaves the old file whole.
 namespace Storage {
 
 constexpr int CellCount = 40;
 constexpr qsizetype RecordSize = 128;
 constexpr qsizetype MaxCellBytes = RecordSize - 2;
+constexpr qsizetype TableSize = CellCount * RecordSize;
 
 // Cell i is column i / 10 ("Monster Name", "AC", "DMG", "HP"), row i % 10.
 using Cells = std::array<QString, CellCount>;
@@ -34,8 +40,9 @@ struct EncounterFiles
     QString detailsFile;
 };
 
-// Trims spaces, reads a decimal number (sign and fraction allowed), rounds
-// half to even; 0 when the text is no number or does not fit in 16 bits.
+// Trims spaces, reads a decimal number (sign and fraction allowed, no
+// exponent), rounds half to even; 0 when the text is no number or does not
+// fit in 16 bits.
 qint16 encounterNumber(const QString &numberText);
 
 // The folder holding the executable.
@@ -43,6 +50,19 @@ QString programFolder();
 
 EncounterFiles encounterFiles(const QString &programFolder, qint16 dungeonNumber,
                               const QString &numberText);
+
+// The cells held by the bytes of a table file, each trimmed of spaces.
+// Only whole records count: a record cut short by the end of the bytes, or
+// one whose length field exceeds 126, reads as empty text. Bytes past the
+// fortieth record are ignored.
+Cells decodeTable(QByteArrayView table);
+
+// The bytes of a table file holding the cells, untrimmed, built over the
+// file's old bytes: the result is at least TableSize bytes, anything past
+// the fortieth record is kept, and a record whose cell needs more than 126
+// bytes keeps its old bytes (empty text where there were none). Characters
+// outside Windows-1252 are stored as '?'.
+QByteArray encodeTable(const Cells &cells, QByteArrayView oldTable = {});
 
 // Reads the forty cells, each trimmed of spaces. Never fails: what cannot be
 // read is empty. Opening a missing table file in an existing dungeon folder
@@ -52,8 +72,9 @@ Cells readTable(const QString &tableFile);
 // Creates the dungeons root and the dungeon folder where missing.
 WriteResult createFolders(const EncounterFiles &files);
 
-// Writes records 1 to 40 from the cells, untrimmed, replacing the file
-// atomically. A cell too long for its record keeps the record's old bytes.
+// Writes records 1 to 40 from the cells (see encodeTable), replacing the
+// file atomically. Fails without touching the file when its old content
+// cannot be read, since that content is partly carried over.
 WriteResult writeTable(const QString &tableFile, const Cells &cells);
 
 // Replaces a file's content atomically: the old file stays whole until the
