@@ -6,6 +6,7 @@
 #include "frmeditabledungeon1.h"
 #include "module1.h"
 #include "richtextbox.h"
+#include "rtf.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -183,11 +184,8 @@ bool frmDungeonEncounterEditer::saveEncounter()
     for (int i = 0; i < Storage::CellCount; ++i)
         cells[i] = Text1[i]->text();
 
-    Storage::WriteResult result = Storage::createFolders(files);
-    if (result.ok())
-        result = Storage::writeTable(files.tableFile, cells);
-    if (result.ok())
-        result = RichTextBoxEdit->SaveFile(files.detailsFile);
+    const Storage::WriteResult result =
+        Storage::writeEncounter(files, cells, Rtf::write(RichTextBoxEdit->document()));
     if (result.ok())
         return true;
 

@@ -185,38 +185,90 @@ WriteResult createFolders(const EncounterFiles &files)
     return {};
 }
 
-WriteResult writeTable(const QString &tableFile, const Cells &cells)
+namespace {
+
+// Reads what a table file holds before it is overwritten, since some of its
+// bytes are carried over; a missing file holds nothing.
+WriteResult readOldTable(const QString &tableFile, QByteArray *oldTable)
 {
-    QByteArray oldTable;
     QFile file(tableFile);
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly))
-            return cannotSave(tableFile, file.errorString());
-        oldTable = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return cannotSave(tableFile, file.errorString());
-    }
-    return writeFileAtomically(tableFile, encodeTable(cells, oldTable));
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return cannotSave(tableFile, file.errorString());
+    *oldTable = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return cannotSave(tableFile, file.errorString());
+    return {};
 }
 
-WriteResult writeFileAtomically(const QString &path, const QByteArray &content)
+// Writes the whole content to a save file that is not yet committed.
+WriteResult writeWhole(QSaveFile &file, const QByteArray &content)
 {
     // Unbuffered, so that a disk running full fails a write rather than the
     // final flush: QSaveFile (Qt 6.4) commits a truncated file when only that
     // flush fails.
-    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return cannotSave(path, file.errorString());
+        return cannotSave(file.fileName(), file.errorString());
     // A short write gives no reason; the write after it fails with one.
     for (qsizetype written = 0; written < content.size();) {
         const qint64 chunk = file.write(content.constData() + written, content.size() - written);
         if (chunk <= 0)
-            return cannotSave(path, file.errorString());
+            return cannotSave(file.fileName(), file.errorString());
         written += chunk;
     }
-    if (!file.commit())
-        return cannotSave(path, file.errorString());
     return {};
+}
+
+WriteResult commit(QSaveFile &file)
+{
+    if (!file.commit())
+        return cannotSave(file.fileName(), file.errorString());
+    return {};
+}
+
+} // namespace
+
+WriteResult writeTable(const QString &tableFile, const Cells &cells)
+{
+    QByteArray oldTable;
+    if (WriteResult result = readOldTable(tableFile, &oldTable); !result.ok())
+        return result;
+    return writeFileAtomically(tableFile, encodeTable(cells, oldTable));
+}
+
+WriteResult writeEncounter(const EncounterFiles &files, const Cells &cells,
+                           const QByteArray &details)
+{
+    if (WriteResult result = createFolders(files); !result.ok())
+        return result;
+    QByteArray oldTable;
+    if (WriteResult result = readOldTable(files.tableFile, &oldTable); !result.ok())
+        return result;
+
+    QSaveFile table(files.tableFile);
+    QSaveFile document(files.detailsFile);
+    if (WriteResult result = writeWhole(table, encodeTable(cells, oldTable)); !result.ok())
+        return result;
+    if (WriteResult result = writeWhole(document, details); !result.ok())
+        return result;
+    if (WriteResult result = commit(table); !result.ok())
+        return result;
+    return commit(document);
+}
+
+bool isStorableCellText(QStringView text)
+{
+    const std::optional<QByteArray> bytes = inCodePage(text);
+    return bytes && bytes->size() <= MaxCellBytes;
+}
+
+WriteResult writeFileAtomically(const QString &path, const QByteArray &content)
+{
+    QSaveFile file(path);
+    if (WriteResult result = writeWhole(file, content); !result.ok())
+        return result;
+    return commit(file);
 }
 
 } // namespace Storage

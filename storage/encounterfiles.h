@@ -77,6 +77,16 @@ WriteResult createFolders(const EncounterFiles &files);
 // cannot be read, since that content is partly carried over.
 WriteResult writeTable(const QString &tableFile, const Cells &cells);
 
+// Writes both files of an encounter: creates the folders, then writes the
+// table (see writeTable) and the details document. Both new files are whole
+// on disk before either replaces its old one, so a failure to write leaves
+// the encounter as it was.
+WriteResult writeEncounter(const EncounterFiles &files, const Cells &cells,
+                           const QByteArray &details);
+
+// Whether a cell holding text can be stored and read back unchanged.
+bool isStorableCellText(QStringView text);
+
 // Replaces a file's content atomically: the old file stays whole until the
 // new one is complete on disk.
 WriteResult writeFileAtomically(const QString &path, const QByteArray &content);

@@ -105,6 +105,11 @@ private slots:
     void writeFailure();
     void failedWriteKeepsOldFile_data();
     void failedWriteKeepsOldFile();
+    void writeEncounter();
+    void failedEncounterWriteKeepsBothFiles_data();
+    void failedEncounterWriteKeepsBothFiles();
+    void storableCellText_data();
+    void storableCellText();
 };
 
 void tst_Storage::encounterNumber_data()
@@ -542,6 +547,76 @@ void tst_Storage::failedWriteKeepsOldFile()
 #else
     QSKIP("needs a file size limit");
 #endif
+}
+
+void tst_Storage::writeEncounter()
+{
+    QTemporaryDir dir;
+    const EncounterFiles files = encounterFiles(dir.path(), 1, "7");
+    QVERIFY(Storage::writeEncounter(files, cellsWith({ { 0, "Orc" }, { 10, "6" } }), "{\\rtf1 Orcs}").ok());
+    QCOMPARE(content(files.tableFile), table({ { 1, record("Orc") }, { 11, record("6") } }));
+    QCOMPARE(content(files.detailsFile), "{\\rtf1 Orcs}");
+
+    // Again over the existing folders and files.
+    QVERIFY(Storage::writeEncounter(files, cellsWith({ { 0, "Troll" } }), "{\\rtf1}").ok());
+    QCOMPARE(content(files.tableFile), table({ { 1, record("Troll") } }));
+    QCOMPARE(content(files.detailsFile), "{\\rtf1}");
+}
+
+void tst_Storage::failedEncounterWriteKeepsBothFiles_data()
+{
+    QTest::addColumn<bool>("blockTable");
+    QTest::newRow("table file blocked") << true;
+    QTest::newRow("details file blocked") << false;
+}
+
+// Neither file is replaced unless both can be: a folder standing where one of
+// them goes leaves the other one whole and old.
+void tst_Storage::failedEncounterWriteKeepsBothFiles()
+{
+    QFETCH(bool, blockTable);
+
+    QTemporaryDir dir;
+    const EncounterFiles files = encounterFiles(dir.path(), 1, "7");
+    QVERIFY(Storage::writeEncounter(files, cellsWith({ { 0, "Orc" } }), "{\\rtf1 old}").ok());
+    const QString blocked = blockTable ? files.tableFile : files.detailsFile;
+    const QString kept = blockTable ? files.detailsFile : files.tableFile;
+    const QByteArray keptContent = content(kept);
+    QVERIFY(QFile::remove(blocked));
+    QVERIFY(QDir().mkdir(blocked));
+
+    const WriteResult result = Storage::writeEncounter(files, cellsWith({ { 0, "Troll" } }), "{\\rtf1 new}");
+    verifyFailure(result, blocked);
+    QCOMPARE(content(kept), keptContent);
+    QVERIFY(QFileInfo(blocked).isDir());
+}
+
+void tst_Storage::storableCellText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("storable");
+
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("ASCII") << "Orc leader" << true;
+    QTest::newRow("Latin-1") << "Häuptling à la côte" << true;
+    QTest::newRow("euro and quotes") << "5 € \u201Cgold\u201D" << true;
+    QTest::newRow("126 bytes") << QString(126, 'x') << true;
+    QTest::newRow("127 bytes") << QString(127, 'x') << false;
+    QTest::newRow("Greek") << "Ωmega" << false;
+    QTest::newRow("snowman") << "\u2603" << false;
+    QTest::newRow("emoji") << "\U0001F600" << false;
+}
+
+void tst_Storage::storableCellText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, storable);
+    QCOMPARE(isStorableCellText(text), storable);
+    if (storable) {
+        Cells cells;
+        cells[5] = text;
+        QCOMPARE(decodeTable(encodeTable(cells))[5], text);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Storage)
