@@ -1,0 +1,416 @@
+#include "dungeonmap.h"
+
+#include <QImage>
+#include <QList>
+#include <QPainter>
+#include <QRect>
+#include <QStringList>
+
+#include <array>
+
+namespace {
+
+constexpr QRgb Ground = qRgb(217, 217, 217);
+constexpr QRgb GridDot = qRgb(138, 138, 138);
+constexpr QRgb Floor = qRgb(255, 255, 255);
+constexpr QRgb Wall = qRgb(0, 0, 0);
+constexpr QRgb Ink = qRgb(255, 0, 0);
+
+constexpr QSize MapSize(500, 680);
+
+// The grid: lines 20 pixels apart, the first at x = 10 and y = 20. Rooms may
+// reach one row below the last drawn line (y = 640), down to y = 660.
+constexpr int Pitch = 20;
+constexpr int FirstLineX = 10;
+constexpr int FirstLineY = 20;
+constexpr int LastLineY = 640;
+constexpr int Columns = 24;
+constexpr int Rows = 32;
+constexpr int DotSpacing = 2;
+
+constexpr int lineX(int i) { return FirstLineX + Pitch * i; }
+constexpr int lineY(int j) { return FirstLineY + Pitch * j; }
+
+// The dungeon, keyed by hand. Counting from 0, even lines run along the
+// horizontal grid lines and odd lines through rows of cells; likewise even
+// characters sit on vertical grid lines and odd ones inside cells. So a cell
+// is an odd character of an odd line, an intersection an even character of an
+// even line, and the rest are the edges between cells.
+//   cells:   ' ' rock, '.' floor, and floor holding '=' stairs going
+//            north-south, '"' stairs going east-west, 'w' a well,
+//            'c' a sarcophagus, 'a' an altar
+//   edges:   '-' or '|' wall, 'd' wall with a door gap
+//   corners: 'o' pillar; anything else there is only for the eye
+constexpr char Plan[] = R"(
++-+-+-+-+-+-+                 +-+-+-+-+
+|. . . . . .|        =        |. . . .|
++           +   +-+-+d+-+-+-+ +       +-+-+
+|. . . . . .|   |. . . . . .| |. . w .d. .|
++-+-+d+-+-+d+-+ +   o   o   + +       +   +
+|. . . .|. . .d.d. . . . . .| |. . . .|. .|
++       +     + +           + +d+-+-+-+   +
+|. . . .|. . .|.|. . . . . .|  .|. . .|. .|
++-+d+-+-+-+d+-+ +-+   +d+-+d+-+ +     +   +-+-+-+
+   . . . . . . .   . .|.|. . .|.|. . .|. . . . .|
++-+-+d+-+             + +     + +     +         +
+|. . . .|      .   = =|a|. . .d.d. . .|. . . . .|
++       +             +-+     + +     +-+-+-+d+-+
+|. . . .|      .   = =  |. . .|.|. . .d. . . . .|
++       +               +-+-+-+ +     +         +
+|. . . .|      .   . .         .|. . .|. . . . .|
++-+d+-+-+       +-+   +-+-+-+   +-+-+-+-+-+d+-+-+
+   .           .|. . . . . .|  .        |. .|. .|
+                +           +           +   +   +
+   .           .|. . . . . .|  .        |. .|. .|
+                +   o   o   +           +   +   +
+   .           .|. . . . . .|  .        |. .d. .|
+                +           +           +-+-+   +
+   .           .d. . . . . .d. .            |. .|
++-+d+-+-+-+-+-+ +   o   o   + +-+-+-+-+-+-+-+d+-+
+|. . . .|. . .|.|. . . . . .| |. . . .|. . . . .|
++       +     + +           + +       +         +
+|. . . .d. . .d.|. . . . . .| |. . . .d. . . . .|
++       +     + +-+ o   o +-+ +       + o   o   +
+|. . . .|. . .|.  |. . . .|   |. . . .|. . . . .|
++       +     +   +-+d+d+-+   +       +         +
+|. . . .|. . .|. . . . . . . .d. . . .|. . . . .|
++-+-+d+-+-+-+-+ +-+d+-+-+d+-+ +-+-+d+-+ o   o   +
+|. . . .|      .|. . .|. . .| |.|. . .|. . . . .|
++       +       +     +     + + +     +         +
+|. . . .|      .|. . .d. . .| |. . . .d. . . . .|
++-+d+-+-+-+     +     +     + +       +-o   o   +
+|. . . . .|    .|. . .|. . .| |. . . .| |. . . .|
++         +     +-+-+-+     + +-+-+-+-+ +       +
+|. . . . .d. . .      |. . .|           |. . . .|
++-+-+d+-+-+           +-+-+d+-+         +-+-+d+-+
+     .         .        |. . .|         |. . . .|
+                        +     +         +       +
+     .         .        |. . .d. . . . .d. . . .|
+              +d+-+-+-+ +     +         +       +
+     .        |. . . .d.d. . .|         |. . . .|
+              +       + +-+d+-+         +       +
+     .        |. . . .|    .            |. . . .|
+              +-+d+-+-+               +-+-+d+-+-+
+     .        |. . . .|    .          |. . . .|
+  +-+d+-+     +       + +-+d+-+-+     +       +-+
+  |. . .d. . .d. . . .| |. . . .|     |. . . . .|
+  +     +     +       + +       +     +         +
+  |. . .|     |. . . .| |. . . .d. . .d. . . . .|
+  +     +     +-+-+d+-+ +       +     +       +-+
+  |. . .|          .    |. . . .|.    |. . . .|
++-+d+-+-+-+-+-+         +-+d+-+-+     +-+-+-+-+
+|. .|. .|. . .|    .       .     .
++   +   +     +-+-+d+-+       +-+d+-+-+
+|. . . .|. c .|. . . .|    =  |. . . .|
++       +     +       +-+-+   +       +
+|. c c .d. c .d. . . . . .|   |. . . .|
++       +     +           +   +       +
+|. . . .|. . .|. . . . . .|   |. . . .|
++-+-+-+-+-+-+-+-+-+-+-+-+-+   +-+-+-+-+
+)";
+
+// Where the encounter spots lie over the map; each number is written inside
+// its spot, so the spots and the rooms were planned together.
+constexpr std::array<QRect, 40> Spots = {{
+    {8, 24, 17, 9},    {8, 88, 17, 9},    {88, 88, 17, 9},   {312, 24, 17, 9},
+    {8, 168, 17, 9},   {232, 104, 9, 9},  {248, 104, 17, 9}, {328, 168, 17, 9},
+    {392, 168, 17, 9}, {472, 168, 17, 9}, {472, 104, 17, 9}, {176, 184, 9, 9},
+    {472, 184, 17, 9}, {416, 184, 9, 9},  {72, 264, 17, 9},  {96, 264, 9, 9},
+    {96, 328, 9, 9},   {312, 328, 17, 9}, {312, 264, 17, 9}, {8, 344, 17, 9},
+    {8, 408, 17, 9},   {232, 408, 17, 9}, {232, 344, 17, 9}, {168, 344, 17, 9},
+    {312, 344, 17, 9}, {336, 344, 17, 9}, {408, 408, 17, 9}, {152, 488, 17, 9},
+    {248, 424, 17, 9}, {472, 488, 17, 9}, {72, 568, 17, 9},  {152, 504, 17, 9},
+    {248, 568, 17, 9}, {392, 568, 17, 9}, {72, 584, 17, 9},  {8, 584, 17, 9},
+    {96, 584, 17, 9},  {88, 648, 17, 9},  {152, 648, 17, 9}, {312, 648, 17, 9},
+}};
+
+constexpr char Title[] = "THE SUNKEN HALLS OF ORVANE";
+constexpr QRect TitleBox(136, 665, 233, 12);
+
+// ---------------------------------------------------------------------------
+// A 5 x 7 pixel font, proportional where it helps: "1" is narrow so that
+// "12" fits a 9-pixel spot.
+
+constexpr int GlyphHeight = 7;
+
+struct Glyph
+{
+    char character;
+    std::array<const char *, GlyphHeight> rows;
+};
+
+constexpr Glyph Font[] = {
+    {'0', {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
+    {'1', {".#.", "##.", ".#.", ".#.", ".#.", ".#.", "###"}},
+    {'2', {".###.", "#...#", "....#", "...#.", "..#..", ".#...", "#####"}},
+    {'3', {"#####", "...#.", "..#..", "...#.", "....#", "#...#", ".###."}},
+    {'4', {"...#.", "..##.", ".#.#.", "#..#.", "#####", "...#.", "...#."}},
+    {'5', {"#####", "#....", "####.", "....#", "....#", "#...#", ".###."}},
+    {'6', {"..##.", ".#...", "#....", "####.", "#...#", "#...#", ".###."}},
+    {'7', {"#####", "....#", "...#.", "..#..", ".#...", ".#...", ".#..."}},
+    {'8', {".###.", "#...#", "#...#", ".###.", "#...#", "#...#", ".###."}},
+    {'9', {".###.", "#...#", "#...#", ".####", "....#", "...#.", ".##.."}},
+    {'A', {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
+    {'E', {"#####", "#....", "#....", "####.", "#....", "#....", "#####"}},
+    {'F', {"#####", "#....", "#....", "####.", "#....", "#....", "#...."}},
+    {'H', {"#...#", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
+    {'K', {"#...#", "#..#.", "#.#..", "##...", "#.#..", "#..#.", "#...#"}},
+    {'L', {"#....", "#....", "#....", "#....", "#....", "#....", "#####"}},
+    {'N', {"#...#", "##..#", "#.#.#", "#..##", "#...#", "#...#", "#...#"}},
+    {'O', {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
+    {'R', {"####.", "#...#", "#...#", "####.", "#.#..", "#..#.", "#...#"}},
+    {'S', {".####", "#....", "#....", ".###.", "....#", "....#", "####."}},
+    {'T', {"#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."}},
+    {'U', {"#...#", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
+    {'V', {"#...#", "#...#", "#...#", ".#.#.", ".#.#.", ".#.#.", "..#.."}},
+    {' ', {"..", "..", "..", "..", "..", "..", ".."}},
+};
+
+const Glyph &glyph(char character)
+{
+    for (const Glyph &g : Font) {
+        if (g.character == character)
+            return g;
+    }
+    qFatal("assetgen: no glyph for '%c'", character);
+}
+
+int glyphWidth(char character) { return int(qstrlen(glyph(character).rows[0])); }
+
+// A line of text in the pixel font, drawn pixel by pixel so the map keeps
+// its five colours.
+struct PixelText
+{
+    QByteArray text;
+    int spacing;
+
+    int width() const
+    {
+        int total = spacing * int(text.size() - 1);
+        for (char c : text)
+            total += glyphWidth(c);
+        return total;
+    }
+
+    void draw(QImage &image, QPoint topLeft, QRgb color) const
+    {
+        int x = topLeft.x();
+        for (char c : text) {
+            const Glyph &g = glyph(c);
+            for (int row = 0; row < GlyphHeight; ++row) {
+                for (int column = 0; g.rows[row][column]; ++column) {
+                    if (g.rows[row][column] == '#')
+                        image.setPixel(x + column, topLeft.y() + row, color);
+                }
+            }
+            x += glyphWidth(c) + spacing;
+        }
+    }
+};
+
+// ---------------------------------------------------------------------------
+
+QStringList planLines()
+{
+    QStringList lines = QString::fromLatin1(Plan).split(u'\n');
+    lines.removeFirst(); // the raw string starts with a line break
+    lines.removeLast();
+    if (lines.size() != 2 * Rows + 1)
+        qFatal("assetgen: the plan has %lld lines, not %d", qlonglong(lines.size()), 2 * Rows + 1);
+    for (QString &line : lines) {
+        if (line.size() > 2 * Columns + 1)
+            qFatal("assetgen: plan line too long: %s", qPrintable(line));
+        line = line.leftJustified(2 * Columns + 1);
+    }
+    return lines;
+}
+
+void drawFloors(QPainter &painter, const QStringList &plan)
+{
+    for (int r = 0; r < Rows; ++r) {
+        for (int c = 0; c < Columns; ++c) {
+            // Floors take in the grid lines around them, so a corridor's
+            // open side runs along a line.
+            if (plan[2 * r + 1][2 * c + 1] != u' ')
+                painter.fillRect(lineX(c), lineY(r), Pitch + 1, Pitch + 1, QColor(Floor));
+        }
+    }
+}
+
+// A wall is three pixels centred on its grid line and overlaps its
+// neighbours by a pixel so corners close. A door leaves the middle open.
+void drawWall(QPainter &painter, QPoint from, QPoint to, bool door)
+{
+    const QRect wall = QRect(from, to).adjusted(-1, -1, 1, 1);
+    if (!door) {
+        painter.fillRect(wall, QColor(Wall));
+        return;
+    }
+    constexpr int Jamb = 6;
+    if (from.y() == to.y()) {
+        painter.fillRect(QRect(wall.left(), wall.top(), Jamb, 3), QColor(Wall));
+        painter.fillRect(QRect(wall.right() - Jamb + 1, wall.top(), Jamb, 3), QColor(Wall));
+    } else {
+        painter.fillRect(QRect(wall.left(), wall.top(), 3, Jamb), QColor(Wall));
+        painter.fillRect(QRect(wall.left(), wall.bottom() - Jamb + 1, 3, Jamb), QColor(Wall));
+    }
+}
+
+void drawWalls(QPainter &painter, const QStringList &plan)
+{
+    for (int j = 0; j <= Rows; ++j) {
+        for (int c = 0; c < Columns; ++c) {
+            const QChar edge = plan[2 * j][2 * c + 1];
+            if (edge == u'-' || edge == u'd')
+                drawWall(painter, {lineX(c), lineY(j)}, {lineX(c + 1), lineY(j)}, edge == u'd');
+        }
+    }
+    for (int r = 0; r < Rows; ++r) {
+        for (int i = 0; i <= Columns; ++i) {
+            const QChar edge = plan[2 * r + 1][2 * i];
+            if (edge == u'|' || edge == u'd')
+                drawWall(painter, {lineX(i), lineY(r)}, {lineX(i), lineY(r + 1)}, edge == u'd');
+        }
+    }
+}
+
+void drawFeatures(QPainter &painter, const QStringList &plan)
+{
+    painter.setPen(QColor(Wall));
+    painter.setBrush(Qt::NoBrush);
+    for (int r = 0; r < Rows; ++r) {
+        for (int c = 0; c < Columns; ++c) {
+            const QRect cell(lineX(c), lineY(r), Pitch + 1, Pitch + 1);
+            const QPoint centre = cell.center();
+            switch (plan[2 * r + 1][2 * c + 1].toLatin1()) {
+            case '=': // treads line up with the next cell's, so a flight reads as one
+                for (int y = cell.top() + 2; y < cell.bottom(); y += 4)
+                    painter.drawLine(cell.left(), y, cell.right(), y);
+                break;
+            case '"':
+                for (int x = cell.left() + 2; x < cell.right(); x += 4)
+                    painter.drawLine(x, cell.top(), x, cell.bottom());
+                break;
+            case 'w':
+                painter.drawEllipse(centre, 6, 6);
+                painter.drawEllipse(centre, 5, 5);
+                break;
+            case 'c': // sarcophagus
+                painter.drawRect(QRect(centre - QPoint(3, 7), QSize(6, 14)));
+                painter.drawLine(centre.x() - 1, centre.y() - 4, centre.x() + 1, centre.y() - 4);
+                break;
+            case 'a': // altar
+                painter.fillRect(QRect(centre - QPoint(5, 2), QSize(11, 5)), QColor(Wall));
+                break;
+            }
+        }
+    }
+    for (int j = 0; j <= Rows; ++j) {
+        for (int i = 0; i <= Columns; ++i) {
+            if (plan[2 * j][2 * i] != u'o')
+                continue;
+            const QPoint centre(lineX(i), lineY(j));
+            painter.fillRect(QRect(centre - QPoint(2, 1), QSize(5, 3)), QColor(Wall));
+            painter.fillRect(QRect(centre - QPoint(1, 2), QSize(3, 5)), QColor(Wall));
+        }
+    }
+}
+
+// The grid runs on over rock and floor alike; walls and features hide it.
+// Below the last line only floors carry it, down to their walls.
+void drawGrid(QImage &image)
+{
+    const auto dot = [&image](int x, int y) {
+        if (image.pixel(x, y) == Ground || image.pixel(x, y) == Floor)
+            image.setPixel(x, y, GridDot);
+    };
+    for (int x = FirstLineX; x <= lineX(Columns); x += Pitch) {
+        for (int y = FirstLineY; y <= LastLineY; y += DotSpacing)
+            dot(x, y);
+        for (int y = LastLineY + DotSpacing; y < lineY(Rows) && image.pixel(x, y) == Floor; y += DotSpacing)
+            image.setPixel(x, y, GridDot);
+    }
+    for (int y = FirstLineY; y <= LastLineY; y += Pitch) {
+        for (int x = FirstLineX; x <= lineX(Columns); x += DotSpacing)
+            dot(x, y);
+    }
+}
+
+// Each number goes where its spot lies, as near the spot's middle as the room
+// allows, with a pixel of clear floor all round so walls never touch it.
+// Returns the number's box.
+QRect placeNumber(const QImage &image, const QRect &spot, const PixelText &number)
+{
+    const int y = spot.top() + (spot.height() - GlyphHeight) / 2;
+    const int centred = spot.left() + (spot.width() - number.width()) / 2;
+    const auto fits = [&](const QRect &box) {
+        const QRect clearance = box.adjusted(-1, -1, 1, 1);
+        for (int py = clearance.top(); py <= clearance.bottom(); ++py) {
+            for (int px = clearance.left(); px <= clearance.right(); ++px) {
+                if (image.pixel(px, py) != Floor)
+                    return false;
+            }
+        }
+        return true;
+    };
+    for (int shift = 0; shift <= spot.width() - number.width(); ++shift) {
+        for (int x : {centred - shift, centred + shift}) {
+            const QRect box(x, y, number.width(), GlyphHeight);
+            if (spot.contains(box) && fits(box))
+                return box;
+        }
+    }
+    qFatal("assetgen: number %s has no floor to stand on in its spot", number.text.constData());
+}
+
+PixelText numberText(int number)
+{
+    return {QByteArray::number(number), 1};
+}
+
+QImage toIndexed(const QImage &image)
+{
+    const QList<QRgb> palette = {Ground, GridDot, Floor, Wall, Ink};
+    QImage indexed = image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+    if (indexed.convertToFormat(image.format()) != image)
+        qFatal("assetgen: the map holds a colour outside its palette");
+    return indexed;
+}
+
+} // namespace
+
+QImage drawDungeonMap()
+{
+    const QStringList plan = planLines();
+
+    QImage image(MapSize, QImage::Format_RGB32);
+    image.fill(Ground);
+    {
+        QPainter painter(&image);
+        drawFloors(painter, plan);
+        drawWalls(painter, plan);
+        drawFeatures(painter, plan);
+    }
+
+    // The numbers find their places before the grid is dotted in, while free
+    // floor is still plain white.
+    std::array<QRect, Spots.size()> numberBoxes;
+    for (size_t i = 0; i < Spots.size(); ++i)
+        numberBoxes[i] = placeNumber(image, Spots[i], numberText(int(i) + 1));
+
+    drawGrid(image);
+
+    {
+        QPainter painter(&image);
+        for (const QRect &box : numberBoxes)
+            painter.fillRect(box.adjusted(-1, -1, 1, 1), QColor(Floor));
+    }
+    for (size_t i = 0; i < Spots.size(); ++i)
+        numberText(int(i) + 1).draw(image, numberBoxes[i].topLeft(), Ink);
+
+    const PixelText title{Title, 3};
+    title.draw(image, {TitleBox.center().x() - (title.width() - 1) / 2, TitleBox.center().y() - GlyphHeight / 2},
+               Wall);
+
+    return toIndexed(image);
+}
