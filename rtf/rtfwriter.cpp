@@ -359,6 +359,12 @@ public:
 
     QByteArray write()
     {
+        // The document's font and size go first even where they are what
+        // \deff and RTF's 12 points imply, for readers that fall back to
+        // defaults of their own.
+        current.font = -1;
+        current.halfPoints = 0;
+        switchTo(characterState(QTextCharFormat()));
         writeFrame(document->rootFrame());
         QByteArray rtf = header();
         rtf += out.bytes;
@@ -517,14 +523,12 @@ private:
                 else
                     writeFrame(child);
             } else {
-                const QTextBlock block = it.currentBlock();
-                writeParagraph(block, InTable::No);
-                // The last paragraph needs no \par: a reader ends it with the
-                // document, and a \par would give it an empty one more.
-                if (block != document->lastBlock()) {
-                    out.word("par");
-                    out.newline();
-                }
+                // Every paragraph ends with \par, the last one too: readers
+                // take a \par before the closing brace as the end of the last
+                // paragraph, not as the start of an empty one.
+                writeParagraph(it.currentBlock(), InTable::No);
+                out.word("par");
+                out.newline();
             }
         }
     }
@@ -544,39 +548,41 @@ private:
             if (row < format.headerRowCount())
                 out.word("trhdr");
 
-            for (int column = 0; column < table->columns();) {
-                const QTextTableCell cell = table->cellAt(row, column);
-                writeCellDefinition(cell, row, format);
-                column = cell.column() + cell.columnSpan();
-                out.word("cellx", edges[column - 1]);
+            for (int column = 0; column < table->columns(); ++column) {
+                writeCellDefinition(table->cellAt(row, column), row, column, format);
+                out.word("cellx", edges[column]);
             }
             out.newline();
 
-            for (int column = 0; column < table->columns();) {
+            for (int column = 0; column < table->columns(); ++column) {
                 const QTextTableCell cell = table->cellAt(row, column);
-                if (cell.row() == row) {
+                if (cell.row() == row && cell.column() == column) {
                     writeCellContents(cell);
-                } else { // covered by the cell above
+                } else { // covered by a spanning cell
                     out.word("pard");
                     out.word("intbl");
                 }
                 out.word("cell");
                 out.newline();
-                column = cell.column() + cell.columnSpan();
             }
             out.word("row");
             out.newline();
         }
     }
 
-    // A cell spanning columns is one wide cell, as Word writes it; a cell
-    // spanning rows starts a vertical merge that the cells below continue.
-    void writeCellDefinition(const QTextTableCell &cell, int row, const QTextTableFormat &table)
+    // Every row has a cell for every column, so a reader that knows no
+    // merging still sees the grid; a spanning cell starts merges that the
+    // cells it covers continue.
+    void writeCellDefinition(const QTextTableCell &cell, int row, int column, const QTextTableFormat &table)
     {
         if (cell.row() != row)
             out.word("clvmrg");
         else if (cell.rowSpan() > 1)
             out.word("clvmgf");
+        if (cell.column() != column)
+            out.word("clmrg");
+        else if (cell.columnSpan() > 1)
+            out.word("clmgf");
 
         if (table.border() > 0) {
             const int width = std::min(pixelTwips(table.border()), 75); // the widest RTF allows
@@ -829,7 +835,11 @@ private:
         const auto known = states.constFind(formatIndex);
         if (known != states.constEnd())
             return *known;
+        return *states.insert(formatIndex, characterState(format));
+    }
 
+    CharacterState characterState(const QTextCharFormat &format)
+    {
         const QFont font = format.font().resolve(document->defaultFont());
         CharacterState state;
         state.font = fontIndex(font.family());
@@ -851,7 +861,7 @@ private:
         const QTextCharFormat::VerticalAlignment position = format.verticalAlignment();
         if (position == QTextCharFormat::AlignSuperScript || position == QTextCharFormat::AlignSubScript)
             state.position = position;
-        return *states.insert(formatIndex, state);
+        return state;
     }
 
     // Writes only the control words that differ from the current state.
