@@ -527,8 +527,7 @@ private:
                 // take a \par before the closing brace as the end of the last
                 // paragraph, not as the start of an empty one.
                 writeParagraph(it.currentBlock(), InTable::No);
-                out.word("par");
-                out.newline();
+                endParagraph();
             }
         }
     }
@@ -609,8 +608,7 @@ private:
             writeParagraph(block, InTable::Yes);
             if (block == last)
                 break;
-            out.word("par");
-            out.newline();
+            endParagraph();
         }
     }
 
@@ -670,6 +668,19 @@ private:
         // An empty paragraph's height comes from the formatting of its mark.
         if (block.length() == 1)
             switchTo(stateOf(block.charFormatIndex(), block.charFormat()));
+    }
+
+    void endParagraph()
+    {
+        // LibreOffice drops a paragraph whose mark is superscript, text and
+        // all, so the mark always sits on the baseline.
+        if (current.position != QTextCharFormat::AlignNormal) {
+            CharacterState baseline = current;
+            baseline.position = QTextCharFormat::AlignNormal;
+            switchTo(baseline);
+        }
+        out.word("par");
+        out.newline();
     }
 
     int hangingIndent() const { return pointTwips(document->indentWidth() / 2); }

@@ -146,6 +146,7 @@ private slots:
     void characterFormat_data();
     void characterFormat();
     void emptyParagraphTakesItsMarkFormat();
+    void paragraphMarkOnTheBaseline();
     void paragraphFormat_data();
     void paragraphFormat();
     void listStyles_data();
@@ -301,10 +302,11 @@ void tst_RtfWriter::characterFormat()
     cursor.insertText(QStringLiteral("x"), format);
     cursor.insertText(QStringLiteral("y"), QTextCharFormat());
     cursor.insertText(QStringLiteral("z"), format);
+    cursor.insertText(QStringLiteral("."), QTextCharFormat());
     const QByteArray run = on.isEmpty() ? QByteArray("x") : on + " x";
     const QByteArray plain = off.isEmpty() ? QByteArray("y") : off + " y";
     const QByteArray again = on.isEmpty() ? QByteArray("z") : on + " z";
-    QCOMPARE(bodyOf(writeChecked(*document)), "\\pard" + (on.isEmpty() ? " " : QByteArray()) + run + plain + again + "\\par\n");
+    QCOMPARE(bodyOf(writeChecked(*document)), "\\pard" + (on.isEmpty() ? " " : QByteArray()) + run + plain + again + off + ".\\par\n");
 }
 
 void tst_RtfWriter::emptyParagraphTakesItsMarkFormat()
@@ -318,6 +320,20 @@ void tst_RtfWriter::emptyParagraphTakesItsMarkFormat()
     cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
     cursor.insertText(QStringLiteral("b"));
     QCOMPARE(bodyOf(writeChecked(*document)), QByteArray("\\pard a\\par\n\\pard\\fs40\\par\n\\pard\\fs24 b\\par\n"));
+}
+
+void tst_RtfWriter::paragraphMarkOnTheBaseline()
+{
+    auto document = makeDocument();
+    QTextCursor cursor(document.get());
+    QTextCharFormat superscript;
+    superscript.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    cursor.insertText(QStringLiteral("x"));
+    cursor.insertText(QStringLiteral("2"), superscript);
+    cursor.insertBlock(QTextBlockFormat(), superscript);
+    cursor.insertText(QStringLiteral("3"), superscript);
+    QCOMPARE(bodyOf(writeChecked(*document)),
+             QByteArray("\\pard x\\super 2\\nosupersub\\par\n\\pard\\super 3\\nosupersub\\par\n"));
 }
 
 void tst_RtfWriter::paragraphFormat_data()
