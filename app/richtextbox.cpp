@@ -99,12 +99,12 @@ void RichTextBox::setupFormatActions()
     });
     add(tr("&Larger Text"), QKeySequence(Qt::CTRL | Qt::Key_BracketRight), [this] {
         QTextCharFormat format;
-        format.setFontPointSize(qMin(fontPointSize() + 2, 72.0));
+        format.setFontPointSize(qMin(currentPointSize() + 2, 72.0));
         mergeFormat(format);
     });
     add(tr("S&maller Text"), QKeySequence(Qt::CTRL | Qt::Key_BracketLeft), [this] {
         QTextCharFormat format;
-        format.setFontPointSize(qMax(fontPointSize() - 2, 6.0));
+        format.setFontPointSize(qMax(currentPointSize() - 2, 6.0));
         mergeFormat(format);
     });
     separator();
@@ -125,8 +125,17 @@ void RichTextBox::mergeFormat(const QTextCharFormat &format)
     QTextCursor cursor = textCursor();
     if (!cursor.hasSelection())
         cursor.select(QTextCursor::WordUnderCursor);
+    // One step for Undo, however many changes the merge makes.
+    cursor.beginEditBlock();
     cursor.mergeCharFormat(format);
     mergeCurrentCharFormat(format);
+    cursor.endEditBlock();
+}
+
+qreal RichTextBox::currentPointSize() const
+{
+    const qreal size = fontPointSize();
+    return size > 0 ? size : document()->defaultFont().pointSizeF();
 }
 
 void RichTextBox::toggleList(QTextListFormat::Style style)
