@@ -117,17 +117,14 @@ void RichTextBox::setupFormatActions()
     add(tr("&Justify"), QKeySequence(Qt::CTRL | Qt::Key_J), [this] { setAlignment(Qt::AlignJustify); });
 }
 
-// Formats the selection, or the word under the caret when nothing is selected.
+// Formats the selection, and what is typed next.
 void RichTextBox::mergeFormat(const QTextCharFormat &format)
 {
     if (isReadOnly())
         return;
-    QTextCursor cursor = textCursor();
-    if (!cursor.hasSelection())
-        cursor.select(QTextCursor::WordUnderCursor);
     // One step for Undo, however many changes the merge makes.
+    QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
-    cursor.mergeCharFormat(format);
     mergeCurrentCharFormat(format);
     cursor.endEditBlock();
 }
