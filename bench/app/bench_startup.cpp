@@ -1,7 +1,7 @@
-// Start-up and memory of the whole program against one empty Qt window: each
-// probe is started afresh many times, alternating, and timed from the moment
-// it is started to the moment its window is first painted. The probes run on
-// the platform this driver runs on (QT_QPA_PLATFORM, DISPLAY).
+// Start-up and memory of the whole program against the smallest Qt Widgets
+// programs: each is started afresh many times, in turn, and timed from the
+// moment it is started to the moment its window is first painted. The probes
+// run on the platform this driver runs on (QT_QPA_PLATFORM, DISPLAY).
 #include "benchsupport.h"
 #include "firstpaint.h"
 
@@ -10,17 +10,19 @@
 #include <QProcess>
 #include <QTextDocument>
 
+#include <array>
 #include <cstdio>
 #include <map>
 #include <optional>
 
 namespace {
 
-// What one probe reported, by report line: milliseconds since it was started
-// and peak resident memory in MiB.
+// What one probe reported, by report line: milliseconds since it was started,
+// its CPU time in milliseconds and its peak resident memory in MiB.
 struct Reading
 {
     double milliseconds;
+    double cpuMilliseconds;
     double peakMiB;
 };
 using Readings = std::map<QByteArray, Reading>;
@@ -41,9 +43,9 @@ std::optional<Readings> launch(const QString &probe, const QStringList &argument
     Readings readings;
     for (const QByteArray &line : process.readAllStandardOutput().split('\n')) {
         const QList<QByteArray> fields = line.split(' ');
-        if (fields.size() == 3)
+        if (fields.size() == 4)
             readings[fields[0]] = {(fields[1].toLongLong() - started) / 1e6,
-                                   fields[2].toLongLong() / 1024.0};
+                                   fields[2].toLongLong() / 1e6, fields[3].toLongLong() / 1024.0};
     }
     if (!readings.count("painted")) {
         std::fprintf(stderr, "%s never painted\n", qPrintable(probe));
@@ -52,15 +54,55 @@ std::optional<Readings> launch(const QString &probe, const QStringList &argument
     return readings;
 }
 
-struct Series
+// A program started again and again, and the medians of what it reported.
+struct Contestant
 {
-    std::vector<double> milliseconds, peakMiB;
-    void add(const Reading &reading)
+    const char *name;
+    QString probe;
+    QStringList arguments;
+    std::vector<double> milliseconds, cpuMilliseconds, peakMiB;
+
+    bool launchOnce()
     {
-        milliseconds.push_back(reading.milliseconds);
-        peakMiB.push_back(reading.peakMiB);
+        const auto readings = launch(probe, arguments);
+        if (!readings)
+            return false;
+        const Reading &painted = readings->at("painted");
+        milliseconds.push_back(painted.milliseconds);
+        cpuMilliseconds.push_back(painted.cpuMilliseconds);
+        peakMiB.push_back(painted.peakMiB);
+        return true;
     }
+    double ms() const { return Bench::median(milliseconds); }
+    double cpuMs() const { return Bench::median(cpuMilliseconds); }
+    double mib() const { return Bench::median(peakMiB); }
 };
+
+// Peak memory of the board once every encounter has been shown, each with
+// typical content.
+std::optional<double> peakAfterVisitingAll(int runs)
+{
+    Bench::ScratchDungeons dungeons;
+    QTextDocument details;
+    Bench::fillTypicalDetails(&details);
+    for (int number = 1; number <= 40; ++number) {
+        if (dungeons.write(number, Bench::typicalCells(number), details) < 0)
+            return std::nullopt;
+    }
+    std::vector<double> peakMiB;
+    for (int run = 0; run < runs; ++run) {
+        const auto readings = launch(QStringLiteral("startup_probe"), {QStringLiteral("--visit-all")});
+        if (!readings || !readings->count("visited"))
+            return std::nullopt;
+        peakMiB.push_back(readings->at("visited").peakMiB);
+    }
+    return Bench::median(peakMiB);
+}
+
+QString fixed(double value, int decimals = 1)
+{
+    return QString::number(value, 'f', decimals);
+}
 
 } // namespace
 
@@ -78,71 +120,58 @@ int main(int argc, char *argv[])
     const int runs = qMax(1, options.value(QStringLiteral("runs")).toInt());
     const QString label = options.value(QStringLiteral("label"));
 
+    // The empty window is the yardstick; the window with one label shows what
+    // the first text on screen costs any program, since an empty window never
+    // sets up fonts.
+    std::array<Contestant, 3> contestants = {{
+        {"dungeon board", QStringLiteral("startup_probe"), {}, {}, {}, {}},
+        {"one empty window", QStringLiteral("minimal_probe"), {}, {}, {}, {}},
+        {"one window, one label", QStringLiteral("minimal_probe"), {QStringLiteral("--label")}, {}, {}, {}},
+    }};
+    Contestant &board = contestants[0], &empty = contestants[1], &labelled = contestants[2];
+
     // The first start of each fills the page cache; it is not counted.
-    if (!launch(QStringLiteral("minimal_probe")) || !launch(QStringLiteral("startup_probe")))
+    for (const Contestant &contestant : contestants) {
+        if (!launch(contestant.probe, contestant.arguments))
+            return 1;
+    }
+    for (int run = 0; run < runs; ++run) {
+        // Taking turns at going first spreads any drift of the machine evenly.
+        for (size_t turn = 0; turn < contestants.size(); ++turn) {
+            if (!contestants[(run + turn) % contestants.size()].launchOnce())
+                return 1;
+        }
+    }
+    const auto visitedMiB = peakAfterVisitingAll(qMin(runs, 5));
+    if (!visitedMiB)
         return 1;
 
-    Series empty, board;
-    for (int run = 0; run < runs; ++run) {
-        // Alternating which goes first spreads any drift of the machine evenly.
-        std::optional<Readings> emptyRun, boardRun;
-        if (run % 2) {
-            emptyRun = launch(QStringLiteral("minimal_probe"));
-            boardRun = launch(QStringLiteral("startup_probe"));
-        } else {
-            boardRun = launch(QStringLiteral("startup_probe"));
-            emptyRun = launch(QStringLiteral("minimal_probe"));
-        }
-        if (!emptyRun || !boardRun)
-            return 1;
-        empty.add(emptyRun->at("painted"));
-        board.add(boardRun->at("painted"));
-    }
-
-    // Peak memory once every encounter has been shown, each with typical content.
-    std::vector<double> visitedMiB;
-    {
-        Bench::ScratchDungeons dungeons;
-        QTextDocument details;
-        Bench::fillTypicalDetails(&details);
-        for (int number = 1; number <= 40; ++number) {
-            if (dungeons.write(number, Bench::typicalCells(number), details) < 0)
-                return 1;
-        }
-        for (int run = 0; run < qMin(runs, 5); ++run) {
-            const auto visit = launch(QStringLiteral("startup_probe"), {QStringLiteral("--visit-all")});
-            if (!visit || !visit->count("visited"))
-                return 1;
-            visitedMiB.push_back(visit->at("visited").peakMiB);
-        }
-    }
-
-    const double boardMs = Bench::median(board.milliseconds);
-    const double emptyMs = Bench::median(empty.milliseconds);
-    const double ratio = boardMs / emptyMs;
-    const double boardMiB = Bench::median(board.peakMiB);
-    const double emptyMiB = Bench::median(empty.peakMiB);
-    const double visitedPeak = Bench::median(visitedMiB);
-
     std::printf("Start-up to first paint on %s, median of %d starts each\n", qPrintable(label), runs);
-    std::printf("  dungeon board     %7.1f ms   peak %6.1f MiB\n", boardMs, boardMiB);
-    std::printf("  one empty window  %7.1f ms   peak %6.1f MiB\n", emptyMs, emptyMiB);
-    std::printf("  ratio             %7.2f x\n", ratio);
-    std::printf("  after visiting all 40 encounters   peak %6.1f MiB (median of %zu)\n",
-                visitedPeak, visitedMiB.size());
+    for (const Contestant &contestant : contestants) {
+        std::printf("  %-22s %7.1f ms (%5.2f x)   CPU %6.1f ms (%5.2f x)   peak %6.1f MiB\n",
+                    contestant.name, contestant.ms(), contestant.ms() / empty.ms(),
+                    contestant.cpuMs(), contestant.cpuMs() / empty.cpuMs(), contestant.mib());
+    }
+    std::printf("  board after visiting all 40 encounters: peak %.1f MiB\n", *visitedMiB);
 
+    const double ratio = board.ms() / empty.ms();
     Bench::printRow(QStringLiteral("Start-up to first paint, %1").arg(label),
-                    QStringLiteral("%1 ms; empty window %2 ms: %3 x")
-                        .arg(boardMs, 0, 'f', 1).arg(emptyMs, 0, 'f', 1).arg(ratio, 0, 'f', 2),
+                    QStringLiteral("%1 ms (CPU %2 ms); empty window %3 ms (CPU %4 ms): %5 x")
+                        .arg(fixed(board.ms()), fixed(board.cpuMs()), fixed(empty.ms()),
+                             fixed(empty.cpuMs()), fixed(ratio, 2)),
                     QStringLiteral("within 1.3 x"), Bench::metText(ratio <= 1.3));
+    Bench::printRow(QStringLiteral("Start-up, window with one label, %1").arg(label),
+                    QStringLiteral("%1 ms (CPU %2 ms): %3 x the empty window; the board is %4 x it")
+                        .arg(fixed(labelled.ms()), fixed(labelled.cpuMs()),
+                             fixed(labelled.ms() / empty.ms(), 2), fixed(board.ms() / labelled.ms(), 2)),
+                    QStringLiteral("-"), QStringLiteral("-"));
     Bench::printRow(QStringLiteral("Peak memory after start-up, %1").arg(label),
                     QStringLiteral("%1 MiB; empty window %2 MiB (+%3 MiB)")
-                        .arg(boardMiB, 0, 'f', 1).arg(emptyMiB, 0, 'f', 1)
-                        .arg(boardMiB - emptyMiB, 0, 'f', 1),
+                        .arg(fixed(board.mib()), fixed(empty.mib()), fixed(board.mib() - empty.mib())),
                     QStringLiteral("-"), QStringLiteral("-"));
     Bench::printRow(QStringLiteral("Peak memory after visiting all 40 encounters, %1").arg(label),
                     QStringLiteral("%1 MiB (+%2 MiB over start-up)")
-                        .arg(visitedPeak, 0, 'f', 1).arg(visitedPeak - boardMiB, 0, 'f', 1),
+                        .arg(fixed(*visitedMiB), fixed(*visitedMiB - board.mib())),
                     QStringLiteral("-"), QStringLiteral("-"));
     return 0;
 }

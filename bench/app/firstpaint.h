@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <functional>
 
 namespace Probe {
@@ -21,6 +22,16 @@ inline qint64 monotonicNanoseconds()
 {
     using namespace std::chrono;
     return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+// The CPU time this process has used since it was started, every thread
+// included: unlike the clock, it does not grow when other programs keep the
+// machine busy.
+inline qint64 cpuNanoseconds()
+{
+    timespec time;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &time);
+    return time.tv_sec * 1'000'000'000LL + time.tv_nsec;
 }
 
 // The peak resident memory of this process so far (VmHWM), in KiB.
@@ -62,11 +73,12 @@ private:
     bool m_seen = false;
 };
 
-// The probe's report line, read by bench_startup.
+// The probe's report line, read by bench_startup: what, the clock, CPU time
+// and peak memory.
 inline void report(const char *what)
 {
-    std::printf("%s %lld %lld\n", what, static_cast<long long>(monotonicNanoseconds()),
-                static_cast<long long>(peakResidentKiB()));
+    std::printf("%s %lld %lld %lld\n", what, static_cast<long long>(monotonicNanoseconds()),
+                static_cast<long long>(cpuNanoseconds()), static_cast<long long>(peakResidentKiB()));
     std::fflush(stdout);
 }
 

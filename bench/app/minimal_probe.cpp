@@ -1,8 +1,10 @@
-// The yardstick for start-up: the smallest Qt Widgets program with one empty
-// window of the dungeon window's size, ending at its first paint.
+// The yardsticks for start-up: the smallest Qt Widgets program with one empty
+// window of the dungeon window's size, ending at its first paint; with
+// --label, the same window showing one line of text.
 #include "firstpaint.h"
 
 #include <QApplication>
+#include <QLabel>
 
 int main(int argc, char *argv[])
 {
@@ -16,6 +18,8 @@ int main(int argc, char *argv[])
 
     QWidget window;
     window.resize(1000, 700);
+    if (argc > 1 && qstrcmp(argv[1], "--label") == 0)
+        new QLabel(QStringLiteral("Encounter Number"), &window);
     window.show();
     return QApplication::exec();
 }

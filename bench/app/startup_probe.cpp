@@ -1,9 +1,9 @@
 // The program exactly as app/main.cpp starts it, watched from outside: it
 // reports when the dungeon window is first painted and ends there.
 //
-//   startup_probe              report "painted <ns> <peak KiB>" and end
+//   startup_probe              report "painted" (see Probe::report) and end
 //   startup_probe --visit-all  then press each of the forty spots and
-//                              report "visited <ns> <peak KiB>"
+//                              report "visited"
 #include "firstpaint.h"
 
 #include "frmdungeonencounterediter.h"
