@@ -51,14 +51,7 @@ public:
             document->setDefaultFont(pick({QFont(u"DejaVu Serif"_qs, 11), QFont(u"Courier New"_qs, 10)}));
         QTextCursor cursor(target);
         fresh = true;
-        for (int items = 1 + below(6); items > 0; --items) {
-            if (has(Tables) && chance(15))
-                addTable(cursor);
-            else if (has(Lists) && chance(25))
-                addList(cursor);
-            else
-                addParagraph(cursor, blockFormat(Paragraph));
-        }
+        addItems(cursor, 1 + below(6), Paragraph);
         return document;
     }
 
@@ -80,6 +73,19 @@ private:
         else
             cursor.insertBlock(format, QTextCharFormat());
         fresh = false;
+    }
+
+    // Paragraphs, lists and tables; a table cell holds paragraphs and lists.
+    void addItems(QTextCursor &cursor, int count, BlockKind kind)
+    {
+        for (; count > 0; --count) {
+            if (kind == Paragraph && has(Tables) && chance(15))
+                addTable(cursor);
+            else if (has(Lists) && chance(25))
+                addList(cursor);
+            else
+                addParagraph(cursor, blockFormat(kind));
+        }
     }
 
     void addParagraph(QTextCursor &cursor, const QTextBlockFormat &format)
@@ -122,13 +128,8 @@ private:
         for (int row = 0; row < table->rows(); ++row) {
             for (int column = 0; column < table->columns(); ++column) {
                 QTextCursor cell = table->cellAt(row, column).firstCursorPosition();
-                for (int paragraph = below(3); paragraph > 0; --paragraph) {
-                    if (paragraph == 1)
-                        cell.setBlockFormat(blockFormat(TableCell));
-                    else
-                        cell.insertBlock(blockFormat(TableCell), QTextCharFormat());
-                    addRuns(cell);
-                }
+                fresh = true;
+                addItems(cell, below(3), TableCell);
             }
         }
         if (chance(30)) {
