@@ -151,7 +151,7 @@ private:
                 if (link.isEmpty() || chance(30))
                     link = pick({u"https://example.com/"_qs, u"https://example.com/a?b=1&c=d"_qs, u"#encounter-7"_qs,
                                  u"mailto:dm@example.com"_qs, u"https://example.com/caf\u00e9 dungeon"_qs,
-                                 u"file:///C:/Dungeons/1.Encounter"_qs});
+                                 u"file:///C:/Dungeons/1.Encounter"_qs, u"Dungeons\\Dungeon1\\7.Encounter7"_qs});
                 format.setAnchor(true);
                 format.setAnchorHref(link);
             } else {
