@@ -91,6 +91,9 @@ enum class Word : quint8 {
     PageBreak,
     Cell,
     Row,
+    RowDefaults,
+    CellBoundary,
+    CellMerge,
     // Character formatting
     Plain,
     Bold,
@@ -133,6 +136,7 @@ enum class Word : quint8 {
 };
 
 enum class PictureKind : quint8 { None, Png, Jpeg, Other };
+enum class CellMerge : quint8 { First = 1, Merged = 2, VerticalFirst = 4, VerticalMerged = 8 };
 
 struct WordEntry
 {
@@ -160,9 +164,13 @@ constexpr WordEntry wordTable[] = {
     {"caps", Word::Capitalization, QFont::AllUppercase},
     {"cb", Word::Background},
     {"cell", Word::Cell, 0},
-    {"cellx", Word::Unknown},
+    {"cellx", Word::CellBoundary},
     {"cf", Word::Foreground},
     {"chcbpat", Word::Background},
+    {"clmgf", Word::CellMerge, int(CellMerge::First)},
+    {"clmrg", Word::CellMerge, int(CellMerge::Merged)},
+    {"clvmgf", Word::CellMerge, int(CellMerge::VerticalFirst)},
+    {"clvmrg", Word::CellMerge, int(CellMerge::VerticalMerged)},
     {"colortbl", Word::ColorTable},
     {"comment", Word::SkipDestination},
     {"cpg", Word::FontCodePage},
@@ -307,6 +315,7 @@ constexpr WordEntry wordTable[] = {
     {"tab", Word::Character, '\t'},
     {"tc", Word::SkipDestination},
     {"template", Word::SkipDestination},
+    {"trowd", Word::RowDefaults},
     {"txe", Word::SkipDestination},
     {"u", Word::Unicode},
     {"uc", Word::UnicodeSkip},
@@ -426,10 +435,8 @@ CodePage makeCodePage(int number)
 {
     CodePage page;
     QByteArray name = number == SymbolCodePage ? QByteArray() : codecName(number);
-    if (number != SymbolCodePage && name.isEmpty()) {
-        qCWarning(lcRtf) << "unknown code page" << number << "read as 1252";
+    if (name.isEmpty())
         name = "windows-1252";
-    }
     if (isDoubleByteCodePage(number)) {
         page.decoderName = name;
         return page;
@@ -659,6 +666,9 @@ struct Picture
     bool shown = false;
 };
 
+// A row's cell definitions (\clmgf ... \cellx): only their merges matter here.
+using RowDefinition = std::vector<quint8>; // CellMerge flags per cell
+
 struct OpenTable
 {
     QTextTable *table = nullptr;
@@ -666,23 +676,13 @@ struct OpenTable
     int column = 0;
     bool cellEnded = false;
     bool rowEnded = false;
+    std::vector<RowDefinition> rows{}; // one per ended row, merged on closing
 };
 
 // Where the current paragraph stands: still taking text, ended by \par (the
 // next text starts a new block) or closed by \cell (the next text goes to
 // another cell).
 enum class ParagraphState : quint8 { Open, Ended, Closed };
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // ---------------------------------------------------------------------------
 // Reader
@@ -706,6 +706,7 @@ private:
         Truncated = 4,
         TooDeep = 8,
         BadPicture = 16,
+        UnknownCodePage = 32,
     };
     void warn(Problem problem, const char *message);
 
@@ -751,6 +752,7 @@ private:
     void openTable();
     void closeInnermostTable();
     void advanceCell(OpenTable &table);
+    void mergeCells(const OpenTable &table);
 
     // Tables of the header
     void startFont(int number);
@@ -800,6 +802,11 @@ private:
     QString m_listText;
     std::map<std::pair<int, int>, std::pair<QTextList *, LF::Style>> m_lists;
     std::vector<OpenTable> m_tables;
+    // Row definitions by table level: Word writes those of nested tables
+    // after their cells, those of the outer table before them.
+    std::array<RowDefinition, MaxTableDepth + 1> m_rowDefinitions;
+    int m_definitionLevel = 1;
+    quint8 m_cellMerge = 0;
     std::vector<Field> m_fields;
     Picture m_picture;
     QString m_shapeName;
@@ -878,6 +885,8 @@ void Reader::read()
     flushText();
     if (m_paragraph == ParagraphState::Open)
         applyBlockFormat();
+    while (!m_tables.empty())
+        closeInnermostTable();
     if (!m_rootClosed)
         warn(Truncated, "document ends inside a group");
 }
@@ -999,6 +1008,8 @@ void Reader::handleWord(const Token &token)
         break;
     case Word::AnsiCodePage:
         m_documentCodePage = parameter > 0 && !codecName(parameter).isEmpty() ? parameter : 1252;
+        if (m_documentCodePage != parameter)
+            warn(UnknownCodePage, "unknown code page, read as 1252");
         break;
     case Word::DefaultFont:
         m_defaultFont = parameter;
@@ -1017,8 +1028,12 @@ void Reader::handleWord(const Token &token)
             m_fonts[m_fontEntry].codePage = charsetCodePage(parameter);
         break;
     case Word::FontCodePage:
-        if (group.destination == Destination::FontTable && m_fontEntry >= 0 && !codecName(parameter).isEmpty())
+        if (group.destination != Destination::FontTable || m_fontEntry < 0)
+            break;
+        if (!codecName(parameter).isEmpty())
             m_fonts[m_fontEntry].codePage = parameter;
+        else
+            warn(UnknownCodePage, "unknown code page, read as 1252");
         break;
     case Word::ColorComponent:
         m_colorComponents[size_t(entry.value)] = std::clamp(parameter, 0, 255);
@@ -1043,6 +1058,18 @@ void Reader::handleWord(const Token &token)
     case Word::Row:
         if (group.destination == Destination::Text)
             endRow(entry.value ? std::max(1, para.tableLevel()) : 1);
+        break;
+    case Word::RowDefaults:
+        m_definitionLevel = std::max(1, para.tableLevel());
+        m_rowDefinitions[size_t(m_definitionLevel)].clear();
+        m_cellMerge = 0;
+        break;
+    case Word::CellMerge:
+        m_cellMerge |= quint8(entry.value);
+        break;
+    case Word::CellBoundary:
+        if (RowDefinition &cells = m_rowDefinitions[size_t(m_definitionLevel)]; cells.size() < MaxTableColumns)
+            cells.push_back(std::exchange(m_cellMerge, 0));
         break;
 
     // Character formatting
@@ -1351,7 +1378,7 @@ void Reader::handleBytes(QByteArrayView bytes)
     switch (destination) {
     case Destination::Picture:
         for (char c : bytes) {
-            const int digit = hexDigit(c);
+            const int digit = Tokenizer::hexValue(c);
             if (digit < 0)
                 continue;
             if (m_picture.highNibble < 0) {
@@ -1646,6 +1673,10 @@ void Reader::finishPicture()
     }
     format.setWidth(size[0]);
     format.setHeight(size[1]);
+    if (const int link = state().link; link >= 0) {
+        format.setAnchor(true);
+        format.setAnchorHref(m_fields[size_t(link)].href);
+    }
 
     beginContent();
     flushText();
@@ -1818,7 +1849,7 @@ void Reader::openTable()
     flushText();
     // A table follows the current block, ended or not.
     QTextTable *table = m_cursor.insertTable(1, 1);
-    m_tables.push_back({table});
+    m_tables.push_back(OpenTable{.table = table});
     m_paragraph = ParagraphState::Open;
     m_lists.clear();
 }
@@ -1826,6 +1857,7 @@ void Reader::openTable()
 void Reader::closeInnermostTable()
 {
     flushText();
+    mergeCells(m_tables.back());
     m_cursor.setPosition(m_tables.back().table->lastPosition() + 1);
     m_tables.pop_back();
     m_paragraph = ParagraphState::Open;
@@ -1880,6 +1912,86 @@ void Reader::endRow(int level)
     OpenTable &table = m_tables.back();
     table.rowEnded = true;
     table.cellEnded = false;
+    table.rows.push_back(m_rowDefinitions[size_t(level)]);
+}
+
+// Merged cells keep their own (empty) \cell in RTF; Qt drops empty cells
+// when merging. Done once the table is complete, so that no text is ever
+// written into a cell that a merge from the row above already covers.
+void Reader::mergeCells(const OpenTable &open)
+{
+    const auto has = [](quint8 flags, CellMerge merge) { return (flags & quint8(merge)) != 0; };
+    const bool anyMerge = std::ranges::any_of(open.rows, [](const RowDefinition &cells) {
+        return std::ranges::any_of(cells, [](quint8 flags) { return flags != 0; });
+    });
+    if (!anyMerge)
+        return;
+
+    // Removing a merged cell's empty block hands its block format to the
+    // block before it, the last one of another cell: keep every cell's own.
+    QTextTable *table = open.table;
+    const auto blocksOf = [this](const QTextTableCell &cell, auto &&visit) {
+        for (QTextBlock block = m_document->findBlock(cell.firstPosition());
+             block.isValid() && block.position() <= cell.lastPosition(); block = block.next()) {
+            if (!visit(block))
+                break;
+        }
+    };
+    const int columnCount = table->columns();
+    std::vector<std::vector<QTextBlockFormat>> formats(size_t(table->rows() * columnCount));
+    for (int row = 0; row < table->rows(); ++row) {
+        for (int column = 0; column < columnCount; ++column) {
+            auto &cellFormats = formats[size_t(row * columnCount + column)];
+            blocksOf(table->cellAt(row, column), [&](const QTextBlock &block) {
+                cellFormats.push_back(block.blockFormat());
+                return true;
+            });
+        }
+    }
+
+    std::vector<int> verticalStart(size_t(columnCount), -1);
+    for (int row = 0; row < int(open.rows.size()) && row < table->rows(); ++row) {
+        const RowDefinition &cells = open.rows[size_t(row)];
+        const int columns = std::min(int(cells.size()), columnCount);
+        for (int column = 0; column < columns; ++column) {
+            const quint8 flags = cells[size_t(column)];
+            if (has(flags, CellMerge::Merged))
+                continue; // part of the cell before it
+            int span = 1;
+            if (has(flags, CellMerge::First)) {
+                while (column + span < columns && has(cells[size_t(column + span)], CellMerge::Merged))
+                    ++span;
+                table->mergeCells(row, column, 1, span);
+            }
+            int &start = verticalStart[size_t(column)];
+            if (has(flags, CellMerge::VerticalFirst))
+                start = row;
+            else if (has(flags, CellMerge::VerticalMerged) && start >= 0)
+                table->mergeCells(start, column, row - start + 1, table->cellAt(start, column).columnSpan());
+            else
+                start = -1;
+        }
+    }
+
+    for (int row = 0; row < table->rows(); ++row) {
+        for (int column = 0; column < columnCount; ++column) {
+            const QTextTableCell cell = table->cellAt(row, column);
+            if (cell.row() != row || cell.column() != column)
+                continue;
+            auto format = formats[size_t(row * columnCount + column)].cbegin();
+            const auto end = formats[size_t(row * columnCount + column)].cend();
+            blocksOf(cell, [&](const QTextBlock &block) {
+                if (format == end)
+                    return false;
+                if (block.blockFormat() != *format) {
+                    m_cursor.setPosition(block.position());
+                    m_cursor.setBlockFormat(*format);
+                }
+                ++format;
+                return true;
+            });
+        }
+    }
 }
 
 } // namespace

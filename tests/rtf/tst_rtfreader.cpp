@@ -4,6 +4,9 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLoggingCategory>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
@@ -92,6 +95,8 @@ private slots:
     void plainText();
     void robustness_data();
     void robustness();
+    void logging_data();
+    void logging();
     void replacesContent();
 };
 
@@ -319,6 +324,11 @@ void tst_RtfReader::blockFormat_data()
                                          << blockFormatWith({{F::BlockAlignment, int(Qt::AlignRight)}});
     QTest::newRow("plain keeps paragraph") << "{\\rtf1\\qc a\\plain\\par}"_ba << 0
                                            << blockFormatWith({{F::BlockAlignment, int(Qt::AlignHCenter)}});
+    // Qt hands a merged-away cell's block format to the block before it.
+    QTest::newRow("cell beside a merge keeps its format")
+        << "{\\rtf1\\trowd\\clvmgf\\cellx1\\cellx2\\pard\\intbl A\\cell\\pard\\intbl\\qr\\ri410\\cell\\row"
+           "\\trowd\\clvmrg\\cellx1\\cellx2\\pard\\intbl\\cell D\\cell\\row}"_ba
+        << 2 << blockFormatWith({{F::BlockAlignment, int(Qt::AlignRight)}, {F::BlockRightMargin, 20.5}});
     QTest::newRow("pard mid paragraph") << "{\\rtf1 a\\pard\\qc b\\par}"_ba << 0
                                         << blockFormatWith({{F::BlockAlignment, int(Qt::AlignHCenter)}});
 }
@@ -424,6 +434,18 @@ void tst_RtfReader::tables_data()
            "\\pard\\intbl\\itap2 after\\nestcell{\\*\\nesttableprops\\trowd\\cellx4000\\nestrow}{\\nonesttables X\\par}"
            "\\pard\\intbl\\itap1 outer\\cell\\row\\pard\\itap0 out\\par}"_ba
         << u"\n[[two [A|B] after] outer]\nout"_s;
+    QTest::newRow("merged across") << "{\\rtf1\\trowd\\clmgf\\cellx1\\clmrg\\cellx2\\cellx3\\pard\\intbl AB\\cell\\cell C\\cell\\row}"_ba
+                                   << u"\n[AB|<|C]\n"_s;
+    QTest::newRow("merged down")
+        << "{\\rtf1\\trowd\\clvmgf\\cellx1\\cellx2\\pard\\intbl A\\cell B\\cell\\row"
+           "\\trowd\\clvmrg\\cellx1\\cellx2\\pard\\intbl\\cell D\\cell\\row"
+           "\\trowd\\clvmrg\\cellx1\\cellx2\\pard\\intbl\\cell F\\cell\\row"
+           "\\trowd\\cellx1\\cellx2\\pard\\intbl G\\cell H\\cell\\row}"_ba
+        << u"\n[A|B/^|D/^|F/G|H]\n"_s;
+    QTest::newRow("merged across and down")
+        << "{\\rtf1\\trowd\\clmgf\\clvmgf\\cellx1\\clmrg\\clvmgf\\cellx2\\cellx3\\pard\\intbl A\\cell\\cell B\\cell\\row"
+           "\\trowd\\clmgf\\clvmrg\\cellx1\\clmrg\\clvmrg\\cellx2\\cellx3\\pard\\intbl\\cell\\cell C\\cell\\row}"_ba
+        << u"\n[A|<|B/^|^|C]\n"_s;
     QTest::newRow("row without cells ignored") << "{\\rtf1 a\\row b}"_ba << u"ab"_s;
     QTest::newRow("cells capped at 63")
         << "{\\rtf1\\intbl " + QByteArray("x\\cell ").repeated(70) + "\\row}"
@@ -628,11 +650,41 @@ void tst_RtfReader::robustness()
 {
     QFETCH(QByteArray, rtf);
     QFETCH(QString, contains);
+    // What malformed input logs is checked in logging(); here it is noise.
+    QLoggingCategory::setFilterRules(u"dungeon.rtf.warning=false"_s);
+    const auto restore = qScopeGuard([] { QLoggingCategory::setFilterRules(QString()); });
     QElapsedTimer timer;
     timer.start();
     const auto document = load(rtf);
     QVERIFY2(timer.elapsed() < 5000, "reading must not take long");
     QVERIFY2(blocksText(*document).contains(contains), qPrintable(blocksText(*document).left(200)));
+}
+
+void tst_RtfReader::logging_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("warning"); // a pattern; empty: no warning at all
+
+    QTest::newRow("well formed") << "{\\rtf1{\\fonttbl{\\f0 A;}}\\f0 a\\par}"_ba << QString();
+    QTest::newRow("unknown words are no fault") << "{\\rtf1\\foo a{\\*\\bar b}}"_ba << QString();
+    QTest::newRow("extra brace") << "{\\rtf1 a}}"_ba << u"unbalanced"_s;
+    QTest::newRow("truncated") << "{\\rtf1 {a"_ba << u"ends inside a group"_s;
+    QTest::newRow("too deep") << "{\\rtf1 " + QByteArray(600, '{') + QByteArray(600, '}') + "}" << u"nested too deeply"_s;
+    QTest::newRow("text after the end") << "{\\rtf1 a}b"_ba << u"after the end"_s;
+    QTest::newRow("bad picture") << "{\\rtf1 {\\pict\\pngblip 0102}}"_ba << u"does not decode"_s;
+    QTest::newRow("unknown code page") << "{\\rtf1{\\fonttbl{\\f0\\cpg1234 A;}}\\ansicpg77777\\f0 \\'e9}"_ba
+                                       << u"unknown code page"_s;
+}
+
+void tst_RtfReader::logging()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, warning);
+    if (warning.isEmpty())
+        QTest::failOnWarning(QRegularExpression(u".*"_s));
+    else
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+    load(rtf);
 }
 
 void tst_RtfReader::replacesContent()
