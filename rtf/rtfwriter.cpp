@@ -699,13 +699,16 @@ private:
         if (const QTextList *list = block.textList())
             writeListText(block, list);
         writeRuns(block);
-        // An empty paragraph's height comes from the formatting of its mark.
-        if (block.length() == 1)
-            switchTo(runFormatOf(block).state);
+        formatParagraphMark(block);
     }
 
-    void endParagraph()
+    // The mark is the \par or \cell that ends a paragraph. An empty
+    // paragraph's height comes from its formatting, and word processors draw
+    // a list item's number in it; Qt uses the block's own format for both.
+    void formatParagraphMark(const QTextBlock &block)
     {
+        if (block.length() == 1 || block.textList())
+            switchTo(runFormatOf(block).state);
         // LibreOffice drops a paragraph whose mark is superscript, text and
         // all, so the mark always sits on the baseline.
         if (current.position != QTextCharFormat::AlignNormal) {
@@ -713,6 +716,10 @@ private:
             baseline.position = QTextCharFormat::AlignNormal;
             switchTo(baseline);
         }
+    }
+
+    void endParagraph()
+    {
         out.word("par");
         out.newline();
     }

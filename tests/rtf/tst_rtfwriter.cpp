@@ -152,6 +152,7 @@ private slots:
     void listStyles_data();
     void listStyles();
     void nestedLists();
+    void listNumberTakesTheBlockFormat();
     void tableCells_data();
     void tableCells();
     void tableSpans();
@@ -459,6 +460,20 @@ void tst_RtfWriter::nestedLists()
     QCOMPARE(bodyOf(rtf), QByteArray("\\pard\\ls1\\ilvl0\\li800\\fi-400{\\listtext 1.\\tab}one\\par\n"
                                      "\\pard\\ls2\\ilvl1\\li1600\\fi-400{\\listtext a.\\tab}one a\\par\n"
                                      "\\pard\\ls1\\ilvl0\\li800\\fi-400{\\listtext 2.\\tab}two\\par\n"));
+}
+
+void tst_RtfWriter::listNumberTakesTheBlockFormat()
+{
+    auto document = makeDocument();
+    QTextCursor cursor(document.get());
+    cursor.createList(listFormat(QTextListFormat::ListDecimal));
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.insertText(QStringLiteral("bold"), bold);
+    // Word processors draw the number in the formatting of the paragraph
+    // mark, so the mark goes back to the block's format.
+    QCOMPARE(bodyOf(writeChecked(*document)),
+             QByteArray("\\pard\\ls1\\ilvl0\\li800\\fi-400{\\listtext 1.\\tab}\\b bold\\b0\\par\n"));
 }
 
 void tst_RtfWriter::tableCells_data()
