@@ -492,6 +492,7 @@ void tst_RtfReader::images_data()
                + "}}}}{\\shprslt{\\*\\do\\dobxcolumn}}}")
         << 1 << QSizeF(4, 2);
     QTest::newRow("picw with comma") << doc("{\\pict\\picw8766,543863\\pngblip " + png + "}") << 1 << QSizeF(4, 2);
+    QTest::newRow("hidden picture") << doc("{\\v{\\pict\\pngblip " + png + "}}") << 0 << QSizeF();
     QTest::newRow("wmf skipped") << doc("{\\pict\\wmetafile8\\picw100\\pich100 010009000003}") << 0 << QSizeF();
     QTest::newRow("emf skipped") << doc("{\\pict\\emfblip 0100000000}") << 0 << QSizeF();
     QTest::newRow("dib skipped") << doc("{\\pict\\dibitmap0 28000000}") << 0 << QSizeF();
@@ -560,6 +561,9 @@ void tst_RtfReader::links_data()
     QTest::newRow("link ends with field") << "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"a\"}{\\fldrslt A}}"
                                              "{\\field{\\*\\fldinst HYPERLINK \"b\"}{\\fldrslt B}}C}"_ba
                                           << u"ABC"_s << u"A=>a, B=>b"_s;
+    QTest::newRow("picture in a link")
+        << "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://p/\"}{\\fldrslt{\\pict\\pngblip " + imageHex("PNG") + "}}}}"
+        << u"\uFFFC"_s << u"\uFFFC=>http://p/"_s;
     QTest::newRow("lowercase hyperlink") << "{\\rtf1{\\field{\\*\\fldinst hyperlink http://u/}{\\fldrslt u}}}"_ba
                                          << u"u"_s << u"u=>http://u/"_s;
 }
@@ -666,6 +670,7 @@ void tst_RtfReader::logging_data()
     QTest::addColumn<QString>("warning"); // a pattern; empty: no warning at all
 
     QTest::newRow("well formed") << "{\\rtf1{\\fonttbl{\\f0 A;}}\\f0 a\\par}"_ba << QString();
+    QTest::newRow("trailing nul is no fault") << "{\\rtf1 a\\par\r\n}\r\n\0"_ba << QString();
     QTest::newRow("unknown words are no fault") << "{\\rtf1\\foo a{\\*\\bar b}}"_ba << QString();
     QTest::newRow("extra brace") << "{\\rtf1 a}}"_ba << u"unbalanced"_s;
     QTest::newRow("truncated") << "{\\rtf1 {a"_ba << u"ends inside a group"_s;
