@@ -10,6 +10,7 @@
 #include <QCryptographicHash>
 #include <QImage>
 #include <QPixmap>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
@@ -95,10 +96,15 @@ private:
     }
 
     // Items nest at most one level deeper than the one before; going back
-    // out closes the deeper lists, as HTML's nested lists do.
+    // out closes the deeper lists, as HTML's nested lists do. Sometimes a
+    // list carries on one from further up, numbering and all.
     void addList(QTextCursor &cursor)
     {
         std::vector<QTextList *> open; // by indent - 1
+        // Qt deletes a list whose last item has left it.
+        std::erase_if(topLists, [](const QPointer<QTextList> &list) { return list.isNull(); });
+        if (!topLists.empty() && chance(25))
+            open.push_back(topLists[below(int(topLists.size()))]);
         for (int items = 1 + below(5); items > 0; --items) {
             const int indent = 1 + below(std::min(int(open.size()) + 1, 3));
             open.resize(std::min<size_t>(open.size(), indent));
@@ -113,6 +119,8 @@ private:
                                       QTextListFormat::ListUpperRoman}));
                 format.setIndent(indent);
                 open.push_back(cursor.createList(format));
+                if (indent == 1)
+                    topLists.push_back(open.back());
             }
             addRuns(cursor);
         }
@@ -295,6 +303,7 @@ private:
     QRandomGenerator random;
     int features;
     QTextDocument *target = nullptr;
+    std::vector<QPointer<QTextList>> topLists;
     bool fresh = true;
     int images = 0;
 };
