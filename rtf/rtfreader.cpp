@@ -43,6 +43,10 @@ constexpr int MaxGroupDepth = 512;
 constexpr int MaxTableDepth = 8;
 constexpr int MaxTableColumns = 63;
 constexpr int MaxListLevels = 9;
+// Qt revisits every item of a list when one is added; past this many items
+// a list goes on as a new one rather than make reading quadratic.
+constexpr int MaxListItems = 1000;
+constexpr int LegacyListKey = -1; // \pn lists share one key; \ls numbers are positive
 constexpr int TwipsPerPoint = 20;
 constexpr int TwipsPerPixel = 15;
 // Windows' code page number for the Symbol character set.
@@ -652,7 +656,6 @@ struct Field
 
 struct ListDefinition
 {
-    int id = 0;
     std::vector<LF::Style> levels;
 };
 
@@ -748,6 +751,7 @@ private:
     void applyBlockFormat();
     LF::Style listStyle(const ParaProps &para, int *key, int *level) const;
     void addToList(int key, int level, LF::Style style);
+    void dropLists(int key, int fromLevel);
     void enterTableLevel(int level);
     void openTable();
     void closeInnermostTable();
@@ -786,6 +790,7 @@ private:
     std::array<int, 3> m_colorComponents{};
     bool m_colorGiven = false;
     std::vector<ListDefinition> m_listDefinitions;
+    QHash<int, size_t> m_listsById; // \listid -> definition
     bool m_levelOpen = false;
     QString m_levelText;
     QHash<int, int> m_listOverrides; // \ls -> \listid
@@ -800,6 +805,7 @@ private:
     // Document structure
     ParagraphState m_paragraph = ParagraphState::Open;
     QString m_listText;
+    // The lists that further items may join, by \ls (or LegacyListKey) and level.
     std::map<std::pair<int, int>, std::pair<QTextList *, LF::Style>> m_lists;
     std::vector<OpenTable> m_tables;
     // Row definitions by table level: Word writes those of nested tables
@@ -1177,7 +1183,7 @@ void Reader::handleWord(const Token &token)
         break;
     case Word::ListId:
         if (group.destination == Destination::ListTable && !m_listDefinitions.empty()) {
-            m_listDefinitions.back().id = parameter;
+            m_listsById.insert(parameter, m_listDefinitions.size() - 1);
         } else if (group.destination == Destination::ListOverrideTable) {
             m_overrideListId = parameter;
             if (m_overrideNumber)
@@ -1768,7 +1774,7 @@ void Reader::applyBlockFormat()
         addToList(key, level, style);
     } else {
         // Legacy lists end at the first paragraph outside them.
-        std::erase_if(m_lists, [](const auto &entry) { return entry.first.first < 0; });
+        dropLists(LegacyListKey, 0);
         if (!m_listText.isEmpty()) {
             // A list we could not place: keep its number or bullet as text.
             const int position = m_cursor.position();
@@ -1787,30 +1793,34 @@ LF::Style Reader::listStyle(const ParaProps &para, int *key, int *level) const
     if (para.listNumber > 0) {
         *key = para.listNumber;
         *level = para.listLevel;
-        const int id = m_listOverrides.value(para.listNumber, -1);
-        for (const ListDefinition &definition : m_listDefinitions) {
-            if (definition.id == id && !definition.levels.empty())
-                return definition.levels[std::min(size_t(para.listLevel), definition.levels.size() - 1)];
+        const auto found = m_listsById.constFind(m_listOverrides.value(para.listNumber, -1));
+        if (found != m_listsById.constEnd()) {
+            const std::vector<LF::Style> &levels = m_listDefinitions[*found].levels;
+            if (!levels.empty())
+                return levels[std::min(size_t(para.listLevel), levels.size() - 1)];
         }
     }
     // Word writes \pn beside \ls for readers without list tables; some
     // writers then leave the table out.
     if (para.legacy.active) {
-        *key = -1;
+        *key = LegacyListKey;
         *level = para.legacy.level;
         return para.legacy.bullet ? LF::ListDisc : para.legacy.numberStyle;
     }
     return para.listNumber > 0 ? LF::ListDisc : LF::ListStyleUndefined;
 }
 
+void Reader::dropLists(int key, int fromLevel)
+{
+    m_lists.erase(m_lists.lower_bound({key, fromLevel}), m_lists.lower_bound({key, MaxListLevels}));
+}
+
 void Reader::addToList(int key, int level, LF::Style style)
 {
     // A deeper level starts afresh under each item of the level above.
-    std::erase_if(m_lists, [&](const auto &entry) {
-        return entry.first.first == key && entry.first.second > level;
-    });
+    dropLists(key, level + 1);
     auto &[list, listStyle] = m_lists[{key, level}];
-    if (list && listStyle == style) {
+    if (list && listStyle == style && list->count() < MaxListItems) {
         list->add(m_cursor.block());
         return;
     }
@@ -1853,17 +1863,25 @@ void Reader::openTable()
     QTextTable *table = m_cursor.insertTable(1, 1);
     m_tables.push_back(OpenTable{.table = table});
     m_paragraph = ParagraphState::Open;
-    m_lists.clear();
 }
 
 void Reader::closeInnermostTable()
 {
     flushText();
-    mergeCells(m_tables.back());
-    m_cursor.setPosition(m_tables.back().table->lastPosition() + 1);
+    OpenTable &open = m_tables.back();
+    if (const int spare = open.table->rows() - open.row - 1; spare > 0) {
+        // Removing rows hands the block format of the first removed cell
+        // to the last block before it: keep that block's own.
+        const int lastPosition = open.table->cellAt(open.row, open.table->columns() - 1).lastPosition();
+        const QTextBlockFormat lastFormat = m_document->findBlock(lastPosition).blockFormat();
+        open.table->removeRows(open.row + 1, spare);
+        m_cursor.setPosition(lastPosition);
+        m_cursor.setBlockFormat(lastFormat);
+    }
+    mergeCells(open);
+    m_cursor.setPosition(open.table->lastPosition() + 1);
     m_tables.pop_back();
     m_paragraph = ParagraphState::Open;
-    m_lists.clear();
 }
 
 void Reader::advanceCell(OpenTable &open)
@@ -1872,8 +1890,10 @@ void Reader::advanceCell(OpenTable &open)
     if (open.rowEnded) {
         ++open.row;
         open.column = 0;
+        // Qt rebuilds its cell grid after each change of size: grow by
+        // doubling, and drop the spare rows when the table closes.
         if (open.row >= table->rows())
-            table->appendRows(1);
+            table->appendRows(std::min(table->rows(), 4096));
     } else if (open.column + 1 < MaxTableColumns) {
         ++open.column;
         if (open.column >= table->columns())
@@ -1887,7 +1907,6 @@ void Reader::advanceCell(OpenTable &open)
     open.cellEnded = open.rowEnded = false;
     m_cursor.setPosition(table->cellAt(open.row, open.column).firstPosition());
     m_paragraph = ParagraphState::Open;
-    m_lists.clear();
 }
 
 void Reader::endCell(int level)

@@ -329,6 +329,9 @@ void tst_RtfReader::blockFormat_data()
         << "{\\rtf1\\trowd\\clvmgf\\cellx1\\cellx2\\pard\\intbl A\\cell\\pard\\intbl\\qr\\ri410\\cell\\row"
            "\\trowd\\clvmrg\\cellx1\\cellx2\\pard\\intbl\\cell D\\cell\\row}"_ba
         << 2 << blockFormatWith({{F::BlockAlignment, int(Qt::AlignRight)}, {F::BlockRightMargin, 20.5}});
+    QTest::newRow("last cell keeps its format") << "{\\rtf1\\intbl a\\cell\\row\\intbl b\\cell\\row"
+                                                   "\\intbl c\\par\\pard\\intbl\\qr\\cell\\row}"_ba
+                                                << 4 << blockFormatWith({{F::BlockAlignment, int(Qt::AlignRight)}});
     QTest::newRow("pard mid paragraph") << "{\\rtf1 a\\pard\\qc b\\par}"_ba << 0
                                         << blockFormatWith({{F::BlockAlignment, int(Qt::AlignHCenter)}});
 }
@@ -377,6 +380,9 @@ void tst_RtfReader::lists_data()
     QTest::newRow("numbering continues across text")
         << withLists("\\ls2 a\\par\\pard t\\par\\ls2 b\\par") << u"a:decimal/1#1 t b:decimal/1#1"_s;
     QTest::newRow("list item indent not added") << withLists("\\pard\\fi-360\\li720\\ls1 a\\par") << u"a:disc/1#1"_s;
+    QTest::newRow("list goes on after a table")
+        << withLists("\\ls2 a\\par\\trowd\\cellx1\\pard\\intbl x\\cell\\row\\pard\\ls2 b\\par")
+        << u"a:decimal/1#1 x b:decimal/1#1"_s;
     QTest::newRow("unknown ls is a bullet list") << "{\\rtf1\\ls7 {\\listtext -\\tab}a\\par}"_ba << u"a:disc/1#1"_s;
     QTest::newRow("listtext kept without a list") << "{\\rtf1{\\listtext 1.\\tab}a\\par}"_ba << u"1.\ta"_s;
     QTest::newRow("wordpad bullets")
@@ -446,6 +452,8 @@ void tst_RtfReader::tables_data()
         << "{\\rtf1\\trowd\\clmgf\\clvmgf\\cellx1\\clmrg\\clvmgf\\cellx2\\cellx3\\pard\\intbl A\\cell\\cell B\\cell\\row"
            "\\trowd\\clmgf\\clvmrg\\cellx1\\clmrg\\clvmrg\\cellx2\\cellx3\\pard\\intbl\\cell\\cell C\\cell\\row}"_ba
         << u"\n[A|<|B/^|^|C]\n"_s;
+    QTest::newRow("three rows") << "{\\rtf1\\intbl a\\cell\\row\\intbl b\\cell\\row\\intbl c\\cell\\row}"_ba
+                                << u"\n[a/b/c]\n"_s;
     QTest::newRow("row without cells ignored") << "{\\rtf1 a\\row b}"_ba << u"ab"_s;
     QTest::newRow("cells capped at 63")
         << "{\\rtf1\\intbl " + QByteArray("x\\cell ").repeated(70) + "\\row}"
@@ -635,6 +643,14 @@ void tst_RtfReader::robustness_data()
     QTest::newRow("table depth toggling") << "{\\rtf1 " + QByteArray("\\pard\\intbl\\itap9 x\\par\\pard y\\par").repeated(300)
                                                   + "}"
                                           << u"x"_s;
+    // Qt revisits a whole list for each item added: quadratic without care.
+    QTest::newRow("20000 list items") << "{\\rtf1 " + QByteArray("\\ls1 a\\par ").repeated(20000) + "}" << u"a"_s;
+    QTest::newRow("20000 lists") << [] {
+        QByteArray rtf = "{\\rtf1 ";
+        for (int i = 1; i <= 20000; ++i)
+            rtf += "\\ls" + QByteArray::number(i) + " a\\par ";
+        return rtf + "}";
+    }() << u"a"_s;
     QTest::newRow("nul after end") << "{\\rtf1 a}\0\0"_ba << u"a"_s;
 
     QRandomGenerator random(20240521);
