@@ -26,11 +26,11 @@
 #include <string_view>
 #include <vector>
 
-Q_LOGGING_CATEGORY(lcRtf, "dungeon.rtf")
-
 namespace Rtf {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcRtf, "dungeon.rtf")
 
 using Token = Tokenizer::Token;
 using TokenType = Tokenizer::Type;
@@ -255,12 +255,10 @@ constexpr WordEntry wordTable[] = {
     {"pc", Word::CharacterSet, 437},
     {"pca", Word::CharacterSet, 850},
     {"pgdsctbl", Word::SkipDestination},
-    {"pich", Word::Unknown},
     {"pichgoal", Word::PictureGoal, 1},
     {"picscalex", Word::PictureScale, 0},
     {"picscaley", Word::PictureScale, 1},
     {"pict", Word::Picture},
-    {"picw", Word::Unknown},
     {"picwgoal", Word::PictureGoal, 0},
     {"plain", Word::Plain},
     {"pmmetafile", Word::PictureFormat, int(PictureKind::Other)},
@@ -758,7 +756,7 @@ private:
     void advanceCell(OpenTable &table);
     void mergeCells(const OpenTable &table);
 
-    // Tables of the header
+    // Header tables and pictures
     void startFont(int number);
     void endColor();
     void applyLevelText();
@@ -1608,7 +1606,7 @@ QTextCharFormat Reader::charFormat(const CharProps &chars, int link) const
 }
 
 // ---------------------------------------------------------------------------
-// Header tables
+// Header tables and pictures
 // ---------------------------------------------------------------------------
 
 void Reader::startFont(int number)
