@@ -269,6 +269,15 @@ void tst_RtfReader::charFormat_data()
     QTest::newRow("caps") << "{\\rtf1 \\caps c}"_ba << u"c"_s << charFormatWith({{F::FontCapitalization, QFont::AllUppercase}});
     QTest::newRow("scaps") << "{\\rtf1 \\scaps c}"_ba << u"c"_s << charFormatWith({{F::FontCapitalization, QFont::SmallCaps}});
     QTest::newRow("plain resets") << withColors("\\b\\i\\ul\\fs40\\cf1 x\\plain n") << u"n"_s << QTextCharFormat();
+    QTest::newRow("old rich-text control")
+        << "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}{\\f1\\froman\\fcharset2 Symbol;}"
+           "{\\f2\\fswiss\\fprq2 System;}}{\\colortbl\\red0\\green0\\blue0;}\r\n"
+           "\\deflang1033\\pard\\plain\\f2\\fs20\\b\\cf0 Goblins\\plain\\f2\\fs20 \\par }\r\n"_ba
+        << u"G"_s
+        << charFormatWith({{F::FontWeight, QFont::Bold},
+                           {F::FontPointSize, 10.0},
+                           {F::FontFamilies, QStringList{u"System"_s}},
+                           {F::ForegroundBrush, QBrush(Qt::black)}});
     QTest::newRow("word run") << "{\\rtf1{\\rtlch\\fcs1 \\ab\\af4 \\ltrch\\fcs0 \\b\\insrsid123 w}}"_ba << u"w"_s
                               << charFormatWith({{F::FontWeight, QFont::Bold}});
 }
