@@ -5,9 +5,9 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLoggingCategory>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -30,11 +30,10 @@ std::unique_ptr<QTextDocument> load(const QByteArray &rtf)
 // The format of the first character of the first occurrence of text.
 QTextCharFormat formatAt(const QTextDocument &document, const QString &text)
 {
-    const QTextCursor found = document.find(text);
-    if (found.isNull())
+    QTextCursor cursor = document.find(text);
+    if (cursor.isNull())
         return {};
-    QTextCursor cursor(const_cast<QTextDocument *>(&document));
-    cursor.setPosition(found.selectionStart() + 1);
+    cursor.setPosition(cursor.selectionStart() + 1);
     return cursor.charFormat();
 }
 
