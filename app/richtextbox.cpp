@@ -99,12 +99,12 @@ void RichTextBox::setupFormatActions()
     });
     add(tr("&Larger Text"), QKeySequence(Qt::CTRL | Qt::Key_BracketRight), [this] {
         QTextCharFormat format;
-        format.setFontPointSize(qMin(fontPointSize() + 2, 72.0));
+        format.setFontPointSize(qMin(currentPointSize() + 2, 72.0));
         mergeFormat(format);
     });
     add(tr("S&maller Text"), QKeySequence(Qt::CTRL | Qt::Key_BracketLeft), [this] {
         QTextCharFormat format;
-        format.setFontPointSize(qMax(fontPointSize() - 2, 6.0));
+        format.setFontPointSize(qMax(currentPointSize() - 2, 6.0));
         mergeFormat(format);
     });
     separator();
@@ -117,16 +117,22 @@ void RichTextBox::setupFormatActions()
     add(tr("&Justify"), QKeySequence(Qt::CTRL | Qt::Key_J), [this] { setAlignment(Qt::AlignJustify); });
 }
 
-// Formats the selection, or the word under the caret when nothing is selected.
+// Formats the selection, and what is typed next.
 void RichTextBox::mergeFormat(const QTextCharFormat &format)
 {
     if (isReadOnly())
         return;
+    // One step for Undo, however many changes the merge makes.
     QTextCursor cursor = textCursor();
-    if (!cursor.hasSelection())
-        cursor.select(QTextCursor::WordUnderCursor);
-    cursor.mergeCharFormat(format);
+    cursor.beginEditBlock();
     mergeCurrentCharFormat(format);
+    cursor.endEditBlock();
+}
+
+qreal RichTextBox::currentPointSize() const
+{
+    const qreal size = fontPointSize();
+    return size > 0 ? size : document()->defaultFont().pointSizeF();
 }
 
 void RichTextBox::toggleList(QTextListFormat::Style style)

@@ -35,6 +35,7 @@ protected:
 private:
     void setupFormatActions();
     void mergeFormat(const QTextCharFormat &format);
+    qreal currentPointSize() const;
     void toggleList(QTextListFormat::Style style);
     void insertImage(const QImage &image);
 

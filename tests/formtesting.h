@@ -26,6 +26,19 @@ inline void clickControl(QWidget *control)
     pressAt(control->window(), centreOf(control));
 }
 
+// Types text as keys; characters beyond ASCII arrive as the text of a key
+// press, as an input method delivers them.
+inline void typeText(QWidget *control, const QString &text)
+{
+    for (QChar character : text) {
+        if (character.unicode() < 0x80)
+            QTest::keyClick(control, char(character.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(character),
+                                Qt::NoModifier);
+    }
+}
+
 template<typename Control = QWidget>
 Control *control(const QWidget *window, const QString &name)
 {

@@ -124,6 +124,7 @@ QPoint inMap(int x, int y)
 void tst_DungeonWindow::initTestCase()
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setQuitOnLastWindowClosed(false);
     Module1::DungeonWindow = &frmEditableDungeon1::instance();
 }
 

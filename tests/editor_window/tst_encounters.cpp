@@ -177,7 +177,7 @@ void tst_Encounters::saveEncounter(int number, const Storage::Cells &cells,
 void tst_Encounters::typeInto(QWidget *control, const QString &text)
 {
     clickControl(control);
-    QTest::keyClicks(control, text);
+    typeText(control, text);
 }
 
 QByteArray tst_Encounters::contentOf(const QString &path)
