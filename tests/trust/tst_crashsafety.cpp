@@ -123,7 +123,8 @@ void tst_CrashSafety::killedSaves()
         QVERIFY2(Storage::readTable(files.tableFile) == cells(encounter[0].holds),
                  qPrintable(QStringLiteral("kill %1: the table reads wrong").arg(kill)));
 
-        // What a killed save leaves behind must never pass for the encounter.
+        // A save killed between naming its new file and moving it into place
+        // leaves that file behind, beside the encounter's two, never instead.
         const QStringList names = QDir(files.dungeonFolder)
                                           .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         QVERIFY(names.contains(QStringLiteral("7.Encounter")) && names.contains(QStringLiteral("7.Encounter7")));
