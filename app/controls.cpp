@@ -24,6 +24,44 @@ QFont formFont(qreal pointSize, QFont::Weight weight)
     return font;
 }
 
+QString indexedName(const char *arrayName, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(arrayName)).arg(index);
+}
+
+void setupFormWindow(QWidget *window, const QString &name, const QString &title, QSize size,
+                     Qt::WindowFlags titleBarButtons)
+{
+    window->setObjectName(name);
+    window->setWindowTitle(title);
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | titleBarButtons);
+    window->setFixedSize(size);
+    window->setFont(formFont());
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+Label *captionLabel(QWidget *parent, const QString &name, const char *text, const QRect &geometry,
+                    qreal pointSize)
+{
+    auto label = place(new Label(parent), name, geometry);
+    label->setText(QString::fromLatin1(text));
+    label->setFont(formFont(pointSize, QFont::Bold));
+    label->setAlignment(Qt::AlignCenter);
+    label->setForegroundRole(QPalette::ButtonText);
+    return label;
+}
+
+CommandButton *faceButton(QWidget *parent, const QString &name, const char *face,
+                          const QRect &geometry)
+{
+    const QIcon icon(QStringLiteral(":/faces/%1.png").arg(QLatin1String(face)));
+    return place(new CommandButton(icon, parent), name, geometry);
+}
+
 // ---------------------------------------------------------------------------
 
 Label::Label(QWidget *parent)

@@ -10,6 +10,37 @@
 // sans-serif of the same point size where the system lacks it.
 QFont formFont(qreal pointSize = 8.25, QFont::Weight weight = QFont::Normal);
 
+// --- Building a window from its layout table ---------------------------------
+
+// A member of a control array is named after the array and its index: "Text1(13)".
+QString indexedName(const char *arrayName, int index);
+
+template<typename Control>
+Control *place(Control *control, const QString &name, const QRect &geometry)
+{
+    control->setObjectName(name);
+    control->setGeometry(geometry);
+    return control;
+}
+
+// Gives a top-level form window its name, caption, fixed client size, the
+// title-bar buttons it has, the form font and the tool-tip background.
+void setupFormWindow(QWidget *window, const QString &name, const QString &title, QSize size,
+                     Qt::WindowFlags titleBarButtons);
+
+class Label;
+class CommandButton;
+
+// A transparent, centred, bold caption in the button-text colour.
+Label *captionLabel(QWidget *parent, const QString &name, const char *text, const QRect &geometry,
+                    qreal pointSize = 9.75);
+
+// A command button showing the face ":/faces/<face>.png".
+CommandButton *faceButton(QWidget *parent, const QString &name, const char *face,
+                          const QRect &geometry);
+
+// --- Controls -----------------------------------------------------------------
+
 // A label that takes the mouse presses made on it, so that they never reach
 // the picture beneath, and reports a click (press and release on it).
 class Label : public QLabel

@@ -19,6 +19,9 @@ RichTextBox::RichTextBox(QWidget *parent)
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     // The boxes sit in forms: Tab moves on to the next control.
     setTabChangesFocus(true);
+    // A scroll bar that comes and goes narrows the text and lays a long
+    // document out a second time.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setupFormatActions();
 }
 

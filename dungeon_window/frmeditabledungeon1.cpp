@@ -10,12 +10,6 @@
 
 namespace {
 
-struct Geometry
-{
-    int left, top, width, height;
-    QRect rect() const { return QRect(left, top, width, height); }
-};
-
 // The encounter spots over the red numbers of the map, in map pixels.
 struct Spot
 {
@@ -76,29 +70,6 @@ constexpr int MonsterCaptionTop = 152;
 constexpr int MonsterBoxTop = 168;
 constexpr int CellMaxLength = 100;
 
-QString indexed(const char *arrayName, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(arrayName)).arg(index);
-}
-
-template<typename Widget>
-Widget *place(Widget *widget, const QString &name, const Geometry &geometry)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(geometry.rect());
-    return widget;
-}
-
-Label *caption(QWidget *parent, const QString &name, const char *text, const Geometry &geometry)
-{
-    auto label = place(new Label(parent), name, geometry);
-    label->setText(QString::fromLatin1(text));
-    label->setFont(formFont(9.75, QFont::Bold));
-    label->setAlignment(Qt::AlignCenter);
-    label->setForegroundRole(QPalette::ButtonText);
-    return label;
-}
-
 Label *colourSquare(QWidget *parent, const QString &name, QRgb colour, QPoint topLeft)
 {
     auto square = place(new Label(parent), name,
@@ -110,7 +81,7 @@ Label *colourSquare(QWidget *parent, const QString &name, QRgb colour, QPoint to
     return square;
 }
 
-QLineEdit *textBox(QWidget *parent, const QString &name, const Geometry &geometry)
+QLineEdit *textBox(QWidget *parent, const QString &name, const QRect &geometry)
 {
     return place(new QLineEdit(parent), name, geometry);
 }
@@ -126,18 +97,9 @@ frmEditableDungeon1 &frmEditableDungeon1::instance()
 
 void frmEditableDungeon1::setupUi(QWidget *window)
 {
-    window->setObjectName(QStringLiteral("frmEditableDungeon1"));
-    window->setWindowTitle(
-        QStringLiteral("Orvane Editable Dungeon 1 (dungeonboard@example.org)"));
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                           | Qt::WindowCloseButtonHint);
-    window->setFixedSize(1000, 700);
-    window->setFont(formFont());
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
+    setupFormWindow(window, QStringLiteral("frmEditableDungeon1"),
+                    QStringLiteral("Orvane Editable Dungeon 1 (dungeonboard@example.org)"),
+                    {1000, 700}, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     setupMap(window);
     setupEncounterDisplay(window);
@@ -158,7 +120,7 @@ void frmEditableDungeon1::setupMap(QWidget *window)
     QWidget *map = Picture1->client();
 
     for (int k = 0; k < MarkerCount; ++k)
-        Label1[k] = colourSquare(map, indexed("Label1", k), Party[k].colour,
+        Label1[k] = colourSquare(map, indexedName("Label1", k), Party[k].colour,
                                  {Party[k].markerLeft, MarkerStartTop});
 
     for (int n = 1; n <= SpotCount; ++n) {
@@ -182,18 +144,18 @@ void frmEditableDungeon1::setupMap(QWidget *window)
 
 void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
 {
-    Label2[0] = caption(window, indexed("Label2", 0), "ENCOUNTER DETAILS", {528, 8, 457, 17});
-    RichTextBox1[0] = place(new RichTextBox(window), indexed("RichTextBox1", 0),
+    Label2[0] = captionLabel(window, indexedName("Label2", 0), "ENCOUNTER DETAILS", {528, 8, 457, 17});
+    RichTextBox1[0] = place(new RichTextBox(window), indexedName("RichTextBox1", 0),
                             {528, 24, 457, 121});
     RichTextBox1[0]->setReadOnly(true);
 
     for (int column = 0; column < int(MonsterColumns.size()); ++column) {
         const MonsterColumn &c = MonsterColumns[column];
-        Label2[c.captionIndex] = caption(window, indexed("Label2", c.captionIndex), c.caption,
+        Label2[c.captionIndex] = captionLabel(window, indexedName("Label2", c.captionIndex), c.caption,
                                          {c.captionLeft, MonsterCaptionTop, c.captionWidth, 17});
         for (int row = 0; row < MonsterRows; ++row) {
             const int index = MonsterRows * column + row;
-            QLineEdit *cell = textBox(window, indexed("Text1", index),
+            QLineEdit *cell = textBox(window, indexedName("Text1", index),
                                       {c.boxLeft, MonsterBoxTop + RowPitch * row, c.boxWidth, 19});
             cell->setReadOnly(true);
             cell->setMaxLength(CellMaxLength);
@@ -201,14 +163,14 @@ void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
         }
     }
 
-    Label2[5] = caption(window, indexed("Label2", 5), "DM NOTES", {528, 592, 353, 17});
-    RichTextBox1[1] = place(new RichTextBox(window), indexed("RichTextBox1", 1),
+    Label2[5] = captionLabel(window, indexedName("Label2", 5), "DM NOTES", {528, 592, 353, 17});
+    RichTextBox1[1] = place(new RichTextBox(window), indexedName("RichTextBox1", 1),
                             {528, 608, 353, 81});
 }
 
 void frmEditableDungeon1::setupRoster(QWidget *window)
 {
-    Label2[6] = caption(window, indexed("Label2", 6), "Select Party Member", {576, 408, 353, 17});
+    Label2[6] = captionLabel(window, indexedName("Label2", 6), "Select Party Member", {576, 408, 353, 17});
     for (int k = 0; k < MarkerCount; ++k) {
         const PartyMember &member = Party[k];
         const int top = RosterTop + RowPitch * k;
@@ -217,7 +179,7 @@ void frmEditableDungeon1::setupRoster(QWidget *window)
         colourSquare(window, QString::fromLatin1(member.legendName), member.colour, {696, top});
 
         const bool wholeParty = k == MarkerCount - 1;
-        QLineEdit *name = textBox(window, wholeParty ? QStringLiteral("Text5") : indexed("Text4", k),
+        QLineEdit *name = textBox(window, wholeParty ? QStringLiteral("Text5") : indexedName("Text4", k),
                                   {720, top, 209, 19});
         name->setText(QString::fromLatin1(member.name));
         if (wholeParty) {
@@ -234,14 +196,9 @@ void frmEditableDungeon1::setupRoster(QWidget *window)
 
 void frmEditableDungeon1::setupButtons(QWidget *window)
 {
-    const auto button = [window](const char *name, const char *face, const Geometry &geometry) {
-        return place(new CommandButton(QIcon(QStringLiteral(":/faces/%1.png").arg(QLatin1String(face))),
-                                       window),
-                     QString::fromLatin1(name), geometry);
-    };
-    cmdEdit = button("cmdEdit", "edit", {888, 600, 105, 25});
-    cmdClear = button("cmdClear", "clear", {888, 632, 105, 25});
-    cmdClose = button("cmdClose", "close", {888, 664, 105, 25});
+    cmdEdit = faceButton(window, QStringLiteral("cmdEdit"), "edit", {888, 600, 105, 25});
+    cmdClear = faceButton(window, QStringLiteral("cmdClear"), "clear", {888, 632, 105, 25});
+    cmdClose = faceButton(window, QStringLiteral("cmdClose"), "close", {888, 664, 105, 25});
     cmdEdit->setToolTip(QStringLiteral("Edit"));
     cmdClear->setToolTip(QStringLiteral("Clear"));
     cmdClose->setToolTip(QStringLiteral("Close"));

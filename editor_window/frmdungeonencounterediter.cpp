@@ -32,30 +32,6 @@ constexpr int MonsterBoxTop = 272;
 constexpr int RowPitch = 24;
 constexpr int CellMaxLength = 100;
 
-QString indexed(const char *arrayName, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(arrayName)).arg(index);
-}
-
-template<typename Widget>
-Widget *place(Widget *widget, const QString &name, const QRect &geometry)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-Label *caption(QWidget *parent, const QString &name, const char *text, const QRect &geometry,
-               qreal pointSize = 9.75)
-{
-    auto label = place(new Label(parent), name, geometry);
-    label->setText(QString::fromLatin1(text));
-    label->setFont(formFont(pointSize, QFont::Bold));
-    label->setAlignment(Qt::AlignCenter);
-    label->setForegroundRole(QPalette::ButtonText);
-    return label;
-}
-
 Storage::EncounterFiles filesOf(const QString &numberText)
 {
     return Storage::encounterFiles(Storage::programFolder(), Module1::DungeonNumber, numberText);
@@ -72,23 +48,16 @@ frmDungeonEncounterEditer &frmDungeonEncounterEditer::instance()
 
 void frmDungeonEncounterEditer::setupUi(QWidget *window)
 {
-    window->setObjectName(QStringLiteral("frmDungeonEncounterEditer"));
-    window->setWindowTitle(QStringLiteral("Dungeon Encounter Editer"));
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    window->setFixedSize(473, 568);
-    window->setFont(formFont());
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
+    setupFormWindow(window, QStringLiteral("frmDungeonEncounterEditer"),
+                    QStringLiteral("Dungeon Encounter Editer"), {473, 568},
+                    Qt::WindowCloseButtonHint);
 
-    Label2[5] = caption(window, indexed("Label2", 5), "ENCOUNTER EDITOR", {8, 8, 457, 17}, 12);
+    Label2[5] = captionLabel(window, indexedName("Label2", 5), "ENCOUNTER EDITOR", {8, 8, 457, 17}, 12);
     QPalette title = Label2[5]->palette();
     title.setColor(QPalette::ButtonText, QColor(192, 0, 0));
     Label2[5]->setPalette(title);
 
-    Label2[0] = caption(window, indexed("Label2", 0), "Encounter Details", {8, 40, 457, 17});
+    Label2[0] = captionLabel(window, indexedName("Label2", 0), "Encounter Details", {8, 40, 457, 17});
     RichTextBoxEdit = place(new RichTextBox(window), QStringLiteral("RichTextBoxEdit"),
                             {8, 56, 457, 193});
 
@@ -103,13 +72,8 @@ void frmDungeonEncounterEditer::setupUi(QWidget *window)
     Text2->setReadOnly(true);
     Text2->setAlignment(Qt::AlignCenter);
 
-    const auto button = [window](const char *name, const char *face, const QRect &geometry) {
-        return place(new CommandButton(QIcon(QStringLiteral(":/faces/%1.png").arg(QLatin1String(face))),
-                                       window),
-                     QString::fromLatin1(name), geometry);
-    };
-    cmdCancel = button("cmdCancel", "cancel", {240, 536, 105, 25});
-    cmdOK = button("cmdOK", "ok", {360, 536, 105, 25});
+    cmdCancel = faceButton(window, QStringLiteral("cmdCancel"), "cancel", {240, 536, 105, 25});
+    cmdOK = faceButton(window, QStringLiteral("cmdOK"), "ok", {360, 536, 105, 25});
     cmdCancel->setToolTip(QStringLiteral("Cancel"));
     cmdOK->setToolTip(QStringLiteral("OK"));
     connect(cmdOK, &CommandButton::clicked, this, &frmDungeonEncounterEditer::cmdOK_Click);
@@ -123,11 +87,11 @@ void frmDungeonEncounterEditer::setupMonsterTable(QWidget *window)
 {
     for (int column = 0; column < int(MonsterColumns.size()); ++column) {
         const MonsterColumn &c = MonsterColumns[column];
-        Label2[c.captionIndex] = caption(window, indexed("Label2", c.captionIndex), c.caption,
+        Label2[c.captionIndex] = captionLabel(window, indexedName("Label2", c.captionIndex), c.caption,
                                          {c.left, MonsterCaptionTop, c.width, 17});
         for (int row = 0; row < MonsterRows; ++row) {
             const int index = MonsterRows * column + row;
-            auto cell = place(new QLineEdit(window), indexed("Text1", index),
+            auto cell = place(new QLineEdit(window), indexedName("Text1", index),
                               {c.left, MonsterBoxTop + RowPitch * row, c.width, 19});
             cell->setMaxLength(CellMaxLength);
             // What is typed or pasted must survive the table file's code page.

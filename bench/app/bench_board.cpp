@@ -1,0 +1,203 @@
+// Click to display and save, in the running program: presses go to the
+// windows where a user presses them, and the clock runs until the board shows
+// the encounter, its details laid out to the end and the window painted.
+#include "benchsupport.h"
+
+#include "frmdungeonencounterediter.h"
+#include "frmeditabledungeon1.h"
+#include "module1.h"
+#include "richtextbox.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextDocument>
+#include <QWindow>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+// Wall-clock time, and the CPU time of the whole process with every thread:
+// the work a press costs the machine, whatever else the machine is doing.
+struct Cost
+{
+    double wallMs, cpuMs;
+};
+
+class Stopwatch
+{
+public:
+    Cost elapsed() const
+    {
+        return {(now(CLOCK_MONOTONIC) - m_wall) / 1e6,
+                (now(CLOCK_PROCESS_CPUTIME_ID) - m_cpu) / 1e6};
+    }
+
+private:
+    static qint64 now(clockid_t clock)
+    {
+        timespec time;
+        clock_gettime(clock, &time);
+        return time.tv_sec * 1'000'000'000LL + time.tv_nsec;
+    }
+
+    qint64 m_wall = now(CLOCK_MONOTONIC);
+    qint64 m_cpu = now(CLOCK_PROCESS_CPUTIME_ID);
+};
+
+struct Costs
+{
+    std::vector<double> wallMs, cpuMs;
+
+    void add(Cost cost)
+    {
+        wallMs.push_back(cost.wallMs);
+        cpuMs.push_back(cost.cpuMs);
+    }
+    Cost median() const { return {Bench::median(wallMs), Bench::median(cpuMs)}; }
+};
+
+QWidget *board()
+{
+    return frmEditableDungeon1::instance().window();
+}
+
+QWidget *editor()
+{
+    return frmDungeonEncounterEditer::instance().window();
+}
+
+template<typename Control = QWidget>
+Control *control(const QWidget *window, const QString &name)
+{
+    auto found = window->findChild<Control *>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+QPoint centreOf(const QWidget *control)
+{
+    return control->mapTo(control->window(), control->rect().center());
+}
+
+void pressAt(QWidget *window, QPoint position)
+{
+    QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, position);
+    QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, position);
+}
+
+// The press handlers run synchronously; what remains is the layout of the
+// whole details document, which Qt otherwise finishes in the background, and
+// the repaint the handlers asked for.
+void finishShowing()
+{
+    control<RichTextBox>(board(), QStringLiteral("RichTextBox1(0)"))->document()->size();
+    QCoreApplication::processEvents();
+}
+
+void expectShown(int number)
+{
+    if (control<QLineEdit>(board(), QStringLiteral("Text2"))->text() != QString::number(number))
+        qFatal("the board does not show encounter %d", number);
+}
+
+Cost clickSpot(int number)
+{
+    const QPoint spot = centreOf(control(board(), QStringLiteral("lblEncounter%1").arg(number)));
+    const Stopwatch stopwatch;
+    pressAt(board(), spot);
+    finishShowing();
+    const Cost cost = stopwatch.elapsed();
+    expectShown(number);
+    return cost;
+}
+
+// From OK in the editor to both files on disk and the board showing them.
+Cost saveEncounter(int number)
+{
+    clickSpot(number);
+    pressAt(board(), centreOf(control(board(), QStringLiteral("cmdEdit"))));
+    if (!QTest::qWaitForWindowExposed(editor()))
+        qFatal("the editor did not open");
+    QCoreApplication::processEvents();
+
+    const QPoint ok = centreOf(control(editor(), QStringLiteral("cmdOK")));
+    const Stopwatch stopwatch;
+    pressAt(editor(), ok);
+    finishShowing();
+    const Cost cost = stopwatch.elapsed();
+    if (frmDungeonEncounterEditer::instance().isLoaded())
+        qFatal("encounter %d was not saved", number);
+    expectShown(number);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return cost;
+}
+
+template<typename Step>
+Costs repeat(int runs, Step step)
+{
+    Costs costs;
+    for (int run = 0; run < runs; ++run)
+        costs.add(step(run));
+    return costs;
+}
+
+void report(const char *what, int runs, const Costs &costs, const QString &goal = {},
+            double goalCpuMs = 0)
+{
+    const Cost cost = costs.median();
+    std::printf("  %-40s %8.2f ms wall %8.2f ms CPU   (median of %d)\n", what, cost.wallMs,
+                cost.cpuMs, runs);
+    Bench::printRow(QString::fromLatin1(what),
+                    QStringLiteral("%1 ms CPU, %2 ms wall")
+                        .arg(cost.cpuMs, 0, 'f', 2).arg(cost.wallMs, 0, 'f', 2),
+                    goal.isEmpty() ? QStringLiteral("-") : goal,
+                    goal.isEmpty() ? QStringLiteral("-") : Bench::metText(cost.cpuMs < goalCpuMs));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    Module1::DungeonWindow = &frmEditableDungeon1::instance();
+    Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
+
+    // Encounters 1 and 2 are typical, 3 is the large one.
+    Bench::ScratchDungeons dungeons;
+    QTextDocument typical, large;
+    Bench::fillTypicalDetails(&typical);
+    Bench::fillLargeDetails(&large);
+    const qint64 largeBytes = dungeons.write(3, Bench::typicalCells(3), large);
+    if (dungeons.write(1, Bench::typicalCells(1), typical) < 0
+        || dungeons.write(2, Bench::typicalCells(2), typical) < 0 || largeBytes < 0)
+        return 1;
+
+    Module1::DungeonWindow->Show();
+    if (!QTest::qWaitForWindowExposed(board()))
+        return 1;
+    for (int number : {1, 2, 3, 1})
+        clickSpot(number); // first uses: fonts, glyph caches, the file cache
+
+    const int clicks = 400, largeClicks = 30, saves = 40, largeSaves = 15;
+    // Typical clicks alternate between two encounters, as a game master does.
+    const Costs typicalClick = repeat(clicks, [](int run) { return clickSpot(1 + run % 2); });
+    const Costs largeClick = repeat(largeClicks, [](int) { return clickSpot(3); });
+    const Costs typicalSave = repeat(saves, [](int) { return saveEncounter(1); });
+    const Costs largeSave = repeat(largeSaves, [](int) { return saveEncounter(3); });
+
+    std::printf("Board, in process on %s; the large details are %lld KiB of RTF\n",
+                qPrintable(QGuiApplication::platformName()), static_cast<long long>(largeBytes / 1024));
+    report("Click to display, typical encounter", clicks, typicalClick,
+           QStringLiteral("under 2 ms of work"), 2);
+    report("Click to display, large encounter (1 MB RTF)", largeClicks, largeClick,
+           QStringLiteral("under 100 ms of work"), 100);
+    report("Save (OK to files and board), typical", saves, typicalSave);
+    report("Save (OK to files and board), large", largeSaves, largeSave);
+    return 0;
+}
