@@ -26,11 +26,11 @@
 #include <string_view>
 #include <vector>
 
-Q_LOGGING_CATEGORY(lcRtf, "dungeon.rtf")
-
 namespace Rtf {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcRtf, "dungeon.rtf")
 
 using Token = Tokenizer::Token;
 using TokenType = Tokenizer::Type;
@@ -43,6 +43,10 @@ constexpr int MaxGroupDepth = 512;
 constexpr int MaxTableDepth = 8;
 constexpr int MaxTableColumns = 63;
 constexpr int MaxListLevels = 9;
+// Qt revisits every item of a list when one is added; past this many items
+// a list goes on as a new one rather than make reading quadratic.
+constexpr int MaxListItems = 1000;
+constexpr int LegacyListKey = -1; // \pn lists share one key; \ls numbers are positive
 constexpr int TwipsPerPoint = 20;
 constexpr int TwipsPerPixel = 15;
 // Windows' code page number for the Symbol character set.
@@ -91,6 +95,9 @@ enum class Word : quint8 {
     PageBreak,
     Cell,
     Row,
+    RowDefaults,
+    CellBoundary,
+    CellMerge,
     // Character formatting
     Plain,
     Bold,
@@ -133,6 +140,7 @@ enum class Word : quint8 {
 };
 
 enum class PictureKind : quint8 { None, Png, Jpeg, Other };
+enum class CellMerge : quint8 { First = 1, Merged = 2, VerticalFirst = 4, VerticalMerged = 8 };
 
 struct WordEntry
 {
@@ -160,9 +168,13 @@ constexpr WordEntry wordTable[] = {
     {"caps", Word::Capitalization, QFont::AllUppercase},
     {"cb", Word::Background},
     {"cell", Word::Cell, 0},
-    {"cellx", Word::Unknown},
+    {"cellx", Word::CellBoundary},
     {"cf", Word::Foreground},
     {"chcbpat", Word::Background},
+    {"clmgf", Word::CellMerge, int(CellMerge::First)},
+    {"clmrg", Word::CellMerge, int(CellMerge::Merged)},
+    {"clvmgf", Word::CellMerge, int(CellMerge::VerticalFirst)},
+    {"clvmrg", Word::CellMerge, int(CellMerge::VerticalMerged)},
     {"colortbl", Word::ColorTable},
     {"comment", Word::SkipDestination},
     {"cpg", Word::FontCodePage},
@@ -243,12 +255,10 @@ constexpr WordEntry wordTable[] = {
     {"pc", Word::CharacterSet, 437},
     {"pca", Word::CharacterSet, 850},
     {"pgdsctbl", Word::SkipDestination},
-    {"pich", Word::Unknown},
     {"pichgoal", Word::PictureGoal, 1},
     {"picscalex", Word::PictureScale, 0},
     {"picscaley", Word::PictureScale, 1},
     {"pict", Word::Picture},
-    {"picw", Word::Unknown},
     {"picwgoal", Word::PictureGoal, 0},
     {"plain", Word::Plain},
     {"pmmetafile", Word::PictureFormat, int(PictureKind::Other)},
@@ -307,6 +317,7 @@ constexpr WordEntry wordTable[] = {
     {"tab", Word::Character, '\t'},
     {"tc", Word::SkipDestination},
     {"template", Word::SkipDestination},
+    {"trowd", Word::RowDefaults},
     {"txe", Word::SkipDestination},
     {"u", Word::Unicode},
     {"uc", Word::UnicodeSkip},
@@ -426,10 +437,8 @@ CodePage makeCodePage(int number)
 {
     CodePage page;
     QByteArray name = number == SymbolCodePage ? QByteArray() : codecName(number);
-    if (number != SymbolCodePage && name.isEmpty()) {
-        qCWarning(lcRtf) << "unknown code page" << number << "read as 1252";
+    if (name.isEmpty())
         name = "windows-1252";
-    }
     if (isDoubleByteCodePage(number)) {
         page.decoderName = name;
         return page;
@@ -645,7 +654,6 @@ struct Field
 
 struct ListDefinition
 {
-    int id = 0;
     std::vector<LF::Style> levels;
 };
 
@@ -659,6 +667,9 @@ struct Picture
     bool shown = false;
 };
 
+// A row's cell definitions (\clmgf ... \cellx): only their merges matter here.
+using RowDefinition = std::vector<quint8>; // CellMerge flags per cell
+
 struct OpenTable
 {
     QTextTable *table = nullptr;
@@ -666,23 +677,13 @@ struct OpenTable
     int column = 0;
     bool cellEnded = false;
     bool rowEnded = false;
+    std::vector<RowDefinition> rows{}; // one per ended row, merged on closing
 };
 
 // Where the current paragraph stands: still taking text, ended by \par (the
 // next text starts a new block) or closed by \cell (the next text goes to
 // another cell).
 enum class ParagraphState : quint8 { Open, Ended, Closed };
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // ---------------------------------------------------------------------------
 // Reader
@@ -706,6 +707,7 @@ private:
         Truncated = 4,
         TooDeep = 8,
         BadPicture = 16,
+        UnknownCodePage = 32,
     };
     void warn(Problem problem, const char *message);
 
@@ -747,12 +749,14 @@ private:
     void applyBlockFormat();
     LF::Style listStyle(const ParaProps &para, int *key, int *level) const;
     void addToList(int key, int level, LF::Style style);
+    void dropLists(int key, int fromLevel);
     void enterTableLevel(int level);
     void openTable();
     void closeInnermostTable();
     void advanceCell(OpenTable &table);
+    void mergeCells(const OpenTable &table);
 
-    // Tables of the header
+    // Header tables and pictures
     void startFont(int number);
     void endColor();
     void applyLevelText();
@@ -784,6 +788,7 @@ private:
     std::array<int, 3> m_colorComponents{};
     bool m_colorGiven = false;
     std::vector<ListDefinition> m_listDefinitions;
+    QHash<int, size_t> m_listsById; // \listid -> definition
     bool m_levelOpen = false;
     QString m_levelText;
     QHash<int, int> m_listOverrides; // \ls -> \listid
@@ -798,8 +803,14 @@ private:
     // Document structure
     ParagraphState m_paragraph = ParagraphState::Open;
     QString m_listText;
+    // The lists that further items may join, by \ls (or LegacyListKey) and level.
     std::map<std::pair<int, int>, std::pair<QTextList *, LF::Style>> m_lists;
     std::vector<OpenTable> m_tables;
+    // Row definitions by table level: Word writes those of nested tables
+    // after their cells, those of the outer table before them.
+    std::array<RowDefinition, MaxTableDepth + 1> m_rowDefinitions;
+    int m_definitionLevel = 1;
+    quint8 m_cellMerge = 0;
     std::vector<Field> m_fields;
     Picture m_picture;
     QString m_shapeName;
@@ -878,6 +889,8 @@ void Reader::read()
     flushText();
     if (m_paragraph == ParagraphState::Open)
         applyBlockFormat();
+    while (!m_tables.empty())
+        closeInnermostTable();
     if (!m_rootClosed)
         warn(Truncated, "document ends inside a group");
 }
@@ -999,6 +1012,8 @@ void Reader::handleWord(const Token &token)
         break;
     case Word::AnsiCodePage:
         m_documentCodePage = parameter > 0 && !codecName(parameter).isEmpty() ? parameter : 1252;
+        if (m_documentCodePage != parameter)
+            warn(UnknownCodePage, "unknown code page, read as 1252");
         break;
     case Word::DefaultFont:
         m_defaultFont = parameter;
@@ -1017,8 +1032,12 @@ void Reader::handleWord(const Token &token)
             m_fonts[m_fontEntry].codePage = charsetCodePage(parameter);
         break;
     case Word::FontCodePage:
-        if (group.destination == Destination::FontTable && m_fontEntry >= 0 && !codecName(parameter).isEmpty())
+        if (group.destination != Destination::FontTable || m_fontEntry < 0)
+            break;
+        if (!codecName(parameter).isEmpty())
             m_fonts[m_fontEntry].codePage = parameter;
+        else
+            warn(UnknownCodePage, "unknown code page, read as 1252");
         break;
     case Word::ColorComponent:
         m_colorComponents[size_t(entry.value)] = std::clamp(parameter, 0, 255);
@@ -1043,6 +1062,18 @@ void Reader::handleWord(const Token &token)
     case Word::Row:
         if (group.destination == Destination::Text)
             endRow(entry.value ? std::max(1, para.tableLevel()) : 1);
+        break;
+    case Word::RowDefaults:
+        m_definitionLevel = std::max(1, para.tableLevel());
+        m_rowDefinitions[size_t(m_definitionLevel)].clear();
+        m_cellMerge = 0;
+        break;
+    case Word::CellMerge:
+        m_cellMerge |= quint8(entry.value);
+        break;
+    case Word::CellBoundary:
+        if (RowDefinition &cells = m_rowDefinitions[size_t(m_definitionLevel)]; cells.size() < MaxTableColumns)
+            cells.push_back(std::exchange(m_cellMerge, 0));
         break;
 
     // Character formatting
@@ -1150,7 +1181,7 @@ void Reader::handleWord(const Token &token)
         break;
     case Word::ListId:
         if (group.destination == Destination::ListTable && !m_listDefinitions.empty()) {
-            m_listDefinitions.back().id = parameter;
+            m_listsById.insert(parameter, m_listDefinitions.size() - 1);
         } else if (group.destination == Destination::ListOverrideTable) {
             m_overrideListId = parameter;
             if (m_overrideNumber)
@@ -1351,7 +1382,7 @@ void Reader::handleBytes(QByteArrayView bytes)
     switch (destination) {
     case Destination::Picture:
         for (char c : bytes) {
-            const int digit = hexDigit(c);
+            const int digit = Tokenizer::hexValue(c);
             if (digit < 0)
                 continue;
             if (m_picture.highNibble < 0) {
@@ -1374,7 +1405,9 @@ void Reader::handleBytes(QByteArrayView bytes)
         break;
     }
     if (m_rootClosed && m_groups.size() == 1) {
-        warn(TextAfterEnd, "text after the end of the document");
+        // The old rich-text control ends its files with a NUL: no fault.
+        if (std::ranges::any_of(bytes, [](char c) { return c != '\0' && c != ' ' && c != '\t'; }))
+            warn(TextAfterEnd, "text after the end of the document");
         return;
     }
 
@@ -1573,7 +1606,7 @@ QTextCharFormat Reader::charFormat(const CharProps &chars, int link) const
 }
 
 // ---------------------------------------------------------------------------
-// Header tables
+// Header tables and pictures
 // ---------------------------------------------------------------------------
 
 void Reader::startFont(int number)
@@ -1646,6 +1679,10 @@ void Reader::finishPicture()
     }
     format.setWidth(size[0]);
     format.setHeight(size[1]);
+    if (const int link = state().link; link >= 0) {
+        format.setAnchor(true);
+        format.setAnchorHref(m_fields[size_t(link)].href);
+    }
 
     beginContent();
     flushText();
@@ -1735,7 +1772,7 @@ void Reader::applyBlockFormat()
         addToList(key, level, style);
     } else {
         // Legacy lists end at the first paragraph outside them.
-        std::erase_if(m_lists, [](const auto &entry) { return entry.first.first < 0; });
+        dropLists(LegacyListKey, 0);
         if (!m_listText.isEmpty()) {
             // A list we could not place: keep its number or bullet as text.
             const int position = m_cursor.position();
@@ -1754,30 +1791,34 @@ LF::Style Reader::listStyle(const ParaProps &para, int *key, int *level) const
     if (para.listNumber > 0) {
         *key = para.listNumber;
         *level = para.listLevel;
-        const int id = m_listOverrides.value(para.listNumber, -1);
-        for (const ListDefinition &definition : m_listDefinitions) {
-            if (definition.id == id && !definition.levels.empty())
-                return definition.levels[std::min(size_t(para.listLevel), definition.levels.size() - 1)];
+        const auto found = m_listsById.constFind(m_listOverrides.value(para.listNumber, -1));
+        if (found != m_listsById.constEnd()) {
+            const std::vector<LF::Style> &levels = m_listDefinitions[*found].levels;
+            if (!levels.empty())
+                return levels[std::min(size_t(para.listLevel), levels.size() - 1)];
         }
     }
     // Word writes \pn beside \ls for readers without list tables; some
     // writers then leave the table out.
     if (para.legacy.active) {
-        *key = -1;
+        *key = LegacyListKey;
         *level = para.legacy.level;
         return para.legacy.bullet ? LF::ListDisc : para.legacy.numberStyle;
     }
     return para.listNumber > 0 ? LF::ListDisc : LF::ListStyleUndefined;
 }
 
+void Reader::dropLists(int key, int fromLevel)
+{
+    m_lists.erase(m_lists.lower_bound({key, fromLevel}), m_lists.lower_bound({key, MaxListLevels}));
+}
+
 void Reader::addToList(int key, int level, LF::Style style)
 {
     // A deeper level starts afresh under each item of the level above.
-    std::erase_if(m_lists, [&](const auto &entry) {
-        return entry.first.first == key && entry.first.second > level;
-    });
+    dropLists(key, level + 1);
     auto &[list, listStyle] = m_lists[{key, level}];
-    if (list && listStyle == style) {
+    if (list && listStyle == style && list->count() < MaxListItems) {
         list->add(m_cursor.block());
         return;
     }
@@ -1818,18 +1859,27 @@ void Reader::openTable()
     flushText();
     // A table follows the current block, ended or not.
     QTextTable *table = m_cursor.insertTable(1, 1);
-    m_tables.push_back({table});
+    m_tables.push_back(OpenTable{.table = table});
     m_paragraph = ParagraphState::Open;
-    m_lists.clear();
 }
 
 void Reader::closeInnermostTable()
 {
     flushText();
-    m_cursor.setPosition(m_tables.back().table->lastPosition() + 1);
+    OpenTable &open = m_tables.back();
+    if (const int spare = open.table->rows() - open.row - 1; spare > 0) {
+        // Removing rows hands the block format of the first removed cell
+        // to the last block before it: keep that block's own.
+        const int lastPosition = open.table->cellAt(open.row, open.table->columns() - 1).lastPosition();
+        const QTextBlockFormat lastFormat = m_document->findBlock(lastPosition).blockFormat();
+        open.table->removeRows(open.row + 1, spare);
+        m_cursor.setPosition(lastPosition);
+        m_cursor.setBlockFormat(lastFormat);
+    }
+    mergeCells(open);
+    m_cursor.setPosition(open.table->lastPosition() + 1);
     m_tables.pop_back();
     m_paragraph = ParagraphState::Open;
-    m_lists.clear();
 }
 
 void Reader::advanceCell(OpenTable &open)
@@ -1838,8 +1888,10 @@ void Reader::advanceCell(OpenTable &open)
     if (open.rowEnded) {
         ++open.row;
         open.column = 0;
+        // Qt rebuilds its cell grid after each change of size: grow by
+        // doubling, and drop the spare rows when the table closes.
         if (open.row >= table->rows())
-            table->appendRows(1);
+            table->appendRows(std::min(table->rows(), 4096));
     } else if (open.column + 1 < MaxTableColumns) {
         ++open.column;
         if (open.column >= table->columns())
@@ -1853,7 +1905,6 @@ void Reader::advanceCell(OpenTable &open)
     open.cellEnded = open.rowEnded = false;
     m_cursor.setPosition(table->cellAt(open.row, open.column).firstPosition());
     m_paragraph = ParagraphState::Open;
-    m_lists.clear();
 }
 
 void Reader::endCell(int level)
@@ -1880,6 +1931,86 @@ void Reader::endRow(int level)
     OpenTable &table = m_tables.back();
     table.rowEnded = true;
     table.cellEnded = false;
+    table.rows.push_back(m_rowDefinitions[size_t(level)]);
+}
+
+// Merged cells keep their own (empty) \cell in RTF; Qt drops empty cells
+// when merging. Done once the table is complete, so that no text is ever
+// written into a cell that a merge from the row above already covers.
+void Reader::mergeCells(const OpenTable &open)
+{
+    const auto has = [](quint8 flags, CellMerge merge) { return (flags & quint8(merge)) != 0; };
+    const bool anyMerge = std::ranges::any_of(open.rows, [](const RowDefinition &cells) {
+        return std::ranges::any_of(cells, [](quint8 flags) { return flags != 0; });
+    });
+    if (!anyMerge)
+        return;
+
+    // Removing a merged cell's empty block hands its block format to the
+    // block before it, the last one of another cell: keep every cell's own.
+    QTextTable *table = open.table;
+    const auto blocksOf = [this](const QTextTableCell &cell, auto &&visit) {
+        for (QTextBlock block = m_document->findBlock(cell.firstPosition());
+             block.isValid() && block.position() <= cell.lastPosition(); block = block.next()) {
+            if (!visit(block))
+                break;
+        }
+    };
+    const int columnCount = table->columns();
+    std::vector<std::vector<QTextBlockFormat>> formats(size_t(table->rows() * columnCount));
+    for (int row = 0; row < table->rows(); ++row) {
+        for (int column = 0; column < columnCount; ++column) {
+            auto &cellFormats = formats[size_t(row * columnCount + column)];
+            blocksOf(table->cellAt(row, column), [&](const QTextBlock &block) {
+                cellFormats.push_back(block.blockFormat());
+                return true;
+            });
+        }
+    }
+
+    std::vector<int> verticalStart(size_t(columnCount), -1);
+    for (int row = 0; row < int(open.rows.size()) && row < table->rows(); ++row) {
+        const RowDefinition &cells = open.rows[size_t(row)];
+        const int columns = std::min(int(cells.size()), columnCount);
+        for (int column = 0; column < columns; ++column) {
+            const quint8 flags = cells[size_t(column)];
+            if (has(flags, CellMerge::Merged))
+                continue; // part of the cell before it
+            int span = 1;
+            if (has(flags, CellMerge::First)) {
+                while (column + span < columns && has(cells[size_t(column + span)], CellMerge::Merged))
+                    ++span;
+                table->mergeCells(row, column, 1, span);
+            }
+            int &start = verticalStart[size_t(column)];
+            if (has(flags, CellMerge::VerticalFirst))
+                start = row;
+            else if (has(flags, CellMerge::VerticalMerged) && start >= 0)
+                table->mergeCells(start, column, row - start + 1, table->cellAt(start, column).columnSpan());
+            else
+                start = -1;
+        }
+    }
+
+    for (int row = 0; row < table->rows(); ++row) {
+        for (int column = 0; column < columnCount; ++column) {
+            const QTextTableCell cell = table->cellAt(row, column);
+            if (cell.row() != row || cell.column() != column)
+                continue;
+            auto format = formats[size_t(row * columnCount + column)].cbegin();
+            const auto end = formats[size_t(row * columnCount + column)].cend();
+            blocksOf(cell, [&](const QTextBlock &block) {
+                if (format == end)
+                    return false;
+                if (block.blockFormat() != *format) {
+                    m_cursor.setPosition(block.position());
+                    m_cursor.setBlockFormat(*format);
+                }
+                ++format;
+                return true;
+            });
+        }
+    }
 }
 
 } // namespace

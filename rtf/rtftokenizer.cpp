@@ -10,17 +10,6 @@ namespace {
 constexpr bool isLetter(char c) { return c >= 'a' && c <= 'z'; }
 constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Bytes that end a run of text.
 constexpr std::array<bool, 256> textStops = [] {
     std::array<bool, 256> stops{};
@@ -30,6 +19,17 @@ constexpr std::array<bool, 256> textStops = [] {
 }();
 
 } // namespace
+
+int Tokenizer::hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
 
 Tokenizer::Token Tokenizer::next()
 {

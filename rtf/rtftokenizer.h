@@ -43,6 +43,9 @@ public:
     void skipGroup();
 
     qsizetype position() const { return m_position; }
+
+    // The value of a hex digit, -1 for any other byte.
+    static int hexValue(char c);
     bool atEnd() const { return m_position >= m_data.size(); }
 
 private:

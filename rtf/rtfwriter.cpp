@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <string_view>
 #include <vector>
 
 Q_LOGGING_CATEGORY(lcRtfWriter, "dungeon.rtf.writer")
@@ -93,19 +94,16 @@ class Output
 public:
     QByteArray bytes;
 
-    void word(const char *name)
+    void word(std::string_view name)
     {
-        bytes += '\\';
-        bytes += name;
-        delimit = true;
+        char buffer[32];
+        bytes.append(buffer, putWord(buffer, name) - buffer);
     }
 
-    void word(const char *name, int parameter)
+    void word(std::string_view name, int parameter)
     {
-        word(name);
-        char digits[12];
-        const auto result = std::to_chars(digits, digits + sizeof digits, parameter);
-        bytes.append(digits, result.ptr - digits);
+        char buffer[48];
+        bytes.append(buffer, putNumber(putWord(buffer, name), parameter) - buffer);
     }
 
     void ignorable() { symbol('*'); }
@@ -115,39 +113,50 @@ public:
     // readers, but it also ends a control word, so it keeps files readable.
     void newline() { put('\n'); }
 
+    // The hot loop of the writer, so it fills the buffer through a pointer
+    // instead of appending byte by byte.
     void text(QStringView text)
     {
+        constexpr qsizetype longestEscape = 10; // " \u-12345?"
+        const qsizetype start = bytes.size();
+        bytes.resize(start + text.size() * longestEscape);
+        char *out = bytes.data() + start;
         const CodePage1252 &codePage = codePage1252();
         for (const QChar qchar : text) {
             const char16_t character = qchar.unicode();
             if (character >= 0x20 && character < 0x7f) {
-                if (character == '\\' || character == '{' || character == '}')
-                    symbol(char(character));
-                else
-                    textByte(char(character));
+                if (character == '\\' || character == '{' || character == '}') {
+                    *out++ = '\\';
+                } else if (delimit && (isAsciiLetterOrNumber(character) || character == ' ' || character == '-')) {
+                    // A control word swallows the letters, digits, '-' and
+                    // one space that follow it, so such text needs a space.
+                    *out++ = ' ';
+                }
+                *out++ = char(character);
+                delimit = false;
             } else if (character == '\t') {
-                word("tab");
+                out = putWord(out, "tab");
             } else if (character == QChar::LineSeparator) {
-                word("line");
+                out = putWord(out, "line");
             } else if (character < 0x20 || character == 0x7f) {
                 continue; // other control characters mean nothing inside a paragraph
             } else if (const uchar byte = codePage.byteFor(character)) {
-                escapedByte(byte);
+                out = putEscapedByte(out, byte);
             } else {
                 // Signed 16 bits, as RTF wants; a surrogate pair becomes two
                 // \u words. The '?' is the fallback that \uc1 promises.
-                word("u", qint16(character));
-                put('?');
+                out = putNumber(putWord(out, "u"), qint16(character));
+                *out++ = '?';
+                delimit = false;
             }
         }
+        bytes.truncate(out - bytes.constData());
     }
 
     void escapedByte(uchar byte)
     {
-        static constexpr char hexDigits[] = "0123456789abcdef";
-        const char escape[] = {'\\', '\'', hexDigits[byte >> 4], hexDigits[byte & 0xf]};
-        bytes.append(escape, sizeof escape);
-        delimit = false;
+        char escape[4];
+        bytes.append(escape, putEscapedByte(escape, byte) - escape);
     }
 
     void hex(const QByteArray &data)
@@ -173,16 +182,31 @@ private:
         put(character);
     }
 
-    // A control word swallows the letters, digits, '-' and one space that
-    // follow it, so such text needs a space between.
-    void textByte(char character)
+    char *putWord(char *out, std::string_view name)
     {
-        if (delimit && (isAsciiLetterOrNumber(character) || character == ' ' || character == '-'))
-            bytes += ' ';
-        put(character);
+        Q_ASSERT(name.size() <= 20); // the buffers above hold the longest RTF words
+        *out++ = '\\';
+        delimit = true;
+        return std::copy(name.begin(), name.end(), out);
     }
 
-    static bool isAsciiLetterOrNumber(char c)
+    char *putEscapedByte(char *out, uchar byte)
+    {
+        static constexpr char hexDigits[] = "0123456789abcdef";
+        *out++ = '\\';
+        *out++ = '\'';
+        *out++ = hexDigits[byte >> 4];
+        *out++ = hexDigits[byte & 0xf];
+        delimit = false;
+        return out;
+    }
+
+    static char *putNumber(char *out, int number)
+    {
+        return std::to_chars(out, out + 11, number).ptr;
+    }
+
+    static bool isAsciiLetterOrNumber(char16_t c)
     {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
     }
@@ -212,6 +236,14 @@ struct CharacterState
     bool smallCaps = false;
 
     bool operator==(const CharacterState &) const = default;
+};
+
+// What a fragment's format means to the writer.
+struct RunFormat
+{
+    CharacterState state;
+    QString link; // empty outside hyperlinks
+    bool image = false;
 };
 
 const char *underlineWord(QTextCharFormat::UnderlineStyle style)
@@ -436,8 +468,10 @@ private:
     }
 
     // One RTF list per QTextList keeps Qt's numbering: each list counts its
-    // own items wherever they are. Its level is the one the list's indent
-    // names, and the other eight repeat the style for readers that ask.
+    // own items wherever they are (readers number lists that share a
+    // definition as one). Its items sit on the level the list's indent
+    // names; the levels above it repeat its style, and the ones below,
+    // which nothing uses, are left out.
     void writeListTables(Output &header) const
     {
         header.open();
@@ -448,7 +482,7 @@ private:
             header.open();
             header.word("list");
             header.word("listtemplateid", int(index + 1));
-            for (int level = 0; level < listLevels; ++level)
+            for (int level = 0; level <= listLevel(format); ++level)
                 writeListLevel(header, format, level);
             header.word("listid", int(index + 1));
             header.close();
@@ -665,13 +699,16 @@ private:
         if (const QTextList *list = block.textList())
             writeListText(block, list);
         writeRuns(block);
-        // An empty paragraph's height comes from the formatting of its mark.
-        if (block.length() == 1)
-            switchTo(stateOf(block.charFormatIndex(), block.charFormat()));
+        formatParagraphMark(block);
     }
 
-    void endParagraph()
+    // The mark is the \par or \cell that ends a paragraph. An empty
+    // paragraph's height comes from its formatting, and word processors draw
+    // a list item's number in it; Qt uses the block's own format for both.
+    void formatParagraphMark(const QTextBlock &block)
     {
+        if (block.length() == 1 || block.textList())
+            switchTo(runFormatOf(block).state);
         // LibreOffice drops a paragraph whose mark is superscript, text and
         // all, so the mark always sits on the baseline.
         if (current.position != QTextCharFormat::AlignNormal) {
@@ -679,6 +716,10 @@ private:
             baseline.position = QTextCharFormat::AlignNormal;
             switchTo(baseline);
         }
+    }
+
+    void endParagraph()
+    {
         out.word("par");
         out.newline();
     }
@@ -751,7 +792,7 @@ private:
         const QTextListFormat::Style style = list->format().style();
         open();
         out.word("listtext");
-        switchTo(stateOf(block.charFormatIndex(), block.charFormat()));
+        switchTo(runFormatOf(block).state);
         out.text(isBullet(style) ? bulletText(style) : list->itemText(block));
         out.word("tab");
         close();
@@ -764,20 +805,20 @@ private:
         QString link;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            const QTextCharFormat format = fragment.charFormat();
-            const QString href = format.isAnchor() ? format.anchorHref() : QString();
-            if (href != link) {
+            const RunFormat run = runFormatOf(fragment);
+            if (run.link != link) {
                 if (!link.isEmpty())
                     closeLink();
-                if (!href.isEmpty())
-                    openLink(href);
-                link = href;
+                if (!run.link.isEmpty())
+                    openLink(run.link);
+                link = run.link;
             }
-            switchTo(stateOf(fragment.charFormatIndex(), format));
-            if (format.isImageFormat()) {
+            switchTo(run.state);
+            if (run.image) {
+                const QTextImageFormat format = fragment.charFormat().toImageFormat();
                 for (const QChar character : fragment.text()) {
                     if (character == QChar::ObjectReplacementCharacter)
-                        writeImage(format.toImageFormat());
+                        writeImage(format);
                 }
             } else {
                 out.text(fragment.text());
@@ -840,13 +881,18 @@ private:
 
     // --- Character formatting ------------------------------------------------
 
-    // Fragments share formats by index, so each format is resolved once.
-    const CharacterState &stateOf(int formatIndex, const QTextCharFormat &format)
+    // Fragments share formats by index, so each format is worked out once.
+    template<typename Piece> // a QTextFragment, or a QTextBlock for its mark
+    const RunFormat &runFormatOf(const Piece &piece)
     {
-        const auto known = states.constFind(formatIndex);
-        if (known != states.constEnd())
-            return *known;
-        return *states.insert(formatIndex, characterState(format));
+        const int index = piece.charFormatIndex();
+        auto known = runFormats.constFind(index);
+        if (known == runFormats.constEnd()) {
+            const QTextCharFormat format = piece.charFormat();
+            known = runFormats.insert(index, {characterState(format), format.isAnchor() ? format.anchorHref() : QString(),
+                                              format.isImageFormat()});
+        }
+        return *known;
     }
 
     CharacterState characterState(const QTextCharFormat &format)
@@ -933,7 +979,7 @@ private:
     QHash<QRgb, int> colorIndexes;
     QList<QTextListFormat> lists;
     QHash<const QTextList *, int> listIndexes;
-    QHash<int, CharacterState> states;
+    QHash<int, RunFormat> runFormats;
     CharacterState current;
     std::vector<CharacterState> saved;
 };

@@ -23,7 +23,8 @@ inline QString blocksText(const QTextDocument &document)
 }
 
 // Blocks and tables in document order: a table as [a|b/c|d], rows split by
-// '/', cells by '|', blocks by '\n' (inside cells by ' ').
+// '/', cells by '|', blocks by '\n' (inside cells by ' '); a position that a
+// merged cell covers shows as '<' (merged across) or '^' (merged down).
 inline QString structure(QTextFrame::iterator it, QTextFrame::iterator end, QStringView separator = u"\n")
 {
     QStringList parts;
@@ -34,7 +35,12 @@ inline QString structure(QTextFrame::iterator it, QTextFrame::iterator end, QStr
                 QStringList cells;
                 for (int column = 0; column < table->columns(); ++column) {
                     const QTextTableCell cell = table->cellAt(row, column);
-                    cells << structure(cell.begin(), cell.end(), u" ").trimmed();
+                    if (cell.row() != row)
+                        cells << QStringLiteral("^"); // merged with the cell above
+                    else if (cell.column() != column)
+                        cells << QStringLiteral("<"); // merged with the cell before
+                    else
+                        cells << structure(cell.begin(), cell.end(), u" ").trimmed();
                 }
                 rows << cells.join(u'|');
             }

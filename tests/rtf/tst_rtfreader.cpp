@@ -4,6 +4,9 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLoggingCategory>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
@@ -92,6 +95,8 @@ private slots:
     void plainText();
     void robustness_data();
     void robustness();
+    void logging_data();
+    void logging();
     void replacesContent();
 };
 
@@ -264,6 +269,15 @@ void tst_RtfReader::charFormat_data()
     QTest::newRow("caps") << "{\\rtf1 \\caps c}"_ba << u"c"_s << charFormatWith({{F::FontCapitalization, QFont::AllUppercase}});
     QTest::newRow("scaps") << "{\\rtf1 \\scaps c}"_ba << u"c"_s << charFormatWith({{F::FontCapitalization, QFont::SmallCaps}});
     QTest::newRow("plain resets") << withColors("\\b\\i\\ul\\fs40\\cf1 x\\plain n") << u"n"_s << QTextCharFormat();
+    QTest::newRow("old rich-text control")
+        << "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}{\\f1\\froman\\fcharset2 Symbol;}"
+           "{\\f2\\fswiss\\fprq2 System;}}{\\colortbl\\red0\\green0\\blue0;}\r\n"
+           "\\deflang1033\\pard\\plain\\f2\\fs20\\b\\cf0 Goblins\\plain\\f2\\fs20 \\par }\r\n"_ba
+        << u"G"_s
+        << charFormatWith({{F::FontWeight, QFont::Bold},
+                           {F::FontPointSize, 10.0},
+                           {F::FontFamilies, QStringList{u"System"_s}},
+                           {F::ForegroundBrush, QBrush(Qt::black)}});
     QTest::newRow("word run") << "{\\rtf1{\\rtlch\\fcs1 \\ab\\af4 \\ltrch\\fcs0 \\b\\insrsid123 w}}"_ba << u"w"_s
                               << charFormatWith({{F::FontWeight, QFont::Bold}});
 }
@@ -319,6 +333,14 @@ void tst_RtfReader::blockFormat_data()
                                          << blockFormatWith({{F::BlockAlignment, int(Qt::AlignRight)}});
     QTest::newRow("plain keeps paragraph") << "{\\rtf1\\qc a\\plain\\par}"_ba << 0
                                            << blockFormatWith({{F::BlockAlignment, int(Qt::AlignHCenter)}});
+    // Qt hands a merged-away cell's block format to the block before it.
+    QTest::newRow("cell beside a merge keeps its format")
+        << "{\\rtf1\\trowd\\clvmgf\\cellx1\\cellx2\\pard\\intbl A\\cell\\pard\\intbl\\qr\\ri410\\cell\\row"
+           "\\trowd\\clvmrg\\cellx1\\cellx2\\pard\\intbl\\cell D\\cell\\row}"_ba
+        << 2 << blockFormatWith({{F::BlockAlignment, int(Qt::AlignRight)}, {F::BlockRightMargin, 20.5}});
+    QTest::newRow("last cell keeps its format") << "{\\rtf1\\intbl a\\cell\\row\\intbl b\\cell\\row"
+                                                   "\\intbl c\\par\\pard\\intbl\\qr\\cell\\row}"_ba
+                                                << 4 << blockFormatWith({{F::BlockAlignment, int(Qt::AlignRight)}});
     QTest::newRow("pard mid paragraph") << "{\\rtf1 a\\pard\\qc b\\par}"_ba << 0
                                         << blockFormatWith({{F::BlockAlignment, int(Qt::AlignHCenter)}});
 }
@@ -367,6 +389,9 @@ void tst_RtfReader::lists_data()
     QTest::newRow("numbering continues across text")
         << withLists("\\ls2 a\\par\\pard t\\par\\ls2 b\\par") << u"a:decimal/1#1 t b:decimal/1#1"_s;
     QTest::newRow("list item indent not added") << withLists("\\pard\\fi-360\\li720\\ls1 a\\par") << u"a:disc/1#1"_s;
+    QTest::newRow("list goes on after a table")
+        << withLists("\\ls2 a\\par\\trowd\\cellx1\\pard\\intbl x\\cell\\row\\pard\\ls2 b\\par")
+        << u"a:decimal/1#1 x b:decimal/1#1"_s;
     QTest::newRow("unknown ls is a bullet list") << "{\\rtf1\\ls7 {\\listtext -\\tab}a\\par}"_ba << u"a:disc/1#1"_s;
     QTest::newRow("listtext kept without a list") << "{\\rtf1{\\listtext 1.\\tab}a\\par}"_ba << u"1.\ta"_s;
     QTest::newRow("wordpad bullets")
@@ -424,6 +449,20 @@ void tst_RtfReader::tables_data()
            "\\pard\\intbl\\itap2 after\\nestcell{\\*\\nesttableprops\\trowd\\cellx4000\\nestrow}{\\nonesttables X\\par}"
            "\\pard\\intbl\\itap1 outer\\cell\\row\\pard\\itap0 out\\par}"_ba
         << u"\n[[two [A|B] after] outer]\nout"_s;
+    QTest::newRow("merged across") << "{\\rtf1\\trowd\\clmgf\\cellx1\\clmrg\\cellx2\\cellx3\\pard\\intbl AB\\cell\\cell C\\cell\\row}"_ba
+                                   << u"\n[AB|<|C]\n"_s;
+    QTest::newRow("merged down")
+        << "{\\rtf1\\trowd\\clvmgf\\cellx1\\cellx2\\pard\\intbl A\\cell B\\cell\\row"
+           "\\trowd\\clvmrg\\cellx1\\cellx2\\pard\\intbl\\cell D\\cell\\row"
+           "\\trowd\\clvmrg\\cellx1\\cellx2\\pard\\intbl\\cell F\\cell\\row"
+           "\\trowd\\cellx1\\cellx2\\pard\\intbl G\\cell H\\cell\\row}"_ba
+        << u"\n[A|B/^|D/^|F/G|H]\n"_s;
+    QTest::newRow("merged across and down")
+        << "{\\rtf1\\trowd\\clmgf\\clvmgf\\cellx1\\clmrg\\clvmgf\\cellx2\\cellx3\\pard\\intbl A\\cell\\cell B\\cell\\row"
+           "\\trowd\\clmgf\\clvmrg\\cellx1\\clmrg\\clvmrg\\cellx2\\cellx3\\pard\\intbl\\cell\\cell C\\cell\\row}"_ba
+        << u"\n[A|<|B/^|^|C]\n"_s;
+    QTest::newRow("three rows") << "{\\rtf1\\intbl a\\cell\\row\\intbl b\\cell\\row\\intbl c\\cell\\row}"_ba
+                                << u"\n[a/b/c]\n"_s;
     QTest::newRow("row without cells ignored") << "{\\rtf1 a\\row b}"_ba << u"ab"_s;
     QTest::newRow("cells capped at 63")
         << "{\\rtf1\\intbl " + QByteArray("x\\cell ").repeated(70) + "\\row}"
@@ -470,6 +509,7 @@ void tst_RtfReader::images_data()
                + "}}}}{\\shprslt{\\*\\do\\dobxcolumn}}}")
         << 1 << QSizeF(4, 2);
     QTest::newRow("picw with comma") << doc("{\\pict\\picw8766,543863\\pngblip " + png + "}") << 1 << QSizeF(4, 2);
+    QTest::newRow("hidden picture") << doc("{\\v{\\pict\\pngblip " + png + "}}") << 0 << QSizeF();
     QTest::newRow("wmf skipped") << doc("{\\pict\\wmetafile8\\picw100\\pich100 010009000003}") << 0 << QSizeF();
     QTest::newRow("emf skipped") << doc("{\\pict\\emfblip 0100000000}") << 0 << QSizeF();
     QTest::newRow("dib skipped") << doc("{\\pict\\dibitmap0 28000000}") << 0 << QSizeF();
@@ -538,6 +578,9 @@ void tst_RtfReader::links_data()
     QTest::newRow("link ends with field") << "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"a\"}{\\fldrslt A}}"
                                              "{\\field{\\*\\fldinst HYPERLINK \"b\"}{\\fldrslt B}}C}"_ba
                                           << u"ABC"_s << u"A=>a, B=>b"_s;
+    QTest::newRow("picture in a link")
+        << "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://p/\"}{\\fldrslt{\\pict\\pngblip " + imageHex("PNG") + "}}}}"
+        << u"\uFFFC"_s << u"\uFFFC=>http://p/"_s;
     QTest::newRow("lowercase hyperlink") << "{\\rtf1{\\field{\\*\\fldinst hyperlink http://u/}{\\fldrslt u}}}"_ba
                                          << u"u"_s << u"u=>http://u/"_s;
 }
@@ -609,6 +652,14 @@ void tst_RtfReader::robustness_data()
     QTest::newRow("table depth toggling") << "{\\rtf1 " + QByteArray("\\pard\\intbl\\itap9 x\\par\\pard y\\par").repeated(300)
                                                   + "}"
                                           << u"x"_s;
+    // Qt revisits a whole list for each item added: quadratic without care.
+    QTest::newRow("20000 list items") << "{\\rtf1 " + QByteArray("\\ls1 a\\par ").repeated(20000) + "}" << u"a"_s;
+    QTest::newRow("20000 lists") << [] {
+        QByteArray rtf = "{\\rtf1 ";
+        for (int i = 1; i <= 20000; ++i)
+            rtf += "\\ls" + QByteArray::number(i) + " a\\par ";
+        return rtf + "}";
+    }() << u"a"_s;
     QTest::newRow("nul after end") << "{\\rtf1 a}\0\0"_ba << u"a"_s;
 
     QRandomGenerator random(20240521);
@@ -628,11 +679,42 @@ void tst_RtfReader::robustness()
 {
     QFETCH(QByteArray, rtf);
     QFETCH(QString, contains);
+    // What malformed input logs is checked in logging(); here it is noise.
+    QLoggingCategory::setFilterRules(u"dungeon.rtf.warning=false"_s);
+    const auto restore = qScopeGuard([] { QLoggingCategory::setFilterRules(QString()); });
     QElapsedTimer timer;
     timer.start();
     const auto document = load(rtf);
     QVERIFY2(timer.elapsed() < 5000, "reading must not take long");
     QVERIFY2(blocksText(*document).contains(contains), qPrintable(blocksText(*document).left(200)));
+}
+
+void tst_RtfReader::logging_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("warning"); // a pattern; empty: no warning at all
+
+    QTest::newRow("well formed") << "{\\rtf1{\\fonttbl{\\f0 A;}}\\f0 a\\par}"_ba << QString();
+    QTest::newRow("trailing nul is no fault") << "{\\rtf1 a\\par\r\n}\r\n\0"_ba << QString();
+    QTest::newRow("unknown words are no fault") << "{\\rtf1\\foo a{\\*\\bar b}}"_ba << QString();
+    QTest::newRow("extra brace") << "{\\rtf1 a}}"_ba << u"unbalanced"_s;
+    QTest::newRow("truncated") << "{\\rtf1 {a"_ba << u"ends inside a group"_s;
+    QTest::newRow("too deep") << "{\\rtf1 " + QByteArray(600, '{') + QByteArray(600, '}') + "}" << u"nested too deeply"_s;
+    QTest::newRow("text after the end") << "{\\rtf1 a}b"_ba << u"after the end"_s;
+    QTest::newRow("bad picture") << "{\\rtf1 {\\pict\\pngblip 0102}}"_ba << u"does not decode"_s;
+    QTest::newRow("unknown code page") << "{\\rtf1{\\fonttbl{\\f0\\cpg1234 A;}}\\ansicpg77777\\f0 \\'e9}"_ba
+                                       << u"unknown code page"_s;
+}
+
+void tst_RtfReader::logging()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, warning);
+    if (warning.isEmpty())
+        QTest::failOnWarning(QRegularExpression(u".*"_s));
+    else
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+    load(rtf);
 }
 
 void tst_RtfReader::replacesContent()

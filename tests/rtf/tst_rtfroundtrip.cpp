@@ -10,6 +10,7 @@
 #include <QCryptographicHash>
 #include <QImage>
 #include <QPixmap>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
@@ -51,14 +52,7 @@ public:
             document->setDefaultFont(pick({QFont(u"DejaVu Serif"_qs, 11), QFont(u"Courier New"_qs, 10)}));
         QTextCursor cursor(target);
         fresh = true;
-        for (int items = 1 + below(6); items > 0; --items) {
-            if (has(Tables) && chance(15))
-                addTable(cursor);
-            else if (has(Lists) && chance(25))
-                addList(cursor);
-            else
-                addParagraph(cursor, blockFormat(Paragraph));
-        }
+        addItems(cursor, 1 + below(6), Paragraph);
         return document;
     }
 
@@ -82,6 +76,19 @@ private:
         fresh = false;
     }
 
+    // Paragraphs, lists and tables; a table cell holds paragraphs and lists.
+    void addItems(QTextCursor &cursor, int count, BlockKind kind)
+    {
+        for (; count > 0; --count) {
+            if (kind == Paragraph && has(Tables) && chance(15))
+                addTable(cursor);
+            else if (has(Lists) && chance(25))
+                addList(cursor);
+            else
+                addParagraph(cursor, blockFormat(kind));
+        }
+    }
+
     void addParagraph(QTextCursor &cursor, const QTextBlockFormat &format)
     {
         startBlock(cursor, format);
@@ -89,10 +96,15 @@ private:
     }
 
     // Items nest at most one level deeper than the one before; going back
-    // out closes the deeper lists, as HTML's nested lists do.
+    // out closes the deeper lists, as HTML's nested lists do. Sometimes a
+    // list carries on one from further up, numbering and all.
     void addList(QTextCursor &cursor)
     {
         std::vector<QTextList *> open; // by indent - 1
+        // Qt deletes a list whose last item has left it.
+        std::erase_if(topLists, [](const QPointer<QTextList> &list) { return list.isNull(); });
+        if (!topLists.empty() && chance(25))
+            open.push_back(topLists[below(int(topLists.size()))]);
         for (int items = 1 + below(5); items > 0; --items) {
             const int indent = 1 + below(std::min(int(open.size()) + 1, 3));
             open.resize(std::min<size_t>(open.size(), indent));
@@ -107,6 +119,8 @@ private:
                                       QTextListFormat::ListUpperRoman}));
                 format.setIndent(indent);
                 open.push_back(cursor.createList(format));
+                if (indent == 1)
+                    topLists.push_back(open.back());
             }
             addRuns(cursor);
         }
@@ -122,13 +136,8 @@ private:
         for (int row = 0; row < table->rows(); ++row) {
             for (int column = 0; column < table->columns(); ++column) {
                 QTextCursor cell = table->cellAt(row, column).firstCursorPosition();
-                for (int paragraph = below(3); paragraph > 0; --paragraph) {
-                    if (paragraph == 1)
-                        cell.setBlockFormat(blockFormat(TableCell));
-                    else
-                        cell.insertBlock(blockFormat(TableCell), QTextCharFormat());
-                    addRuns(cell);
-                }
+                fresh = true;
+                addItems(cell, below(3), TableCell);
             }
         }
         if (chance(30)) {
@@ -150,7 +159,7 @@ private:
                 if (link.isEmpty() || chance(30))
                     link = pick({u"https://example.com/"_qs, u"https://example.com/a?b=1&c=d"_qs, u"#encounter-7"_qs,
                                  u"mailto:dm@example.com"_qs, u"https://example.com/caf\u00e9 dungeon"_qs,
-                                 u"file:///C:/Dungeons/1.Encounter"_qs});
+                                 u"file:///C:/Dungeons/1.Encounter"_qs, u"Dungeons\\Dungeon1\\7.Encounter7"_qs});
                 format.setAnchor(true);
                 format.setAnchorHref(link);
             } else {
@@ -294,6 +303,7 @@ private:
     QRandomGenerator random;
     int features;
     QTextDocument *target = nullptr;
+    std::vector<QPointer<QTextList>> topLists;
     bool fresh = true;
     int images = 0;
 };

@@ -152,6 +152,7 @@ private slots:
     void listStyles_data();
     void listStyles();
     void nestedLists();
+    void listNumberTakesTheBlockFormat();
     void tableCells_data();
     void tableCells();
     void tableSpans();
@@ -425,7 +426,7 @@ void tst_RtfWriter::listStyles()
     cursor.insertText(QStringLiteral("second"));
     const QByteArray rtf = writeChecked(*document);
 
-    QCOMPARE(rtf.count("\\listlevel" + levelFormat + "\\levelstartat1"), 9);
+    QCOMPARE(rtf.count("\\listlevel" + levelFormat + "\\levelstartat1"), 1);
     QVERIFY2(rtf.contains("\\listlevel" + levelFormat + "\\levelstartat1" + levelText), rtf.constData());
     QVERIFY2(rtf.contains("{\\*\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}}"), rtf.constData());
     const QByteArray item = "\\pard\\ls1\\ilvl0\\li800\\fi-400{\\listtext";
@@ -447,11 +448,32 @@ void tst_RtfWriter::nestedLists()
 
     // Each QTextList is its own RTF list, numbered on its own level, so the
     // outer list counts on past its sublist.
-    QVERIFY2(rtf.contains("\\listlevel\\levelnfc4\\levelstartat1{\\leveltext\\'02\\'01.;}{\\levelnumbers\\'01;}\\fi-400\\li1600}"),
-             rtf.constData());
+    static const QRegularExpression list(QStringLiteral(R"(\{\\list\\listtemplateid\d+(.*?)\\listid(\d+)\})"));
+    QStringList levels;
+    for (const QRegularExpressionMatch &match : list.globalMatch(QString::fromLatin1(rtf)))
+        levels += match.captured(2) + u':' + match.captured(1);
+    QCOMPARE(levels, QStringList({
+        QStringLiteral(R"(1:{\listlevel\levelnfc0\levelstartat1{\leveltext\'02\'00.;}{\levelnumbers\'01;}\fi-400\li800})"),
+        QStringLiteral(R"(2:{\listlevel\levelnfc4\levelstartat1{\leveltext\'02\'00.;}{\levelnumbers\'01;}\fi-400\li800})"
+                       R"({\listlevel\levelnfc4\levelstartat1{\leveltext\'02\'01.;}{\levelnumbers\'01;}\fi-400\li1600})"),
+    }));
     QCOMPARE(bodyOf(rtf), QByteArray("\\pard\\ls1\\ilvl0\\li800\\fi-400{\\listtext 1.\\tab}one\\par\n"
                                      "\\pard\\ls2\\ilvl1\\li1600\\fi-400{\\listtext a.\\tab}one a\\par\n"
                                      "\\pard\\ls1\\ilvl0\\li800\\fi-400{\\listtext 2.\\tab}two\\par\n"));
+}
+
+void tst_RtfWriter::listNumberTakesTheBlockFormat()
+{
+    auto document = makeDocument();
+    QTextCursor cursor(document.get());
+    cursor.createList(listFormat(QTextListFormat::ListDecimal));
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.insertText(QStringLiteral("bold"), bold);
+    // Word processors draw the number in the formatting of the paragraph
+    // mark, so the mark goes back to the block's format.
+    QCOMPARE(bodyOf(writeChecked(*document)),
+             QByteArray("\\pard\\ls1\\ilvl0\\li800\\fi-400{\\listtext 1.\\tab}\\b bold\\b0\\par\n"));
 }
 
 void tst_RtfWriter::tableCells_data()

@@ -39,12 +39,13 @@ void loadImages(QTextDocument &document, const QUrl &base)
             const QTextCharFormat format = it.fragment().charFormat();
             if (!format.isImageFormat())
                 continue;
-            const QString name = format.toImageFormat().name();
-            const QString path = base.resolved(QUrl(name)).toLocalFile();
-            QFile file(path);
-            if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+            // QTextDocument::resource() looks names up resolved against the
+            // base URL, so that is the name the bytes are stored under.
+            const QUrl url = base.resolved(QUrl(format.toImageFormat().name()));
+            QFile file(url.toLocalFile());
+            if (!url.isLocalFile() || !file.open(QIODevice::ReadOnly))
                 continue; // left to Qt, which knows data: addresses and its resources
-            document.addResource(QTextDocument::ImageResource, QUrl(name), file.readAll());
+            document.addResource(QTextDocument::ImageResource, url, file.readAll());
         }
     }
 }
@@ -80,7 +81,10 @@ int main(int argc, char *argv[])
         output = Rtf::write(&document);
     } else {
         Rtf::read(data, &document);
-        output = (mode == u"--text" ? document.toPlainText() + u'\n' : document.toHtml()).toUtf8();
+        // A picture has no plain text, not even its placeholder character.
+        output = (mode == u"--text" ? document.toPlainText().remove(QChar::ObjectReplacementCharacter) + u'\n'
+                                    : document.toHtml())
+                     .toUtf8();
     }
     if (!printBytes(output))
         return fail(u"cannot write the output"_qs);
