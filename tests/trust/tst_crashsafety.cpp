@@ -109,9 +109,11 @@ void tst_CrashSafety::killedSaves()
 
         for (File &file : encounter) {
             const Version before = ended > 0 ? savedBy(ended - 1) : file.holds;
-            const Holds found = classify(content(file.path), file.versions[A], file.versions[B]);
+            const QByteArray bytes = content(file.path);
+            const Holds found = classify(bytes, file.versions[A], file.versions[B]);
             const QByteArray where = "kill " + QByteArray::number(kill) + ": the " + file.name;
-            QVERIFY2(found != Holds::Other, where + " is neither version whole");
+            QVERIFY2(found != Holds::Other, where + " is neither version whole: "
+                             + describe(bytes, file.versions[A], file.versions[B]));
             const Version holds = found == Holds::A ? A : B;
             if (underWay)
                 QVERIFY2(holds == before || holds == savedBy(ended), where + " holds an older save");

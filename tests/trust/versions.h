@@ -77,4 +77,19 @@ inline Holds classify(const QByteArray &content, const QByteArray &a, const QByt
     return content == a ? Holds::A : content == b ? Holds::B : Holds::Other;
 }
 
+// For a failure message: how a file that is neither version differs from
+// each of them.
+inline QByteArray describe(const QByteArray &content, const QByteArray &a, const QByteArray &b)
+{
+    const auto firstDifference = [&content](const QByteArray &version) {
+        qsizetype at = 0;
+        while (at < content.size() && at < version.size() && content[at] == version[at])
+            ++at;
+        return QByteArray::number(at);
+    };
+    return QByteArray::number(content.size()) + " bytes, A has " + QByteArray::number(a.size())
+            + " and B " + QByteArray::number(b.size()) + "; first difference from A at byte "
+            + firstDifference(a) + ", from B at " + firstDifference(b);
+}
+
 } // namespace Trust
