@@ -2,7 +2,9 @@
 # Builds Dungeon Board and runs it or its tests. Installs the system packages
 # listed in packages.txt first when any of them is missing.
 #   ./dev.sh run     build and start the program
-#   ./dev.sh test    build and run the whole test suite headless
+#   ./dev.sh test    build and run the whole test suite headless, then again
+#                    under AddressSanitizer and UndefinedBehaviorSanitizer,
+#                    then each fuzzer for a minute when clang is present
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -22,22 +24,84 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# build <folder> [cmake options...]
 build() {
-    cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build_dir" --parallel "$(nproc)"
+    cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${@:2}" >/dev/null
+    cmake --build "$1" --parallel "$(nproc)"
+}
+
+run_tests() {
+    (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)")
+}
+
+# The whole suite once more, built with AddressSanitizer, LeakSanitizer and
+# UndefinedBehaviorSanitizer: any report ends its test with a failure.
+sanitizer_tests() {
+    local dir="$build_dir-asan"
+    build "$dir" -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer"
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 run_tests "$dir"
+}
+
+# Each libFuzzer target for a minute, over a copy of its corpus inside the
+# build folder so that nothing is written into the source tree. The targets
+# are found through their corpus replay tests, whose command names the
+# corpus.
+fuzz() {
+    if ! command -v clang++ >/dev/null; then
+        echo "clang++ not found: the fuzzers only replay their corpora"
+        return
+    fi
+    local dir="$build_dir-fuzz"
+    CC=clang CXX=clang++ cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUNGEON_FUZZ=ON >/dev/null
+    local replays
+    replays=$(cd "$dir" && ctest -N -R '_replay$' | sed -n 's/^ *Test *#[0-9]*: //p')
+    [ -n "$replays" ] || return 0
+    local targets=() replay
+    for replay in $replays; do
+        targets+=("${replay%_replay}" "$replay")
+    done
+    cmake --build "$dir" --parallel "$(nproc)" --target "${targets[@]}"
+    for replay in $replays; do
+        local name=${replay%_replay}
+        # "Test command: <dir>/<name>_replay "<corpus>""
+        local command
+        command=$(cd "$dir" && ctest -N -V -R "^$replay\$" | sed -n 's/.*Test command: *//p')
+        local fuzzer=${command%% \"*}
+        fuzzer=${fuzzer%_replay}
+        local corpus=${command##* \"}
+        corpus=${corpus%\"}
+        local run="$dir/fuzz-runs/$name"
+        rm -rf "$run"
+        mkdir -p "$run"
+        cp -r "$corpus" "$run/corpus"
+        # A dictionary of the input's keywords, where one lies beside the corpus.
+        local options=(-max_total_time=60 -timeout=25 -artifact_prefix="$run/")
+        local dictionary
+        for dictionary in "${corpus%/*}"/*.dict; do
+            [ -f "$dictionary" ] && options+=(-dict="$dictionary")
+        done
+        echo "Fuzzing $name for 60 s ..."
+        if ! "$fuzzer" "${options[@]}" "$run/corpus" >"$run/log" 2>&1; then
+            tail -n 60 "$run/log"
+            echo "$name failed: the input is in $run/" >&2
+            return 1
+        fi
+        grep -m1 '^Done' "$run/log" || true
+    done
 }
 
 case "${1:-}" in
 run)
     install_packages
-    build
+    build "$build_dir"
     exec "$build_dir/app/dungeon-board"
     ;;
 test)
     install_packages
-    build
-    cd "$build_dir"
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+    build "$build_dir"
+    run_tests "$build_dir"
+    sanitizer_tests
+    fuzz
     ;;
 *)
     echo "usage: $0 run|test" >&2
