@@ -60,6 +60,15 @@ QByteArray toCodePage(QStringView text)
     return bytes;
 }
 
+// Opening first and asking afterwards: QFile::exists() calls a file missing
+// while another copy of the program replaces it, and the old table's bytes
+// would then be lost.
+bool isMissing(const QString &path)
+{
+    std::error_code error;
+    return !std::filesystem::exists(path.toStdU16String(), error) && !error;
+}
+
 WriteResult cannotSave(const QString &path, const QString &reason)
 {
     return { QCoreApplication::translate("Storage", "Cannot save %1: %2")
@@ -169,7 +178,8 @@ Cells readTable(const QString &tableFile)
     // Opening a missing file for writing leaves an empty table behind where
     // the dungeon folder exists; where it does not, the open fails and
     // nothing is created.
-    if (!file.open(file.exists() ? QIODevice::ReadOnly : QIODevice::ReadWrite))
+    if (!file.open(QIODevice::ReadOnly)
+        && !(isMissing(tableFile) && file.open(QIODevice::ReadWrite)))
         return {};
     return decodeTable(file.read(TableSize));
 }
@@ -192,10 +202,11 @@ namespace {
 WriteResult readOldTable(const QString &tableFile, QByteArray *oldTable)
 {
     QFile file(tableFile);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (isMissing(tableFile))
+            return {};
         return cannotSave(tableFile, file.errorString());
+    }
     *oldTable = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return cannotSave(tableFile, file.errorString());
