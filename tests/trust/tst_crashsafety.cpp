@@ -1,6 +1,7 @@
 // Saves killed at random moments. After every kill each file of the
 // encounter holds one whole version: the one before the save under way or
 // the one that save was writing, never a mix of the two and never a part.
+#include "../filetesting.h"
 #include "versions.h"
 
 #include <QDir>
@@ -18,19 +19,6 @@ namespace {
 
 constexpr int Kills = 300;
 constexpr quint32 Seed = 61207;
-
-QByteArray content(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // The saver's rhythm on this machine, sanitizers and disk included: the
 // microseconds from the start of one save to the start of the next.

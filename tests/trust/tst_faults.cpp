@@ -2,6 +2,7 @@
 // folder or a file belongs, a disk that runs full part way through a save,
 // table files damaged by other programs. Each gives a clear outcome, and
 // nothing saved before is lost.
+#include "../filetesting.h"
 #include "encounterfiles.h"
 
 #include <QDir>
@@ -19,19 +20,6 @@
 using namespace Storage;
 
 namespace {
-
-QByteArray content(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // Every file and folder below the folder, with the content of each file.
 QStringList tree(const QString &folder)

@@ -1,6 +1,7 @@
 // Two copies of the program on one folder: while one saves an encounter over
 // and over, the other reads it as a selection on its board would. Every read
 // finds one whole version, and the last save is what the next read shows.
+#include "../filetesting.h"
 #include "versions.h"
 
 #include <QFile>
@@ -14,19 +15,6 @@
 using namespace Trust;
 
 namespace {
-
-QByteArray content(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 } // namespace
 
