@@ -54,8 +54,10 @@ Encounters readTables(const QString &sourceFolder)
             continue;
         }
         const QStringList cells = line.split(u'|');
-        if (!table || cells.size() != Columns || row == Rows)
+        if (!table || cells.size() != Columns)
             return {{}, sourceError(path, i + 1, QStringLiteral("expected \"name | AC | damage | HP\""))};
+        if (row == Rows)
+            return {{}, sourceError(path, i + 1, QStringLiteral("a table holds at most ten monsters"))};
         for (int column = 0; column < Columns; ++column) {
             const QString cell = cells[column].trimmed();
             if (!Storage::isStorableCellText(cell))
