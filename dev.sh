@@ -1,74 +1,144 @@
 #!/usr/bin/env bash
-# Builds Dungeon Board and runs it or its tests. Installs the system packages
-# listed in packages.txt first when any of them is missing.
-#   ./dev.sh run     build and start the program
-#   ./dev.sh test    build and run the whole test suite headless, then again
-#                    under AddressSanitizer and UndefinedBehaviorSanitizer,
-#                    then each fuzzer for a minute when clang is present
+# Builds Dungeon Board and runs it, tests it or packages it, through the
+# presets of CMakePresets.json. Installs the Debian packages of packages.txt
+# first when any of them is missing.
+#   ./dev.sh run      build, put the sample adventure in place when there is
+#                     no Dungeon1 folder yet, and start the program
+#   ./dev.sh test     build and run the whole test suite headless, then again
+#                     under AddressSanitizer and UndefinedBehaviorSanitizer,
+#                     then each fuzzer for a minute (needs packages-fuzz.txt)
+#   ./dev.sh package  build and make build/dungeon-board-<version>-Linux.tar.gz
 set -euo pipefail
 cd "$(dirname "$0")"
 
-build_dir=${BUILD_DIR:-build}
+jobs=$(nproc)
 
-install_packages() {
-    local missing=()
-    for package in $(grep -v '^#' packages.txt); do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-            missing+=("$package")
-    done
-    [ ${#missing[@]} -eq 0 ] && return
-    echo "Installing ${missing[*]} ..."
+is_installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
+apt_install() {
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo=sudo
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "$@"
 }
 
-# build <folder> [cmake options...]
+install_packages() {
+    if ! command -v dpkg-query >/dev/null; then
+        echo "No dpkg on this system: install the equivalents of packages.txt yourself"
+        return
+    fi
+    local missing=() package
+    for package in $(grep -v '^#' packages.txt); do
+        is_installed "$package" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    echo "Installing ${missing[*]} ..."
+    apt_install "${missing[@]}"
+}
+
+clang_major() {
+    clang++ --version 2>/dev/null | sed -n 's/.*clang version \([0-9]*\).*/\1/p' | head -n 1
+}
+
+# Installs what it can of packages-fuzz.txt, one package at a time in the
+# list's order (clang first, so that its runtime's version is known), and
+# never fails.
+install_fuzz_packages() {
+    command -v dpkg-query >/dev/null && command -v apt-get >/dev/null || return 0
+    local package
+    for package in $(grep -v '^#' packages-fuzz.txt); do
+        if [[ $package == *CLANG_MAJOR* ]]; then
+            [ -n "$(clang_major)" ] || continue
+            package=${package//CLANG_MAJOR/$(clang_major)}
+        fi
+        is_installed "$package" && continue
+        echo "Installing $package (optional, for fuzzing) ..."
+        apt_install "$package" >/dev/null 2>&1 || echo "Could not install $package; carrying on without it"
+    done
+}
+
+# Prints why the fuzzers cannot be built here; prints nothing when they can.
+# Linking a fuzzer is the one test that covers every way the runtime can be
+# missing or mismatched.
+fuzz_blocker() {
+    if ! command -v clang++ >/dev/null; then
+        echo "clang++ is not installed"
+        return
+    fi
+    local probe
+    probe=$(mktemp -d)
+    echo 'extern "C" int LLVMFuzzerTestOneInput(const char *, unsigned long) { return 0; }' >"$probe/probe.cpp"
+    clang++ -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/probe" 2>/dev/null ||
+        echo "clang++ $(clang_major) cannot link a libFuzzer target (is libclang-rt-$(clang_major)-dev installed?)"
+    rm -rf "$probe"
+}
+
+# configure <preset>: ccache speeds up rebuilds when it is there.
+configure() {
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake --preset "$1" "${launcher[@]}" >/dev/null
+}
+
 build() {
-    cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${@:2}" >/dev/null
-    cmake --build "$1" --parallel "$(nproc)"
+    configure "$1"
+    cmake --build --preset "$1" --parallel "$jobs" "${@:2}"
 }
 
 run_tests() {
-    (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)")
+    ctest --preset "$1" --parallel "$jobs"
 }
 
-# The whole suite once more, built with AddressSanitizer, LeakSanitizer and
-# UndefinedBehaviorSanitizer: any report ends its test with a failure.
-sanitizer_tests() {
-    local dir="$build_dir-asan"
-    build "$dir" -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer"
-    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 run_tests "$dir"
-}
-
-# Each libFuzzer target for a minute (the tests labelled "fuzz").
-fuzz() {
-    if ! command -v clang++ >/dev/null; then
-        echo "clang++ not found: the fuzzers only replay their corpora"
+# A first run shows the sample adventure. A Dungeon1 folder that is already
+# there belongs to the user and stays exactly as it is.
+place_sample_adventure() {
+    local target=build/app/Dungeons/Dungeon1
+    if [ -e "$target" ] || [ -L "$target" ]; then
         return
     fi
-    local dir="$build_dir-fuzz"
-    CC=clang CXX=clang++ cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUNGEON_FUZZ=ON >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)" --target fuzzers
-    (cd "$dir" && ctest -L fuzz --output-on-failure --parallel "$(nproc)")
+    mkdir -p "$(dirname "$target")"
+    rm -rf "$target.partial"
+    cp -r assets/sample-dungeon/Dungeon1 "$target.partial"
+    mv "$target.partial" "$target"
+    echo "Put the sample adventure in $target"
+}
+
+fuzz() {
+    install_fuzz_packages
+    local blocker
+    blocker=$(fuzz_blocker)
+    if [ -n "$blocker" ]; then
+        echo "Skipping the fuzzers: $blocker"
+        return
+    fi
+    build fuzz
+    run_tests fuzz
 }
 
 case "${1:-}" in
 run)
     install_packages
-    build "$build_dir"
-    exec "$build_dir/app/dungeon-board"
+    build default --target dungeon-board
+    place_sample_adventure
+    exec build/app/dungeon-board
     ;;
 test)
     install_packages
-    build "$build_dir"
-    run_tests "$build_dir"
-    sanitizer_tests
+    build default
+    run_tests default
+    build asan
+    run_tests asan
     fuzz
     ;;
+package)
+    install_packages
+    build default --target dungeon-board
+    (cd build && cpack -G TGZ)
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac

@@ -2,10 +2,12 @@
 //
 //   assetgen <assets folder>
 //
-// writes map.gif and faces/<name>.png and faces/<name>@2x.png there. The
+// writes map.gif, faces/<name>.png, faces/<name>@2x.png and the application
+// icon icon/dungeon-board.png (256 pixels) and icon/dungeon-board.svg there. The
 // output depends on nothing but this program (and, for the faces' words, the
 // DejaVu Sans Bold font file), so running it again gives the same bytes.
 
+#include "appicon.h"
 #include "buttonfaces.h"
 #include "dungeonmap.h"
 #include "gifwriter.h"
@@ -55,9 +57,11 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir assets(arguments[1]);
-    if (!assets.mkpath("faces")) {
-        std::fprintf(stderr, "assetgen: cannot create %s\n", qPrintable(assets.filePath("faces")));
-        return 1;
+    for (const QString folder : {"faces", "icon"}) {
+        if (!assets.mkpath(folder)) {
+            std::fprintf(stderr, "assetgen: cannot create %s\n", qPrintable(assets.filePath(folder)));
+            return 1;
+        }
     }
 
     bool ok = writeFile(assets.filePath("map.gif"), encodeGif(drawDungeonMap()));
@@ -66,5 +70,7 @@ int main(int argc, char *argv[])
         ok = writePng(name + ".png", drawButtonFace(face, 1)) && ok;
         ok = writePng(name + "@2x.png", drawButtonFace(face, 2)) && ok;
     }
+    ok = writePng(assets.filePath("icon/dungeon-board.png"), drawAppIcon(256)) && ok;
+    ok = writeFile(assets.filePath("icon/dungeon-board.svg"), appIconSvg()) && ok;
     return ok ? 0 : 1;
 }
