@@ -7,6 +7,9 @@ class Form;
 // The state the dungeon window and the encounter editor share.
 namespace Module1 {
 
+// The encounter spots on the dungeon map, numbered 1 to SpotCount.
+constexpr int SpotCount = 40;
+
 // The dungeon whose folder holds every encounter file; 1 once the dungeon
 // window has loaded.
 extern qint16 DungeonNumber;

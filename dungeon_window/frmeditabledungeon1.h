@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form.h"
+#include "module1.h"
 
 #include <array>
 
@@ -19,20 +20,12 @@ class frmEditableDungeon1 : public Form
     Q_OBJECT
 
 public:
-    static constexpr int SpotCount = 40;
+    static constexpr int SpotCount = Module1::SpotCount;
     static constexpr int MarkerCount = 7;
 
     static frmEditableDungeon1 &instance();
 
-    // Selects and shows encounter spot `number` (1 to 40), as a click on it does.
-    void lblEncounter_Click(int number);
-
-    void miniclear();
-    void LoadEncounter();
-    void cmdEdit_Click();
-    void cmdClose_Click();
-    void cmdClear_Click();
-    void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    void showEncounter(int number) override { lblEncounter_Click(number); }
 
 protected:
     void setupUi(QWidget *window) override;
@@ -40,6 +33,15 @@ protected:
 
 private:
     frmEditableDungeon1() = default;
+
+    // Selects and shows encounter spot `number` (1 to 40), as a click on it does.
+    void lblEncounter_Click(int number);
+    void miniclear();
+    void LoadEncounter();
+    void cmdEdit_Click();
+    void cmdClose_Click();
+    void cmdClear_Click();
+    void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
 
     void setupMap(QWidget *window);
     void setupEncounterDisplay(QWidget *window);

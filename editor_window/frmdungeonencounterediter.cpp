@@ -3,7 +3,6 @@
 #include "celltextvalidator.h"
 #include "controls.h"
 #include "encounterfiles.h"
-#include "frmeditabledungeon1.h"
 #include "module1.h"
 #include "richtextbox.h"
 #include "rtf.h"
@@ -131,9 +130,9 @@ void frmDungeonEncounterEditer::cmdOK_Click()
 
     // Show the saved encounter on the board when it is one of its spots.
     const qint16 number = Storage::encounterNumber(Text2->text());
-    if (number >= 1 && number <= frmEditableDungeon1::SpotCount) {
+    if (number >= 1 && number <= Module1::SpotCount) {
         Module1::LoadDungeonWindow();
-        frmEditableDungeon1::instance().lblEncounter_Click(number);
+        Module1::DungeonWindow->showEncounter(number);
     }
     Unload();
 }

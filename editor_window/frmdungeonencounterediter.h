@@ -18,9 +18,6 @@ class frmDungeonEncounterEditer : public Form
 public:
     static frmDungeonEncounterEditer &instance();
 
-    void cmdOK_Click();
-    void cmdCancel_Click();
-
 protected:
     void setupUi(QWidget *window) override;
     void Form_Load() override;
@@ -28,6 +25,9 @@ protected:
 
 private:
     frmDungeonEncounterEditer() = default;
+
+    void cmdOK_Click();
+    void cmdCancel_Click();
 
     void setupMonsterTable(QWidget *window);
     void setupTabOrder();
