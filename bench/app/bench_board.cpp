@@ -5,8 +5,8 @@
 
 #include "frmdungeonencounterediter.h"
 #include "frmeditabledungeon1.h"
-#include "module1.h"
 #include "richtextbox.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -163,10 +163,7 @@ void report(const char *what, int runs, const Costs &costs, const QString &goal 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    Module1::DungeonWindow = &frmEditableDungeon1::instance();
-    Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
+    Form &dungeonWindow = startDungeonBoard();
 
     // Encounters 1 and 2 are typical, 3 is the large one.
     Bench::ScratchDungeons dungeons;
@@ -178,7 +175,7 @@ int main(int argc, char *argv[])
         || dungeons.write(2, Bench::typicalCells(2), typical) < 0 || largeBytes < 0)
         return 1;
 
-    Module1::DungeonWindow->Show();
+    dungeonWindow.Show();
     if (!QTest::qWaitForWindowExposed(board()))
         return 1;
     for (int number : {1, 2, 3, 1})

@@ -4,6 +4,7 @@
 #include "frmeditabledungeon1.h"
 #include "module1.h"
 #include "richtextbox.h"
+#include "startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -123,9 +124,7 @@ QPoint inMap(int x, int y)
 
 void tst_DungeonWindow::initTestCase()
 {
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    Module1::DungeonWindow = &frmEditableDungeon1::instance();
+    startDungeonBoard();
 }
 
 void tst_DungeonWindow::init()

@@ -6,6 +6,7 @@
 #include "module1.h"
 #include "richtextbox.h"
 #include "rtf.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -122,10 +123,7 @@ void answerNextMessageBox(QString *text)
 
 void tst_Encounters::initTestCase()
 {
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    Module1::DungeonWindow = &frmEditableDungeon1::instance();
-    Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
+    startDungeonBoard();
     m_dungeons = Storage::programFolder() + QStringLiteral("/Dungeons");
 }
 

@@ -8,8 +8,8 @@
 #include "encounterfiles.h"
 #include "frmdungeonencounterediter.h"
 #include "frmeditabledungeon1.h"
-#include "module1.h"
 #include "richtextbox.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,10 +34,7 @@ private:
 
 void tst_LeakCycles::initTestCase()
 {
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    Module1::DungeonWindow = &frmEditableDungeon1::instance();
-    Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
+    startDungeonBoard();
     m_dungeons = Storage::programFolder() + QStringLiteral("/Dungeons");
     QDir(m_dungeons).removeRecursively();
     frmEditableDungeon1::instance().Show();

@@ -18,7 +18,7 @@ extern qint16 EncounterNumber;
 
 // The two windows' process-wide instances, known here only as forms so that
 // each window can reach the other without the two libraries depending on
-// each other. main() sets them before anything is shown.
+// each other. Start-up sets them before anything is shown.
 extern Form *DungeonWindow;
 extern Form *EditorWindow;
 
