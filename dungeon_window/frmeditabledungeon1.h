@@ -2,6 +2,7 @@
 
 #include "form.h"
 #include "module1.h"
+#include "monstertable.h"
 
 #include <array>
 
@@ -57,7 +58,7 @@ private:
     std::array<Label *, 7> Label2{};               // the bold captions
     Label *Label4 = nullptr;
     QLineEdit *Text2 = nullptr;                    // the number of the encounter on display
-    std::array<QLineEdit *, 40> Text1{};           // the monster table, 10 x column + row
+    MonsterCells Text1{};                          // the monster table, 10 x column + row
     std::array<RichTextBox *, 2> RichTextBox1{};   // encounter details, notes
     std::array<QRadioButton *, MarkerCount> Option{}; // Option[k] is Option<k + 1>
     std::array<QLineEdit *, 6> Text4{};            // the character names

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form.h"
+#include "monstertable.h"
 
 #include <array>
 
@@ -37,7 +38,7 @@ private:
 
     std::array<Label *, 6> Label2{};
     RichTextBox *RichTextBoxEdit = nullptr;
-    std::array<QLineEdit *, 40> Text1{}; // the monster table, 10 x column + row
+    MonsterCells Text1{};                // the monster table, 10 x column + row
     Label *Label1 = nullptr;
     QLineEdit *Text2 = nullptr;          // the number of the encounter being edited
     CommandButton *cmdCancel = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "spots.h"
+
 #include <QtGlobal>
 
 class Form;
@@ -8,7 +10,7 @@ class Form;
 namespace Module1 {
 
 // The encounter spots on the dungeon map, numbered 1 to SpotCount.
-constexpr int SpotCount = 40;
+using Map::SpotCount;
 
 // The dungeon whose folder holds every encounter file; 1 once the dungeon
 // window has loaded.
