@@ -2,6 +2,7 @@
 // windows where a user presses them, and the clock runs until the board shows
 // the encounter, its details laid out to the end and the window painted.
 #include "benchsupport.h"
+#include "formtesting.h"
 
 #include "frmdungeonencounterediter.h"
 #include "frmeditabledungeon1.h"
@@ -58,36 +59,6 @@ struct Costs
     }
     Cost median() const { return {Bench::median(wallMs), Bench::median(cpuMs)}; }
 };
-
-QWidget *board()
-{
-    return frmEditableDungeon1::instance().window();
-}
-
-QWidget *editor()
-{
-    return frmDungeonEncounterEditer::instance().window();
-}
-
-template<typename Control = QWidget>
-Control *control(const QWidget *window, const QString &name)
-{
-    auto found = window->findChild<Control *>(name);
-    if (!found)
-        qFatal("no control named %s", qPrintable(name));
-    return found;
-}
-
-QPoint centreOf(const QWidget *control)
-{
-    return control->mapTo(control->window(), control->rect().center());
-}
-
-void pressAt(QWidget *window, QPoint position)
-{
-    QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, position);
-    QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, position);
-}
 
 // The press handlers run synchronously; what remains is the layout of the
 // whole details document, which Qt otherwise finishes in the background, and

@@ -1,4 +1,4 @@
-#include "../formtesting.h"
+#include "formtesting.h"
 
 #include "controls.h"
 #include "frmeditabledungeon1.h"
@@ -50,7 +50,6 @@ private slots:
     void closingEndsApplication();
 
 private:
-    QWidget *board() const { return frmEditableDungeon1::instance().window(); }
     QLabel *marker(int k) const { return control<QLabel>(board(), QStringLiteral("Label1(%1)").arg(k)); }
     void selectOption(int k);
 };
@@ -129,14 +128,12 @@ void tst_DungeonWindow::initTestCase()
 
 void tst_DungeonWindow::init()
 {
-    frmEditableDungeon1::instance().Show();
-    QVERIFY(QTest::qWaitForWindowExposed(board()));
+    QVERIFY(showBoard());
 }
 
 void tst_DungeonWindow::cleanup()
 {
-    frmEditableDungeon1::instance().Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    unloadWindows();
 }
 
 void tst_DungeonWindow::selectOption(int k)

@@ -3,7 +3,7 @@
 // saved, and no window or control outlives its use: the widget count after
 // the last round is the one after the first. Under LeakSanitizer the run
 // also ends with no memory unreachable.
-#include "../formtesting.h"
+#include "formtesting.h"
 
 #include "encounterfiles.h"
 #include "frmdungeonencounterediter.h"
@@ -26,8 +26,6 @@ private slots:
     void selectEditSave();
 
 private:
-    QWidget *board() const { return frmEditableDungeon1::instance().window(); }
-    QWidget *editor() const { return frmDungeonEncounterEditer::instance().window(); }
 
     QString m_dungeons;
 };
@@ -37,15 +35,12 @@ void tst_LeakCycles::initTestCase()
     startDungeonBoard();
     m_dungeons = Storage::programFolder() + QStringLiteral("/Dungeons");
     QDir(m_dungeons).removeRecursively();
-    frmEditableDungeon1::instance().Show();
-    QVERIFY(QTest::qWaitForWindowExposed(board()));
+    QVERIFY(showBoard());
 }
 
 void tst_LeakCycles::cleanupTestCase()
 {
-    frmDungeonEncounterEditer::instance().Unload();
-    frmEditableDungeon1::instance().Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    unloadWindows();
     QDir(m_dungeons).removeRecursively();
 }
 
