@@ -3,29 +3,14 @@
 #include "controls.h"
 #include "encounterfiles.h"
 #include "module1.h"
+#include "monstertable.h"
 #include "richtextbox.h"
+#include "spots.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
 
 namespace {
-
-// The encounter spots over the red numbers of the map, in map pixels.
-struct Spot
-{
-    int left, top, width;
-};
-constexpr int SpotHeight = 9;
-constexpr std::array<Spot, frmEditableDungeon1::SpotCount> Spots = {{
-    {8, 24, 17},    {8, 88, 17},    {88, 88, 17},   {312, 24, 17},  {8, 168, 17},
-    {232, 104, 9},  {248, 104, 17}, {328, 168, 17}, {392, 168, 17}, {472, 168, 17},
-    {472, 104, 17}, {176, 184, 9},  {472, 184, 17}, {416, 184, 9},  {72, 264, 17},
-    {96, 264, 9},   {96, 328, 9},   {312, 328, 17}, {312, 264, 17}, {8, 344, 17},
-    {8, 408, 17},   {232, 408, 17}, {232, 344, 17}, {168, 344, 17}, {312, 344, 17},
-    {336, 344, 17}, {408, 408, 17}, {152, 488, 17}, {248, 424, 17}, {472, 488, 17},
-    {72, 568, 17},  {152, 504, 17}, {248, 568, 17}, {392, 568, 17}, {72, 584, 17},
-    {8, 584, 17},   {96, 584, 17},  {88, 648, 17},  {152, 648, 17}, {312, 648, 17},
-}};
 
 // One row of the party roster and the marker it moves.
 struct PartyMember
@@ -51,24 +36,7 @@ constexpr int MarkerClearedTop = 710;
 constexpr int RosterTop = 424;
 constexpr int RowPitch = 24;
 
-// The monster table, left to right; Label2 index of each caption.
-struct MonsterColumn
-{
-    const char *caption;
-    int captionIndex;
-    int captionLeft, captionWidth;
-    int boxLeft, boxWidth;
-};
-constexpr std::array<MonsterColumn, 4> MonsterColumns = {{
-    {"Monster Name", 1, 528, 201, 536, 193},
-    {"AC", 3, 752, 41, 752, 41},
-    {"DMG", 4, 816, 73, 816, 73},
-    {"HP", 2, 912, 73, 912, 73},
-}};
-constexpr int MonsterRows = 10;
-constexpr int MonsterCaptionTop = 152;
-constexpr int MonsterBoxTop = 168;
-constexpr int CellMaxLength = 100;
+constexpr MonsterTablePlace MonsterTableAt{{528, 152}, 8}; // the name cells stand in
 
 Label *colourSquare(QWidget *parent, const QString &name, QRgb colour, QPoint topLeft)
 {
@@ -124,9 +92,7 @@ void frmEditableDungeon1::setupMap(QWidget *window)
                                  {Party[k].markerLeft, MarkerStartTop});
 
     for (int n = 1; n <= SpotCount; ++n) {
-        const Spot &spot = Spots[n - 1];
-        auto label = place(new Label(map), QStringLiteral("lblEncounter%1").arg(n),
-                           {spot.left, spot.top, spot.width, SpotHeight});
+        auto label = place(new Label(map), QStringLiteral("lblEncounter%1").arg(n), Map::Spots[n - 1]);
         label->setToolTip(QStringLiteral("Encounter %1").arg(n));
         label->setCursor(Qt::WhatsThisCursor);
         connect(label, &Label::clicked, this, [this, n] { lblEncounter_Click(n); });
@@ -149,19 +115,9 @@ void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
                             {528, 24, 457, 121});
     RichTextBox1[0]->setReadOnly(true);
 
-    for (int column = 0; column < int(MonsterColumns.size()); ++column) {
-        const MonsterColumn &c = MonsterColumns[column];
-        Label2[c.captionIndex] = captionLabel(window, indexedName("Label2", c.captionIndex), c.caption,
-                                         {c.captionLeft, MonsterCaptionTop, c.captionWidth, 17});
-        for (int row = 0; row < MonsterRows; ++row) {
-            const int index = MonsterRows * column + row;
-            QLineEdit *cell = textBox(window, indexedName("Text1", index),
-                                      {c.boxLeft, MonsterBoxTop + RowPitch * row, c.boxWidth, 19});
-            cell->setReadOnly(true);
-            cell->setMaxLength(CellMaxLength);
-            Text1[index] = cell;
-        }
-    }
+    setupMonsterTable(window, MonsterTableAt, Label2, Text1);
+    for (QLineEdit *cell : Text1)
+        cell->setReadOnly(true);
 
     Label2[5] = captionLabel(window, indexedName("Label2", 5), "DM NOTES", {528, 592, 353, 17});
     RichTextBox1[1] = place(new RichTextBox(window), indexedName("RichTextBox1", 1),
@@ -217,8 +173,7 @@ void frmEditableDungeon1::setupTabOrder()
     order.insert(order.end(), {Text5, cmdClose, cmdClear, RichTextBox1[0], RichTextBox1[1]});
     order.insert(order.end(), Text1.begin(), Text1.end());
     order.insert(order.end(), {Text2, cmdEdit});
-    for (size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    chainTabOrder(order);
 }
 
 void frmEditableDungeon1::Form_Load()

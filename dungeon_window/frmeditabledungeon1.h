@@ -1,6 +1,8 @@
 #pragma once
 
 #include "form.h"
+#include "module1.h"
+#include "monstertable.h"
 
 #include <array>
 
@@ -19,20 +21,12 @@ class frmEditableDungeon1 : public Form
     Q_OBJECT
 
 public:
-    static constexpr int SpotCount = 40;
+    static constexpr int SpotCount = Module1::SpotCount;
     static constexpr int MarkerCount = 7;
 
     static frmEditableDungeon1 &instance();
 
-    // Selects and shows encounter spot `number` (1 to 40), as a click on it does.
-    void lblEncounter_Click(int number);
-
-    void miniclear();
-    void LoadEncounter();
-    void cmdEdit_Click();
-    void cmdClose_Click();
-    void cmdClear_Click();
-    void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    void showEncounter(int number) override { lblEncounter_Click(number); }
 
 protected:
     void setupUi(QWidget *window) override;
@@ -40,6 +34,15 @@ protected:
 
 private:
     frmEditableDungeon1() = default;
+
+    // Selects and shows encounter spot `number` (1 to 40), as a click on it does.
+    void lblEncounter_Click(int number);
+    void miniclear();
+    void LoadEncounter();
+    void cmdEdit_Click();
+    void cmdClose_Click();
+    void cmdClear_Click();
+    void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
 
     void setupMap(QWidget *window);
     void setupEncounterDisplay(QWidget *window);
@@ -55,7 +58,7 @@ private:
     std::array<Label *, 7> Label2{};               // the bold captions
     Label *Label4 = nullptr;
     QLineEdit *Text2 = nullptr;                    // the number of the encounter on display
-    std::array<QLineEdit *, 40> Text1{};           // the monster table, 10 x column + row
+    MonsterCells Text1{};                          // the monster table, 10 x column + row
     std::array<RichTextBox *, 2> RichTextBox1{};   // encounter details, notes
     std::array<QRadioButton *, MarkerCount> Option{}; // Option[k] is Option<k + 1>
     std::array<QLineEdit *, 6> Text4{};            // the character names

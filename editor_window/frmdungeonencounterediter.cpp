@@ -3,8 +3,8 @@
 #include "celltextvalidator.h"
 #include "controls.h"
 #include "encounterfiles.h"
-#include "frmeditabledungeon1.h"
 #include "module1.h"
+#include "monstertable.h"
 #include "richtextbox.h"
 #include "rtf.h"
 
@@ -13,24 +13,7 @@
 
 namespace {
 
-// The monster table, left to right; Label2 index of each caption.
-struct MonsterColumn
-{
-    const char *caption;
-    int captionIndex;
-    int left, width;
-};
-constexpr std::array<MonsterColumn, 4> MonsterColumns = {{
-    {"Monster Name", 1, 8, 201},
-    {"AC", 3, 232, 41},
-    {"DMG", 4, 296, 73},
-    {"HP", 2, 392, 73},
-}};
-constexpr int MonsterRows = 10;
-constexpr int MonsterCaptionTop = 256;
-constexpr int MonsterBoxTop = 272;
-constexpr int RowPitch = 24;
-constexpr int CellMaxLength = 100;
+constexpr MonsterTablePlace MonsterTableAt{{8, 256}};
 
 Storage::EncounterFiles filesOf(const QString &numberText)
 {
@@ -85,20 +68,10 @@ void frmDungeonEncounterEditer::setupUi(QWidget *window)
 
 void frmDungeonEncounterEditer::setupMonsterTable(QWidget *window)
 {
-    for (int column = 0; column < int(MonsterColumns.size()); ++column) {
-        const MonsterColumn &c = MonsterColumns[column];
-        Label2[c.captionIndex] = captionLabel(window, indexedName("Label2", c.captionIndex), c.caption,
-                                         {c.left, MonsterCaptionTop, c.width, 17});
-        for (int row = 0; row < MonsterRows; ++row) {
-            const int index = MonsterRows * column + row;
-            auto cell = place(new QLineEdit(window), indexedName("Text1", index),
-                              {c.left, MonsterBoxTop + RowPitch * row, c.width, 19});
-            cell->setMaxLength(CellMaxLength);
-            // What is typed or pasted must survive the table file's code page.
-            cell->setValidator(new CellTextValidator(cell));
-            Text1[index] = cell;
-        }
-    }
+    ::setupMonsterTable(window, MonsterTableAt, Label2, Text1);
+    // What is typed or pasted must survive the table file's code page.
+    for (QLineEdit *cell : Text1)
+        cell->setValidator(new CellTextValidator(cell));
 }
 
 void frmDungeonEncounterEditer::setupTabOrder()
@@ -106,8 +79,7 @@ void frmDungeonEncounterEditer::setupTabOrder()
     std::vector<QWidget *> order{RichTextBoxEdit};
     order.insert(order.end(), Text1.begin(), Text1.end());
     order.insert(order.end(), {Text2, cmdOK, cmdCancel});
-    for (size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    chainTabOrder(order);
 }
 
 // Every opening starts from what the two files hold.
@@ -131,9 +103,9 @@ void frmDungeonEncounterEditer::cmdOK_Click()
 
     // Show the saved encounter on the board when it is one of its spots.
     const qint16 number = Storage::encounterNumber(Text2->text());
-    if (number >= 1 && number <= frmEditableDungeon1::SpotCount) {
+    if (number >= 1 && number <= Module1::SpotCount) {
         Module1::LoadDungeonWindow();
-        frmEditableDungeon1::instance().lblEncounter_Click(number);
+        Module1::DungeonWindow->showEncounter(number);
     }
     Unload();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form.h"
+#include "monstertable.h"
 
 #include <array>
 
@@ -18,9 +19,6 @@ class frmDungeonEncounterEditer : public Form
 public:
     static frmDungeonEncounterEditer &instance();
 
-    void cmdOK_Click();
-    void cmdCancel_Click();
-
 protected:
     void setupUi(QWidget *window) override;
     void Form_Load() override;
@@ -28,6 +26,9 @@ protected:
 
 private:
     frmDungeonEncounterEditer() = default;
+
+    void cmdOK_Click();
+    void cmdCancel_Click();
 
     void setupMonsterTable(QWidget *window);
     void setupTabOrder();
@@ -37,7 +38,7 @@ private:
 
     std::array<Label *, 6> Label2{};
     RichTextBox *RichTextBoxEdit = nullptr;
-    std::array<QLineEdit *, 40> Text1{}; // the monster table, 10 x column + row
+    MonsterCells Text1{};                // the monster table, 10 x column + row
     Label *Label1 = nullptr;
     QLineEdit *Text2 = nullptr;          // the number of the encounter being edited
     CommandButton *cmdCancel = nullptr;

@@ -2,11 +2,12 @@
 // windows where a user presses them, and the clock runs until the board shows
 // the encounter, its details laid out to the end and the window painted.
 #include "benchsupport.h"
+#include "formtesting.h"
 
 #include "frmdungeonencounterediter.h"
 #include "frmeditabledungeon1.h"
-#include "module1.h"
 #include "richtextbox.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -58,36 +59,6 @@ struct Costs
     }
     Cost median() const { return {Bench::median(wallMs), Bench::median(cpuMs)}; }
 };
-
-QWidget *board()
-{
-    return frmEditableDungeon1::instance().window();
-}
-
-QWidget *editor()
-{
-    return frmDungeonEncounterEditer::instance().window();
-}
-
-template<typename Control = QWidget>
-Control *control(const QWidget *window, const QString &name)
-{
-    auto found = window->findChild<Control *>(name);
-    if (!found)
-        qFatal("no control named %s", qPrintable(name));
-    return found;
-}
-
-QPoint centreOf(const QWidget *control)
-{
-    return control->mapTo(control->window(), control->rect().center());
-}
-
-void pressAt(QWidget *window, QPoint position)
-{
-    QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, position);
-    QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, position);
-}
 
 // The press handlers run synchronously; what remains is the layout of the
 // whole details document, which Qt otherwise finishes in the background, and
@@ -163,10 +134,7 @@ void report(const char *what, int runs, const Costs &costs, const QString &goal 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    Module1::DungeonWindow = &frmEditableDungeon1::instance();
-    Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
+    Form &dungeonWindow = startDungeonBoard();
 
     // Encounters 1 and 2 are typical, 3 is the large one.
     Bench::ScratchDungeons dungeons;
@@ -178,7 +146,7 @@ int main(int argc, char *argv[])
         || dungeons.write(2, Bench::typicalCells(2), typical) < 0 || largeBytes < 0)
         return 1;
 
-    Module1::DungeonWindow->Show();
+    dungeonWindow.Show();
     if (!QTest::qWaitForWindowExposed(board()))
         return 1;
     for (int number : {1, 2, 3, 1})

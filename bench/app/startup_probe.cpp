@@ -6,9 +6,9 @@
 //                              report "visited"
 #include "firstpaint.h"
 
-#include "frmdungeonencounterediter.h"
-#include "frmeditabledungeon1.h"
+#include "form.h"
 #include "module1.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -34,7 +34,7 @@ void clickAt(QWidget *window, QPoint position)
 bool visitAllEncounters()
 {
     QWidget *board = Module1::DungeonWindow->window();
-    for (int number = 1; number <= frmEditableDungeon1::SpotCount; ++number) {
+    for (int number = 1; number <= Module1::SpotCount; ++number) {
         const auto spot = board->findChild<QWidget *>(QStringLiteral("lblEncounter%1").arg(number));
         clickAt(board, spot->mapTo(board, spot->rect().center()));
         QCoreApplication::processEvents();
@@ -62,12 +62,6 @@ int main(int argc, char *argv[])
     application.installEventFilter(&firstPaint);
 
     // From here on, word for word what app/main.cpp does.
-    QApplication::setApplicationName(QStringLiteral("Dungeon Board"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    Module1::DungeonWindow = &frmEditableDungeon1::instance();
-    Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
-    Module1::DungeonWindow->Show();
+    startDungeonBoard().Show();
     return QApplication::exec();
 }

@@ -1,3 +1,4 @@
+#include "filetesting.h"
 #include "form.h"
 #include "richtextbox.h"
 
@@ -151,9 +152,7 @@ void tst_App::saveAndLoadKeepFormatting()
     // An empty box still writes a document.
     RichTextBox empty;
     QVERIFY(empty.SaveFile(path).ok());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().startsWith("{\\rtf1"));
+    QVERIFY(content(path).startsWith("{\\rtf1"));
 }
 
 void tst_App::failedLoadKeepsContent()

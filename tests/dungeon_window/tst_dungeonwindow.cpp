@@ -1,9 +1,10 @@
-#include "../formtesting.h"
+#include "formtesting.h"
 
 #include "controls.h"
 #include "frmeditabledungeon1.h"
 #include "module1.h"
 #include "richtextbox.h"
+#include "startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -49,7 +50,6 @@ private slots:
     void closingEndsApplication();
 
 private:
-    QWidget *board() const { return frmEditableDungeon1::instance().window(); }
     QLabel *marker(int k) const { return control<QLabel>(board(), QStringLiteral("Label1(%1)").arg(k)); }
     void selectOption(int k);
 };
@@ -123,21 +123,17 @@ QPoint inMap(int x, int y)
 
 void tst_DungeonWindow::initTestCase()
 {
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    Module1::DungeonWindow = &frmEditableDungeon1::instance();
+    startDungeonBoard();
 }
 
 void tst_DungeonWindow::init()
 {
-    frmEditableDungeon1::instance().Show();
-    QVERIFY(QTest::qWaitForWindowExposed(board()));
+    QVERIFY(showBoard());
 }
 
 void tst_DungeonWindow::cleanup()
 {
-    frmEditableDungeon1::instance().Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    unloadWindows();
 }
 
 void tst_DungeonWindow::selectOption(int k)

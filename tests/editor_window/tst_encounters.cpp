@@ -1,4 +1,5 @@
-#include "../formtesting.h"
+#include "filetesting.h"
+#include "formtesting.h"
 
 #include "encounterfiles.h"
 #include "frmdungeonencounterediter.h"
@@ -6,6 +7,7 @@
 #include "module1.h"
 #include "richtextbox.h"
 #include "rtf.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -48,14 +50,11 @@ private slots:
     void cellsRefuseWhatTheFileCannotStore();
 
 private:
-    QWidget *board() const { return frmEditableDungeon1::instance().window(); }
-    QWidget *editor() const { return frmDungeonEncounterEditer::instance().window(); }
     Storage::EncounterFiles files(int number) const;
     void clickSpot(int number);
     void openEditor(int number);
     void saveEncounter(int number, const Storage::Cells &cells, const QString &detailsHtml);
     static void typeInto(QWidget *control, const QString &text);
-    static QByteArray contentOf(const QString &path);
 
     QString m_dungeons;
 };
@@ -122,25 +121,19 @@ void answerNextMessageBox(QString *text)
 
 void tst_Encounters::initTestCase()
 {
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    Module1::DungeonWindow = &frmEditableDungeon1::instance();
-    Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
+    startDungeonBoard();
     m_dungeons = Storage::programFolder() + QStringLiteral("/Dungeons");
 }
 
 void tst_Encounters::init()
 {
     QDir(m_dungeons).removeRecursively();
-    frmEditableDungeon1::instance().Show();
-    QVERIFY(QTest::qWaitForWindowExposed(board()));
+    QVERIFY(showBoard());
 }
 
 void tst_Encounters::cleanup()
 {
-    frmDungeonEncounterEditer::instance().Unload();
-    frmEditableDungeon1::instance().Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    unloadWindows();
     QDir(m_dungeons).removeRecursively();
 }
 
@@ -178,12 +171,6 @@ void tst_Encounters::typeInto(QWidget *control, const QString &text)
 {
     clickControl(control);
     typeText(control, text);
-}
-
-QByteArray tst_Encounters::contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 // --- Selecting an encounter on the board ------------------------------------
@@ -360,8 +347,8 @@ void tst_Encounters::okSavesAndRefreshesBoard()
     clickControl(control(editor(), "cmdOK"));
 
     QVERIFY(!frmDungeonEncounterEditer::instance().isLoaded());
-    QCOMPARE(contentOf(files(7).tableFile), twoOrcsTableFile());
-    QVERIFY(contentOf(files(7).detailsFile).startsWith("{\\rtf1"));
+    QCOMPARE(content(files(7).tableFile), twoOrcsTableFile());
+    QVERIFY(content(files(7).detailsFile).startsWith("{\\rtf1"));
 
     // The board shows what was saved, read back from the files.
     QCOMPARE(textOf(board(), "Text2"), QStringLiteral("7"));
@@ -390,7 +377,7 @@ void tst_Encounters::okWithoutTypingWritesEmptyEncounter()
     openEditor(12);
     clickControl(control(editor(), "cmdOK"));
     QVERIFY(!frmDungeonEncounterEditer::instance().isLoaded());
-    QCOMPARE(contentOf(files(12).tableFile), QByteArray(5120, '\0'));
+    QCOMPARE(content(files(12).tableFile), QByteArray(5120, '\0'));
     QVERIFY(QFileInfo(files(12).detailsFile).size() > 0);
     QCOMPARE(textOf(board(), "Text2"), QStringLiteral("12"));
 }
@@ -400,7 +387,7 @@ void tst_Encounters::spacesAreSavedAndTrimmedOnDisplay()
     openEditor(2);
     typeInto(control(editor(), "Text1(0)"), QStringLiteral("  Orc "));
     clickControl(control(editor(), "cmdOK"));
-    QCOMPARE(contentOf(files(2).tableFile).left(8), QByteArray("\x06\x00  Orc ", 8));
+    QCOMPARE(content(files(2).tableFile).left(8), QByteArray("\x06\x00  Orc ", 8));
     QCOMPARE(textOf(board(), "Text1(0)"), QStringLiteral("Orc"));
     openEditor(2);
     QCOMPARE(textOf(editor(), "Text1(0)"), QStringLiteral("Orc"));
@@ -418,8 +405,8 @@ void tst_Encounters::closingWithoutOkChangesNothing()
     QFETCH(bool, closeBox);
 
     saveEncounter(3, twoOrcs(), QStringLiteral("Orcs"));
-    const QByteArray table = contentOf(files(3).tableFile);
-    const QByteArray details = contentOf(files(3).detailsFile);
+    const QByteArray table = content(files(3).tableFile);
+    const QByteArray details = content(files(3).detailsFile);
     openEditor(3);
     auto notes = control<RichTextBox>(board(), "RichTextBox1(1)");
     notes->setPlainText(QStringLiteral("kept"));
@@ -432,8 +419,8 @@ void tst_Encounters::closingWithoutOkChangesNothing()
         clickControl(control(editor(), "cmdCancel"));
 
     QVERIFY(!frmDungeonEncounterEditer::instance().isLoaded());
-    QCOMPARE(contentOf(files(3).tableFile), table);
-    QCOMPARE(contentOf(files(3).detailsFile), details);
+    QCOMPARE(content(files(3).tableFile), table);
+    QCOMPARE(content(files(3).detailsFile), details);
     QCOMPARE(textOf(board(), "Text1(0)"), QStringLiteral("Orc"));
     QCOMPARE(notes->toPlainText(), QStringLiteral("kept")); // the board was not reloaded
     QCOMPARE(Module1::DungeonNumber, qint16(1));
@@ -489,8 +476,8 @@ void tst_Encounters::editorAloneSavesAndBringsBoardBack()
 void tst_Encounters::failedSaveKeepsEditorOpen()
 {
     saveEncounter(6, twoOrcs(), QStringLiteral("Old details"));
-    const QByteArray table = contentOf(files(6).tableFile);
-    const QByteArray details = contentOf(files(6).detailsFile);
+    const QByteArray table = content(files(6).tableFile);
+    const QByteArray details = content(files(6).detailsFile);
     // A folder standing where the details file goes cannot be replaced.
     QVERIFY(QFile::remove(files(6).detailsFile));
     QVERIFY(QDir().mkdir(files(6).detailsFile));
@@ -504,7 +491,7 @@ void tst_Encounters::failedSaveKeepsEditorOpen()
     QVERIFY(frmDungeonEncounterEditer::instance().isLoaded());
     QVERIFY(message.contains(files(6).detailsFile));
     QCOMPARE(textOf(editor(), "Text1(0)"), QStringLiteral("OrcWight"));
-    QCOMPARE(contentOf(files(6).tableFile), table);
+    QCOMPARE(content(files(6).tableFile), table);
     QCOMPARE(textOf(board(), "Text1(0)"), QStringLiteral("Orc"));
 
     // Once the obstacle is gone, OK saves.

@@ -1,15 +1,10 @@
 #include "encounterfiles.h"
+#include "filetesting.h"
 
 #include <QDir>
 #include <QFile>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 using namespace Storage;
 
@@ -49,34 +44,6 @@ Cells cellsWith(const CellTexts &texts)
     return cells;
 }
 
-// Lists compare with a message naming the first cell that differs.
-QStringList list(const Cells &cells)
-{
-    return QStringList(cells.begin(), cells.end());
-}
-
-QByteArray content(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// The error must name the file and then give a reason.
-void verifyFailure(const WriteResult &result, const QString &path)
-{
-    QVERIFY(!result.ok());
-    const QString prefix = QDir::toNativeSeparators(path) + ": ";
-    const qsizetype at = result.error.indexOf(prefix);
-    QVERIFY2(at >= 0, qPrintable(result.error));
-    QVERIFY2(result.error.size() > at + prefix.size(), qPrintable(result.error));
-}
 
 } // namespace
 
@@ -528,18 +495,13 @@ void tst_Storage::failedWriteKeepsOldFile()
                                      : QByteArray(3000, 'o');
     putFile(path, old);
 
-    rlimit saved;
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    const auto restore = qScopeGuard([&] {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
-    });
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const WriteResult result = tableFile ? writeTable(path, cellsWith({ { 0, "Goblin" } }))
-                                         : writeFileAtomically(path, QByteArray(6000, 'n'));
+    WriteResult result;
+    {
+        const FileSizeLimit limit(1024);
+        QVERIFY(limit.isSet());
+        result = tableFile ? writeTable(path, cellsWith({ { 0, "Goblin" } }))
+                           : writeFileAtomically(path, QByteArray(6000, 'n'));
+    }
 
     verifyFailure(result, path);
     QCOMPARE(content(path), old);

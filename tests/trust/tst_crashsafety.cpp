@@ -1,7 +1,7 @@
 // Saves killed at random moments. After every kill each file of the
 // encounter holds one whole version: the one before the save under way or
 // the one that save was writing, never a mix of the two and never a part.
-#include "../filetesting.h"
+#include "filetesting.h"
 #include "versions.h"
 
 #include <QDir>

@@ -2,20 +2,17 @@
 // folder or a file belongs, a disk that runs full part way through a save,
 // table files damaged by other programs. Each gives a clear outcome, and
 // nothing saved before is lost.
-#include "../filetesting.h"
 #include "encounterfiles.h"
+#include "filetesting.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <numeric>
-#include <sys/resource.h>
 
 using namespace Storage;
 
@@ -42,21 +39,6 @@ Cells cellsNamed(const QString &name)
     for (int i = 0; i < CellCount; ++i)
         cells[i] = name + ' ' + QString::number(i);
     return cells;
-}
-
-QStringList list(const Cells &cells)
-{
-    return QStringList(cells.begin(), cells.end());
-}
-
-// The error must name the file and then give a reason.
-void verifyFailure(const WriteResult &result, const QString &path)
-{
-    QVERIFY(!result.ok());
-    const QString prefix = QDir::toNativeSeparators(path) + ": ";
-    const qsizetype at = result.error.indexOf(prefix);
-    QVERIFY2(at >= 0, qPrintable(result.error));
-    QVERIFY2(result.error.size() > at + prefix.size(), qPrintable(result.error));
 }
 
 QByteArray withLength(QByteArray table, int record, quint16 length)
@@ -185,16 +167,8 @@ void tst_Faults::diskFullDuringSave()
 
     WriteResult result;
     {
-        rlimit saved;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const auto restore = qScopeGuard([&] {
-            setrlimit(RLIMIT_FSIZE, &saved);
-            std::signal(SIGXFSZ, oldHandler);
-        });
-        rlimit small = saved;
-        small.rlim_cur = rlim_t(limit);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const FileSizeLimit sizeLimit(limit);
+        QVERIFY(sizeLimit.isSet());
         result = writeEncounter(files, cellsNamed("Troll"), newDetails);
     }
 

@@ -3,13 +3,13 @@
 // saved, and no window or control outlives its use: the widget count after
 // the last round is the one after the first. Under LeakSanitizer the run
 // also ends with no memory unreachable.
-#include "../formtesting.h"
+#include "formtesting.h"
 
 #include "encounterfiles.h"
 #include "frmdungeonencounterediter.h"
 #include "frmeditabledungeon1.h"
-#include "module1.h"
 #include "richtextbox.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,29 +26,21 @@ private slots:
     void selectEditSave();
 
 private:
-    QWidget *board() const { return frmEditableDungeon1::instance().window(); }
-    QWidget *editor() const { return frmDungeonEncounterEditer::instance().window(); }
 
     QString m_dungeons;
 };
 
 void tst_LeakCycles::initTestCase()
 {
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    Module1::DungeonWindow = &frmEditableDungeon1::instance();
-    Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
+    startDungeonBoard();
     m_dungeons = Storage::programFolder() + QStringLiteral("/Dungeons");
     QDir(m_dungeons).removeRecursively();
-    frmEditableDungeon1::instance().Show();
-    QVERIFY(QTest::qWaitForWindowExposed(board()));
+    QVERIFY(showBoard());
 }
 
 void tst_LeakCycles::cleanupTestCase()
 {
-    frmDungeonEncounterEditer::instance().Unload();
-    frmEditableDungeon1::instance().Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    unloadWindows();
     QDir(m_dungeons).removeRecursively();
 }
 

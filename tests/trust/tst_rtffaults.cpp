@@ -3,6 +3,7 @@
 // each into the rich-text box finishes within a bounded time and memory and
 // shows what can be read; a folder in place of the file loads nothing and
 // keeps what the box showed.
+#include "filetesting.h"
 #include "richtextbox.h"
 
 #include <QDir>
@@ -110,9 +111,7 @@ void tst_RtfFaults::loadDetails()
     if (content.isEmpty()) {
         QVERIFY(QDir().mkdir(path));
     } else {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(content), content.size());
+        putFile(path, content);
     }
     const qint64 memoryBefore = residentMemory();
 

@@ -1,5 +1,7 @@
 #include "dungeonmap.h"
 
+#include "spots.h"
+
 #include <QImage>
 #include <QList>
 #include <QPainter>
@@ -108,21 +110,6 @@ constexpr char Plan[] = R"(
 |. . . .|. . .|. . . . . .|   |. . . .|
 +-+-+-+-+-+-+-+-+-+-+-+-+-+   +-+-+-+-+
 )";
-
-// Where the encounter spots lie over the map; each number is written inside
-// its spot, so the spots and the rooms were planned together.
-constexpr std::array<QRect, 40> Spots = {{
-    {8, 24, 17, 9},    {8, 88, 17, 9},    {88, 88, 17, 9},   {312, 24, 17, 9},
-    {8, 168, 17, 9},   {232, 104, 9, 9},  {248, 104, 17, 9}, {328, 168, 17, 9},
-    {392, 168, 17, 9}, {472, 168, 17, 9}, {472, 104, 17, 9}, {176, 184, 9, 9},
-    {472, 184, 17, 9}, {416, 184, 9, 9},  {72, 264, 17, 9},  {96, 264, 9, 9},
-    {96, 328, 9, 9},   {312, 328, 17, 9}, {312, 264, 17, 9}, {8, 344, 17, 9},
-    {8, 408, 17, 9},   {232, 408, 17, 9}, {232, 344, 17, 9}, {168, 344, 17, 9},
-    {312, 344, 17, 9}, {336, 344, 17, 9}, {408, 408, 17, 9}, {152, 488, 17, 9},
-    {248, 424, 17, 9}, {472, 488, 17, 9}, {72, 568, 17, 9},  {152, 504, 17, 9},
-    {248, 568, 17, 9}, {392, 568, 17, 9}, {72, 584, 17, 9},  {8, 584, 17, 9},
-    {96, 584, 17, 9},  {88, 648, 17, 9},  {152, 648, 17, 9}, {312, 648, 17, 9},
-}};
 
 constexpr char Title[] = "THE SUNKEN HALLS OF ORVANE";
 constexpr QRect TitleBox(136, 665, 233, 12);
@@ -381,6 +368,7 @@ QImage toIndexed(const QImage &image)
 
 QImage drawDungeonMap()
 {
+    using Map::Spots;
     const QStringList plan = planLines();
 
     QImage image(MapSize, QImage::Format_RGB32);

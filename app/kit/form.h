@@ -26,6 +26,11 @@ public:
 
     static int loadedCount() { return s_loadedCount; }
 
+    // Shows encounter `number` as choosing it in the window does. Only the
+    // board shows encounters: through this the editor refreshes it without
+    // knowing its class.
+    virtual void showEncounter(int /*number*/) {}
+
 protected:
     Form() = default;
     ~Form() override;

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "spots.h"
+
 #include <QtGlobal>
 
 class Form;
 
 // The state the dungeon window and the encounter editor share.
 namespace Module1 {
+
+// The encounter spots on the dungeon map, numbered 1 to SpotCount.
+using Map::SpotCount;
 
 // The dungeon whose folder holds every encounter file; 1 once the dungeon
 // window has loaded.
@@ -15,7 +20,7 @@ extern qint16 EncounterNumber;
 
 // The two windows' process-wide instances, known here only as forms so that
 // each window can reach the other without the two libraries depending on
-// each other. main() sets them before anything is shown.
+// each other. Start-up sets them before anything is shown.
 extern Form *DungeonWindow;
 extern Form *EditorWindow;
 

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <vector>
+
 // The font every control asks for: "MS Sans Serif", or the closest plain
 // sans-serif of the same point size where the system lacks it.
 QFont formFont(qreal pointSize = 8.25, QFont::Weight weight = QFont::Normal);
@@ -27,6 +29,9 @@ Control *place(Control *control, const QString &name, const QRect &geometry)
 // title-bar buttons it has, the form font and the tool-tip background.
 void setupFormWindow(QWidget *window, const QString &name, const QString &title, QSize size,
                      Qt::WindowFlags titleBarButtons);
+
+// Chains the focus from each control to the next, in the order given.
+void chainTabOrder(const std::vector<QWidget *> &order);
 
 class Label;
 class CommandButton;

@@ -44,6 +44,12 @@ void setupFormWindow(QWidget *window, const QString &name, const QString &title,
     window->setAutoFillBackground(true);
 }
 
+void chainTabOrder(const std::vector<QWidget *> &order)
+{
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
 Label *captionLabel(QWidget *parent, const QString &name, const char *text, const QRect &geometry,
                     qreal pointSize)
 {

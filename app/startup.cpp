@@ -1,0 +1,20 @@
+#include "startup.h"
+
+#include "frmdungeonencounterediter.h"
+#include "frmeditabledungeon1.h"
+#include "module1.h"
+
+#include <QApplication>
+
+Form &startDungeonBoard()
+{
+    QApplication::setApplicationName(QStringLiteral("Dungeon Board"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    // The application ends when its last form unloads, not when its last
+    // visible window closes: a loaded, hidden form keeps it running.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    Module1::DungeonWindow = &frmEditableDungeon1::instance();
+    Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
+    return *Module1::DungeonWindow;
+}

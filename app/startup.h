@@ -1,0 +1,9 @@
+#pragma once
+
+class Form;
+
+// Sets the running application up as the program needs it and gives Module1
+// the two windows; returns the dungeon window, loaded nowhere and not shown.
+// The one place that knows both windows: main, the benchmarks and the tests
+// all start the program through it, after creating the QApplication.
+Form &startDungeonBoard();

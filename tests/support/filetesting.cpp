@@ -1,0 +1,57 @@
+#include "filetesting.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
+QByteArray content(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void putFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList list(const Storage::Cells &cells)
+{
+    return QStringList(cells.begin(), cells.end());
+}
+
+void verifyFailure(const Storage::WriteResult &result, const QString &path)
+{
+    QVERIFY(!result.ok());
+    const QString prefix = QDir::toNativeSeparators(path) + ": ";
+    const qsizetype at = result.error.indexOf(prefix);
+    QVERIFY2(at >= 0, qPrintable(result.error));
+    QVERIFY2(result.error.size() > at + prefix.size(), qPrintable(result.error));
+}
+
+#ifdef Q_OS_UNIX
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    if (getrlimit(RLIMIT_FSIZE, &m_saved) != 0)
+        return;
+    m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    m_restore = true;
+    rlimit small = m_saved;
+    small.rlim_cur = rlim_t(bytes);
+    m_set = setrlimit(RLIMIT_FSIZE, &small) == 0;
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    if (!m_restore)
+        return;
+    setrlimit(RLIMIT_FSIZE, &m_saved);
+    std::signal(SIGXFSZ, m_savedHandler);
+}
+#endif

@@ -1,0 +1,59 @@
+#include "formtesting.h"
+
+#include "form.h"
+#include "module1.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QWindow>
+
+void pressAt(QWidget *window, QPoint position, Qt::MouseButton button,
+             Qt::KeyboardModifiers modifiers)
+{
+    QTest::mousePress(window->windowHandle(), button, modifiers, position);
+    QTest::mouseRelease(window->windowHandle(), button, modifiers, position);
+}
+
+QPoint centreOf(const QWidget *control)
+{
+    return control->mapTo(control->window(), control->rect().center());
+}
+
+void clickControl(QWidget *control)
+{
+    pressAt(control->window(), centreOf(control));
+}
+
+void typeText(QWidget *control, const QString &text)
+{
+    for (QChar character : text) {
+        if (character.unicode() < 0x80)
+            QTest::keyClick(control, char(character.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(character),
+                                Qt::NoModifier);
+    }
+}
+
+QWidget *board()
+{
+    return Module1::DungeonWindow->window();
+}
+
+QWidget *editor()
+{
+    return Module1::EditorWindow->window();
+}
+
+bool showBoard()
+{
+    Module1::DungeonWindow->Show();
+    return QTest::qWaitForWindowExposed(board());
+}
+
+void unloadWindows()
+{
+    Module1::EditorWindow->Unload();
+    Module1::DungeonWindow->Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
