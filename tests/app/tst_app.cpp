@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +45,7 @@ private slots:
     void formattingShortcuts_data();
     void formattingShortcuts();
     void formattingWhileTyping();
+    void readOnlyBoxIgnoresFormatting_data();
     void readOnlyBoxIgnoresFormatting();
     void listsToggle();
     void pastedPictureIsSaved();
@@ -238,18 +240,72 @@ void tst_App::formattingWhileTyping()
     QCOMPARE(bold, QStringLiteral("barred"));
 }
 
+enum class Input { Shortcut, Typing, Drop, ContextMenu };
+
+void tst_App::readOnlyBoxIgnoresFormatting_data()
+{
+    QTest::addColumn<Input>("input");
+    QTest::addColumn<QKeySequence>("shortcut");
+
+    QTest::newRow("bold") << Input::Shortcut << QKeySequence(QKeySequence::Bold);
+    QTest::newRow("larger") << Input::Shortcut << QKeySequence(Qt::CTRL | Qt::Key_BracketRight);
+    QTest::newRow("align left") << Input::Shortcut << QKeySequence(Qt::CTRL | Qt::Key_L);
+    QTest::newRow("centre") << Input::Shortcut << QKeySequence(Qt::CTRL | Qt::Key_E);
+    QTest::newRow("align right") << Input::Shortcut << QKeySequence(Qt::CTRL | Qt::Key_R);
+    QTest::newRow("justify") << Input::Shortcut << QKeySequence(Qt::CTRL | Qt::Key_J);
+    QTest::newRow("paste") << Input::Shortcut << QKeySequence(QKeySequence::Paste);
+    QTest::newRow("cut") << Input::Shortcut << QKeySequence(QKeySequence::Cut);
+    QTest::newRow("typing") << Input::Typing << QKeySequence();
+    QTest::newRow("drop") << Input::Drop << QKeySequence();
+    QTest::newRow("every context menu entry") << Input::ContextMenu << QKeySequence();
+}
+
+// Selecting and copying are all a read-only box allows.
 void tst_App::readOnlyBoxIgnoresFormatting()
 {
+    QFETCH(Input, input);
+    QFETCH(QKeySequence, shortcut);
+
     RichTextBox box;
     box.setPlainText(QStringLiteral("details"));
     box.setReadOnly(true);
     box.show();
     QVERIFY(QTest::qWaitForWindowActive(&box));
+    const QString before = box.toHtml();
+    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
     box.selectAll();
-    QTest::keySequence(&box, QKeySequence::Bold);
-    QTextCursor cursor(box.document());
-    cursor.setPosition(2);
-    QVERIFY(cursor.charFormat().fontWeight() < QFont::Bold);
+
+    QMimeData dropped;
+    dropped.setText(QStringLiteral("dropped"));
+    const QPoint middle = box.viewport()->rect().center();
+    QDragEnterEvent enter(middle, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(middle, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QContextMenuEvent menuRequest(QContextMenuEvent::Keyboard, middle, box.viewport()->mapToGlobal(middle));
+    switch (input) {
+    case Input::Shortcut:
+        QTest::keySequence(&box, shortcut);
+        break;
+    case Input::Typing:
+        QTest::keyClicks(&box, QStringLiteral("x"));
+        QTest::keyClick(&box, Qt::Key_Delete);
+        break;
+    case Input::Drop:
+        QApplication::sendEvent(box.viewport(), &enter);
+        QApplication::sendEvent(box.viewport(), &drop);
+        break;
+    case Input::ContextMenu:
+        QApplication::sendEvent(box.viewport(), &menuRequest);
+        auto *menu = box.findChild<QMenu *>();
+        QVERIFY(menu);
+        for (QAction *action : menu->actions())
+            action->trigger();
+        break;
+    }
+    QCOMPARE(box.toHtml(), before);
+
+    box.selectAll();
+    QTest::keySequence(&box, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("details"));
 }
 
 void tst_App::listsToggle()
