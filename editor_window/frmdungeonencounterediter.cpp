@@ -117,7 +117,7 @@ void frmDungeonEncounterEditer::Form_Load()
 
     const QString numberText = Text2->text();
     const Storage::EncounterFiles files = filesOf(numberText);
-    const Storage::Cells cells = Storage::readTable(files.tableFile);
+    const Storage::Cells cells = Storage::readTableCreatingFile(files);
     for (int i = 0; i < Storage::CellCount; ++i)
         Text1[i]->setText(cells[i]);
     RichTextBoxEdit->LoadFile(files.detailsFile);
@@ -156,7 +156,7 @@ bool frmDungeonEncounterEditer::saveEncounter()
     QMessageBox::warning(window(), QStringLiteral("Encounter not saved"),
                          QStringLiteral("The encounter could not be saved.\n\n%1\n\n"
                                         "Everything you typed is still here.")
-                             .arg(result.error));
+                             .arg(result.message()));
     return false;
 }
 

@@ -452,7 +452,7 @@ void tst_Encounters::editWhileOpenOnlyRaisesEditor()
 
     // OK saves under the editor's own number.
     clickControl(control(editor(), "cmdOK"));
-    QCOMPARE(Storage::readTable(files(5).tableFile)[0], QStringLiteral("Ghoul"));
+    QCOMPARE(Storage::readExistingTable(files(5).tableFile)[0], QStringLiteral("Ghoul"));
     QCOMPARE(textOf(board(), "Text2"), QStringLiteral("5"));
 
     // Opened afresh, the editor takes the encounter now selected.
@@ -472,7 +472,7 @@ void tst_Encounters::editorAloneSavesAndBringsBoardBack()
     typeInto(control(editor(), "Text1(10)"), QStringLiteral("7"));
     clickControl(control(editor(), "cmdOK"));
 
-    QCOMPARE(Storage::readTable(files(3).tableFile)[10], QStringLiteral("7"));
+    QCOMPARE(Storage::readExistingTable(files(3).tableFile)[10], QStringLiteral("7"));
     QVERIFY(frmEditableDungeon1::instance().isLoaded());
     QVERIFY(board()->isVisible());
     QCOMPARE(textOf(board(), "Text2"), QStringLiteral("3"));
