@@ -68,7 +68,6 @@ constexpr std::array<MonsterColumn, 4> MonsterColumns = {{
 constexpr int MonsterRows = 10;
 constexpr int MonsterCaptionTop = 152;
 constexpr int MonsterBoxTop = 168;
-constexpr int CellMaxLength = 100;
 
 Label *colourSquare(QWidget *parent, const QString &name, QRgb colour, QPoint topLeft)
 {
@@ -158,7 +157,7 @@ void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
             QLineEdit *cell = textBox(window, indexedName("Text1", index),
                                       {c.boxLeft, MonsterBoxTop + RowPitch * row, c.boxWidth, 19});
             cell->setReadOnly(true);
-            cell->setMaxLength(CellMaxLength);
+            cell->setMaxLength(Storage::MaxCellBytes); // a stored text shows whole
             Text1[index] = cell;
         }
     }

@@ -30,7 +30,6 @@ constexpr int MonsterRows = 10;
 constexpr int MonsterCaptionTop = 256;
 constexpr int MonsterBoxTop = 272;
 constexpr int RowPitch = 24;
-constexpr int CellMaxLength = 100;
 
 Storage::EncounterFiles filesOf(const QString &numberText)
 {
@@ -93,9 +92,8 @@ void frmDungeonEncounterEditer::setupMonsterTable(QWidget *window)
             const int index = MonsterRows * column + row;
             auto cell = place(new QLineEdit(window), indexedName("Text1", index),
                               {c.left, MonsterBoxTop + RowPitch * row, c.width, 19});
-            cell->setMaxLength(CellMaxLength);
-            // What is typed or pasted must survive the table file's code page.
-            cell->setValidator(new CellTextValidator(cell));
+            // A stored text shows whole; CellTextValidator limits typing.
+            cell->setMaxLength(Storage::MaxCellBytes);
             Text1[index] = cell;
         }
     }
@@ -118,8 +116,11 @@ void frmDungeonEncounterEditer::Form_Load()
     const QString numberText = Text2->text();
     const Storage::EncounterFiles files = filesOf(numberText);
     const Storage::Cells cells = Storage::readTableCreatingFile(files);
-    for (int i = 0; i < Storage::CellCount; ++i)
+    for (int i = 0; i < Storage::CellCount; ++i) {
         Text1[i]->setText(cells[i]);
+        // Over the stored text, which may be longer than typing may make it.
+        Text1[i]->setValidator(new CellTextValidator(Text1[i]));
+    }
     RichTextBoxEdit->LoadFile(files.detailsFile);
 }
 
