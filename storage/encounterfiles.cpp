@@ -206,10 +206,16 @@ public:
     explicit FolderLock(const QString &folder)
         : m_folder(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     {
-        int locked = -1;
-        while (m_folder >= 0 && (locked = ::flock(m_folder, LOCK_EX)) != 0 && errno == EINTR) { }
-        if (locked != 0)
+        if (m_folder < 0) {
             m_error = std::error_code(errno, std::generic_category());
+            return;
+        }
+        while (::flock(m_folder, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                m_error = std::error_code(errno, std::generic_category());
+                return;
+            }
+        }
     }
     ~FolderLock()
     {
