@@ -92,15 +92,14 @@ WriteResult createFolders(const EncounterFiles &files);
 WriteResult writeTable(const QString &tableFile, const Cells &cells);
 
 // Writes both files of an encounter: creates the folders, then writes the
-// table (see writeTable) and the details document, so that the two files on
-// disk are always one save's. Both new files are first finished beside the
-// old ones under hidden pending names, then moved into place, the table
-// first. A failure before the table's move leaves the encounter as it was;
-// once the table is in place the save stands, and details that could not
-// follow it (a kill, or a failed move, which is reported) are moved by the
-// next read (readTableCreatingFile) or save of the encounter. A save killed
-// before the table's move is dropped by that read or save. Copies of the
-// program sharing the folder take turns.
+// table (see writeTable) and the details document. Both new files are first
+// finished beside the old ones under hidden pending names, then moved into
+// place, the table first. A failure leaves the encounter as it was, but for
+// one rare case: details that fail to follow the table are reported, and
+// moved like those of a save killed after both new files were finished, by
+// the next read (readTableCreatingFile) or save of the encounter; a save
+// killed earlier is dropped by it. From then on the two files are one
+// save's. Copies of the program sharing the folder take turns.
 WriteResult writeEncounter(const EncounterFiles &files, const Cells &cells,
                            const QByteArray &details);
 
