@@ -564,6 +564,9 @@ void tst_Storage::writeEncounter()
     QVERIFY(Storage::writeEncounter(files, cellsWith({ { 0, "Troll" } }), "{\\rtf1}").ok());
     QCOMPARE(content(files.tableFile), table({ { 1, record("Troll") } }));
     QCOMPARE(content(files.detailsFile), "{\\rtf1}");
+    // No pending file, lock or temporary file stays behind.
+    QCOMPARE(QDir(files.dungeonFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList({ "7.Encounter", "7.Encounter7" }));
 }
 
 void tst_Storage::failedEncounterWriteKeepsBothFiles_data()
