@@ -17,7 +17,9 @@ class CellTextValidator : public QValidator
 public:
     static constexpr int TypingLimit = 100;
 
-    // Installed once the cell shows its stored text.
+    // Installed once the cell shows its stored text: QLineEdit validates
+    // what the program sets as well, and a stored text refused there would
+    // leave the next edit unchecked.
     explicit CellTextValidator(QLineEdit *cell);
 
     State validate(QString &input, int &position) const override;
