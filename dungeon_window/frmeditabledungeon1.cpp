@@ -241,7 +241,7 @@ void frmEditableDungeon1::LoadEncounter()
     const qint16 dungeonNumber = Module1::DungeonNumber;
     const Storage::EncounterFiles files =
         Storage::encounterFiles(Storage::programFolder(), dungeonNumber, Text2->text());
-    const Storage::Cells cells = Storage::readTable(files.tableFile);
+    const Storage::Cells cells = Storage::readTableCreatingFile(files);
     for (int i = 0; i < Storage::CellCount; ++i)
         Text1[i]->setText(cells[i]);
     RichTextBox1[0]->LoadFile(files.detailsFile);

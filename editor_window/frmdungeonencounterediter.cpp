@@ -69,9 +69,6 @@ void frmDungeonEncounterEditer::setupUi(QWidget *window)
 void frmDungeonEncounterEditer::setupMonsterTable(QWidget *window)
 {
     ::setupMonsterTable(window, MonsterTableAt, Label2, Text1);
-    // What is typed or pasted must survive the table file's code page.
-    for (QLineEdit *cell : Text1)
-        cell->setValidator(new CellTextValidator(cell));
 }
 
 void frmDungeonEncounterEditer::setupTabOrder()
@@ -89,9 +86,12 @@ void frmDungeonEncounterEditer::Form_Load()
 
     const QString numberText = Text2->text();
     const Storage::EncounterFiles files = filesOf(numberText);
-    const Storage::Cells cells = Storage::readTable(files.tableFile);
-    for (int i = 0; i < Storage::CellCount; ++i)
+    const Storage::Cells cells = Storage::readTableCreatingFile(files);
+    for (int i = 0; i < Storage::CellCount; ++i) {
         Text1[i]->setText(cells[i]);
+        // Over the stored text, which may be longer than typing may make it.
+        Text1[i]->setValidator(new CellTextValidator(Text1[i]));
+    }
     RichTextBoxEdit->LoadFile(files.detailsFile);
 }
 
@@ -128,7 +128,7 @@ bool frmDungeonEncounterEditer::saveEncounter()
     QMessageBox::warning(window(), QStringLiteral("Encounter not saved"),
                          QStringLiteral("The encounter could not be saved.\n\n%1\n\n"
                                         "Everything you typed is still here.")
-                             .arg(result.error));
+                             .arg(result.message()));
     return false;
 }
 

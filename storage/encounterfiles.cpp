@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -10,10 +11,15 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <limits>
 #include <optional>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace Storage {
 
@@ -71,17 +77,34 @@ bool isMissing(const QString &path)
 
 WriteResult cannotSave(const QString &path, const QString &reason)
 {
-    return { QCoreApplication::translate("Storage", "Cannot save %1: %2")
-                     .arg(QDir::toNativeSeparators(path), reason) };
+    return { WriteResult::Failure::CannotSave, path, reason };
 }
 
 WriteResult cannotCreateFolder(const QString &path, const QString &reason)
 {
-    return { QCoreApplication::translate("Storage", "Cannot create the folder %1: %2")
-                     .arg(QDir::toNativeSeparators(path), reason) };
+    return { WriteResult::Failure::CannotCreateFolder, path, reason };
+}
+
+QString reasonOf(const std::error_code &error)
+{
+    return QString::fromLocal8Bit(error.message());
 }
 
 } // namespace
+
+QString WriteResult::message() const
+{
+    const QString where = QDir::toNativeSeparators(path);
+    switch (failure) {
+    case Failure::None:
+        break;
+    case Failure::CannotCreateFolder:
+        return QCoreApplication::translate("Storage", "Cannot create the folder %1: %2").arg(where, reason);
+    case Failure::CannotSave:
+        return QCoreApplication::translate("Storage", "Cannot save %1: %2").arg(where, reason);
+    }
+    return {};
+}
 
 qint16 encounterNumber(const QString &numberText)
 {
@@ -172,14 +195,113 @@ QByteArray encodeTable(const Cells &cells, QByteArrayView oldTable)
     return table;
 }
 
-Cells readTable(const QString &tableFile)
+namespace {
+
+// Copies of the program sharing a dungeon folder take turns at an
+// encounter's pair of files. The lock is the folder's own, so it leaves no
+// file behind, and the system lets go of it when its holder dies.
+class FolderLock
 {
-    QFile file(tableFile);
+public:
+    explicit FolderLock(const QString &folder)
+        : m_folder(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (m_folder < 0) {
+            m_error = std::error_code(errno, std::generic_category());
+            return;
+        }
+        while (::flock(m_folder, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                m_error = std::error_code(errno, std::generic_category());
+                return;
+            }
+        }
+    }
+    ~FolderLock()
+    {
+        if (m_folder >= 0)
+            ::close(m_folder); // lets go of the lock
+    }
+    FolderLock(const FolderLock &) = delete;
+    FolderLock &operator=(const FolderLock &) = delete;
+
+    bool isLocked() const { return !m_error; }
+    QString reason() const { return reasonOf(m_error); }
+
+private:
+    int m_folder;
+    std::error_code m_error;
+};
+
+// Where a new file is finished before it takes the place of path: hidden,
+// and named like no encounter file.
+QString pendingName(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.path() + QStringLiteral("/.") + file.fileName() + QStringLiteral(".pending");
+}
+
+bool exists(const QString &path)
+{
+    std::error_code error;
+    return std::filesystem::exists(path.toStdU16String(), error);
+}
+
+void removeFile(const QString &path)
+{
+    std::error_code error;
+    std::filesystem::remove(path.toStdU16String(), error);
+}
+
+WriteResult movePendingIntoPlace(const QString &path)
+{
+    std::error_code error;
+    std::filesystem::rename(pendingName(path).toStdU16String(), path.toStdU16String(), error);
+    if (error)
+        return cannotSave(path, reasonOf(error));
+    return {};
+}
+
+// A save keeps its pending table only until its pending details are
+// finished, and those only until they are in place: a pending table alone
+// is a save that never got that far, pending details one that must go on.
+void completeInterruptedSave(const EncounterFiles &files)
+{
+    const bool tableWaits = exists(pendingName(files.tableFile));
+    const bool detailsWait = exists(pendingName(files.detailsFile));
+    if (tableWaits && !detailsWait) {
+        removeFile(pendingName(files.tableFile));
+        return;
+    }
+    if (tableWaits && !movePendingIntoPlace(files.tableFile).ok())
+        return;
+    if (detailsWait)
+        movePendingIntoPlace(files.detailsFile);
+}
+
+} // namespace
+
+Cells readTableCreatingFile(const EncounterFiles &files)
+{
+    // Without a dungeon folder there is nothing to lock or to complete.
+    const FolderLock lock(files.dungeonFolder);
+    if (lock.isLocked())
+        completeInterruptedSave(files);
+
+    QFile file(files.tableFile);
     // Opening a missing file for writing leaves an empty table behind where
     // the dungeon folder exists; where it does not, the open fails and
     // nothing is created.
     if (!file.open(QIODevice::ReadOnly)
-        && !(isMissing(tableFile) && file.open(QIODevice::ReadWrite)))
+        && !(isMissing(files.tableFile) && file.open(QIODevice::ReadWrite)))
+        return {};
+    return decodeTable(file.read(TableSize));
+}
+
+Cells readExistingTable(const QString &tableFile)
+{
+    QFile file(tableFile);
+    if (!file.open(QIODevice::ReadOnly))
         return {};
     return decodeTable(file.read(TableSize));
 }
@@ -190,7 +312,7 @@ WriteResult createFolders(const EncounterFiles &files)
         std::error_code error;
         std::filesystem::create_directory(folder.toStdU16String(), error);
         if (error)
-            return cannotCreateFolder(folder, QString::fromLocal8Bit(error.message()));
+            return cannotCreateFolder(folder, reasonOf(error));
     }
     return {};
 }
@@ -248,24 +370,62 @@ WriteResult writeTable(const QString &tableFile, const Cells &cells)
     return writeFileAtomically(tableFile, encodeTable(cells, oldTable));
 }
 
+namespace {
+
+// Whether a new file may take the place of path, as QSaveFile judges it: a
+// folder may not, nor a file that may not be written.
+WriteResult checkReplaceable(const QString &path)
+{
+    QSaveFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly))
+        return cannotSave(path, probe.errorString());
+    probe.cancelWriting();
+    return {};
+}
+
+// Finishes the new content of path under its pending name.
+WriteResult writePending(const QString &path, const QByteArray &content)
+{
+    WriteResult result = writeFileAtomically(pendingName(path), content);
+    if (!result.ok())
+        result.path = path;
+    return result;
+}
+
+} // namespace
+
 WriteResult writeEncounter(const EncounterFiles &files, const Cells &cells,
                            const QByteArray &details)
 {
     if (WriteResult result = createFolders(files); !result.ok())
         return result;
+    const FolderLock lock(files.dungeonFolder);
+    if (!lock.isLocked())
+        return cannotSave(files.tableFile, lock.reason());
+    completeInterruptedSave(files);
+
     QByteArray oldTable;
     if (WriteResult result = readOldTable(files.tableFile, &oldTable); !result.ok())
         return result;
+    for (const QString &path : { files.tableFile, files.detailsFile }) {
+        if (WriteResult result = checkReplaceable(path); !result.ok())
+            return result;
+    }
 
-    QSaveFile table(files.tableFile);
-    QSaveFile document(files.detailsFile);
-    if (WriteResult result = writeWhole(table, encodeTable(cells, oldTable)); !result.ok())
+    if (WriteResult result = writePending(files.tableFile, encodeTable(cells, oldTable)); !result.ok())
         return result;
-    if (WriteResult result = writeWhole(document, details); !result.ok())
+    if (WriteResult result = writePending(files.detailsFile, details); !result.ok()) {
+        removeFile(pendingName(files.tableFile));
         return result;
-    if (WriteResult result = commit(table); !result.ok())
+    }
+    if (WriteResult result = movePendingIntoPlace(files.tableFile); !result.ok()) {
+        removeFile(pendingName(files.tableFile));
+        removeFile(pendingName(files.detailsFile));
         return result;
-    return commit(document);
+    }
+    // The table is in place, so the save stands: should the details fail to
+    // follow, they wait for the next read or save to move them.
+    return movePendingIntoPlace(files.detailsFile);
 }
 
 bool isStorableCellText(QStringView text)

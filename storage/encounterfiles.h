@@ -13,7 +13,8 @@
 //
 // A record is a little-endian 16-bit length L (0 to 126), L bytes of
 // Windows-1252 text and zero filler. Every write replaces its file atomically,
-// so a crash or a full disk leaves the old file whole.
+// so a crash or a full disk leaves the old file whole; see writeEncounter for
+// the pair.
 namespace Storage {
 
 constexpr int CellCount = 40;
@@ -24,12 +25,19 @@ constexpr qsizetype TableSize = CellCount * RecordSize;
 // Cell i is column i / 10 ("Monster Name", "AC", "DMG", "HP"), row i % 10.
 using Cells = std::array<QString, CellCount>;
 
-// The outcome of a write: empty error means success; otherwise it names the
-// file and the system's reason, ready to be shown to the user.
+// The outcome of a write: on failure, the folder or file that could not be
+// written and the system's reason.
 struct WriteResult
 {
-    QString error;
-    bool ok() const { return error.isEmpty(); }
+    enum class Failure { None, CannotCreateFolder, CannotSave };
+
+    Failure failure = Failure::None;
+    QString path;
+    QString reason;
+
+    bool ok() const { return failure == Failure::None; }
+    // What the user is told, e.g. "Cannot save <path>: <reason>".
+    QString message() const;
 };
 
 struct EncounterFiles
@@ -64,10 +72,16 @@ Cells decodeTable(QByteArrayView table);
 // outside Windows-1252 are stored as '?'.
 QByteArray encodeTable(const Cells &cells, QByteArrayView oldTable = {});
 
-// Reads the forty cells, each trimmed of spaces. Never fails: what cannot be
-// read is empty. Opening a missing table file in an existing dungeon folder
-// leaves an empty file behind; a missing folder stays missing.
-Cells readTable(const QString &tableFile);
+// Reads the forty cells as the board and the editor do, each trimmed of
+// spaces. Never fails: what cannot be read is empty. First completes a save
+// of the encounter that was interrupted. Opening a missing table file in an
+// existing dungeon folder leaves an empty file behind; a missing folder
+// stays missing.
+Cells readTableCreatingFile(const EncounterFiles &files);
+
+// Reads the forty cells, each trimmed of spaces, and never creates or
+// changes a file: a missing or unreadable file reads as empty cells.
+Cells readExistingTable(const QString &tableFile);
 
 // Creates the dungeons root and the dungeon folder where missing.
 WriteResult createFolders(const EncounterFiles &files);
@@ -78,9 +92,14 @@ WriteResult createFolders(const EncounterFiles &files);
 WriteResult writeTable(const QString &tableFile, const Cells &cells);
 
 // Writes both files of an encounter: creates the folders, then writes the
-// table (see writeTable) and the details document. Both new files are whole
-// on disk before either replaces its old one, so a failure to write leaves
-// the encounter as it was.
+// table (see writeTable) and the details document. Both new files are first
+// finished beside the old ones under hidden pending names, then moved into
+// place, the table first. A failure leaves the encounter as it was, but for
+// one rare case: details that fail to follow the table are reported, and
+// moved like those of a save killed after both new files were finished, by
+// the next read (readTableCreatingFile) or save of the encounter; a save
+// killed earlier is dropped by it. From then on the two files are one
+// save's. Copies of the program sharing the folder take turns.
 WriteResult writeEncounter(const EncounterFiles &files, const Cells &cells,
                            const QByteArray &details);
 

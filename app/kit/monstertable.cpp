@@ -1,6 +1,7 @@
 #include "monstertable.h"
 
 #include "controls.h"
+#include "encounterfiles.h"
 
 #include <QLineEdit>
 
@@ -24,7 +25,6 @@ constexpr int CaptionHeight = 17;
 constexpr int CellsBelowCaption = 16;
 constexpr int RowPitch = 24;
 constexpr int CellHeight = 19;
-constexpr int CellMaxLength = 100;
 
 } // namespace
 
@@ -43,7 +43,7 @@ void setupMonsterTable(QWidget *window, MonsterTablePlace where, std::span<Label
             const QRect geometry(left + indent, where.origin.y() + CellsBelowCaption + RowPitch * row,
                                  c.width - indent, CellHeight);
             cells[index] = place(new QLineEdit(window), indexedName("Text1", index), geometry);
-            cells[index]->setMaxLength(CellMaxLength);
+            cells[index]->setMaxLength(Storage::MaxCellBytes); // a stored text shows whole
         }
     }
 }

@@ -58,7 +58,11 @@ void RichTextBox::setupFormatActions()
         auto action = new QAction(text, this);
         action->setShortcut(shortcut);
         action->setShortcutContext(Qt::WidgetShortcut);
-        connect(action, &QAction::triggered, this, slot);
+        // A read-only box may be read and copied, never changed.
+        connect(action, &QAction::triggered, this, [this, slot] {
+            if (!isReadOnly())
+                slot();
+        });
         addAction(action);
         m_formatActions << action;
         return action;
@@ -123,8 +127,6 @@ void RichTextBox::setupFormatActions()
 // Formats the selection, and what is typed next.
 void RichTextBox::mergeFormat(const QTextCharFormat &format)
 {
-    if (isReadOnly())
-        return;
     // One step for Undo, however many changes the merge makes.
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
@@ -140,8 +142,6 @@ qreal RichTextBox::currentPointSize() const
 
 void RichTextBox::toggleList(QTextListFormat::Style style)
 {
-    if (isReadOnly())
-        return;
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     if (QTextList *list = cursor.currentList(); list && list->format().style() == style) {
@@ -174,11 +174,15 @@ void RichTextBox::contextMenuEvent(QContextMenuEvent *event)
 // saved with it.
 bool RichTextBox::canInsertFromMimeData(const QMimeData *source) const
 {
+    if (isReadOnly())
+        return false;
     return source->hasImage() || QTextEdit::canInsertFromMimeData(source);
 }
 
 void RichTextBox::insertFromMimeData(const QMimeData *source)
 {
+    if (isReadOnly())
+        return;
     if (source->hasImage() && !source->hasHtml()) {
         insertImage(qvariant_cast<QImage>(source->imageData()));
         return;

@@ -211,7 +211,7 @@ qint64 ScratchDungeons::write(int number, const Storage::Cells &cells, const QTe
     const QByteArray rtf = Rtf::write(&details);
     const Storage::WriteResult result = Storage::writeEncounter(files, cells, rtf);
     if (!result.ok()) {
-        std::fprintf(stderr, "%s\n", qPrintable(result.error));
+        std::fprintf(stderr, "%s\n", qPrintable(result.message()));
         return -1;
     }
     return rtf.size();

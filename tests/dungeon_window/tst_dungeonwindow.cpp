@@ -267,7 +267,7 @@ void tst_DungeonWindow::textBoxes_data()
 
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     for (int i : {0, 9, 10, 19, 20, 29, 30, 39})
-        QTest::addRow("Text1(%d)", i) << QStringLiteral("Text1(%1)").arg(i) << true << 100 << left;
+        QTest::addRow("Text1(%d)", i) << QStringLiteral("Text1(%1)").arg(i) << true << 126 << left;
     for (int k = 0; k < 6; ++k) {
         QTest::addRow("Text4(%d)", k) << QStringLiteral("Text4(%1)").arg(k) << false
                                       << std::numeric_limits<int>::max() << left;

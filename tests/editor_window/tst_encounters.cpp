@@ -48,6 +48,8 @@ private slots:
     void failedSaveKeepsEditorOpen();
     void cellsRefuseWhatTheFileCannotStore_data();
     void cellsRefuseWhatTheFileCannotStore();
+    void longStoredCellsStayWhole_data();
+    void longStoredCellsStayWhole();
 
 private:
     Storage::EncounterFiles files(int number) const;
@@ -285,7 +287,7 @@ void tst_Encounters::editorLayout()
     if (name.startsWith(QLatin1String("Text1"))) {
         auto cell = qobject_cast<QLineEdit *>(widget);
         QVERIFY(!cell->isReadOnly());
-        QCOMPARE(cell->maxLength(), 100);
+        QCOMPARE(cell->maxLength(), 126);
     }
 }
 
@@ -439,7 +441,7 @@ void tst_Encounters::editWhileOpenOnlyRaisesEditor()
 
     // OK saves under the editor's own number.
     clickControl(control(editor(), "cmdOK"));
-    QCOMPARE(Storage::readTable(files(5).tableFile)[0], QStringLiteral("Ghoul"));
+    QCOMPARE(Storage::readExistingTable(files(5).tableFile)[0], QStringLiteral("Ghoul"));
     QCOMPARE(textOf(board(), "Text2"), QStringLiteral("5"));
 
     // Opened afresh, the editor takes the encounter now selected.
@@ -459,7 +461,7 @@ void tst_Encounters::editorAloneSavesAndBringsBoardBack()
     typeInto(control(editor(), "Text1(10)"), QStringLiteral("7"));
     clickControl(control(editor(), "cmdOK"));
 
-    QCOMPARE(Storage::readTable(files(3).tableFile)[10], QStringLiteral("7"));
+    QCOMPARE(Storage::readExistingTable(files(3).tableFile)[10], QStringLiteral("7"));
     QVERIFY(frmEditableDungeon1::instance().isLoaded());
     QVERIFY(board()->isVisible());
     QCOMPARE(textOf(board(), "Text2"), QStringLiteral("3"));
@@ -532,6 +534,69 @@ void tst_Encounters::cellsRefuseWhatTheFileCannotStore()
         typeInto(cell, input);
     }
     QCOMPARE(cell->text(), expected);
+}
+
+// A record holds 126 bytes and another program may have filled them: both
+// windows show such a cell whole, the editor lets the user shorten it but
+// not lengthen it, and OK without a change writes the file back as it was.
+void tst_Encounters::longStoredCellsStayWhole_data()
+{
+    QTest::addColumn<int>("length"); // of the stored text
+    QTest::addColumn<QKeySequence>("keys"); // pressed at the end of the cell, before typing x
+    QTest::addColumn<bool>("pasted"); // x comes from the clipboard
+    QTest::addColumn<int>("kept"); // characters of the stored text the cell keeps
+
+    QTest::newRow("126 shown and saved whole") << 126 << QKeySequence() << false << 126;
+    QTest::newRow("101 shown and saved whole") << 101 << QKeySequence() << false << 101;
+    QTest::newRow("typing refused") << 110 << QKeySequence() << false << 110;
+    QTest::newRow("pasting refused") << 110 << QKeySequence() << true << 110;
+    QTest::newRow("shortened, then typing refused")
+            << 110 << QKeySequence(Qt::Key_Backspace) << false << 109;
+    QTest::newRow("shortened and undone, then typing refused")
+            << 110 << QKeySequence(QStringLiteral("Backspace, Backspace, Ctrl+Z")) << false << 110;
+}
+
+void tst_Encounters::longStoredCellsStayWhole()
+{
+    QFETCH(int, length);
+    QFETCH(QKeySequence, keys);
+    QFETCH(bool, pasted);
+    QFETCH(int, kept);
+
+    QString stored;
+    while (stored.size() < length)
+        stored += QString::number(stored.size() % 10);
+    Storage::Cells cells = twoOrcs();
+    cells[0] = stored;
+    const Storage::EncounterFiles encounter = files(6);
+    QVERIFY(Storage::createFolders(encounter).ok());
+    const QByteArray original = Storage::encodeTable(cells) + "past record 40";
+    QFile table(encounter.tableFile);
+    QVERIFY(table.open(QIODevice::WriteOnly));
+    QCOMPARE(table.write(original), original.size());
+    table.close();
+
+    openEditor(6);
+    QCOMPARE(textOf(board(), "Text1(0)"), stored);
+    auto cell = control<QLineEdit>(editor(), "Text1(0)");
+    QCOMPARE(cell->text(), stored);
+    clickControl(cell);
+    QTest::keyClick(cell, Qt::Key_End);
+    for (int i = 0; i < keys.count(); ++i)
+        QTest::keySequence(cell, QKeySequence(keys[i]));
+    QApplication::clipboard()->setText(QStringLiteral("x"));
+    if (pasted)
+        QTest::keySequence(cell, QKeySequence::Paste);
+    else
+        QTest::keyClick(cell, Qt::Key_X);
+    QCOMPARE(cell->text(), stored.first(kept));
+
+    clickControl(control(editor(), "cmdOK"));
+    cells[0] = stored.first(kept);
+    QCOMPARE(contentOf(encounter.tableFile), Storage::encodeTable(cells, original));
+    if (kept == length)
+        QCOMPARE(contentOf(encounter.tableFile), original);
+    QCOMPARE(textOf(board(), "Text1(0)"), stored.first(kept));
 }
 
 QTEST_MAIN(tst_Encounters)

@@ -35,7 +35,7 @@ int main(int argc, char **argv)
         const Storage::WriteResult result =
                 Storage::writeEncounter(files, cells[version], details[version]);
         if (!result.ok()) {
-            std::fprintf(stderr, "%s\n", qPrintable(result.error));
+            std::fprintf(stderr, "%s\n", qPrintable(result.message()));
             return 1;
         }
         tell('e');

@@ -1,12 +1,15 @@
-// Saves killed at random moments. After every kill each file of the
-// encounter holds one whole version: the one before the save under way or
-// the one that save was writing, never a mix of the two and never a part.
+// Saves killed at random moments. After every kill and the read that
+// follows it, the two files of the encounter hold one whole version between
+// them: the one before the save under way or the one that save was writing,
+// never a mix of the two and never a part.
 #include "filetesting.h"
 #include "versions.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -73,7 +76,7 @@ void tst_CrashSafety::killedSaves()
     QElapsedTimer clock;
     clock.start();
     int duringSave = 0;
-    int tableAheadOfDetails = 0;
+    int completedByRead = 0;
     int leftovers = 0;
     for (int kill = 1; kill <= Kills; ++kill) {
         const Version first = other(encounter[0].holds);
@@ -95,6 +98,10 @@ void tst_CrashSafety::killedSaves()
         const bool underWay = begun > ended;
         duringSave += underWay;
 
+        const QString pendingDetails = QStringLiteral("%1/.7.Encounter7.pending").arg(files.dungeonFolder);
+        completedByRead += QFileInfo::exists(pendingDetails);
+        const Storage::Cells read = Storage::readTableCreatingFile(files);
+
         for (File &file : encounter) {
             const Version before = ended > 0 ? savedBy(ended - 1) : file.holds;
             const QByteArray bytes = content(file.path);
@@ -109,22 +116,25 @@ void tst_CrashSafety::killedSaves()
                 QVERIFY2(holds == before, where + " lost a finished save");
             file.holds = holds;
         }
-        tableAheadOfDetails += encounter[0].holds != encounter[1].holds;
-        QVERIFY2(Storage::readTable(files.tableFile) == cells(encounter[0].holds),
+        QVERIFY2(encounter[0].holds == encounter[1].holds,
+                 qPrintable(QStringLiteral("kill %1: the table and the details are of two saves").arg(kill)));
+        QVERIFY2(read == cells(encounter[0].holds),
                  qPrintable(QStringLiteral("kill %1: the table reads wrong").arg(kill)));
 
         // A save killed between naming its new file and moving it into place
-        // leaves that file behind, beside the encounter's two, never instead.
+        // leaves that file behind, beside the encounter's two, never instead;
+        // the read has completed or dropped the pending pair.
         const QStringList names = QDir(files.dungeonFolder)
                                           .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         QVERIFY(names.contains(QStringLiteral("7.Encounter")) && names.contains(QStringLiteral("7.Encounter7")));
+        QVERIFY2(names.filter(QRegularExpression(QStringLiteral("\\.pending$"))).isEmpty(),
+                 qPrintable(names.join(u' ')));
         leftovers = int(names.size()) - 2;
     }
     qInfo("%d kills in %.1f s, a save every %lld us: %d during a save, %d between saves; "
-          "%d kills left the table file one save ahead of the details file; "
-          "%d temporary files left behind",
+          "%d kills left a save that the next read completed; %d temporary files left behind",
           Kills, clock.elapsed() / 1000.0, saveTime, duringSave, Kills - duringSave,
-          tableAheadOfDetails, leftovers);
+          completedByRead, leftovers);
 }
 
 QTEST_GUILESS_MAIN(tst_CrashSafety)
