@@ -593,9 +593,9 @@ void tst_Encounters::longStoredCellsStayWhole()
 
     clickControl(control(editor(), "cmdOK"));
     cells[0] = stored.first(kept);
-    QCOMPARE(contentOf(encounter.tableFile), Storage::encodeTable(cells, original));
+    QCOMPARE(content(encounter.tableFile), Storage::encodeTable(cells, original));
     if (kept == length)
-        QCOMPARE(contentOf(encounter.tableFile), original);
+        QCOMPARE(content(encounter.tableFile), original);
     QCOMPARE(textOf(board(), "Text1(0)"), stored.first(kept));
 }
 
