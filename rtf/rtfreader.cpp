@@ -181,7 +181,9 @@ void Reader::handleWord(const Token &token)
         appendUnicode(token.hasParameter ? token.parameter : 0);
         return;
     }
-    flushSurrogate();
+    // LibreOffice puts a \uc between the halves of a surrogate pair.
+    if (entry.word != Word::UnicodeSkip)
+        flushSurrogate();
 
     GroupState &group = state();
     if (group.destination == Destination::Picture) {

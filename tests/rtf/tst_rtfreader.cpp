@@ -145,6 +145,8 @@ void tst_RtfReader::text_data()
     QTest::newRow("uc2 scoped to group") << "{\\rtf1 {\\uc2\\u228\\'E8a}\\u228 bc}"_ba << u"\u00E4\u00E4c"_s;
     QTest::newRow("uc0 surrogate pair") << "{\\rtf1\\uc0 \\u55357 \\u56447 x}"_ba << u"\U0001F47Fx"_s;
     QTest::newRow("pair with hex fallbacks") << "{\\rtf1 \\u-10179\\'5f\\u-9047\\'5f!}"_ba << u"\U0001F4A9!"_s;
+    QTest::newRow("uc between the halves of a pair") << "{\\rtf1\\uc0 \\u55357\\uc1 \\u56329\\'3f!}"_ba << u"\U0001F409!"_s;
+    QTest::newRow("pair of positive and negative halves") << "{\\rtf1 \\u55357?\\u-9207?}"_ba << u"\U0001F409"_s;
     QTest::newRow("space before fallback") << "{\\rtf1 \\u-10179 ?\\u-9047 ?}"_ba << u"\U0001F4A9"_s;
     QTest::newRow("lone surrogates") << "{\\rtf1\\uc0 a\\u-10240 b\\u-9216 c\\u-9216\\u-10240 d}"_ba
                                      << u"a\uFFFDb\uFFFDc\uFFFD\uFFFDd"_s;
