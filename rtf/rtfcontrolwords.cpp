@@ -40,10 +40,12 @@ constexpr WordEntry wordTable[] = {
     {"colortbl", Word::ColorTable},
     {"comment", Word::SkipDestination},
     {"cpg", Word::FontCodePage},
+    {"cs", Word::CharacterStyle},
     {"deff", Word::DefaultFont},
     {"dibitmap", Word::PictureFormat, int(PictureKind::Other)},
     {"dn", Word::Lower},
     {"do", Word::SkipDestination},
+    {"ds", Word::OtherStyle},
     {"emdash", Word::Character, 0x2014},
     {"emfblip", Word::PictureFormat, int(PictureKind::Other)},
     {"emspace", Word::Character, 0x2003},
@@ -157,8 +159,10 @@ constexpr WordEntry wordTable[] = {
     {"rquote", Word::Character, 0x2019},
     {"rsidtbl", Word::SkipDestination},
     {"rtlmark", Word::Character, 0x200F},
+    {"s", Word::ParagraphStyle},
     {"sa", Word::SpaceAfter},
     {"sb", Word::SpaceBefore},
+    {"sbasedon", Word::StyleBase},
     {"scaps", Word::Capitalization, QFont::SmallCaps},
     {"sect", Word::PageBreak},
     {"shp", Word::Shape},
@@ -172,7 +176,7 @@ constexpr WordEntry wordTable[] = {
     {"sp", Word::Transparent},
     {"strike", Word::StrikeOut},
     {"striked", Word::StrikeOut},
-    {"stylesheet", Word::SkipDestination},
+    {"stylesheet", Word::StyleSheet},
     {"sub", Word::VerticalAlignment, CF::AlignSubScript},
     {"super", Word::VerticalAlignment, CF::AlignSuperScript},
     {"sv", Word::ShapeValue},
@@ -180,6 +184,7 @@ constexpr WordEntry wordTable[] = {
     {"tc", Word::SkipDestination},
     {"template", Word::SkipDestination},
     {"trowd", Word::RowDefaults},
+    {"ts", Word::OtherStyle},
     {"txe", Word::SkipDestination},
     {"u", Word::Unicode},
     {"uc", Word::UnicodeSkip},
@@ -231,6 +236,7 @@ bool isDestination(Word word)
     switch (word) {
     case Word::SkipDestination:
     case Word::Transparent:
+    case Word::StyleSheet:
     case Word::FontTable:
     case Word::ColorTable:
     case Word::Picture:

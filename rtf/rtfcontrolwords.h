@@ -14,6 +14,7 @@ enum class Word : quint8 {
     // Destinations
     SkipDestination,
     Transparent, // a wrapper whose content reads as if it were not there
+    StyleSheet,
     FontTable,
     ColorTable,
     Picture,
@@ -51,6 +52,11 @@ enum class Word : quint8 {
     RowDefaults,
     CellBoundary,
     CellMerge,
+    // Styles
+    ParagraphStyle,
+    CharacterStyle,
+    OtherStyle, // section and table styles, which we do not apply
+    StyleBase,
     // Character formatting
     Plain,
     Bold,

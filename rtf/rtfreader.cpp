@@ -117,6 +117,10 @@ void Reader::openGroup()
         // The field's and the \pn's own subgroups are named by their first word.
         group.destination = Destination::Ignore;
         break;
+    case Destination::StyleSheet:
+        group.destination = Destination::StyleEntry;
+        m_styleDefinitions.emplace_back();
+        break;
     default:
         break;
     }
@@ -168,6 +172,9 @@ void Reader::endDestination(const GroupState &closed)
     case Destination::Picture:
         finishPicture();
         break;
+    case Destination::StyleSheet:
+        resolveStyles();
+        break;
     default:
         break;
     }
@@ -176,7 +183,9 @@ void Reader::endDestination(const GroupState &closed)
 void Reader::handleWord(const Token &token)
 {
     const WordEntry entry = lookupWord(token.text);
-    const bool ignorable = std::exchange(m_ignorable, false);
+    // \*\cs, \*\ds and \*\ts name styles: no destinations to skip.
+    const bool ignorable = std::exchange(m_ignorable, false) && entry.word != Word::CharacterStyle
+        && entry.word != Word::OtherStyle;
     if (entry.word == Word::Unicode) {
         appendUnicode(token.hasParameter ? token.parameter : 0);
         return;
@@ -206,8 +215,18 @@ void Reader::handleWord(const Token &token)
         return;
     }
 
+    if (group.destination == Destination::StyleEntry) {
+        defineStyle(entry, token);
+        return;
+    }
     const int parameter = token.parameter;
     switch (entry.word) {
+    case Word::ParagraphDefaults:
+    case Word::Plain:
+    case Word::ParagraphStyle:
+    case Word::CharacterStyle:
+        handleStyleWord(entry, parameter);
+        break;
     case Word::Font:
     case Word::ListNumber:
         // In the font table and the list override table they define entries.
@@ -286,6 +305,9 @@ bool Reader::handleDestinationWord(const WordEntry &entry)
         if (current != Destination::Alternatives)
             return true; // a stray \ud or \result: nothing to choose from
         group.destination = group.alternative;
+        return true;
+    case Word::StyleSheet:
+        setDestination(Destination::StyleSheet);
         return true;
     case Word::FontTable:
         setDestination(Destination::FontTable);
@@ -437,6 +459,8 @@ void Reader::handleBytes(QByteArrayView bytes)
     case Destination::ListOverrideTable:
     case Destination::LegacyList:
     case Destination::ShapePicture:
+    case Destination::StyleSheet:
+    case Destination::StyleEntry:
         return;
     default:
         break;

@@ -96,6 +96,7 @@ struct ParaProps
     int listNumber = 0;   // \ls; 0: no list
     int listLevel = 0;    // \ilvl
     LegacyList legacy;
+    int style = 0;        // \s: the paragraph style, whose values \plain returns to
 
     int tableLevel() const { return std::min(inTable ? std::max(1, nesting) : nesting, MaxTableDepth); }
 };
@@ -117,6 +118,8 @@ enum class Destination : quint8 {
     Picture,
     ShapeName,
     ShapePicture, // the value of a shape's "pib" property: its picture
+    StyleSheet,
+    StyleEntry,   // one style of the stylesheet
 };
 
 struct GroupState
@@ -145,6 +148,33 @@ struct Field
 {
     QString instruction;
     QString href;
+};
+
+// A formatting word as a style states it, to be applied again wherever the
+// style is named.
+struct StyleWord
+{
+    WordEntry entry;
+    int parameter = 0;
+    bool hasParameter = false;
+};
+
+struct StyleDefinition
+{
+    enum Kind : quint8 { Paragraph, Character, Other };
+    Kind kind = Paragraph; // an entry without \s, \cs or \ds is \s0
+    int number = 0;
+    int basedOn = -1;
+    std::vector<StyleWord> words;
+};
+
+// A style with its \sbasedon ancestors folded in: the words of the whole
+// chain, and the formatting they give on their own.
+struct Style
+{
+    std::vector<StyleWord> words;
+    CharProps chars;
+    ParaProps para;
 };
 
 struct ListDefinition
@@ -261,6 +291,11 @@ private:
     void addToList(int key, int level, LF::Style style);
     void dropLists(int key, int fromLevel);
 
+    // Stylesheet (rtfstylesheet.cpp)
+    void defineStyle(const WordEntry &entry, const Token &token);
+    void resolveStyles();
+    void handleStyleWord(const WordEntry &entry, int parameter);
+
     // Tables (rtftablebuilder.cpp)
     bool handleTableWord(const WordEntry &entry);
     void endCell(int level);
@@ -308,6 +343,9 @@ private:
     QHash<int, int> m_listOverrides; // \ls -> \listid
     int m_overrideListId = 0;
     int m_overrideNumber = 0;
+    std::vector<StyleDefinition> m_styleDefinitions; // while the stylesheet is read
+    QHash<int, Style> m_paragraphStyles;
+    QHash<int, Style> m_characterStyles;
 
     // Text waiting for the cursor, all in one format
     QString m_text;
