@@ -22,6 +22,60 @@ LF::Style levelStyle(int numberFormat)
 
 } // namespace
 
+// Words that open a header table or one of its entries; false where the
+// group is to be skipped.
+bool Reader::openHeaderTable(Word word)
+{
+    const Destination destination = state().destination;
+    switch (word) {
+    case Word::StyleSheet:
+        setDestination(Destination::StyleSheet);
+        return true;
+    case Word::FontTable:
+        setDestination(Destination::FontTable);
+        m_fontEntry = -1;
+        return true;
+    case Word::ColorTable:
+        setDestination(Destination::ColorTable);
+        m_colors.clear();
+        m_colorComponents = {};
+        m_colorGiven = false;
+        return true;
+    case Word::ListTable:
+        setDestination(Destination::ListTable);
+        m_levelOpen = false;
+        return true;
+    case Word::List:
+        if (destination != Destination::ListTable)
+            return false;
+        m_listDefinitions.emplace_back();
+        m_levelOpen = false;
+        return true;
+    case Word::ListLevel:
+        if (destination != Destination::ListTable || m_listDefinitions.empty())
+            return false;
+        m_levelOpen = m_listDefinitions.back().levels.size() < MaxListLevels;
+        if (m_levelOpen)
+            m_listDefinitions.back().levels.push_back(LF::ListDecimal);
+        return true;
+    case Word::LevelText:
+        if (destination != Destination::ListTable || !m_levelOpen)
+            return false;
+        setDestination(Destination::LevelText);
+        m_levelText.clear();
+        return true;
+    case Word::ListOverrideTable:
+        setDestination(Destination::ListOverrideTable);
+        return true;
+    case Word::ListOverride:
+        m_overrideListId = 0;
+        m_overrideNumber = 0;
+        return destination == Destination::ListOverrideTable;
+    default:
+        return false;
+    }
+}
+
 // Words that define entries of the header tables; false where a word means
 // something else in the current destination.
 bool Reader::handleHeaderTableWord(const WordEntry &entry, int parameter)

@@ -8,6 +8,23 @@
 
 namespace Rtf {
 
+void Reader::handlePictureWord(const WordEntry &entry, int parameter)
+{
+    switch (entry.word) {
+    case Word::PictureFormat:
+        m_picture.kind = PictureKind(entry.value);
+        break;
+    case Word::PictureGoal:
+        m_picture.goal[size_t(entry.value)] = std::clamp(parameter, 0, 1'000'000);
+        break;
+    case Word::PictureScale:
+        m_picture.scale[size_t(entry.value)] = std::clamp(parameter, 1, 10'000);
+        break;
+    default:
+        break;
+    }
+}
+
 // Hex digits of picture data; anything else between them is white space.
 void Reader::addPictureHex(QByteArrayView bytes)
 {

@@ -6,8 +6,8 @@
 // Malformed input is logged to "dungeon.rtf" and read as well as it can be.
 //
 // This file holds the reader's core: the token loop, the group stack, text
-// and paragraphs. The header tables, formats, tables and pictures have files
-// of their own beside it.
+// and paragraphs. Control words, code pages, header tables, the stylesheet,
+// formats, tables, pictures and fields have files of their own beside it.
 
 #include "rtf.h"
 #include "rtfreader_p.h"
@@ -248,13 +248,9 @@ void Reader::handleWord(const Token &token)
         handleTableWord(entry);
         break;
     case Word::PictureFormat:
-        m_picture.kind = PictureKind(entry.value);
-        break;
     case Word::PictureGoal:
-        m_picture.goal[size_t(entry.value)] = std::clamp(parameter, 0, 1'000'000);
-        break;
     case Word::PictureScale:
-        m_picture.scale[size_t(entry.value)] = std::clamp(parameter, 1, 10'000);
+        handlePictureWord(entry, parameter);
         break;
     case Word::CharacterSet:
         m_documentCodePage = entry.value;
@@ -307,48 +303,15 @@ bool Reader::handleDestinationWord(const WordEntry &entry)
         group.destination = group.alternative;
         return true;
     case Word::StyleSheet:
-        setDestination(Destination::StyleSheet);
-        return true;
     case Word::FontTable:
-        setDestination(Destination::FontTable);
-        m_fontEntry = -1;
-        return true;
     case Word::ColorTable:
-        setDestination(Destination::ColorTable);
-        m_colors.clear();
-        m_colorComponents = {};
-        m_colorGiven = false;
-        return true;
     case Word::ListTable:
-        setDestination(Destination::ListTable);
-        m_levelOpen = false;
-        return true;
     case Word::List:
-        if (current != Destination::ListTable)
-            return false;
-        m_listDefinitions.emplace_back();
-        m_levelOpen = false;
-        return true;
     case Word::ListLevel:
-        if (current != Destination::ListTable || m_listDefinitions.empty())
-            return false;
-        m_levelOpen = m_listDefinitions.back().levels.size() < MaxListLevels;
-        if (m_levelOpen)
-            m_listDefinitions.back().levels.push_back(LF::ListDecimal);
-        return true;
     case Word::LevelText:
-        if (current != Destination::ListTable || !m_levelOpen)
-            return false;
-        setDestination(Destination::LevelText);
-        m_levelText.clear();
-        return true;
     case Word::ListOverrideTable:
-        setDestination(Destination::ListOverrideTable);
-        return true;
     case Word::ListOverride:
-        m_overrideListId = 0;
-        m_overrideNumber = 0;
-        return current == Destination::ListOverrideTable;
+        return openHeaderTable(entry.word);
     case Word::ListText:
         if (current != Destination::Text)
             return false;

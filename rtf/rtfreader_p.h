@@ -283,6 +283,7 @@ private:
     QColor color(int index) const;
 
     // Header tables: fonts, colours and lists (rtfheadertables.cpp)
+    bool openHeaderTable(Word word);
     bool handleHeaderTableWord(const WordEntry &entry, int parameter);
     void startFont(int number);
     void endColor();
@@ -307,6 +308,7 @@ private:
     void mergeCells(const OpenTable &table);
 
     // Pictures (rtfpictures.cpp)
+    void handlePictureWord(const WordEntry &entry, int parameter);
     void addPictureHex(QByteArrayView bytes);
     void handleBinary(QByteArrayView bytes);
     void finishPicture();
