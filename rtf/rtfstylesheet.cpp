@@ -32,9 +32,9 @@ const Style *find(const QHash<int, Style> &styles, int number)
     return style != styles.constEnd() ? &*style : nullptr;
 }
 
-// Keeps the last word of each kind, in their order: a later word of a kind
+// Keeps the last word of each kind, in their order. A later word of a kind
 // overrides the earlier ones, so the style reads the same, and applying it
-// costs at most one word per kind however long the chain.
+// costs at most one word per kind however long the style or its chain.
 void dropOverridden(std::vector<StyleWord> &words)
 {
     std::bitset<256> seen;
@@ -92,8 +92,10 @@ void Reader::defineStyle(const WordEntry &entry, const Token &token)
         // Applied to scratch values only to learn whether it formats.
         CharProps chars;
         ParaProps para;
-        if (applyFormatting(entry, token.parameter, token.hasParameter, chars, para))
-            style.words.push_back({entry, token.parameter, token.hasParameter});
+        if (!applyFormatting(entry, token.parameter, token.hasParameter, chars, para))
+            break;
+        std::erase_if(style.words, [&](const StyleWord &word) { return word.entry.word == entry.word; });
+        style.words.push_back({entry, token.parameter, token.hasParameter});
         break;
     }
     }
