@@ -18,12 +18,33 @@ constexpr int TwipsPerPixel = 15;
 constexpr int DefaultCodePage = 1252;
 constexpr char DefaultCodePageName[] = "windows-1252";
 
-// \levelnfc values of the numbered list styles; every bullet is 23.
+// \levelnfc values of the numbered list styles; every bullet is 23, and 255
+// ("no number") reads as one too.
 constexpr std::pair<int, QTextListFormat::Style> levelNumberFormats[] = {
     {0, QTextListFormat::ListDecimal},    {1, QTextListFormat::ListUpperRoman}, {2, QTextListFormat::ListLowerRoman},
     {3, QTextListFormat::ListUpperAlpha}, {4, QTextListFormat::ListLowerAlpha},
 };
 constexpr int BulletNumberFormat = 23;
+
+constexpr int levelNumberFormat(QTextListFormat::Style style)
+{
+    for (const auto &[numberFormat, known] : levelNumberFormats) {
+        if (known == style)
+            return numberFormat;
+    }
+    return BulletNumberFormat;
+}
+
+constexpr QTextListFormat::Style levelStyle(int numberFormat)
+{
+    if (numberFormat == BulletNumberFormat || numberFormat == 255)
+        return QTextListFormat::ListDisc;
+    for (const auto &[known, style] : levelNumberFormats) {
+        if (known == numberFormat)
+            return style;
+    }
+    return QTextListFormat::ListDecimal;
+}
 
 // The glyphs a bullet level's text may name. We write the first one of each
 // style; Word writes Symbol and Wingdings code points, other writers the
@@ -34,5 +55,24 @@ constexpr std::pair<char16_t, QTextListFormat::Style> bulletGlyphs[] = {
     {u'\u25AA', QTextListFormat::ListSquare}, {u'\u25A0', QTextListFormat::ListSquare},
     {u'\uF0A7', QTextListFormat::ListSquare}, {u'\uF06E', QTextListFormat::ListSquare},
 };
+
+constexpr char16_t bulletGlyph(QTextListFormat::Style style)
+{
+    for (const auto &[glyph, known] : bulletGlyphs) {
+        if (known == style)
+            return glyph;
+    }
+    return bulletGlyphs[0].first;
+}
+
+// A glyph we do not know is a disc, the common bullet.
+constexpr QTextListFormat::Style bulletStyle(char16_t glyph)
+{
+    for (const auto &[known, style] : bulletGlyphs) {
+        if (known == glyph)
+            return style;
+    }
+    return QTextListFormat::ListDisc;
+}
 
 } // namespace Rtf

@@ -1,5 +1,5 @@
-// The header tables: fonts, colours and lists, and the lists that
-// paragraphs join.
+// The header tables: fonts, colours and lists (the stylesheet has a file of
+// its own), and the lists that paragraphs join.
 
 #include "rtfreader_p.h"
 
@@ -7,20 +7,6 @@
 #include <QTextList>
 
 namespace Rtf {
-
-namespace {
-
-// The list style of a \levelnfc number format.
-LF::Style levelStyle(int numberFormat)
-{
-    // 255, "no number", reads as a bullet too.
-    if (numberFormat == BulletNumberFormat || numberFormat == 255)
-        return LF::ListDisc;
-    const auto known = std::ranges::find(levelNumberFormats, numberFormat, &std::pair<int, LF::Style>::first);
-    return known != std::end(levelNumberFormats) ? known->second : LF::ListDecimal;
-}
-
-} // namespace
 
 // Words that open a header table or one of its entries; false where the
 // group is to be skipped.
@@ -151,11 +137,8 @@ void Reader::applyLevelText()
     if (style != LF::ListDisc)
         return;
     const auto glyph = std::ranges::find_if(m_levelText, [](QChar c) { return !c.isSpace() && c != u';'; });
-    if (glyph == m_levelText.cend())
-        return;
-    const auto known = std::ranges::find(bulletGlyphs, glyph->unicode(), &std::pair<char16_t, LF::Style>::first);
-    if (known != std::end(bulletGlyphs))
-        style = known->second;
+    if (glyph != m_levelText.cend())
+        style = bulletStyle(glyph->unicode());
 }
 
 // The list style of a paragraph, or ListStyleUndefined; key and level name

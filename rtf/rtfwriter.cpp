@@ -290,15 +290,7 @@ bool isBullet(QTextListFormat::Style style)
 
 QString bulletText(QTextListFormat::Style style)
 {
-    const auto glyph = std::ranges::find(Rtf::bulletGlyphs, style, &std::pair<char16_t, QTextListFormat::Style>::second);
-    return QString(QChar(glyph != std::end(Rtf::bulletGlyphs) ? glyph->first : Rtf::bulletGlyphs[0].first));
-}
-
-// \levelnfc: the numbering style of a list level.
-int numberFormat(QTextListFormat::Style style)
-{
-    const auto known = std::ranges::find(Rtf::levelNumberFormats, style, &std::pair<int, QTextListFormat::Style>::second);
-    return known != std::end(Rtf::levelNumberFormats) ? known->first : Rtf::BulletNumberFormat;
+    return QString(QChar(Rtf::bulletGlyph(style)));
 }
 
 QString numberSuffix(const QTextListFormat &format)
@@ -501,7 +493,7 @@ private:
         const QTextListFormat::Style style = format.style();
         header.open();
         header.word("listlevel");
-        header.word("levelnfc", numberFormat(style));
+        header.word("levelnfc", Rtf::levelNumberFormat(style));
         header.word("levelstartat", 1);
 
         // \leveltext starts with its length; in a numbered level the byte
