@@ -404,6 +404,11 @@ void tst_RtfReader::styles_data()
     QTest::newRow("run words over the style") << document("\\pard\\plain \\s1\\b0\\fs20 quiet\\par") << u"quiet"_s
                                               << charFormatWith({{F::FontPointSize, 10.0},
                                                                  {F::FontFamilies, QStringList{u"Liberation Sans"_s}}});
+    QTest::newRow("word's Normal names no number")
+        << "{\\rtf1{\\stylesheet{\\ql \\li0\\widctlpar\\rtlch\\fcs1 \\af0\\afs24 \\ltrch\\fcs0 \\fs22\\lang1033 \\snext0 "
+           "\\sqformat \\spriority0 Normal;}{\\*\\cs10 \\additive \\ssemihidden Default Paragraph Font;}}"
+           "\\pard\\plain \\ltrpar\\ql {\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\insrsid1 body}\\par}"_ba
+        << u"body"_s << charFormatWith({{F::FontPointSize, 11.0}});
     QTest::newRow("no size stated keeps the box's font")
         << "{\\rtf1{\\stylesheet{\\s0\\i Normal;}{\\s2\\sbasedon0\\b Strong;}}\\pard\\plain\\s2 x\\par}"_ba
         << u"x"_s << charFormatWith({{F::FontWeight, QFont::Bold}, {F::FontItalic, true}});
