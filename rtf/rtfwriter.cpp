@@ -1,4 +1,5 @@
 #include "rtf.h"
+#include "rtfcommon.h"
 
 #include <QBuffer>
 #include <QHash>
@@ -25,16 +26,15 @@ Q_LOGGING_CATEGORY(lcRtfWriter, "dungeon.rtf.writer")
 
 namespace {
 
-// Layout lengths in a QTextDocument count as points (margins, indents, line
-// heights) or as pixels (images, table widths); RTF counts both in twips.
-constexpr int twipsPerPoint = 20;
-constexpr int twipsPerPixel = 15;
+using Rtf::TwipsPerPixel;
+using Rtf::TwipsPerPoint;
+
 // The width a table gets when it says nothing about its own: a page of
 // 6.25 inches, what most word processors leave between their margins.
 constexpr int defaultTableTwips = 9000;
 
-int pointTwips(qreal points) { return qRound(points * twipsPerPoint); }
-int pixelTwips(qreal pixels) { return qRound(pixels * twipsPerPixel); }
+int pointTwips(qreal points) { return qRound(points * TwipsPerPoint); }
+int pixelTwips(qreal pixels) { return qRound(pixels * TwipsPerPixel); }
 
 // ---------------------------------------------------------------------------
 // Code page 1252
@@ -47,8 +47,8 @@ class CodePage1252
 public:
     CodePage1252()
     {
-        QStringDecoder decoder("windows-1252");
-        QStringEncoder encoder("windows-1252");
+        QStringDecoder decoder(Rtf::DefaultCodePageName);
+        QStringEncoder encoder(Rtf::DefaultCodePageName);
         for (int value = 0x80; value <= 0xff; ++value) {
             const char byte = char(value);
             const QString character = decoder.decode(QByteArrayView(&byte, 1));
@@ -290,24 +290,7 @@ bool isBullet(QTextListFormat::Style style)
 
 QString bulletText(QTextListFormat::Style style)
 {
-    switch (style) {
-    case QTextListFormat::ListCircle: return QStringLiteral("\u25e6");
-    case QTextListFormat::ListSquare: return QStringLiteral("\u25aa");
-    default: return QStringLiteral("\u2022");
-    }
-}
-
-// \levelnfc: the numbering style of a list level.
-int numberFormat(QTextListFormat::Style style)
-{
-    switch (style) {
-    case QTextListFormat::ListDecimal: return 0;
-    case QTextListFormat::ListUpperRoman: return 1;
-    case QTextListFormat::ListLowerRoman: return 2;
-    case QTextListFormat::ListUpperAlpha: return 3;
-    case QTextListFormat::ListLowerAlpha: return 4;
-    default: return 23;
-    }
+    return QString(QChar(Rtf::bulletGlyph(style)));
 }
 
 QString numberSuffix(const QTextListFormat &format)
@@ -433,7 +416,7 @@ private:
         header.open();
         header.word("rtf", 1);
         header.word("ansi");
-        header.word("ansicpg", 1252);
+        header.word("ansicpg", Rtf::DefaultCodePage);
         header.word("deff", 0);
         header.word("uc", 1);
 
@@ -510,7 +493,7 @@ private:
         const QTextListFormat::Style style = format.style();
         header.open();
         header.word("listlevel");
-        header.word("levelnfc", numberFormat(style));
+        header.word("levelnfc", Rtf::levelNumberFormat(style));
         header.word("levelstartat", 1);
 
         // \leveltext starts with its length; in a numbered level the byte
@@ -654,7 +637,7 @@ private:
         const QTextLength tableWidth = format.width();
         qreal total = defaultTableTwips;
         if (tableWidth.type() == QTextLength::FixedLength)
-            total = tableWidth.rawValue() * twipsPerPixel;
+            total = tableWidth.rawValue() * TwipsPerPixel;
         else if (tableWidth.type() == QTextLength::PercentageLength)
             total = defaultTableTwips * tableWidth.rawValue() / 100;
 
@@ -666,7 +649,7 @@ private:
         for (int column = 0; column < columns; ++column) {
             const QTextLength constraint = constraints.value(column);
             if (constraint.type() == QTextLength::FixedLength)
-                widths[column] = constraint.rawValue() * twipsPerPixel;
+                widths[column] = constraint.rawValue() * TwipsPerPixel;
             else if (constraint.type() == QTextLength::PercentageLength)
                 widths[column] = total * constraint.rawValue() / 100;
             if (widths[column] < 0)

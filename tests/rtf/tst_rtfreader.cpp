@@ -82,6 +82,8 @@ private slots:
     void charFormat();
     void blockFormat_data();
     void blockFormat();
+    void styles_data();
+    void styles();
     void lists_data();
     void lists();
     void tables_data();
@@ -145,6 +147,8 @@ void tst_RtfReader::text_data()
     QTest::newRow("uc2 scoped to group") << "{\\rtf1 {\\uc2\\u228\\'E8a}\\u228 bc}"_ba << u"\u00E4\u00E4c"_s;
     QTest::newRow("uc0 surrogate pair") << "{\\rtf1\\uc0 \\u55357 \\u56447 x}"_ba << u"\U0001F47Fx"_s;
     QTest::newRow("pair with hex fallbacks") << "{\\rtf1 \\u-10179\\'5f\\u-9047\\'5f!}"_ba << u"\U0001F4A9!"_s;
+    QTest::newRow("uc between the halves of a pair") << "{\\rtf1\\uc0 \\u55357\\uc1 \\u56329\\'3f!}"_ba << u"\U0001F409!"_s;
+    QTest::newRow("pair of positive and negative halves") << "{\\rtf1 \\u55357?\\u-9207?}"_ba << u"\U0001F409"_s;
     QTest::newRow("space before fallback") << "{\\rtf1 \\u-10179 ?\\u-9047 ?}"_ba << u"\U0001F4A9"_s;
     QTest::newRow("lone surrogates") << "{\\rtf1\\uc0 a\\u-10240 b\\u-9216 c\\u-9216\\u-10240 d}"_ba
                                      << u"a\uFFFDb\uFFFDc\uFFFD\uFFFDd"_s;
@@ -340,6 +344,15 @@ void tst_RtfReader::blockFormat_data()
     QTest::newRow("last cell keeps its format") << "{\\rtf1\\intbl a\\cell\\row\\intbl b\\cell\\row"
                                                    "\\intbl c\\par\\pard\\intbl\\qr\\cell\\row}"_ba
                                                 << 4 << blockFormatWith({{F::BlockAlignment, int(Qt::AlignRight)}});
+    QTest::newRow("spacing from the paragraph style")
+        << "{\\rtf1{\\stylesheet{\\s0\\sa100 Normal;}{\\s16\\sbasedon0\\sl276\\slmult1\\sb0\\sa140 Text Body;}}"
+           "\\pard\\plain\\s16 a\\par\\pard b\\par}"_ba
+        << 0 << blockFormatWith({{F::BlockBottomMargin, 7.0}, {F::LineHeight, 115.0},
+                                 {F::LineHeightType, int(QTextBlockFormat::ProportionalHeight)}});
+    QTest::newRow("pard returns to the default style")
+        << "{\\rtf1{\\stylesheet{\\s0\\sa100 Normal;}{\\s16\\sbasedon0\\sa140 Text Body;}}"
+           "\\pard\\plain\\s16 a\\par\\pard b\\par}"_ba
+        << 1 << blockFormatWith({{F::BlockBottomMargin, 5.0}});
     QTest::newRow("pard mid paragraph") << "{\\rtf1 a\\pard\\qc b\\par}"_ba << 0
                                         << blockFormatWith({{F::BlockAlignment, int(Qt::AlignHCenter)}});
 }
@@ -352,6 +365,68 @@ void tst_RtfReader::blockFormat()
     const auto document = load(rtf);
     QVERIFY(block < document->blockCount());
     QCOMPARE(document->findBlockByNumber(block).blockFormat().properties(), expected.properties());
+}
+
+// ---------------------------------------------------------------------------
+
+void tst_RtfReader::styles_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QTextCharFormat>("expected");
+
+    using F = QTextFormat;
+    // As LibreOffice writes it: the body text and the headings name their
+    // style and nothing else.
+    const QByteArray libreOffice =
+        "{\\rtf1\\ansi\\deff3\\adeflang1025{\\fonttbl{\\f3\\froman\\fprq2\\fcharset0 Liberation Serif;}"
+        "{\\f4\\fswiss\\fprq2\\fcharset0 Liberation Sans;}}\n"
+        "{\\stylesheet{\\s0\\snext0\\nowidctlpar{\\*\\hyphen2\\hyphlead2}\\hich\\af3\\loch\\f3\\fs24\\lang1033 Normal;}\n"
+        "{\\s15\\sbasedon0\\snext16\\sb240\\sa120\\keepn\\loch\\f4\\fs28 Heading;}\n"
+        "{\\s16\\sbasedon0\\snext16\\sl276\\slmult1\\sb0\\sa140 Text Body;}\n"
+        "{\\s1\\sbasedon15\\snext16\\outlinelevel0\\ab\\afs36\\fs36\\b Heading 1;}\n"
+        "{\\*\\cs20\\snext20\\i Emphasis;}{\\*\\ts11\\tsrowd\\fs99 Table;}}\n";
+    const auto document = [&](const char *body) { return libreOffice + body + "}"; };
+
+    QTest::newRow("body text takes its size from the style")
+        << document("\\pard\\plain \\s16\\ql{\\loch Body text}\\par") << u"Body"_s
+        << charFormatWith({{F::FontPointSize, 12.0}, {F::FontFamilies, QStringList{u"Liberation Serif"_s}}});
+    QTest::newRow("heading bold from the style chain")
+        << document("\\pard\\plain \\s1{\\loch Title}\\par") << u"Title"_s
+        << charFormatWith({{F::FontWeight, QFont::Bold}, {F::FontPointSize, 18.0},
+                           {F::FontFamilies, QStringList{u"Liberation Sans"_s}}});
+    QTest::newRow("plain returns to the paragraph style")
+        << document("\\pard\\plain \\s15 a\\b\\fs60 b\\plain c\\par") << u"c"_s
+        << charFormatWith({{F::FontPointSize, 14.0}, {F::FontFamilies, QStringList{u"Liberation Sans"_s}}});
+    QTest::newRow("character style") << document("\\pard\\plain \\s16 a{\\cs20 stressed} b\\par") << u"stressed"_s
+                                     << charFormatWith({{F::FontItalic, true}, {F::FontPointSize, 12.0},
+                                                        {F::FontFamilies, QStringList{u"Liberation Serif"_s}}});
+    QTest::newRow("run words over the style") << document("\\pard\\plain \\s1\\b0\\fs20 quiet\\par") << u"quiet"_s
+                                              << charFormatWith({{F::FontPointSize, 10.0},
+                                                                 {F::FontFamilies, QStringList{u"Liberation Sans"_s}}});
+    QTest::newRow("word's Normal names no number")
+        << "{\\rtf1{\\stylesheet{\\ql \\li0\\widctlpar\\rtlch\\fcs1 \\af0\\afs24 \\ltrch\\fcs0 \\fs22\\lang1033 \\snext0 "
+           "\\sqformat \\spriority0 Normal;}{\\*\\cs10 \\additive \\ssemihidden Default Paragraph Font;}}"
+           "\\pard\\plain \\ltrpar\\ql {\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\insrsid1 body}\\par}"_ba
+        << u"body"_s << charFormatWith({{F::FontPointSize, 11.0}});
+    QTest::newRow("no size stated keeps the box's font")
+        << "{\\rtf1{\\stylesheet{\\s0\\i Normal;}{\\s2\\sbasedon0\\b Strong;}}\\pard\\plain\\s2 x\\par}"_ba
+        << u"x"_s << charFormatWith({{F::FontWeight, QFont::Bold}, {F::FontItalic, true}});
+    const QByteArray brokenChains = "{\\rtf1{\\stylesheet{\\s1\\sbasedon2\\b A;}{\\s2\\sbasedon1\\i B;}"
+                                    "{\\s3\\sbasedon9\\fs40 C;}}\\s1 x\\par\\pard\\plain\\s3 y\\par}";
+    QTest::newRow("sbasedon cycle") << brokenChains << u"x"_s
+                                    << charFormatWith({{F::FontWeight, QFont::Bold}, {F::FontItalic, true}});
+    QTest::newRow("sbasedon a missing style") << brokenChains << u"y"_s << charFormatWith({{F::FontPointSize, 20.0}});
+}
+
+void tst_RtfReader::styles()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, at);
+    QFETCH(QTextCharFormat, expected);
+    const auto document = load(rtf);
+    QVERIFY2(!document->find(at).isNull(), qPrintable(blocksText(*document)));
+    QCOMPARE(formatAt(*document, at).properties(), expected.properties());
 }
 
 // ---------------------------------------------------------------------------
@@ -658,6 +733,12 @@ void tst_RtfReader::robustness_data()
         for (int i = 1; i <= 20000; ++i)
             rtf += "\\ls" + QByteArray::number(i) + " a\\par ";
         return rtf + "}";
+    }() << u"a"_s;
+    QTest::newRow("3000 styles in one sbasedon chain") << [] {
+        QByteArray rtf = "{\\rtf1{\\stylesheet";
+        for (int i = 1; i <= 3000; ++i)
+            rtf += "{\\s" + QByteArray::number(i) + "\\sbasedon" + QByteArray::number(i - 1) + "\\b\\i\\fs20\\qc\\sa20 S;}";
+        return rtf + "}" + QByteArray("\\pard\\plain\\s3000\\cs1 a\\par ").repeated(20000) + "}";
     }() << u"a"_s;
     QTest::newRow("nul after end") << "{\\rtf1 a}\0\0"_ba << u"a"_s;
 

@@ -223,6 +223,7 @@ private:
             u"\u65e5\u672c\u8a9e"_qs, u"\ud55c\uad6d\uc5b4"_qs, u"\u0627\u0644\u0639\u0631\u0628\u064a\u0629"_qs,
             u"\u05e2\u05d1\u05e8\u05d9\u05ea"_qs, u"\U0001f409"_qs, u"\U0001f3b2\U0001f44d\U0001f3fd"_qs,
             u"e\u0301"_qs, u"\U0001d518\U0001d52b"_qs, u"\uff21\uff22"_qs,
+            u"\U0001f409?"_qs, // a real "?" after the pair's two fallbacks
         };
         QString words;
         for (int count = 1 + below(4); count > 0; --count) {

@@ -1,11 +1,9 @@
 // rtfconv: our RTF reader and writer from the command line, for checks
-// against other programs and for timing whole runs.
-//   rtfconv FILE.rtf           the document read, as Qt's HTML
-//   rtfconv --text FILE.rtf    its plain text
-//   rtfconv --to-rtf FILE.html the HTML read by Qt, written as RTF
+// against other programs and for timing whole runs (rtfconv --help).
 
 #include "rtf.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +13,9 @@
 #include <QUrl>
 
 #include <cstdio>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -50,20 +51,52 @@ void loadImages(QTextDocument &document, const QUrl &base)
     }
 }
 
+// A converter needs no screen. Qt looks into the session's runtime directory
+// for a Wayland display even so, and where there is no session (a build
+// machine, a cron job) it warns on stderr before falling back to a directory
+// of its own: name that directory, which Qt then makes without a word.
+void prepareHeadlessRun()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const passwd *user = getpwuid(geteuid());
+        const QByteArray name = user ? QByteArray(user->pw_name) : QByteArray::number(geteuid());
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(QDir::tempPath()) + "/runtime-" + name);
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // Fonts and images need a GUI application, but a converter needs no screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareHeadlessRun();
     QGuiApplication application(argc, argv);
-    const QStringList arguments = application.arguments().mid(1);
-    const QString mode = arguments.size() == 2 ? arguments[0] : QString();
-    if (arguments.isEmpty() || arguments.size() > 2 || (arguments.size() == 2 && mode != u"--text" && mode != u"--to-rtf"))
-        return fail(u"usage: rtfconv [--text] FILE.rtf | rtfconv --to-rtf FILE.html"_qs);
+    QGuiApplication::setApplicationName(u"rtfconv"_qs);
 
-    const QString path = arguments.last();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Reads an RTF file and prints it as Qt's HTML, or as plain text;\n"
+                                     "or reads an HTML file and prints it as RTF."_qs);
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption textOption(u"text"_qs, u"Print the plain text of the RTF file."_qs);
+    const QCommandLineOption toRtfOption(u"to-rtf"_qs, u"Read FILE as HTML and print it as RTF."_qs);
+    parser.addOptions({textOption, toRtfOption});
+    parser.addPositionalArgument(u"FILE"_qs, u"The RTF file (with --to-rtf, the HTML file)."_qs);
+
+    if (!parser.parse(application.arguments()))
+        return fail(parser.errorText());
+    if (parser.isSet(u"help-all"_qs))
+        parser.process(application); // prints Qt's own options too, and exits
+    if (parser.isSet(helpOption))
+        return printBytes(parser.helpText().toUtf8()) ? 0 : fail(u"cannot write the output"_qs);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1)
+        return fail(files.isEmpty() ? u"no FILE given (see --help)"_qs
+                                    : u"one FILE only, not "_qs + files.mid(1).join(u' '));
+    if (parser.isSet(textOption) && parser.isSet(toRtfOption))
+        return fail(u"--text and --to-rtf exclude each other"_qs);
+
+    const QString path = files.first();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(path + QStringLiteral(": ") + file.errorString());
@@ -73,7 +106,7 @@ int main(int argc, char *argv[])
 
     QTextDocument document;
     QByteArray output;
-    if (mode == u"--to-rtf") {
+    if (parser.isSet(toRtfOption)) {
         const QUrl base = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
         document.setBaseUrl(base);
         document.setHtml(QString::fromUtf8(data));
@@ -82,8 +115,9 @@ int main(int argc, char *argv[])
     } else {
         Rtf::read(data, &document);
         // A picture has no plain text, not even its placeholder character.
-        output = (mode == u"--text" ? document.toPlainText().remove(QChar::ObjectReplacementCharacter) + u'\n'
-                                    : document.toHtml())
+        output = (parser.isSet(textOption)
+                      ? document.toPlainText().remove(QChar::ObjectReplacementCharacter) + u'\n'
+                      : document.toHtml())
                      .toUtf8();
     }
     if (!printBytes(output))

@@ -1,0 +1,78 @@
+#pragma once
+
+// What the RTF reader and writer both know, stated once so that a document
+// written by one reads back the same in the other.
+
+#include <QTextListFormat>
+
+#include <utility>
+
+namespace Rtf {
+
+// RTF measures in twips; a QTextDocument counts layout lengths (margins,
+// indents, line heights) in points and pictures and tables in pixels.
+constexpr int TwipsPerPoint = 20;
+constexpr int TwipsPerPixel = 15;
+
+// The code page we write, and the one RTF that names none is read in.
+constexpr int DefaultCodePage = 1252;
+constexpr char DefaultCodePageName[] = "windows-1252";
+
+// \levelnfc values of the numbered list styles; every bullet is 23, and 255
+// ("no number") reads as one too.
+constexpr std::pair<int, QTextListFormat::Style> levelNumberFormats[] = {
+    {0, QTextListFormat::ListDecimal},    {1, QTextListFormat::ListUpperRoman}, {2, QTextListFormat::ListLowerRoman},
+    {3, QTextListFormat::ListUpperAlpha}, {4, QTextListFormat::ListLowerAlpha},
+};
+constexpr int BulletNumberFormat = 23;
+
+constexpr int levelNumberFormat(QTextListFormat::Style style)
+{
+    for (const auto &[numberFormat, known] : levelNumberFormats) {
+        if (known == style)
+            return numberFormat;
+    }
+    return BulletNumberFormat;
+}
+
+constexpr QTextListFormat::Style levelStyle(int numberFormat)
+{
+    if (numberFormat == BulletNumberFormat || numberFormat == 255)
+        return QTextListFormat::ListDisc;
+    for (const auto &[known, style] : levelNumberFormats) {
+        if (known == numberFormat)
+            return style;
+    }
+    return QTextListFormat::ListDecimal;
+}
+
+// The glyphs a bullet level's text may name. We write the first one of each
+// style; Word writes Symbol and Wingdings code points, other writers the
+// Unicode ones.
+constexpr std::pair<char16_t, QTextListFormat::Style> bulletGlyphs[] = {
+    {u'\u2022', QTextListFormat::ListDisc},   {u'\u25E6', QTextListFormat::ListCircle},
+    {u'o', QTextListFormat::ListCircle},      {u'\u25CB', QTextListFormat::ListCircle},
+    {u'\u25AA', QTextListFormat::ListSquare}, {u'\u25A0', QTextListFormat::ListSquare},
+    {u'\uF0A7', QTextListFormat::ListSquare}, {u'\uF06E', QTextListFormat::ListSquare},
+};
+
+constexpr char16_t bulletGlyph(QTextListFormat::Style style)
+{
+    for (const auto &[glyph, known] : bulletGlyphs) {
+        if (known == style)
+            return glyph;
+    }
+    return bulletGlyphs[0].first;
+}
+
+// A glyph we do not know is a disc, the common bullet.
+constexpr QTextListFormat::Style bulletStyle(char16_t glyph)
+{
+    for (const auto &[known, style] : bulletGlyphs) {
+        if (known == glyph)
+            return style;
+    }
+    return QTextListFormat::ListDisc;
+}
+
+} // namespace Rtf

@@ -1,0 +1,192 @@
+// Character and paragraph formatting: the words that state it, and the Qt
+// formats it becomes.
+
+#include "rtfreader_p.h"
+
+#include <QTextBlockFormat>
+
+namespace Rtf {
+
+bool applyFormatting(const WordEntry &entry, int parameter, bool hasParameter, CharProps &chars, ParaProps &para)
+{
+    const bool on = !hasParameter || parameter != 0;
+    switch (entry.word) {
+    // Character formatting
+    case Word::Plain:
+        chars = CharProps();
+        break;
+    case Word::Bold:
+        chars.bold = on;
+        break;
+    case Word::Italic:
+        chars.italic = on;
+        break;
+    case Word::Underline:
+        chars.underline = on ? CF::UnderlineStyle(entry.value) : CF::NoUnderline;
+        break;
+    case Word::StrikeOut:
+        chars.strikeOut = on;
+        break;
+    case Word::Hidden:
+        chars.hidden = on;
+        break;
+    case Word::Font:
+        chars.font = std::max(parameter, 0);
+        break;
+    case Word::FontSize:
+        chars.halfPoints = std::clamp(parameter, 0, 3276);
+        break;
+    case Word::Foreground:
+        chars.foreground = parameter;
+        break;
+    case Word::Background:
+        chars.background = parameter;
+        break;
+    case Word::VerticalAlignment:
+        chars.vertical = CF::VerticalAlignment(entry.value);
+        break;
+    case Word::Raise:
+        chars.vertical = on ? CF::AlignSuperScript : CF::AlignNormal;
+        break;
+    case Word::Lower:
+        chars.vertical = on ? CF::AlignSubScript : CF::AlignNormal;
+        break;
+    case Word::Capitalization:
+        chars.capitalization = on ? QFont::Capitalization(entry.value) : QFont::MixedCase;
+        break;
+
+    // Paragraph formatting
+    case Word::ParagraphDefaults:
+        para = ParaProps();
+        break;
+    case Word::Alignment:
+        para.alignment = Qt::Alignment(entry.value);
+        break;
+    case Word::LeftIndent:
+        para.leftIndent = parameter;
+        break;
+    case Word::RightIndent:
+        para.rightIndent = parameter;
+        break;
+    case Word::FirstIndent:
+        para.firstIndent = parameter;
+        break;
+    case Word::SpaceBefore:
+        para.spaceBefore = parameter;
+        break;
+    case Word::SpaceAfter:
+        para.spaceAfter = parameter;
+        break;
+    case Word::LineSpacing:
+        para.lineSpacing = parameter;
+        break;
+    case Word::LineMultiple:
+        para.lineMultiple = on;
+        break;
+    case Word::InTable:
+        para.inTable = on;
+        break;
+    case Word::NestingLevel:
+        para.nesting = std::clamp(parameter, 0, MaxTableDepth);
+        break;
+    case Word::ListNumber:
+        para.listNumber = std::max(parameter, 0);
+        break;
+    case Word::ListLevelNumber:
+        para.listLevel = std::clamp(parameter, 0, MaxListLevels - 1);
+        break;
+
+    // Word 6/95 lists
+    case Word::LegacyBullet:
+        para.legacy.active = true;
+        para.legacy.bullet = true;
+        para.legacy.level = 0;
+        break;
+    case Word::LegacyBody:
+        para.legacy.active = true;
+        para.legacy.bullet = false;
+        para.legacy.level = 0;
+        break;
+    case Word::LegacyLevel:
+        para.legacy.active = true;
+        para.legacy.bullet = false;
+        para.legacy.level = std::clamp(parameter - 1, 0, MaxListLevels - 1);
+        break;
+    case Word::LegacyNumberFormat:
+        para.legacy.numberStyle = LF::Style(entry.value);
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+QColor Reader::color(int index) const
+{
+    return index >= 0 && size_t(index) < m_colors.size() ? m_colors[size_t(index)] : QColor();
+}
+
+QTextCharFormat Reader::charFormat(const CharProps &chars, int link) const
+{
+    QTextCharFormat format;
+    if (chars.bold)
+        format.setFontWeight(QFont::Bold);
+    if (chars.italic)
+        format.setFontItalic(true);
+    if (chars.underline != CF::NoUnderline)
+        format.setUnderlineStyle(chars.underline);
+    if (chars.strikeOut)
+        format.setFontStrikeOut(true);
+    if (chars.vertical != CF::AlignNormal)
+        format.setVerticalAlignment(chars.vertical);
+    if (chars.capitalization != QFont::MixedCase)
+        format.setFontCapitalization(chars.capitalization);
+    if (chars.halfPoints > 0)
+        format.setFontPointSize(chars.halfPoints / 2.0);
+    if (chars.font >= 0) {
+        const auto it = m_fonts.constFind(chars.font);
+        if (it != m_fonts.constEnd() && !it->name.trimmed().isEmpty())
+            format.setFontFamilies(QStringList{it->name.trimmed()});
+    }
+    if (const QColor foreground = color(chars.foreground); foreground.isValid())
+        format.setForeground(foreground);
+    if (const QColor background = color(chars.background); background.isValid())
+        format.setBackground(background);
+    if (link >= 0 && size_t(link) < m_fields.size()) {
+        format.setAnchor(true);
+        format.setAnchorHref(m_fields[size_t(link)].href);
+    }
+    return format;
+}
+
+QTextBlockFormat blockFormat(const ParaProps &para, bool listItem)
+{
+    QTextBlockFormat format;
+    if (para.alignment != Qt::AlignLeft)
+        format.setAlignment(para.alignment);
+    // A list indents its items by its level; the paragraph's own indents
+    // there only place the number.
+    if (!listItem) {
+        if (para.leftIndent)
+            format.setLeftMargin(qreal(para.leftIndent) / TwipsPerPoint);
+        if (para.firstIndent)
+            format.setTextIndent(qreal(para.firstIndent) / TwipsPerPoint);
+    }
+    if (para.rightIndent)
+        format.setRightMargin(qreal(para.rightIndent) / TwipsPerPoint);
+    if (para.spaceBefore)
+        format.setTopMargin(qreal(para.spaceBefore) / TwipsPerPoint);
+    if (para.spaceAfter)
+        format.setBottomMargin(qreal(para.spaceAfter) / TwipsPerPoint);
+    if (para.lineSpacing) {
+        if (para.lineMultiple)
+            format.setLineHeight(para.lineSpacing * 100.0 / 240, QTextBlockFormat::ProportionalHeight);
+        else if (para.lineSpacing > 0)
+            format.setLineHeight(qreal(para.lineSpacing) / TwipsPerPoint, QTextBlockFormat::MinimumHeight);
+        else
+            format.setLineHeight(qreal(-qint64(para.lineSpacing)) / TwipsPerPoint, QTextBlockFormat::FixedHeight);
+    }
+    return format;
+}
+
+} // namespace Rtf
