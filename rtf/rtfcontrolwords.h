@@ -51,6 +51,9 @@ enum class Word : quint8 {
     RowDefaults,
     CellBoundary,
     CellMerge,
+    CellBackground,
+    CellPadding,     // value: the side, counted from QTextFormat::TableCellTopPadding
+    CellPaddingUnit, // the same sides
     // Character formatting
     Plain,
     Bold,
@@ -79,6 +82,9 @@ enum class Word : quint8 {
     NestingLevel,
     ListNumber,
     ListLevelNumber,
+    ParagraphBackground,
+    OutlineLevel,
+    BottomBorder,
     // Lists
     LevelNumberFormat,
     ListId,
