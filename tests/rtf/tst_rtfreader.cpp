@@ -342,6 +342,9 @@ void tst_RtfReader::blockFormat_data()
     QTest::newRow("last cell keeps its format") << "{\\rtf1\\intbl a\\cell\\row\\intbl b\\cell\\row"
                                                    "\\intbl c\\par\\pard\\intbl\\qr\\cell\\row}"_ba
                                                 << 4 << blockFormatWith({{F::BlockAlignment, int(Qt::AlignRight)}});
+    // Word's outline levels go to 8 and mark body text as 9; HTML's headings end at 6.
+    QTest::newRow("outlinelevel8") << "{\\rtf1\\outlinelevel8 a}"_ba << 0 << blockFormatWith({{F::HeadingLevel, 6}});
+    QTest::newRow("outlinelevel9 is body text") << "{\\rtf1\\outlinelevel9 a}"_ba << 0 << QTextBlockFormat();
     QTest::newRow("pard mid paragraph") << "{\\rtf1 a\\pard\\qc b\\par}"_ba << 0
                                         << blockFormatWith({{F::BlockAlignment, int(Qt::AlignHCenter)}});
 }
