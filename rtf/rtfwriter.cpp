@@ -641,8 +641,7 @@ private:
     }
 
     // Each side's padding as Qt lays it out: the cell's own, else the
-    // table's. \clpadf*3 says the padding is in twips; without it readers
-    // ignore the padding.
+    // table's. Readers ignore a padding whose unit (\clpadf*) is not 3, twips.
     void writeCellPadding(const QTextTableCellFormat &cell, qreal tablePadding)
     {
         struct Side { QTextFormat::Property property; const char *padding; const char *unit; };
