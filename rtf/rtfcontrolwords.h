@@ -52,6 +52,9 @@ enum class Word : quint8 {
     RowDefaults,
     CellBoundary,
     CellMerge,
+    CellBackground,
+    CellPadding,     // value: the side, counted from QTextFormat::TableCellTopPadding
+    CellPaddingUnit, // the same sides
     // Styles
     ParagraphStyle,
     CharacterStyle,
@@ -85,6 +88,9 @@ enum class Word : quint8 {
     NestingLevel,
     ListNumber,
     ListLevelNumber,
+    ParagraphBackground,
+    OutlineLevel,
+    BottomBorder,
     // Lists
     LevelNumberFormat,
     ListId,

@@ -95,6 +95,17 @@ bool applyFormatting(const WordEntry &entry, int parameter, bool hasParameter, C
     case Word::ListLevelNumber:
         para.listLevel = std::clamp(parameter, 0, MaxListLevels - 1);
         break;
+    case Word::ParagraphBackground:
+        para.background = parameter;
+        break;
+    case Word::OutlineLevel:
+        // Levels 0 to 8 are headings; Word writes 9 for body text. Qt's
+        // headings, like HTML's, go down to 6.
+        para.headingLevel = parameter >= 0 && parameter <= 8 ? std::min(parameter + 1, 6) : 0;
+        break;
+    case Word::BottomBorder:
+        para.bottomBorder = true;
+        break;
 
     // Word 6/95 lists
     case Word::LegacyBullet:
@@ -159,7 +170,7 @@ QTextCharFormat Reader::charFormat(const CharProps &chars, int link) const
     return format;
 }
 
-QTextBlockFormat blockFormat(const ParaProps &para, bool listItem)
+QTextBlockFormat Reader::blockFormat(const ParaProps &para, bool listItem) const
 {
     QTextBlockFormat format;
     if (para.alignment != Qt::AlignLeft)
@@ -186,6 +197,12 @@ QTextBlockFormat blockFormat(const ParaProps &para, bool listItem)
         else
             format.setLineHeight(qreal(-qint64(para.lineSpacing)) / TwipsPerPoint, QTextBlockFormat::FixedHeight);
     }
+    if (para.headingLevel)
+        format.setHeadingLevel(para.headingLevel);
+    if (const QColor background = color(para.background); background.isValid())
+        format.setBackground(background);
+    if (para.bottomBorder)
+        format.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth, QTextLength()); // the full width, as <hr>
     return format;
 }
 

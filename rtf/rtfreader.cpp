@@ -244,8 +244,11 @@ void Reader::handleWord(const Token &token)
     case Word::Row:
     case Word::RowDefaults:
     case Word::CellMerge:
+    case Word::CellBackground:
+    case Word::CellPadding:
+    case Word::CellPaddingUnit:
     case Word::CellBoundary:
-        handleTableWord(entry);
+        handleTableWord(entry, parameter);
         break;
     case Word::PictureFormat:
     case Word::PictureGoal:
@@ -633,6 +636,8 @@ void Reader::applyBlockFormat()
     const bool listItem = style != LF::ListStyleUndefined;
     m_cursor.setBlockFormat(blockFormat(para, listItem));
     if (listItem) {
+        // Qt draws a list's number in the paragraph mark's format.
+        m_cursor.mergeBlockCharFormat(charFormat(state().chars, -1));
         addToList(key, level, style);
     } else {
         // Legacy lists end at the first paragraph outside them.

@@ -95,6 +95,9 @@ struct ParaProps
     int nesting = 0;      // \itap
     int listNumber = 0;   // \ls; 0: no list
     int listLevel = 0;    // \ilvl
+    int background = -1;  // \cbpat: a colour table index
+    int headingLevel = 0; // \outlinelevel + 1; 0: body text
+    bool bottomBorder = false; // \brdrb: the only border Qt draws, as a rule
     LegacyList legacy;
     int style = 0;        // \s: the paragraph style, whose values \plain returns to
 
@@ -192,8 +195,15 @@ struct Picture
     bool shown = false;
 };
 
-// A row's cell definitions (\clmgf ... \cellx): only their merges matter here.
-using RowDefinition = std::vector<quint8>; // CellMerge flags per cell
+// What a row states about each of its cells before their \cellx.
+struct CellDefinition
+{
+    quint8 merge = 0; // CellMerge flags
+    QColor background;
+    std::array<int, 4> padding{};          // twips, top, bottom, left, right
+    std::array<bool, 4> paddingInTwips{}; // \clpadf*3; other units leave the side to the table
+};
+using RowDefinition = std::vector<CellDefinition>;
 
 struct OpenTable
 {
@@ -213,7 +223,6 @@ enum class ParagraphState : quint8 { Open, Ended, Closed };
 // Sets the character or paragraph formatting a word states; false for words
 // of any other kind (rtfformatting.cpp).
 bool applyFormatting(const WordEntry &entry, int parameter, bool hasParameter, CharProps &chars, ParaProps &para);
-QTextBlockFormat blockFormat(const ParaProps &para, bool listItem);
 
 // The target of a HYPERLINK field instruction; empty for other fields
 // (rtffields.cpp).
@@ -280,6 +289,7 @@ private:
 
     // Formats (rtfformatting.cpp)
     QTextCharFormat charFormat(const CharProps &chars, int link) const;
+    QTextBlockFormat blockFormat(const ParaProps &para, bool listItem) const;
     QColor color(int index) const;
 
     // Header tables: fonts, colours and lists (rtfheadertables.cpp)
@@ -298,7 +308,7 @@ private:
     void handleStyleWord(const WordEntry &entry, int parameter);
 
     // Tables (rtftablebuilder.cpp)
-    bool handleTableWord(const WordEntry &entry);
+    bool handleTableWord(const WordEntry &entry, int parameter);
     void endCell(int level);
     void endRow(int level);
     void enterTableLevel(int level);
@@ -306,6 +316,7 @@ private:
     void closeInnermostTable();
     void advanceCell(OpenTable &table);
     void mergeCells(const OpenTable &table);
+    void formatCells(const OpenTable &table);
 
     // Pictures (rtfpictures.cpp)
     void handlePictureWord(const WordEntry &entry, int parameter);
@@ -364,7 +375,7 @@ private:
     // after their cells, those of the outer table before them.
     std::array<RowDefinition, MaxTableDepth + 1> m_rowDefinitions;
     int m_definitionLevel = 1;
-    quint8 m_cellMerge = 0;
+    CellDefinition m_cellDefinition;
     std::vector<Field> m_fields;
     Picture m_picture;
     QString m_shapeName;

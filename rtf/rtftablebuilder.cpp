@@ -13,7 +13,7 @@
 namespace Rtf {
 
 // Words that end cells and rows or define a row's cells.
-bool Reader::handleTableWord(const WordEntry &entry)
+bool Reader::handleTableWord(const WordEntry &entry, int parameter)
 {
     const ParaProps &para = state().para;
     const bool inText = state().destination == Destination::Text;
@@ -29,14 +29,23 @@ bool Reader::handleTableWord(const WordEntry &entry)
     case Word::RowDefaults:
         m_definitionLevel = std::max(1, para.tableLevel());
         m_rowDefinitions[size_t(m_definitionLevel)].clear();
-        m_cellMerge = 0;
+        m_cellDefinition = {};
         return true;
     case Word::CellMerge:
-        m_cellMerge |= quint8(entry.value);
+        m_cellDefinition.merge |= quint8(entry.value);
+        return true;
+    case Word::CellBackground:
+        m_cellDefinition.background = color(parameter);
+        return true;
+    case Word::CellPadding:
+        m_cellDefinition.padding[size_t(entry.value)] = std::clamp(parameter, 0, 31680); // up to 22 inches
+        return true;
+    case Word::CellPaddingUnit:
+        m_cellDefinition.paddingInTwips[size_t(entry.value)] = parameter == 3;
         return true;
     case Word::CellBoundary:
         if (RowDefinition &cells = m_rowDefinitions[size_t(m_definitionLevel)]; cells.size() < MaxTableColumns)
-            cells.push_back(std::exchange(m_cellMerge, 0));
+            cells.push_back(std::exchange(m_cellDefinition, {}));
         return true;
     default:
         return false;
@@ -82,6 +91,7 @@ void Reader::closeInnermostTable()
         m_cursor.setPosition(lastPosition);
         m_cursor.setBlockFormat(lastFormat);
     }
+    formatCells(open);
     mergeCells(open);
     m_cursor.setPosition(open.table->lastPosition() + 1);
     m_tables.pop_back();
@@ -147,7 +157,7 @@ void Reader::mergeCells(const OpenTable &open)
 {
     const auto has = [](quint8 flags, CellMerge merge) { return (flags & quint8(merge)) != 0; };
     const bool anyMerge = std::ranges::any_of(open.rows, [](const RowDefinition &cells) {
-        return std::ranges::any_of(cells, [](quint8 flags) { return flags != 0; });
+        return std::ranges::any_of(cells, [](const CellDefinition &cell) { return cell.merge != 0; });
     });
     if (!anyMerge)
         return;
@@ -179,12 +189,12 @@ void Reader::mergeCells(const OpenTable &open)
         const RowDefinition &cells = open.rows[size_t(row)];
         const int columns = std::min(int(cells.size()), columnCount);
         for (int column = 0; column < columns; ++column) {
-            const quint8 flags = cells[size_t(column)];
+            const quint8 flags = cells[size_t(column)].merge;
             if (has(flags, CellMerge::Merged))
                 continue; // part of the cell before it
             int span = 1;
             if (has(flags, CellMerge::First)) {
-                while (column + span < columns && has(cells[size_t(column + span)], CellMerge::Merged))
+                while (column + span < columns && has(cells[size_t(column + span)].merge, CellMerge::Merged))
                     ++span;
                 table->mergeCells(row, column, 1, span);
             }
@@ -215,6 +225,31 @@ void Reader::mergeCells(const OpenTable &open)
                 ++format;
                 return true;
             });
+        }
+    }
+}
+
+// Backgrounds and padding, set before merging: a spanning cell keeps the
+// format of its first cell.
+void Reader::formatCells(const OpenTable &open)
+{
+    QTextTable *table = open.table;
+    for (int row = 0; row < int(open.rows.size()) && row < table->rows(); ++row) {
+        const RowDefinition &cells = open.rows[size_t(row)];
+        for (int column = 0; column < int(cells.size()) && column < table->columns(); ++column) {
+            const CellDefinition &definition = cells[size_t(column)];
+            QTextTableCell cell = table->cellAt(row, column);
+            QTextTableCellFormat format = cell.format().toTableCellFormat();
+            const QTextTableCellFormat before = format;
+            if (definition.background.isValid())
+                format.setBackground(definition.background);
+            for (size_t side = 0; side < definition.padding.size(); ++side) {
+                if (definition.paddingInTwips[side])
+                    format.setProperty(QTextFormat::TableCellTopPadding + int(side),
+                                       qreal(definition.padding[side]) / TwipsPerPixel);
+            }
+            if (format != before)
+                cell.setFormat(format);
         }
     }
 }

@@ -270,6 +270,21 @@ const char *positionWord(QTextCharFormat::VerticalAlignment position)
     }
 }
 
+// Pasted HTML sizes text in steps from the document's default size
+// (<h1>, <font size="6">, x-large, <small>). Qt scales the default by the
+// step when it resolves the font, and the step wins over any point size
+// the format also has; RTF knows only absolute sizes.
+qreal shownPointSize(const QTextCharFormat &format, const QFont &font, const QFont &defaultFont)
+{
+    if (!format.hasProperty(QTextFormat::FontSizeAdjustment))
+        return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
+    static constexpr qreal stepScales[] = {0.7, 0.8, 1.0, 1.2, 1.5, 2.0, 2.4}; // steps -2 to 4
+    const qreal scale = stepScales[std::clamp(format.intProperty(QTextFormat::FontSizeAdjustment) + 2, 0, 6)];
+    if (defaultFont.pointSizeF() <= 0)
+        return qRound(scale * defaultFont.pixelSize()) * 0.75; // Qt rounds to whole pixels
+    return scale * defaultFont.pointSizeF();
+}
+
 // ---------------------------------------------------------------------------
 // Lists
 // ---------------------------------------------------------------------------
@@ -611,9 +626,30 @@ private:
                     out.word("brdrcf", colorIndex(brush.color()));
             }
         }
-        const QBrush background = cell.format().background();
-        if (background.style() != Qt::NoBrush)
+        const QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
+        if (const QBrush background = cellFormat.background(); background.style() != Qt::NoBrush)
             out.word("clcbpat", colorIndex(background.color()));
+        writeCellPadding(cellFormat, table.cellPadding());
+    }
+
+    // Each side's padding as Qt lays it out: the cell's own, else the
+    // table's. Readers ignore a padding whose unit (\clpadf*) is not 3, twips.
+    void writeCellPadding(const QTextTableCellFormat &cell, qreal tablePadding)
+    {
+        struct Side { QTextFormat::Property property; const char *padding; const char *unit; };
+        static constexpr Side sides[] = {
+            {QTextFormat::TableCellLeftPadding, "clpadl", "clpadfl"},
+            {QTextFormat::TableCellTopPadding, "clpadt", "clpadft"},
+            {QTextFormat::TableCellBottomPadding, "clpadb", "clpadfb"},
+            {QTextFormat::TableCellRightPadding, "clpadr", "clpadfr"},
+        };
+        for (const Side &side : sides) {
+            const qreal padding = cell.hasProperty(side.property) ? cell.doubleProperty(side.property) : tablePadding;
+            if (const int twips = pixelTwips(padding); twips > 0) {
+                out.word(side.padding, twips);
+                out.word(side.unit, 3);
+            }
+        }
     }
 
     // Nested tables have no counterpart we write, so their cells' paragraphs
@@ -737,6 +773,16 @@ private:
         writeNonZero("fi", firstLine);
         writeNonZero("sb", pointTwips(format.topMargin()));
         writeNonZero("sa", pointTwips(format.bottomMargin()));
+        if (const int level = format.headingLevel(); level > 0)
+            out.word("outlinelevel", std::min(level, 9) - 1);
+        if (const QBrush background = format.background(); background.style() != Qt::NoBrush)
+            out.word("cbpat", colorIndex(background.color()));
+        // <hr> is a paragraph that Qt draws as a rule: to RTF, a bottom border.
+        if (format.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth)) {
+            out.word("brdrb");
+            out.word("brdrs");
+            out.word("brdrw", 10);
+        }
 
         const qreal height = format.lineHeight();
         switch (format.lineHeightType()) {
@@ -883,8 +929,7 @@ private:
         const QFont font = format.font().resolve(document->defaultFont());
         CharacterState state;
         state.font = fontIndex(font.family());
-        const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
-        state.halfPoints = std::max(qRound(points * 2), 1);
+        state.halfPoints = std::max(qRound(shownPointSize(format, font, document->defaultFont()) * 2), 1);
         state.bold = font.weight() >= QFont::DemiBold;
         state.italic = font.italic();
         state.strikeOut = font.strikeOut();

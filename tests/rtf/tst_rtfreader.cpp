@@ -353,6 +353,9 @@ void tst_RtfReader::blockFormat_data()
         << "{\\rtf1{\\stylesheet{\\s0\\sa100 Normal;}{\\s16\\sbasedon0\\sa140 Text Body;}}"
            "\\pard\\plain\\s16 a\\par\\pard b\\par}"_ba
         << 1 << blockFormatWith({{F::BlockBottomMargin, 5.0}});
+    // Word's outline levels go to 8 and mark body text as 9; HTML's headings end at 6.
+    QTest::newRow("outlinelevel8") << "{\\rtf1\\outlinelevel8 a}"_ba << 0 << blockFormatWith({{F::HeadingLevel, 6}});
+    QTest::newRow("outlinelevel9 is body text") << "{\\rtf1\\outlinelevel9 a}"_ba << 0 << QTextBlockFormat();
     QTest::newRow("pard mid paragraph") << "{\\rtf1 a\\pard\\qc b\\par}"_ba << 0
                                         << blockFormatWith({{F::BlockAlignment, int(Qt::AlignHCenter)}});
 }

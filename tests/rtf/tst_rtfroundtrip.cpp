@@ -30,7 +30,8 @@ enum Feature {
     Images = 0x10,
     Links = 0x20,
     Scripts = 0x40, // text beyond code page 1252: other alphabets, CJK, emoji
-    Everything = 0x7f,
+    PastedHtml = 0x80,
+    Everything = 0xff,
 };
 
 // ---------------------------------------------------------------------------
@@ -82,6 +83,8 @@ private:
         for (; count > 0; --count) {
             if (kind == Paragraph && has(Tables) && chance(15))
                 addTable(cursor);
+            else if (kind == Paragraph && has(PastedHtml) && chance(20))
+                addPastedHtml(cursor);
             else if (has(Lists) && chance(25))
                 addList(cursor);
             else
@@ -109,6 +112,8 @@ private:
             const int indent = 1 + below(std::min(int(open.size()) + 1, 3));
             open.resize(std::min<size_t>(open.size(), indent));
             startBlock(cursor, blockFormat(ListItem));
+            if (has(CharacterFormats) && chance(30))
+                cursor.setBlockCharFormat(charFormat()); // the number's, as formatting a selected item sets it
             if (int(open.size()) == indent) {
                 open.back()->add(cursor.block());
             } else {
@@ -147,6 +152,17 @@ private:
         }
         cursor.movePosition(QTextCursor::End);
         fresh = true;
+    }
+
+    // Qt's own importer, as a paste from a web page runs it.
+    void addPastedHtml(QTextCursor &cursor)
+    {
+        startBlock(cursor, QTextBlockFormat());
+        cursor.insertHtml(pick({u"<h1>1</h1><h2>2</h2><h3>3</h3><h4>4</h4><h5>5</h5><h6>6</h6>"_qs,
+                                u"<font size=1>1</font><font size=6>6</font><small>s</small><big>b</big>"_qs,
+                                u"<span style='font-size:x-large'>xl <b>b</b></span><p style='background:#fc0'>p</p>"_qs,
+                                u"<table cellpadding=4><tr><td bgcolor=lime>a</td><td style='padding:9px'>b</td></table>"_qs,
+                                u"<p>above</p><hr><p>below</p>"_qs}));
     }
 
     void addRuns(QTextCursor &cursor)
@@ -339,8 +355,14 @@ private:
                         const QTextTableCell cell = table->cellAt(row, column);
                         if (cell.row() != row || cell.column() != column)
                             continue; // covered by a spanning cell
-                        lines += indent + u"  cell %1,%2 spans %3x%4"_qs.arg(row).arg(column)
-                                              .arg(cell.rowSpan()).arg(cell.columnSpan());
+                        const QTextTableCellFormat format = cell.format().toTableCellFormat();
+                        const auto padding = [&](QTextFormat::Property side) {
+                            return format.hasProperty(side) ? format.doubleProperty(side) : table->format().cellPadding();
+                        };
+                        lines += indent + u"  cell %1,%2 spans %3x%4 background %5 padding %6 %7 %8 %9"_qs.arg(row).arg(column)
+                                              .arg(cell.rowSpan()).arg(cell.columnSpan()).arg(brush(format.background()))
+                                              .arg(padding(QTextFormat::TableCellTopPadding)).arg(padding(QTextFormat::TableCellBottomPadding))
+                                              .arg(padding(QTextFormat::TableCellLeftPadding)).arg(padding(QTextFormat::TableCellRightPadding));
                         for (auto inCell = cell.begin(); !inCell.atEnd(); ++inCell)
                             block(inCell.currentBlock(), indent + u"    "_qs);
                     }
@@ -379,11 +401,19 @@ private:
         case QTextBlockFormat::FixedHeight: properties += u"line exactly %1"_qs.arg(height); break;
         default: break;
         }
+        properties += u"heading %1 background %2"_qs.arg(format.headingLevel()).arg(brush(format.background()));
+        if (format.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth))
+            properties += u"rule"_qs;
         if (const QTextList *list = block.textList()) {
             if (!lists.contains(list))
                 lists += list;
             const qsizetype number = lists.indexOf(list) + 1;
-            properties += u"list %1 style %2 indent %3"_qs.arg(number).arg(list->format().style()).arg(list->format().indent());
+            // A number is never a link, and the writer keeps it on the baseline.
+            QTextCharFormat numberFormat = block.charFormat();
+            numberFormat.clearProperty(QTextFormat::AnchorHref);
+            numberFormat.clearProperty(QTextFormat::TextVerticalAlignment);
+            properties += u"list %1 style %2 indent %3 number %4"_qs.arg(number).arg(list->format().style())
+                              .arg(list->format().indent()).arg(characters(numberFormat));
         }
         lines += indent + u"paragraph "_qs + properties.join(u", ");
 
@@ -416,15 +446,19 @@ private:
         flush();
     }
 
+    static QString brush(const QBrush &brush) { return brush.style() == Qt::NoBrush ? u"none"_qs : brush.color().name(); }
+
     static void addLength(QStringList &properties, const QString &name, qreal value)
     {
         if (qRound(value * 20) != 0)
             properties += name + u' ' + QString::number(qRound(value * 20) / 20.0);
     }
 
+    // A document's format holds the font its layout uses: resolved against
+    // the default font, HTML's size steps scaled.
     QString characters(const QTextCharFormat &format) const
     {
-        const QFont font = format.font().resolve(document.defaultFont());
+        const QFont font = format.font();
         QStringList properties;
         properties += font.family();
         const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
@@ -536,6 +570,7 @@ void tst_RtfRoundTrip::roundTrip_data()
     QTest::newRow("images") << int(Images | CharacterFormats) << 5000u << 200;
     QTest::newRow("links") << int(Links | CharacterFormats) << 6000u << 200;
     QTest::newRow("scripts") << int(Scripts) << 7000u << 200;
+    QTest::newRow("pasted HTML") << int(PastedHtml | Lists | CharacterFormats) << 9000u << 200;
     QTest::newRow("everything") << int(Everything) << 8000u << 600;
 }
 

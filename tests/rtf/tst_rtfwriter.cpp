@@ -563,7 +563,9 @@ void tst_RtfWriter::tableCellParagraphs()
     cellFormat.setBackground(QColor(Qt::green));
     table->cellAt(0, 0).setFormat(cellFormat);
 
-    QVERIFY2(bodyOf(writeChecked(*document)).contains("\\trowd\\trgaph60\\trqc\\trhdr\\clcbpat1\\cellx9000\n"
+    QVERIFY2(bodyOf(writeChecked(*document)).contains("\\trowd\\trgaph60\\trqc\\trhdr\\clcbpat1"
+                                                      "\\clpadl60\\clpadfl3\\clpadt60\\clpadft3\\clpadb60\\clpadfb3"
+                                                      "\\clpadr60\\clpadfr3\\cellx9000\n"
                                                       "\\pard\\intbl a\\par\n\\pard\\intbl b\\cell\n\\row\n"),
              writeChecked(*document).constData());
 }
