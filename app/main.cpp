@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "frmdungeonencounterediter.h"
 #include "frmeditabledungeon1.h"
 #include "module1.h"
@@ -6,6 +7,9 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> exitCode = runCommandLine(argc, argv))
+        return *exitCode;
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dungeon Board"));
     QApplication::setStyle(QStringLiteral("Fusion"));
