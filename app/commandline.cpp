@@ -13,6 +13,8 @@
 namespace {
 
 constexpr int UsageError = 2;
+// The one dungeon there is: the board sets Module1::DungeonNumber to it on loading.
+constexpr qint16 TheDungeon = 1;
 
 void printLine(FILE *stream, const QString &text)
 {
@@ -34,8 +36,9 @@ int exportPdf(int &argc, char **argv, const QString &pdfPath)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Dungeon Board"));
     const Storage::WriteResult result = Booklet::exportPdf(
-            Storage::programFolder(), 1, pdfPath, Booklet::pageSizeFor(QLocale()));
+            Storage::programFolder(), TheDungeon, pdfPath, Booklet::pageSizeFor(QLocale()));
     if (!result.ok()) {
         printLine(stderr, result.error);
         return 1;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks, runs them all and prints one table of their figures:
 # start-up (offscreen and under Xvfb), click to display, save and memory,
-# then the storage and RTF benchmarks where they exist.
+# the PDF booklet, then the storage and RTF benchmarks where they exist.
 #   bench/run-all.sh          BUILD_DIR (default build) and RUNS (starts of
 #                             each program, default 30) may be set
 set -euo pipefail

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLocale>
+#include <QPageRanges>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -20,6 +21,7 @@
 #include <QTextTable>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace Booklet {
@@ -366,9 +368,13 @@ bool print(QTextDocument *booklet, QPagedPaintDevice *device)
     const qreal footHeight = FootMargin * dpi / 96.0;
     const QRectF foot(0, paper.height() - footHeight, paper.width(), footHeight);
     painter.setFont(booklet->defaultFont());
-    const int pageCount = booklet->pageCount();
-    for (int page = 0; page < pageCount; ++page) {
-        if (page > 0 && !device->newPage())
+    // The pages the print dialog was asked for; none chosen means all.
+    const QPageRanges chosen = device->pageRanges();
+    bool firstPrinted = true;
+    for (int page = 0; page < booklet->pageCount(); ++page) {
+        if (!chosen.isEmpty() && !chosen.contains(page + 1))
+            continue;
+        if (!std::exchange(firstPrinted, false) && !device->newPage())
             return false;
         painter.resetTransform();
         painter.translate(-printableOrigin);
