@@ -232,7 +232,10 @@ private:
         QTextDocument details;
         Rtf::read(rtf, &details);
         movePicturesFrom(&details);
-        newBlock(QTextBlockFormat(), QTextCharFormat());
+        // The fragment's first block joins the block it is inserted into and
+        // takes its format: that block takes the first block's format first.
+        const QTextBlock first = details.begin();
+        newBlock(first.blockFormat(), first.charFormat());
         m_cursor.insertFragment(QTextDocumentFragment(&details));
     }
 

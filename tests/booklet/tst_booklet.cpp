@@ -66,7 +66,7 @@ private slots:
                           {\pntext\'B7\tab}{\*\pn\pnlvlblt{\pntxtb\'B7}}First point\par\pard
                           \trowd\cellx2000\cellx4000\intbl Treasure\cell 12 gp\cell\row\pard Closing words\par})");
         writeEncounter(m_folder, 5, {"Skeleton"}, QByteArray());
-        writeEncounter(m_folder, 7, {}, R"({\rtf1\ansi A draughty corridor.\par})");
+        writeEncounter(m_folder, 7, {}, R"({\rtf1\ansi\qc A draughty corridor.\par})");
         writeEncounter(m_folder, 9, {"Ogre"}, "PK\x03\x04 no details here");
         putFile(m_folder + "/Dungeons/Dungeon1/3.Encounter", ""); // as the board leaves it
         m_dungeonBeforeExports = dungeonListing(m_folder);
@@ -88,7 +88,8 @@ private slots:
         QTest::newRow("details with formatting, a list and a table") << text << c
                 << QStringList{"Goblin boss", "guard room", "First point", "Treasure +12 gp", "Closing words", "Encounter 5"} << "";
         QTest::newRow("table file only") << text << c << QStringList{"Encounter 5", "Skeleton", "Encounter 7"} << "";
-        QTest::newRow("details only") << text << c << QStringList{"Encounter 7", "HP", "A draughty corridor.", "Encounter 9"} << "";
+        // Centred: the first paragraph keeps its format.
+        QTest::newRow("details only") << text << c << QStringList{"Encounter 7", "HP\\n\\s* {20}A draughty corridor.", "Encounter 9"} << "";
         QTest::newRow("details that are no RTF") << text << c
                 << QStringList{"Encounter 9", "Ogre", "The encounter details cannot be read."} << "no details here";
         QTest::newRow("Letter in the United States") << QStringList{"pdfinfo", "PDF"} << QLocale(QLocale::English, QLocale::UnitedStates)
