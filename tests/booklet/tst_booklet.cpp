@@ -3,7 +3,6 @@
 #include "booklet.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QBuffer>
 #include <QDir>
 #include <QLocale>
 #include <QPageSize>
@@ -94,8 +93,6 @@ private slots:
                 << QStringList{"Encounter 9", "Ogre", "The encounter details cannot be read."} << "no details here";
         QTest::newRow("Letter in the United States") << QStringList{"pdfinfo", "PDF"} << QLocale(QLocale::English, QLocale::UnitedStates)
                 << QStringList{"Pages: +2\\n", "Page size: +612 x 792 pts \\(letter\\)"} << "";
-        QTest::newRow("A4 in the United Kingdom") << QStringList{"pdfinfo", "PDF"} << QLocale(QLocale::English, QLocale::UnitedKingdom)
-                << QStringList{"Pages: +2\\n", "Page size: +595 x 842 pts \\(A4\\)"} << "";
         QTest::newRow("A4 in Germany") << QStringList{"pdfinfo", "PDF"} << QLocale(QLocale::German, QLocale::Germany)
                 << QStringList{"Pages: +2\\n", "Page size: +595 x 842 pts \\(A4\\)"} << "";
         // One map pixel to one pixel at 96 per inch, losslessly, not smoothed.
@@ -118,12 +115,7 @@ private slots:
         for (const QString &pattern : inOrder)
             QVERIFY2((at = output.indexOf(QRegularExpression(pattern), at)) >= 0, qPrintable(pattern + " not in order in\n" + output));
         QVERIFY2(absent.isEmpty() || !output.contains(QRegularExpression(absent)), qPrintable(output));
-    }
-
-    void exportCreatesNothingInTheDungeon()
-    {
-        QVERIFY(QFile::exists(exportPdf()));
-        QCOMPARE(dungeonListing(m_folder), m_dungeonBeforeExports);
+        QCOMPARE(dungeonListing(m_folder), m_dungeonBeforeExports); // no file created or changed
     }
 
     // Sections from a few lines to a page long: some heading would fall last on its page.
@@ -133,9 +125,7 @@ private slots:
         for (int number = 1; number <= 40; ++number)
             writeEncounter(folder.path(), number, {"Rat"}, "{\\rtf1 " + QByteArray("Squeak.\\par ").repeated(number * 7 % 60) + "}");
         const std::unique_ptr<QTextDocument> booklet = Booklet::dungeonBooklet(folder.path(), 1);
-        QBuffer pdf;
-        pdf.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&pdf);
+        QPdfWriter writer(m_scratch.filePath(QStringLiteral("rats.pdf")));
         QVERIFY(Booklet::print(booklet.get(), &writer));
 
         const auto pageOf = [&](const QTextBlock &block) {
