@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "form.h"
 #include "startup.h"
 
@@ -5,6 +6,9 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> exitCode = runCommandLine(argc, argv))
+        return *exitCode;
+
     QApplication application(argc, argv);
     startDungeonBoard().Show();
     return QApplication::exec();

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks, runs them all and prints one table of their figures:
 # start-up (offscreen and under Xvfb), click to display, save and memory,
-# then the storage and RTF benchmarks where they exist.
+# the PDF booklet, then the storage and RTF benchmarks where they exist.
 #   bench/run-all.sh          BUILD_DIR (default build) and RUNS (starts of
 #                             each program, default 30) may be set
 set -euo pipefail
@@ -25,7 +25,7 @@ trap cleanup EXIT
     cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 targets=(bench_startup bench_board)
 known_targets=$(cmake --build "$build_dir" --target help)
-for optional in bench_storage bench_rtf; do
+for optional in bench_storage bench_rtf bench_booklet; do
     grep -qw "$optional" <<<"$known_targets" && targets+=("$optional")
 done
 echo "Building ${targets[*]} ..."
@@ -86,6 +86,10 @@ else
 fi
 echo
 QT_QPA_PLATFORM=offscreen run "$bench/app/bench_board"
+if [ -x "$bench/booklet/bench_booklet" ]; then
+    echo
+    QT_QPA_PLATFORM=offscreen run "$bench/booklet/bench_booklet"
+fi
 
 # The storage and RTF benchmarks print "what   figure unit" lines of their own.
 for other in storage rtf; do

@@ -1,5 +1,6 @@
 #include "frmeditabledungeon1.h"
 
+#include "boardprinting.h"
 #include "controls.h"
 #include "encounterfiles.h"
 #include "module1.h"
@@ -74,6 +75,7 @@ void frmEditableDungeon1::setupUi(QWidget *window)
     setupRoster(window);
     setupButtons(window);
     setupTabOrder();
+    setupPrintShortcuts(window, [this] { return Text2->text(); });
     Picture1->setFocus();
 }
 

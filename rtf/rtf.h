@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 
 class QTextDocument;
 
@@ -9,6 +10,10 @@ namespace Rtf {
 // Replaces the document's content with the RTF document in data. Data that is
 // not RTF is loaded as plain text, so nothing in a file is hidden.
 void read(const QByteArray &data, QTextDocument *document);
+
+// Whether data is an RTF document: "{\rtf", after an optional byte order
+// mark and white space. read() shows anything else as plain text.
+bool isRtf(QByteArrayView data);
 
 // The whole document, text and formatting, as an RTF document in code page
 // 1252. An empty document still gives a complete RTF document.

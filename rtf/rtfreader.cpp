@@ -685,6 +685,11 @@ QString plainText(const QByteArray &data)
 
 } // namespace
 
+bool isRtf(QByteArrayView data)
+{
+    return rtfStart(data) >= 0;
+}
+
 void read(const QByteArray &data, QTextDocument *document)
 {
     document->clear();

@@ -1,0 +1,89 @@
+#include "commandline.h"
+
+#include "booklet.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPageSize>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int UsageError = 2;
+// The one dungeon there is: the board sets Module1::DungeonNumber to it on loading.
+constexpr qint16 TheDungeon = 1;
+
+void printLine(FILE *stream, const QString &text)
+{
+    std::fputs(qPrintable(text + u'\n'), stream);
+}
+
+// The usage names the program as it was started, which the parser takes from
+// the application object.
+void printUsage(FILE *stream, const QCommandLineParser &parser, int &argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    std::fputs(qPrintable(parser.helpText()), stream);
+}
+
+int exportPdf(int &argc, char **argv, const QString &pdfPath)
+{
+    // The export needs no display: without a platform of the user's choice it
+    // draws off screen, so it runs where no desktop is.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Dungeon Board"));
+    const Storage::WriteResult result = Booklet::exportPdf(
+            Storage::programFolder(), TheDungeon, pdfPath, Booklet::pageSizeFor(QLocale()));
+    if (!result.ok()) {
+        printLine(stderr, result.error);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::optional<int> runCommandLine(int &argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+            "The dungeon board: the map, its forty encounters and the encounter editor."));
+    // Qt's own help option would also offer --help-all, which lists the
+    // toolkit's options; the program takes none of them.
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Displays this help."));
+    parser.addOption(helpOption);
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption exportOption(QStringLiteral("export-pdf"),
+            QStringLiteral("Writes the dungeon as a PDF booklet to <file> and exits."), QStringLiteral("file"));
+    parser.addOption(exportOption);
+
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString error = parser.errorText().isEmpty()
+                ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())
+                : parser.errorText();
+        printLine(stderr, error);
+        printUsage(stderr, parser, argc, argv);
+        return UsageError;
+    }
+    if (parser.isSet(helpOption)) {
+        printUsage(stdout, parser, argc, argv);
+        return 0;
+    }
+    if (parser.isSet(versionOption)) {
+        printLine(stdout, QStringLiteral("dungeon-board " DUNGEON_BOARD_VERSION));
+        return 0;
+    }
+    if (parser.isSet(exportOption))
+        return exportPdf(argc, argv, parser.value(exportOption));
+    return std::nullopt;
+}

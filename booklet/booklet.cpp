@@ -1,0 +1,393 @@
+#include "booklet.h"
+
+#include "rtf.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLocale>
+#include <QPageRanges>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextTable>
+
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace Booklet {
+
+namespace {
+
+constexpr int EncounterCount = 40;
+constexpr int MonsterRows = 10;
+
+struct MonsterColumn
+{
+    const char *caption;
+    qreal percentOfWidth;
+};
+constexpr std::array<MonsterColumn, 4> MonsterColumns = {{
+    {"Monster Name", 52}, {"AC", 12}, {"DMG", 18}, {"HP", 18},
+}};
+
+// The map is placed at its own 500 x 680 pixels, one map pixel to one pixel
+// of the layout's 96 per inch: the PDF holds the picture unscaled.
+constexpr QSize MapSize(500, 680);
+const char MapResource[] = "booklet:map";
+
+// A block that must share its page with the block after it.
+constexpr int KeepWithNext = QTextFormat::UserProperty + 1;
+
+// Margins in the layout's units of 1/96 inch, which it scales to the device:
+// 2 cm, and more at the foot, where the page number stands.
+constexpr qreal SideMargin = 2 / 2.54 * 96;
+constexpr qreal FootMargin = 2.5 / 2.54 * 96;
+
+// --- Reading an encounter without touching it --------------------------------
+
+enum class Details { None, Unreadable, Rtf };
+
+struct StoredEncounter
+{
+    Storage::Cells cells; // all empty where there is no table file
+    Details details = Details::None;
+    QByteArray rtf;
+
+    bool rowHoldsSomething(int row) const
+    {
+        for (int column = 0; column < int(MonsterColumns.size()); ++column) {
+            if (!cells[MonsterRows * column + row].isEmpty())
+                return true;
+        }
+        return false;
+    }
+
+    // The board leaves an empty table behind for every encounter it shows,
+    // so a table file alone is not yet something to print.
+    bool holdsSomething() const
+    {
+        for (int row = 0; row < MonsterRows; ++row) {
+            if (rowHoldsSomething(row))
+                return true;
+        }
+        return details != Details::None;
+    }
+};
+
+// Reads only: the booklet leaves the dungeon as it found it.
+StoredEncounter readEncounter(const Storage::EncounterFiles &files)
+{
+    StoredEncounter encounter;
+    encounter.cells = Storage::readExistingTable(files.tableFile);
+    QFile details(files.detailsFile);
+    if (details.open(QIODevice::ReadOnly)) {
+        encounter.rtf = details.readAll();
+        const bool readWhole = details.error() == QFileDevice::NoError;
+        encounter.details = readWhole && Rtf::isRtf(encounter.rtf) ? Details::Rtf : Details::Unreadable;
+    } else if (QFileInfo::exists(files.detailsFile)) {
+        encounter.details = Details::Unreadable;
+    }
+    return encounter;
+}
+
+// --- Writing the booklet -------------------------------------------------------
+
+class BookletWriter
+{
+public:
+    explicit BookletWriter(QTextDocument *booklet)
+        : m_booklet(booklet), m_cursor(booklet)
+    {
+        QFont font = booklet->defaultFont();
+        font.setPointSize(11);
+        booklet->setDefaultFont(font);
+    }
+
+    void titlePage(const QString &title)
+    {
+        QTextBlockFormat centred;
+        centred.setAlignment(Qt::AlignHCenter);
+        centred.setBottomMargin(12);
+        QTextCharFormat titleText;
+        titleText.setFontPointSize(20);
+        titleText.setFontWeight(QFont::Bold);
+        newBlock(centred, titleText);
+        m_cursor.insertText(title);
+
+        m_booklet->addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(MapResource)),
+                               QImage(QStringLiteral(":/map.gif")));
+        QTextImageFormat map;
+        map.setName(QString::fromLatin1(MapResource));
+        map.setWidth(MapSize.width());
+        map.setHeight(MapSize.height());
+        newBlock(centred, QTextCharFormat());
+        m_cursor.insertImage(map);
+        m_nextSectionOnNewPage = true;
+    }
+
+    void section(const QString &numberText, const StoredEncounter &encounter)
+    {
+        ++m_sectionCount;
+        QTextBlockFormat heading;
+        heading.setProperty(KeepWithNext, true);
+        heading.setTopMargin(m_sectionCount > 1 ? 18 : 0);
+        heading.setBottomMargin(6);
+        if (std::exchange(m_nextSectionOnNewPage, false))
+            heading.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCharFormat headingText;
+        headingText.setFontPointSize(16);
+        headingText.setFontWeight(QFont::Bold);
+        newBlock(heading, headingText);
+        m_cursor.insertText(QStringLiteral("Encounter %1").arg(numberText));
+
+        monsterTable(encounter);
+        if (encounter.details == Details::Rtf)
+            details(encounter.rtf);
+        else if (encounter.details == Details::Unreadable)
+            unreadableDetails();
+    }
+
+private:
+    // The document's first block, and the one a table leaves after it, are
+    // empty and are used rather than followed by another.
+    void newBlock(const QTextBlockFormat &block, const QTextCharFormat &text)
+    {
+        m_cursor.movePosition(QTextCursor::End);
+        if (m_cursor.block().length() > 1) {
+            m_cursor.insertBlock(block, text);
+        } else {
+            m_cursor.setBlockFormat(block);
+            m_cursor.setBlockCharFormat(text);
+            m_cursor.setCharFormat(text);
+        }
+    }
+
+    void monsterTable(const StoredEncounter &encounter)
+    {
+        std::vector<int> rows;
+        for (int row = 0; row < MonsterRows; ++row) {
+            if (encounter.rowHoldsSomething(row))
+                rows.push_back(row);
+        }
+
+        QTextTableFormat format;
+        format.setHeaderRowCount(1);
+        format.setBorderCollapse(true);
+        format.setBorder(1);
+        format.setCellSpacing(0);
+        format.setCellPadding(3);
+        format.setBottomMargin(10);
+        format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+        QList<QTextLength> widths;
+        for (const MonsterColumn &column : MonsterColumns)
+            widths << QTextLength(QTextLength::PercentageLength, column.percentOfWidth);
+        format.setColumnWidthConstraints(widths);
+
+        newBlock(QTextBlockFormat(), QTextCharFormat());
+        QTextTable *table = m_cursor.insertTable(1 + int(rows.size()), int(MonsterColumns.size()), format);
+        QTextCharFormat captionText;
+        captionText.setFontWeight(QFont::Bold);
+        for (int column = 0; column < int(MonsterColumns.size()); ++column) {
+            table->cellAt(0, column).firstCursorPosition().insertText(
+                    QString::fromLatin1(MonsterColumns[column].caption), captionText);
+            for (int i = 0; i < int(rows.size()); ++i)
+                table->cellAt(1 + i, column).firstCursorPosition().insertText(
+                        encounter.cells[MonsterRows * column + rows[i]]);
+        }
+    }
+
+    void details(const QByteArray &rtf)
+    {
+        QTextDocument details;
+        Rtf::read(rtf, &details);
+        movePicturesFrom(&details);
+        // The fragment's first block joins the block it is inserted into and
+        // takes its format: that block takes the first block's format first.
+        const QTextBlock first = details.begin();
+        newBlock(first.blockFormat(), first.charFormat());
+        m_cursor.insertFragment(QTextDocumentFragment(&details));
+    }
+
+    // A fragment carries its pictures' names but not the pictures, and every
+    // details document numbers its pictures from 1: each one is renamed after
+    // its section and handed to the booklet.
+    void movePicturesFrom(QTextDocument *details)
+    {
+        struct Picture
+        {
+            int position, length;
+            QTextImageFormat format;
+        };
+        std::vector<Picture> pictures;
+        for (QTextBlock block = details->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                if (fragment.charFormat().isImageFormat())
+                    pictures.push_back({fragment.position(), fragment.length(),
+                                        fragment.charFormat().toImageFormat()});
+            }
+        }
+        for (Picture &picture : pictures) {
+            const QString name = QStringLiteral("section%1/%2").arg(m_sectionCount).arg(picture.format.name());
+            m_booklet->addResource(QTextDocument::ImageResource, QUrl(name),
+                                   details->resource(QTextDocument::ImageResource, QUrl(picture.format.name())));
+            picture.format.setName(name);
+            QTextCursor cursor(details);
+            cursor.setPosition(picture.position);
+            cursor.setPosition(picture.position + picture.length, QTextCursor::KeepAnchor);
+            cursor.setCharFormat(picture.format);
+        }
+    }
+
+    void unreadableDetails()
+    {
+        QTextCharFormat note;
+        note.setFontItalic(true);
+        newBlock(QTextBlockFormat(), note);
+        m_cursor.insertText(QCoreApplication::translate("Booklet", "The encounter details cannot be read."));
+    }
+
+    QTextDocument *m_booklet;
+    QTextCursor m_cursor;
+    int m_sectionCount = 0;
+    bool m_nextSectionOnNewPage = false;
+};
+
+// Headings go to the next page where what they head would start there. Each
+// move pushes the rest of the booklet down, so the headings are checked in
+// order, each after the moves before it.
+void keepHeadingsWithNext(QTextDocument *booklet)
+{
+    QAbstractTextDocumentLayout *layout = booklet->documentLayout();
+    const qreal pageHeight = booklet->pageSize().height();
+    const auto pageOf = [&](const QTextBlock &block) {
+        return int(layout->blockBoundingRect(block).top() / pageHeight);
+    };
+    for (QTextBlock block = booklet->begin(); block.isValid(); block = block.next()) {
+        const QTextBlock next = block.next();
+        if (!next.isValid() || !block.blockFormat().boolProperty(KeepWithNext)
+            || pageOf(next) == pageOf(block))
+            continue;
+        QTextBlockFormat breakBefore;
+        breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(block).mergeBlockFormat(breakBefore);
+    }
+}
+
+} // namespace
+
+QString dungeonTitle(qint16 dungeonNumber)
+{
+    return QStringLiteral("Orvane Editable Dungeon %1").arg(dungeonNumber);
+}
+
+QPageSize pageSizeFor(const QLocale &locale)
+{
+    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                             : QPageSize::A4);
+}
+
+std::unique_ptr<QTextDocument> dungeonBooklet(const QString &programFolder, qint16 dungeonNumber)
+{
+    auto booklet = std::make_unique<QTextDocument>();
+    BookletWriter writer(booklet.get());
+    writer.titlePage(dungeonTitle(dungeonNumber));
+    for (int number = 1; number <= EncounterCount; ++number) {
+        const QString numberText = QString::number(number);
+        const StoredEncounter encounter =
+                readEncounter(Storage::encounterFiles(programFolder, dungeonNumber, numberText));
+        if (encounter.holdsSomething())
+            writer.section(numberText, encounter);
+    }
+    return booklet;
+}
+
+std::unique_ptr<QTextDocument> encounterBooklet(const QString &programFolder, qint16 dungeonNumber,
+                                                const QString &numberText)
+{
+    auto booklet = std::make_unique<QTextDocument>();
+    BookletWriter(booklet.get())
+            .section(numberText, readEncounter(Storage::encounterFiles(programFolder, dungeonNumber, numberText)));
+    return booklet;
+}
+
+bool print(QTextDocument *booklet, QPagedPaintDevice *device)
+{
+    QPainter painter;
+    if (!painter.begin(device))
+        return false;
+    // Pictures go into a PDF as their own pixels, not recompressed as JPEG:
+    // the map's thin lines and small numbers stay sharp.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+
+    const int dpi = device->logicalDpiY();
+    const QPageLayout pageLayout = device->pageLayout();
+    const QRect paper = pageLayout.fullRectPixels(dpi);
+    // The painter starts at the printable area; the booklet sets its own margins.
+    const QPoint printableOrigin = pageLayout.paintRectPixels(dpi).topLeft();
+
+    QAbstractTextDocumentLayout *layout = booklet->documentLayout();
+    layout->setPaintDevice(device);
+    QTextFrameFormat frame = booklet->rootFrame()->frameFormat();
+    frame.setLeftMargin(SideMargin);
+    frame.setRightMargin(SideMargin);
+    frame.setTopMargin(SideMargin);
+    frame.setBottomMargin(FootMargin);
+    booklet->rootFrame()->setFrameFormat(frame);
+    booklet->setPageSize(paper.size());
+    keepHeadingsWithNext(booklet);
+
+    const qreal footHeight = FootMargin * dpi / 96.0;
+    const QRectF foot(0, paper.height() - footHeight, paper.width(), footHeight);
+    painter.setFont(booklet->defaultFont());
+    // The pages the print dialog was asked for; none chosen means all.
+    const QPageRanges chosen = device->pageRanges();
+    bool firstPrinted = true;
+    for (int page = 0; page < booklet->pageCount(); ++page) {
+        if (!chosen.isEmpty() && !chosen.contains(page + 1))
+            continue;
+        if (!std::exchange(firstPrinted, false) && !device->newPage())
+            return false;
+        painter.resetTransform();
+        painter.translate(-printableOrigin);
+        painter.drawText(foot, Qt::AlignCenter, QStringLiteral("Page %1").arg(page + 1));
+
+        const QRectF onPage(0, page * paper.height(), paper.width(), paper.height());
+        painter.translate(0, -onPage.top());
+        painter.setClipRect(onPage);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = onPage;
+        layout->draw(&painter, context);
+        painter.setClipping(false);
+    }
+    return painter.end();
+}
+
+Storage::WriteResult exportPdf(const QString &programFolder, qint16 dungeonNumber,
+                               const QString &pdfPath, const QPageSize &pageSize)
+{
+    const std::unique_ptr<QTextDocument> booklet = dungeonBooklet(programFolder, dungeonNumber);
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle(dungeonTitle(dungeonNumber));
+    writer.setCreator(QCoreApplication::applicationName());
+    writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF()));
+    if (!print(booklet.get(), &writer))
+        return {QCoreApplication::translate("Booklet", "Cannot save %1: the pages could not be drawn")
+                        .arg(QDir::toNativeSeparators(pdfPath))};
+    return Storage::writeFileAtomically(pdfPath, pdf);
+}
+
+} // namespace Booklet

@@ -1,0 +1,50 @@
+#include "boardprinting.h"
+
+#include "booklet.h"
+#include "module1.h"
+
+#include <QLocale>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QShortcut>
+#include <QTextDocument>
+
+namespace {
+
+using BookletBuilder = std::function<std::unique_ptr<QTextDocument>()>;
+
+// The booklet is built only once the dialog is accepted: a cancelled dialog
+// costs nothing and prints nothing.
+void printThroughDialog(QWidget *window, const BookletBuilder &build)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(Booklet::pageSizeFor(QLocale()));
+    printer.setDocName(Booklet::dungeonTitle(Module1::DungeonNumber));
+    QPrintDialog dialog(&printer, window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    Booklet::print(build().get(), &printer);
+}
+
+} // namespace
+
+void setupPrintShortcuts(QWidget *window, std::function<QString()> numberOnDisplay)
+{
+    auto printEncounter = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), window);
+    QObject::connect(printEncounter, &QShortcut::activated, window, [window, numberOnDisplay] {
+        const QString numberText = numberOnDisplay();
+        if (numberText.isEmpty())
+            return;
+        printThroughDialog(window, [numberText] {
+            return Booklet::encounterBooklet(Storage::programFolder(), Module1::DungeonNumber, numberText);
+        });
+    });
+
+    auto printDungeon = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), window);
+    QObject::connect(printDungeon, &QShortcut::activated, window, [window] {
+        printThroughDialog(window, [] {
+            return Booklet::dungeonBooklet(Storage::programFolder(), Module1::DungeonNumber);
+        });
+    });
+}

@@ -1,0 +1,200 @@
+#include "../filetesting.h"
+
+#include "booklet.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QLocale>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <sys/resource.h>
+#include <csignal>
+
+namespace {
+
+void writeEncounter(const QString &programFolder, int number, const QStringList &monsters, const QByteArray &details)
+{
+    const auto files = Storage::encounterFiles(programFolder, 1, QString::number(number));
+    QVERIFY(QDir().mkpath(files.dungeonFolder));
+    Storage::Cells cells;
+    std::copy(monsters.begin(), monsters.end(), cells.begin());
+    if (!monsters.isEmpty())
+        putFile(files.tableFile, Storage::encodeTable(cells));
+    if (!details.isNull())
+        putFile(files.detailsFile, details);
+}
+
+QStringList dungeonListing(const QString &programFolder)
+{
+    QStringList listing;
+    for (const QFileInfo &file : QDir(programFolder + "/Dungeons/Dungeon1").entryInfoList(QDir::Files))
+        listing << file.fileName() + ' ' + QString::number(file.size()) + ' ' + file.lastModified().toString(Qt::ISODateWithMs);
+    return listing;
+}
+
+} // namespace
+
+// The booklet read back from its PDF with poppler-utils, and the command line
+// run as the user runs it.
+class tst_Booklet : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_scratch;
+    const QString m_folder = m_scratch.filePath(QStringLiteral("program"));
+    QStringList m_dungeonBeforeExports;
+
+    QString exportPdf(const QLocale &locale = QLocale::c())
+    {
+        const QString pdf = m_scratch.filePath(QStringLiteral("booklet.pdf"));
+        const Storage::WriteResult result = Booklet::exportPdf(m_folder, 1, pdf, Booklet::pageSizeFor(locale));
+        return result.ok() ? pdf : result.error;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        writeEncounter(m_folder, 2, {"Goblin", "", "", "Goblin boss"},
+                       R"({\rtf1\ansi The goblins hold the {\b guard room}.\par
+                          {\pntext\'B7\tab}{\*\pn\pnlvlblt{\pntxtb\'B7}}First point\par\pard
+                          \trowd\cellx2000\cellx4000\intbl Treasure\cell 12 gp\cell\row\pard Closing words\par})");
+        writeEncounter(m_folder, 5, {"Skeleton"}, QByteArray());
+        writeEncounter(m_folder, 7, {}, R"({\rtf1\ansi\qc A draughty corridor.\par})");
+        writeEncounter(m_folder, 9, {"Ogre"}, "PK\x03\x04 no details here");
+        putFile(m_folder + "/Dungeons/Dungeon1/3.Encounter", ""); // as the board leaves it
+        m_dungeonBeforeExports = dungeonListing(m_folder);
+    }
+
+    void pdf_data()
+    {
+        QTest::addColumn<QStringList>("tool"); // PDF stands for the booklet
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("inOrder");
+        QTest::addColumn<QString>("absent");
+        const QStringList text{"pdftotext", "-layout", "PDF", "-"};
+        const QLocale c = QLocale::c();
+        QTest::newRow("title, then the headings by number") << text << c
+                << QStringList{"Orvane Editable Dungeon 1", "Page 1", "Encounter 2", "Encounter 5", "Encounter 7", "Encounter 9", "Page 2"}
+                << "Encounter (1|3)\\b";
+        QTest::newRow("captions, then the rows that hold something") << text << c
+                << QStringList{"Encounter 2", "Monster Name +AC +DMG +HP\\n *Goblin\\n *Goblin boss\\n"} << "";
+        QTest::newRow("details with formatting, a list and a table") << text << c
+                << QStringList{"Goblin boss", "guard room", "First point", "Treasure +12 gp", "Closing words", "Encounter 5"} << "";
+        QTest::newRow("table file only") << text << c << QStringList{"Encounter 5", "Skeleton", "Encounter 7"} << "";
+        // Centred: the first paragraph keeps its format.
+        QTest::newRow("details only") << text << c << QStringList{"Encounter 7", "HP\\n\\s* {20}A draughty corridor.", "Encounter 9"} << "";
+        QTest::newRow("details that are no RTF") << text << c
+                << QStringList{"Encounter 9", "Ogre", "The encounter details cannot be read."} << "no details here";
+        QTest::newRow("Letter in the United States") << QStringList{"pdfinfo", "PDF"} << QLocale(QLocale::English, QLocale::UnitedStates)
+                << QStringList{"Pages: +2\\n", "Page size: +612 x 792 pts \\(letter\\)"} << "";
+        QTest::newRow("A4 in Germany") << QStringList{"pdfinfo", "PDF"} << QLocale(QLocale::German, QLocale::Germany)
+                << QStringList{"Pages: +2\\n", "Page size: +595 x 842 pts \\(A4\\)"} << "";
+        // One map pixel to one pixel at 96 per inch, losslessly, not smoothed.
+        QTest::newRow("map at its own pixels") << QStringList{"pdfimages", "-list", "PDF"} << c
+                << QStringList{"\\n +1 +0 image +500 +680 +rgb +3 +8 +image +no +\\d+ +0 +96 +96 "} << "";
+    }
+
+    void pdf()
+    {
+        QFETCH(QStringList, tool);
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, inOrder);
+        QFETCH(QString, absent);
+        tool.replace(tool.indexOf("PDF"), exportPdf(locale));
+        QProcess process;
+        process.start(tool.takeFirst(), tool);
+        QVERIFY(process.waitForFinished());
+        const QString output = QString::fromUtf8(process.readAllStandardOutput());
+        qsizetype at = 0;
+        for (const QString &pattern : inOrder)
+            QVERIFY2((at = output.indexOf(QRegularExpression(pattern), at)) >= 0, qPrintable(pattern + " not in order in\n" + output));
+        QVERIFY2(absent.isEmpty() || !output.contains(QRegularExpression(absent)), qPrintable(output));
+        QCOMPARE(dungeonListing(m_folder), m_dungeonBeforeExports); // no file created or changed
+    }
+
+    // Sections from a few lines to a page long: some heading would fall last on its page.
+    void headingNeverEndsAPage()
+    {
+        QTemporaryDir folder;
+        for (int number = 1; number <= 40; ++number)
+            writeEncounter(folder.path(), number, {"Rat"}, "{\\rtf1 " + QByteArray("Squeak.\\par ").repeated(number * 7 % 60) + "}");
+        const std::unique_ptr<QTextDocument> booklet = Booklet::dungeonBooklet(folder.path(), 1);
+        QPdfWriter writer(m_scratch.filePath(QStringLiteral("rats.pdf")));
+        QVERIFY(Booklet::print(booklet.get(), &writer));
+
+        const auto pageOf = [&](const QTextBlock &block) {
+            return int(booklet->documentLayout()->blockBoundingRect(block).top() / booklet->pageSize().height());
+        };
+        int moved = 0;
+        for (QTextBlock block = booklet->begin(); block.isValid(); block = block.next()) {
+            if (!block.text().startsWith(QStringLiteral("Encounter ")))
+                continue;
+            QCOMPARE(pageOf(block.next()), pageOf(block));
+            moved += block.text() != "Encounter 1" && block.blockFormat().pageBreakPolicy() != QTextFormat::PageBreak_Auto;
+        }
+        QVERIFY2(moved > 0, "no heading came near the foot of a page: the check was not exercised");
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("fileSizeLimit");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output"); // in stdout, or in stderr when failing
+        const QString older = m_scratch.filePath(QStringLiteral("older.pdf"));
+        const QString missing = m_scratch.filePath(QStringLiteral("missing/a.pdf"));
+        QTest::newRow("help") << QStringList{"--help"} << 0 << 0 << "--export-pdf <file>";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << 0 << "dungeon-board " DUNGEON_BOARD_VERSION "\n";
+        QTest::newRow("unknown option") << QStringList{"--print"} << 0 << 2 << "Usage:";
+        QTest::newRow("no file to export to") << QStringList{"--export-pdf"} << 0 << 2 << "Usage:";
+        QTest::newRow("export") << QStringList{"--export-pdf", older} << 0 << 0 << "";
+        QTest::newRow("missing folder") << QStringList{"--export-pdf", missing} << 0 << 1 << missing + ": No such file or directory\n";
+        QTest::newRow("folder in the way") << QStringList{"--export-pdf", m_scratch.path()} << 0 << 1 << m_scratch.path() + ": ";
+        QTest::newRow("disk full, older file kept") << QStringList{"--export-pdf", older} << 2000 << 1 << older + ": ";
+    }
+
+    // Without a display: no DISPLAY, no platform chosen by the user.
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, fileSizeLimit);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        const QString older = m_scratch.filePath(QStringLiteral("older.pdf"));
+        putFile(older, "an older booklet");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
+        environment.insert("XDG_RUNTIME_DIR", m_scratch.path()); // else Qt warns on stderr
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.setChildProcessModifier([fileSizeLimit] {
+            if (fileSizeLimit == 0)
+                return;
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+        program.start(QStringLiteral(DUNGEON_BOARD), arguments);
+        QVERIFY(program.waitForFinished(60'000));
+        const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(program.exitCode(), exitCode);
+        QVERIFY2((exitCode == 0 ? out : err).contains(output), qPrintable(out + err));
+        if (exitCode == 1) {
+            QCOMPARE(err.count(u'\n'), 1);
+            QCOMPARE(content(older), QByteArray("an older booklet"));
+        } else if (arguments.contains(older)) {
+            QVERIFY(content(older).startsWith("%PDF"));
+        }
+    }
+};
+
+QTEST_MAIN(tst_Booklet)
+#include "tst_booklet.moc"
