@@ -40,7 +40,7 @@ int exportPdf(int &argc, char **argv, const QString &pdfPath)
     const Storage::WriteResult result = Booklet::exportPdf(
             Storage::programFolder(), TheDungeon, pdfPath, Booklet::pageSizeFor(QLocale()));
     if (!result.ok()) {
-        printLine(stderr, result.error);
+        printLine(stderr, result.message());
         return 1;
     }
     return 0;

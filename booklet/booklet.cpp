@@ -385,8 +385,8 @@ Storage::WriteResult exportPdf(const QString &programFolder, qint16 dungeonNumbe
     writer.setCreator(QCoreApplication::applicationName());
     writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF()));
     if (!print(booklet.get(), &writer))
-        return {QCoreApplication::translate("Booklet", "Cannot save %1: the pages could not be drawn")
-                        .arg(QDir::toNativeSeparators(pdfPath))};
+        return {Storage::WriteResult::Failure::CannotSave, pdfPath,
+                QCoreApplication::translate("Booklet", "the pages could not be drawn")};
     return Storage::writeFileAtomically(pdfPath, pdf);
 }
 

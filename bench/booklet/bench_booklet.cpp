@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
         cpuMs.push_back(now(CLOCK_PROCESS_CPUTIME_ID) - cpu);
         wallMs.push_back(now(CLOCK_MONOTONIC) - wall);
         if (!result.ok()) {
-            std::fprintf(stderr, "%s\n", qPrintable(result.error));
+            std::fprintf(stderr, "%s\n", qPrintable(result.message()));
             return 1;
         }
     }

@@ -1,8 +1,8 @@
-#include "../filetesting.h"
-#include "../formtesting.h"
+#include "filetesting.h"
+#include "formtesting.h"
+#include "startup.h"
 
 #include "encounterfiles.h"
-#include "frmeditabledungeon1.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,8 +27,8 @@ private slots:
         QVERIFY(QDir().mkpath(m_dungeons + "/Dungeon1"));
         for (const char *number : {"2", "7"})
             putFile(m_dungeons + "/Dungeon1/" + number + ".Encounter", Storage::encodeTable({"Bat of room " + QString(number)}));
-        frmEditableDungeon1::instance().Show();
-        QVERIFY(QTest::qWaitForWindowExposed(frmEditableDungeon1::instance().window()));
+        startDungeonBoard();
+        QVERIFY(showBoard());
     }
 
     void cleanupTestCase() { QDir(m_dungeons).removeRecursively(); }
@@ -53,7 +53,7 @@ private slots:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(bool, accept);
         QFETCH(QString, printed);
-        QWidget *board = frmEditableDungeon1::instance().window();
+        QWidget *board = ::board();
         board->activateWindow(); // the dialog of the row before had the focus
         QVERIFY(QTest::qWaitForWindowActive(board));
         clickControl(control(board, QStringLiteral("cmdClear")));

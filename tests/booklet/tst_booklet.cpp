@@ -1,4 +1,4 @@
-#include "../filetesting.h"
+#include "filetesting.h"
 
 #include "booklet.h"
 
@@ -54,7 +54,7 @@ class tst_Booklet : public QObject
     {
         const QString pdf = m_scratch.filePath(QStringLiteral("booklet.pdf"));
         const Storage::WriteResult result = Booklet::exportPdf(m_folder, 1, pdf, Booklet::pageSizeFor(locale));
-        return result.ok() ? pdf : result.error;
+        return result.ok() ? pdf : result.message();
     }
 
 private slots:
