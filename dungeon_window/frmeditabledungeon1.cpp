@@ -2,11 +2,14 @@
 
 #include "controls.h"
 #include "encounterfiles.h"
+#include "findwindow.h"
+#include "gotodialog.h"
 #include "module1.h"
 #include "richtextbox.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShortcut>
 
 namespace {
 
@@ -106,6 +109,7 @@ void frmEditableDungeon1::setupUi(QWidget *window)
     setupRoster(window);
     setupButtons(window);
     setupTabOrder();
+    setupShortcuts(window);
     Picture1->setFocus();
 }
 
@@ -116,18 +120,22 @@ void frmEditableDungeon1::setupMap(QWidget *window)
     Picture1 = place(new PictureBox(QPixmap(QStringLiteral(":/map.gif")), window),
                      QStringLiteral("Picture1"), {16, 8, 504, 684});
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(QStringLiteral("Dungeon map"));
     connect(Picture1, &PictureBox::MouseDown, this, &frmEditableDungeon1::Picture1_MouseDown);
     QWidget *map = Picture1->client();
 
-    for (int k = 0; k < MarkerCount; ++k)
+    for (int k = 0; k < MarkerCount; ++k) {
         Label1[k] = colourSquare(map, indexedName("Label1", k), Party[k].colour,
                                  {Party[k].markerLeft, MarkerStartTop});
+        Label1[k]->setAccessibleName(QString::fromLatin1(Party[k].option) + QStringLiteral(" marker"));
+    }
 
     for (int n = 1; n <= SpotCount; ++n) {
         const Spot &spot = Spots[n - 1];
         auto label = place(new Label(map), QStringLiteral("lblEncounter%1").arg(n),
                            {spot.left, spot.top, spot.width, SpotHeight});
         label->setToolTip(QStringLiteral("Encounter %1").arg(n));
+        label->setAccessibleName(label->toolTip());
         label->setCursor(Qt::WhatsThisCursor);
         connect(label, &Label::clicked, this, [this, n] { lblEncounter_Click(n); });
         lblEncounter[n - 1] = label;
@@ -148,6 +156,7 @@ void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
     RichTextBox1[0] = place(new RichTextBox(window), indexedName("RichTextBox1", 0),
                             {528, 24, 457, 121});
     RichTextBox1[0]->setReadOnly(true);
+    RichTextBox1[0]->setAccessibleName(Label2[0]->text());
 
     for (int column = 0; column < int(MonsterColumns.size()); ++column) {
         const MonsterColumn &c = MonsterColumns[column];
@@ -159,6 +168,8 @@ void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
                                       {c.boxLeft, MonsterBoxTop + RowPitch * row, c.boxWidth, 19});
             cell->setReadOnly(true);
             cell->setMaxLength(CellMaxLength);
+            cell->setAccessibleName(QStringLiteral("%1, row %2").arg(QString::fromLatin1(c.caption))
+                                            .arg(row + 1));
             Text1[index] = cell;
         }
     }
@@ -166,6 +177,7 @@ void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
     Label2[5] = captionLabel(window, indexedName("Label2", 5), "DM NOTES", {528, 592, 353, 17});
     RichTextBox1[1] = place(new RichTextBox(window), indexedName("RichTextBox1", 1),
                             {528, 608, 353, 81});
+    RichTextBox1[1]->setAccessibleName(Label2[5]->text());
 }
 
 void frmEditableDungeon1::setupRoster(QWidget *window)
@@ -202,6 +214,8 @@ void frmEditableDungeon1::setupButtons(QWidget *window)
     cmdEdit->setToolTip(QStringLiteral("Edit"));
     cmdClear->setToolTip(QStringLiteral("Clear"));
     cmdClose->setToolTip(QStringLiteral("Close"));
+    for (CommandButton *button : {cmdEdit, cmdClear, cmdClose})
+        button->setAccessibleName(button->toolTip());
     cmdEdit->setEnabled(false);
 
     connect(cmdEdit, &CommandButton::clicked, this, &frmEditableDungeon1::cmdEdit_Click);
@@ -219,6 +233,19 @@ void frmEditableDungeon1::setupTabOrder()
     order.insert(order.end(), {Text2, cmdEdit});
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+// Window-wide, so they work from the notes and name boxes too; none of them is
+// a shortcut of the rich-text boxes.
+void frmEditableDungeon1::setupShortcuts(QWidget *window)
+{
+    const auto add = [this, window](QKeyCombination keys, auto slot) {
+        connect(new QShortcut(keys, window), &QShortcut::activated, this, slot);
+    };
+    add(Qt::CTRL | Qt::Key_PageDown, [this] { showNeighbour(1); });
+    add(Qt::CTRL | Qt::Key_PageUp, [this] { showNeighbour(-1); });
+    add(Qt::CTRL | Qt::Key_G, &frmEditableDungeon1::goToEncounter);
+    add(Qt::CTRL | Qt::Key_F, &frmEditableDungeon1::findEncounter);
 }
 
 void frmEditableDungeon1::Form_Load()
@@ -297,4 +324,40 @@ void frmEditableDungeon1::cmdEdit_Click()
     Module1::DungeonNumber = 1;
     Module1::EncounterNumber = Storage::encounterNumber(Text2->text());
     Module1::EditorWindow->Show();
+}
+
+// --- Reaching an encounter from the keyboard --------------------------------
+
+int frmEditableDungeon1::encounterOnDisplay() const
+{
+    const int number = Storage::encounterNumber(Text2->text());
+    return number >= 1 && number <= SpotCount ? number : 0;
+}
+
+void frmEditableDungeon1::showNeighbour(int step)
+{
+    const int current = encounterOnDisplay();
+    if (current == 0)
+        lblEncounter_Click(step > 0 ? 1 : SpotCount);
+    else
+        lblEncounter_Click((current - 1 + step + SpotCount) % SpotCount + 1);
+}
+
+void frmEditableDungeon1::goToEncounter()
+{
+    const int current = encounterOnDisplay();
+    if (const int number = askEncounterNumber(window(), current == 0 ? 1 : current))
+        lblEncounter_Click(number);
+}
+
+void frmEditableDungeon1::findEncounter()
+{
+    if (!findWindow) {
+        findWindow = new FindWindow(EncounterIndex(Storage::programFolder(), Module1::DungeonNumber),
+                                    QList<QWidget *>(lblEncounter.begin(), lblEncounter.end()),
+                                    window());
+        connect(findWindow, &FindWindow::encounterChosen, this,
+                &frmEditableDungeon1::lblEncounter_Click);
+    }
+    findWindow->start();
 }
