@@ -3,8 +3,9 @@
 #include "rtf.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QTextDocument>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -111,14 +112,18 @@ QList<EncounterIndex::Match> EncounterIndex::find(const QString &text) const
     return matches;
 }
 
+// One stat call per file: checking all eighty files runs on every keystroke.
 EncounterIndex::FileStamp EncounterIndex::stampOf(const QString &path)
 {
-    const QFileInfo file(path);
-    if (!file.exists())
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return {};
+    const auto nanoseconds = [](const timespec &time) {
+        return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+    };
     // Saves replace a file by renaming a new one over it, which changes its
     // status time even when size and modification time happen to match.
-    return {true, file.size(), file.lastModified(), file.metadataChangeTime()};
+    return {true, qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
 }
 
 QString EncounterIndex::detailsText(const QString &detailsFile)

@@ -2,7 +2,6 @@
 
 #include "encounterfiles.h"
 
-#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -36,7 +35,7 @@ private:
     {
         bool exists = false;
         qint64 size = 0;
-        QDateTime modified, changed;
+        qint64 modifiedNs = 0, changedNs = 0;
         bool operator==(const FileStamp &) const = default;
     };
 

@@ -24,10 +24,17 @@ public:
 
     void mark(QList<QRect> spots)
     {
+        if (spots == m_spots)
+            return;
+        // Repainting only the rings that come and go keeps a keystroke from
+        // repainting the whole map.
+        QRegion changed;
+        for (const QRect &spot : std::as_const(m_spots) + spots)
+            changed += ringAround(spot);
         m_spots = std::move(spots);
         setVisible(!m_spots.isEmpty());
         raise();
-        update();
+        update(changed);
     }
 
 protected:
@@ -37,13 +44,15 @@ protected:
         static const QColor MarkColour(0, 160, 255);
         QPainterPath rings;
         for (const QRect &spot : std::as_const(m_spots)) {
-            rings.addRect(spot.adjusted(-3, -3, 3, 3));
+            rings.addRect(ringAround(spot));
             rings.addRect(spot.adjusted(-1, -1, 1, 1));
         }
         QPainter(this).fillPath(rings, MarkColour);
     }
 
 private:
+    static QRect ringAround(const QRect &spot) { return spot.adjusted(-3, -3, 3, 3); }
+
     QList<QRect> m_spots;
 };
 
@@ -64,6 +73,7 @@ FindWindow::FindWindow(EncounterIndex index, const QList<QWidget *> &spots, QWid
     m_findText->installEventFilter(this);
     m_findResults->setObjectName(QStringLiteral("findResults"));
     m_findResults->setAccessibleName(QStringLiteral("Encounters found"));
+    m_findResults->setUniformItemSizes(true);
 
     auto layout = new QVBoxLayout(this);
     layout->addWidget(m_findText);
