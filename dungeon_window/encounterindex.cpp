@@ -5,12 +5,16 @@
 #include <QFile>
 #include <QTextDocument>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace {
 
 // Characters of context shown on either side of a match in the details.
 constexpr qsizetype ContextReach = 30;
+// The first column of the monster table, cells 0 to 9, holds the names.
+constexpr int MonsterNameCells = 10;
 
 // Reads a table without creating it: Storage::readTable leaves an empty file
 // behind where the dungeon folder exists but the table does not.
@@ -71,23 +75,21 @@ void EncounterIndex::refresh()
 {
     for (Encounter &encounter : m_encounters) {
         const FileStamp tableStamp = stampOf(encounter.files.tableFile);
-        if (!encounter.read || tableStamp != encounter.tableStamp) {
+        if (tableStamp != encounter.tableStamp) {
             const Storage::Cells cells = readTableOnly(encounter.files.tableFile);
             encounter.monsterNames.clear();
-            // The first column of the table holds the monster names.
-            for (int row = 0; row < 10; ++row) {
-                if (!cells[row].isEmpty())
-                    encounter.monsterNames.append(onOneLine(cells[row]));
+            for (int cell = 0; cell < MonsterNameCells; ++cell) {
+                if (!cells[cell].isEmpty())
+                    encounter.monsterNames.append(onOneLine(cells[cell]));
             }
             encounter.tableStamp = tableStamp;
         }
         const FileStamp detailsStamp = stampOf(encounter.files.detailsFile);
-        if (!encounter.read || detailsStamp != encounter.detailsStamp) {
+        if (detailsStamp != encounter.detailsStamp) {
             encounter.details = detailsStamp.exists ? detailsText(encounter.files.detailsFile)
                                                     : QString();
             encounter.detailsStamp = detailsStamp;
         }
-        encounter.read = true;
     }
 }
 

@@ -21,8 +21,8 @@ public:
 
     EncounterIndex(const QString &programFolder, qint16 dungeonNumber);
 
-    // Re-reads every encounter whose files changed since the last refresh
-    // (all of them on the first).
+    // Re-reads every encounter whose files changed since the last refresh;
+    // before the first, every file counts as missing.
     void refresh();
 
     // The encounters whose monster names or details contain text, ignoring
@@ -45,7 +45,6 @@ private:
         FileStamp tableStamp, detailsStamp;
         QStringList monsterNames;
         QString details;
-        bool read = false;
     };
 
     static FileStamp stampOf(const QString &path);

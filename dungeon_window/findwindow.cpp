@@ -82,7 +82,8 @@ FindWindow::FindWindow(EncounterIndex index, const QList<QWidget *> &spots, QWid
     connect(m_findText, &QLineEdit::textChanged, this, &FindWindow::search);
     connect(m_findText, &QLineEdit::returnPressed, this, &FindWindow::chooseCurrent);
     connect(m_findResults, &QListWidget::activated, this, &FindWindow::chooseCurrent);
-    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
+    auto escape = new QShortcut(QKeySequence::Cancel, this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 FindWindow::~FindWindow()

@@ -127,7 +127,8 @@ void frmEditableDungeon1::setupMap(QWidget *window)
     for (int k = 0; k < MarkerCount; ++k) {
         Label1[k] = colourSquare(map, indexedName("Label1", k), Party[k].colour,
                                  {Party[k].markerLeft, MarkerStartTop});
-        Label1[k]->setAccessibleName(QString::fromLatin1(Party[k].option) + QStringLiteral(" marker"));
+        Label1[k]->setAccessibleName(
+            QStringLiteral("%1 marker").arg(QString::fromLatin1(Party[k].option)));
     }
 
     for (int n = 1; n <= SpotCount; ++n) {
@@ -168,8 +169,8 @@ void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
                                       {c.boxLeft, MonsterBoxTop + RowPitch * row, c.boxWidth, 19});
             cell->setReadOnly(true);
             cell->setMaxLength(CellMaxLength);
-            cell->setAccessibleName(QStringLiteral("%1, row %2").arg(QString::fromLatin1(c.caption))
-                                            .arg(row + 1));
+            cell->setAccessibleName(
+                QStringLiteral("%1, row %2").arg(QString::fromLatin1(c.caption)).arg(row + 1));
             Text1[index] = cell;
         }
     }
@@ -353,7 +354,8 @@ void frmEditableDungeon1::goToEncounter()
 void frmEditableDungeon1::findEncounter()
 {
     if (!findWindow) {
-        findWindow = new FindWindow(EncounterIndex(Storage::programFolder(), Module1::DungeonNumber),
+        EncounterIndex index(Storage::programFolder(), Module1::DungeonNumber);
+        findWindow = new FindWindow(std::move(index),
                                     QList<QWidget *>(lblEncounter.begin(), lblEncounter.end()),
                                     window());
         connect(findWindow, &FindWindow::encounterChosen, this,

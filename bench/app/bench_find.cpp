@@ -43,7 +43,8 @@ void report(const char *what, const Costs &costs, const char *goal = "-", double
     std::printf("  %-44s %7.2f ms CPU %7.2f ms wall, worst %.2f ms CPU  (median of %zu)\n", what,
                 cpu, wall, worstCpu, costs.cpuMs.size());
     Bench::printRow(QString::fromLatin1(what),
-                    QStringLiteral("%1 ms CPU, %2 ms wall").arg(cpu, 0, 'f', 2).arg(wall, 0, 'f', 2),
+                    QStringLiteral("%1 ms CPU, %2 ms wall")
+                        .arg(cpu, 0, 'f', 2).arg(wall, 0, 'f', 2),
                     QString::fromLatin1(goal),
                     goalCpuMs > 0 ? Bench::metText(cpu < goalCpuMs) : QStringLiteral("-"));
 }

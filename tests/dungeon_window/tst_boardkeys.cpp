@@ -47,8 +47,9 @@ void save(int number, const QString &monster, const QString &details)
     Storage::Cells cells;
     cells[0] = monster;
     QTextDocument document(details);
-    const auto files = Storage::encounterFiles(Storage::programFolder(), 1, QString::number(number));
-    QVERIFY(Storage::writeEncounter(files, cells, Rtf::write(&document)).ok());
+    QVERIFY(Storage::writeEncounter(
+        Storage::encounterFiles(Storage::programFolder(), 1, QString::number(number)), cells,
+        Rtf::write(&document)).ok());
 }
 
 } // namespace
@@ -132,15 +133,17 @@ void tst_BoardKeys::keys()
     QCOMPARE(textOf(board(), "Text2"), QString::number(expected));
     QVERIFY(control(board(), "cmdEdit")->isEnabled());
     QCOMPARE(textOf(board(), "Text1(0)"), QStringLiteral("Ogre"));
-    QCOMPARE(control<RichTextBox>(board(), "RichTextBox1(1)")->document()->isEmpty(), expected != shown);
+    const bool notesEmptied = control<RichTextBox>(board(), "RichTextBox1(1)")->document()->isEmpty();
+    QCOMPARE(notesEmptied, expected != shown);
 }
 
 // Results listed and marked as the user types, saves seen, no file created.
 void tst_BoardKeys::find()
 {
     save(3, QStringLiteral("Basilisk"), QStringLiteral("Its lair."));
-    save(17, QStringLiteral("Goblin"), QStringLiteral("The floor is covered in dust and old bones. "
-                                                      "Here fresh BASILISK tracks lead north to the crypt."));
+    save(17, QStringLiteral("Goblin"),
+         QStringLiteral("The floor is covered in dust and old bones. "
+                        "Here fresh BASILISK tracks lead north to the crypt."));
     save(20, QStringLiteral("Rat"), QStringLiteral("Nothing here."));
     QWidget *map = control(board(), "lblEncounter3")->parentWidget();
     const QImage plain = map->grab().toImage();
@@ -150,7 +153,8 @@ void tst_BoardKeys::find()
     typeText(QApplication::focusWidget(), QStringLiteral("basil"));
     QCOMPARE(results->count(), 2);
     QCOMPARE(results->item(0)->text(), "3: Basilisk");
-    QCOMPARE(results->item(1)->text(), "17: ...and old bones. Here fresh BASILISK tracks lead north to the...");
+    QCOMPARE(results->item(1)->text(),
+             "17: ...and old bones. Here fresh BASILISK tracks lead north to the...");
     // Rings around spots 3 and 17 (none by 20), clear of the numbers.
     const QImage marked = map->grab().toImage();
     for (QPoint inSpot : {QPoint(90, 90), QPoint(104, 96), QPoint(100, 332), QPoint(5, 348)})
