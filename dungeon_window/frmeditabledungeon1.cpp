@@ -3,6 +3,8 @@
 #include "boardprinting.h"
 #include "controls.h"
 #include "encounterfiles.h"
+#include "findwindow.h"
+#include "gotodialog.h"
 #include "module1.h"
 #include "monstertable.h"
 #include "richtextbox.h"
@@ -10,6 +12,7 @@
 
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShortcut>
 
 namespace {
 
@@ -76,6 +79,7 @@ void frmEditableDungeon1::setupUi(QWidget *window)
     setupButtons(window);
     setupTabOrder();
     setupPrintShortcuts(window, [this] { return Text2->text(); });
+    setupShortcuts(window);
     Picture1->setFocus();
 }
 
@@ -86,16 +90,21 @@ void frmEditableDungeon1::setupMap(QWidget *window)
     Picture1 = place(new PictureBox(QPixmap(QStringLiteral(":/map.gif")), window),
                      QStringLiteral("Picture1"), {16, 8, 504, 684});
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(QStringLiteral("Dungeon map"));
     connect(Picture1, &PictureBox::MouseDown, this, &frmEditableDungeon1::Picture1_MouseDown);
     QWidget *map = Picture1->client();
 
-    for (int k = 0; k < MarkerCount; ++k)
+    for (int k = 0; k < MarkerCount; ++k) {
         Label1[k] = colourSquare(map, indexedName("Label1", k), Party[k].colour,
                                  {Party[k].markerLeft, MarkerStartTop});
+        Label1[k]->setAccessibleName(
+            QStringLiteral("%1 marker").arg(QString::fromLatin1(Party[k].option)));
+    }
 
     for (int n = 1; n <= SpotCount; ++n) {
         auto label = place(new Label(map), QStringLiteral("lblEncounter%1").arg(n), Map::Spots[n - 1]);
         label->setToolTip(QStringLiteral("Encounter %1").arg(n));
+        label->setAccessibleName(label->toolTip());
         label->setCursor(Qt::WhatsThisCursor);
         connect(label, &Label::clicked, this, [this, n] { lblEncounter_Click(n); });
         lblEncounter[n - 1] = label;
@@ -116,6 +125,7 @@ void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
     RichTextBox1[0] = place(new RichTextBox(window), indexedName("RichTextBox1", 0),
                             {528, 24, 457, 121});
     RichTextBox1[0]->setReadOnly(true);
+    RichTextBox1[0]->setAccessibleName(Label2[0]->text());
 
     setupMonsterTable(window, MonsterTableAt, Label2, Text1);
     for (QLineEdit *cell : Text1)
@@ -124,6 +134,7 @@ void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
     Label2[5] = captionLabel(window, indexedName("Label2", 5), "DM NOTES", {528, 592, 353, 17});
     RichTextBox1[1] = place(new RichTextBox(window), indexedName("RichTextBox1", 1),
                             {528, 608, 353, 81});
+    RichTextBox1[1]->setAccessibleName(Label2[5]->text());
 }
 
 void frmEditableDungeon1::setupRoster(QWidget *window)
@@ -160,6 +171,8 @@ void frmEditableDungeon1::setupButtons(QWidget *window)
     cmdEdit->setToolTip(QStringLiteral("Edit"));
     cmdClear->setToolTip(QStringLiteral("Clear"));
     cmdClose->setToolTip(QStringLiteral("Close"));
+    for (CommandButton *button : {cmdEdit, cmdClear, cmdClose})
+        button->setAccessibleName(button->toolTip());
     cmdEdit->setEnabled(false);
 
     connect(cmdEdit, &CommandButton::clicked, this, &frmEditableDungeon1::cmdEdit_Click);
@@ -176,6 +189,19 @@ void frmEditableDungeon1::setupTabOrder()
     order.insert(order.end(), Text1.begin(), Text1.end());
     order.insert(order.end(), {Text2, cmdEdit});
     chainTabOrder(order);
+}
+
+// Window-wide, so they work from the notes and name boxes too; none of them is
+// a shortcut of the rich-text boxes.
+void frmEditableDungeon1::setupShortcuts(QWidget *window)
+{
+    const auto add = [this, window](QKeyCombination keys, auto slot) {
+        connect(new QShortcut(keys, window), &QShortcut::activated, this, slot);
+    };
+    add(Qt::CTRL | Qt::Key_PageDown, [this] { showNeighbour(1); });
+    add(Qt::CTRL | Qt::Key_PageUp, [this] { showNeighbour(-1); });
+    add(Qt::CTRL | Qt::Key_G, &frmEditableDungeon1::goToEncounter);
+    add(Qt::CTRL | Qt::Key_F, &frmEditableDungeon1::findEncounter);
 }
 
 void frmEditableDungeon1::Form_Load()
@@ -254,4 +280,41 @@ void frmEditableDungeon1::cmdEdit_Click()
     Module1::DungeonNumber = 1;
     Module1::EncounterNumber = Storage::encounterNumber(Text2->text());
     Module1::EditorWindow->Show();
+}
+
+// --- Reaching an encounter from the keyboard --------------------------------
+
+int frmEditableDungeon1::encounterOnDisplay() const
+{
+    const int number = Storage::encounterNumber(Text2->text());
+    return number >= 1 && number <= SpotCount ? number : 0;
+}
+
+void frmEditableDungeon1::showNeighbour(int step)
+{
+    const int current = encounterOnDisplay();
+    if (current == 0)
+        lblEncounter_Click(step > 0 ? 1 : SpotCount);
+    else
+        lblEncounter_Click((current - 1 + step + SpotCount) % SpotCount + 1);
+}
+
+void frmEditableDungeon1::goToEncounter()
+{
+    const int current = encounterOnDisplay();
+    if (const int number = askEncounterNumber(window(), current == 0 ? 1 : current))
+        lblEncounter_Click(number);
+}
+
+void frmEditableDungeon1::findEncounter()
+{
+    if (!findWindow) {
+        EncounterIndex index(Storage::programFolder(), Module1::DungeonNumber);
+        findWindow = new FindWindow(std::move(index),
+                                    QList<QWidget *>(lblEncounter.begin(), lblEncounter.end()),
+                                    window());
+        connect(findWindow, &FindWindow::encounterChosen, this,
+                &frmEditableDungeon1::lblEncounter_Click);
+    }
+    findWindow->start();
 }

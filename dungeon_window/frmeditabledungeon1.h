@@ -4,9 +4,12 @@
 #include "module1.h"
 #include "monstertable.h"
 
+#include <QPointer>
+
 #include <array>
 
 class CommandButton;
+class FindWindow;
 class Label;
 class PictureBox;
 class QLineEdit;
@@ -49,6 +52,13 @@ private:
     void setupRoster(QWidget *window);
     void setupButtons(QWidget *window);
     void setupTabOrder();
+    void setupShortcuts(QWidget *window);
+
+    // The keyboard's ways to an encounter, each showing it as a click on its spot does.
+    int encounterOnDisplay() const; // 0 with none
+    void showNeighbour(int step);   // the next (1) or previous (-1), wrapping around
+    void goToEncounter();
+    void findEncounter();
 
     // The controls exist while the window is loaded; a member of a control
     // array is named after the array and its index, e.g. "Text1(13)".
@@ -66,4 +76,5 @@ private:
     CommandButton *cmdEdit = nullptr;
     CommandButton *cmdClear = nullptr;
     CommandButton *cmdClose = nullptr;
+    QPointer<FindWindow> findWindow; // created on first use, a child of the window
 };

@@ -44,6 +44,8 @@ void setupMonsterTable(QWidget *window, MonsterTablePlace where, std::span<Label
                                  c.width - indent, CellHeight);
             cells[index] = place(new QLineEdit(window), indexedName("Text1", index), geometry);
             cells[index]->setMaxLength(Storage::MaxCellBytes); // a stored text shows whole
+            cells[index]->setAccessibleName(
+                QStringLiteral("%1, row %2").arg(QLatin1StringView(c.caption)).arg(row + 1));
         }
     }
 }

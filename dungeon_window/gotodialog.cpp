@@ -1,0 +1,29 @@
+#include "gotodialog.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QSpinBox>
+
+int askEncounterNumber(QWidget *parent, int suggested)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Go to encounter"));
+
+    auto number = new QSpinBox(&dialog);
+    number->setObjectName(QStringLiteral("goToNumber"));
+    number->setRange(1, 40);
+    number->setValue(suggested);
+    // Typing replaces the suggestion.
+    number->selectAll();
+
+    auto buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+    auto layout = new QFormLayout(&dialog);
+    layout->addRow(QStringLiteral("Encounter number:"), number);
+    layout->addRow(buttons);
+
+    return dialog.exec() == QDialog::Accepted ? number->value() : 0;
+}
