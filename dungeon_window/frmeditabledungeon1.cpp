@@ -1,10 +1,12 @@
 #include "frmeditabledungeon1.h"
 
+#include "busycursor.h"
 #include "controls.h"
 #include "encounterfiles.h"
 #include "module1.h"
 #include "richtextbox.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -286,9 +288,12 @@ void frmEditableDungeon1::LoadEncounter()
     const qint16 dungeonNumber = Module1::DungeonNumber;
     const Storage::EncounterFiles files =
         Storage::encounterFiles(Storage::programFolder(), dungeonNumber, Text2->text());
+    const BusyCursor busy(QFileInfo(files.detailsFile).size());
     const Storage::Cells cells = Storage::readTable(files.tableFile);
-    for (int i = 0; i < Storage::CellCount; ++i)
+    for (int i = 0; i < Storage::CellCount; ++i) {
         Text1[i]->setText(cells[i]);
+        Text1[i]->setCursorPosition(0); // a long name shows its beginning
+    }
     RichTextBox1[0]->LoadFile(files.detailsFile);
 }
 

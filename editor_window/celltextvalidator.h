@@ -2,8 +2,9 @@
 
 #include <QValidator>
 
-// Accepts only text that the encounter table file can store as it is, so a
-// monster cell never shows what would not be read back.
+// Keeps only text that the encounter table file can store as it is, so a
+// monster cell never shows what would not be read back; characters left out
+// are named in a tool tip at the cell.
 class CellTextValidator : public QValidator
 {
     Q_OBJECT

@@ -14,4 +14,9 @@ void read(const QByteArray &data, QTextDocument *document);
 // 1252. An empty document still gives a complete RTF document.
 QByteArray write(const QTextDocument *document);
 
+// A picture held as a QImage whose text under this key is "JPEG" is written
+// as JPEG, so a photo does not grow into a PNG many times its size. The reader
+// marks the JPEG pictures it reads.
+inline constexpr char PictureFormatKey[] = "rtf-picture-format";
+
 } // namespace Rtf

@@ -1666,6 +1666,8 @@ void Reader::finishPicture()
         warn(BadPicture, "picture data that does not decode");
         return;
     }
+    if (picture.kind == PictureKind::Jpeg)
+        image.setText(QLatin1String(Rtf::PictureFormatKey), QStringLiteral("JPEG"));
 
     const QString name = QStringLiteral("rtfimage:%1").arg(++m_imageCount);
     m_document->addResource(QTextDocument::ImageResource, QUrl(name), image);

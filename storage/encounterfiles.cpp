@@ -174,6 +174,11 @@ QByteArray encodeTable(const Cells &cells, QByteArrayView oldTable)
 
 Cells readTable(const QString &tableFile)
 {
+    return decodeTable(readTableFile(tableFile));
+}
+
+QByteArray readTableFile(const QString &tableFile)
+{
     QFile file(tableFile);
     // Opening a missing file for writing leaves an empty table behind where
     // the dungeon folder exists; where it does not, the open fails and
@@ -181,7 +186,15 @@ Cells readTable(const QString &tableFile)
     if (!file.open(QIODevice::ReadOnly)
         && !(isMissing(tableFile) && file.open(QIODevice::ReadWrite)))
         return {};
-    return decodeTable(file.read(TableSize));
+    return file.readAll();
+}
+
+QByteArray readFileContent(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
 }
 
 WriteResult createFolders(const EncounterFiles &files)

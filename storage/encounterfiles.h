@@ -69,6 +69,14 @@ QByteArray encodeTable(const Cells &cells, QByteArrayView oldTable = {});
 // leaves an empty file behind; a missing folder stays missing.
 Cells readTable(const QString &tableFile);
 
+// The whole content of a table file, opened as readTable opens it; empty
+// when it cannot be read.
+QByteArray readTableFile(const QString &tableFile);
+
+// The whole content of a file; empty when it is missing or cannot be read,
+// so a missing table and the empty one its opening creates read the same.
+QByteArray readFileContent(const QString &path);
+
 // Creates the dungeons root and the dungeon folder where missing.
 WriteResult createFolders(const EncounterFiles &files);
 

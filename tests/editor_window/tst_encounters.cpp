@@ -13,9 +13,12 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 
 // The road of an encounter, driven as a user drives it: a spot on the map,
 // the board's display, the editor, OK or Cancel, and the files on disk.
@@ -47,6 +50,11 @@ private slots:
     void failedSaveKeepsEditorOpen();
     void cellsRefuseWhatTheFileCannotStore_data();
     void cellsRefuseWhatTheFileCannotStore();
+    void longTextShownFromItsStart();
+    void busyCursorWhileLargeEncounterLoads_data();
+    void busyCursorWhileLargeEncounterLoads();
+    void okAsksBeforeReplacingChangesMadeElsewhere_data();
+    void okAsksBeforeReplacingChangesMadeElsewhere();
 
 private:
     QWidget *board() const { return frmEditableDungeon1::instance().window(); }
@@ -518,13 +526,15 @@ void tst_Encounters::cellsRefuseWhatTheFileCannotStore_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<bool>("pasted");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("leftOut");
 
-    QTest::newRow("typed Latin-1") << "Orc Häuptling" << false << "Orc Häuptling";
-    QTest::newRow("typed euro sign") << "5 €" << false << "5 €";
-    QTest::newRow("typed Greek refused") << "Ωmega" << false << "mega";
-    QTest::newRow("pasted Latin-1") << "Élan" << true << "Élan";
-    QTest::newRow("pasted snowman refused") << "Orc ☃" << true << "";
-    QTest::newRow("pasted emoji refused") << "Orc 😀" << true << "";
+    QTest::newRow("typed Latin-1") << "Orc Häuptling" << false << "Orc Häuptling" << "";
+    QTest::newRow("typed euro sign") << "5 €" << false << "5 €" << "";
+    QTest::newRow("typed Greek refused") << "Ωmega" << false << "mega" << "Ω";
+    QTest::newRow("pasted Latin-1") << "Élan" << true << "Élan" << "";
+    QTest::newRow("pasted snowman left out") << "Orc ☃ chief" << true << "Orc  chief" << "☃";
+    QTest::newRow("pasted emoji left out") << "Orc 😀" << true << "Orc " << "😀";
+    QTest::newRow("pasted only what cannot be stored") << "☃😀" << true << "" << "☃😀";
 }
 
 void tst_Encounters::cellsRefuseWhatTheFileCannotStore()
@@ -532,7 +542,9 @@ void tst_Encounters::cellsRefuseWhatTheFileCannotStore()
     QFETCH(QString, input);
     QFETCH(bool, pasted);
     QFETCH(QString, expected);
+    QFETCH(QString, leftOut);
 
+    QToolTip::hideText();
     openEditor(8);
     auto cell = control<QLineEdit>(editor(), "Text1(0)");
     if (pasted) {
@@ -543,6 +555,138 @@ void tst_Encounters::cellsRefuseWhatTheFileCannotStore()
         typeInto(cell, input);
     }
     QCOMPARE(cell->text(), expected);
+    QCOMPARE(QToolTip::isVisible(), !leftOut.isEmpty());
+    if (!leftOut.isEmpty())
+        QVERIFY2(QToolTip::text().endsWith(leftOut), qPrintable(QToolTip::text()));
+}
+
+void tst_Encounters::longTextShownFromItsStart()
+{
+    Storage::Cells cells;
+    cells[0] = QStringLiteral("Start of a name ") + QString(80, QLatin1Char('x'));
+    QString details = QStringLiteral("<p>First line</p>");
+    for (int line = 0; line < 60; ++line)
+        details += QStringLiteral("<p>line %1</p>").arg(line);
+    saveEncounter(4, cells, details);
+
+    clickSpot(4);
+    QCOMPARE(control<QLineEdit>(board(), "Text1(0)")->cursorPosition(), 0);
+    openEditor(4);
+    QCOMPARE(control<QLineEdit>(editor(), "Text1(0)")->cursorPosition(), 0);
+    auto box = control<RichTextBox>(editor(), "RichTextBoxEdit");
+    QCOMPARE(box->textCursor().position(), 0);
+    QVERIFY(box->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(box->verticalScrollBar()->value(), 0);
+}
+
+void tst_Encounters::busyCursorWhileLargeEncounterLoads_data()
+{
+    QTest::addColumn<int>("paragraphs");
+    QTest::addColumn<bool>("busy");
+
+    QTest::newRow("typical encounter") << 3 << false;
+    QTest::newRow("large encounter") << 20000 << true;
+}
+
+void tst_Encounters::busyCursorWhileLargeEncounterLoads()
+{
+    QFETCH(int, paragraphs);
+    QFETCH(bool, busy);
+
+    QString details;
+    for (int i = 0; i < paragraphs; ++i)
+        details += QStringLiteral("<p>The <b>orcs</b> guard the gate, paragraph %1</p>").arg(i);
+    saveEncounter(6, twoOrcs(), details);
+    bool loadedWhileBusy = false;
+    const auto connection = connect(
+        control<RichTextBox>(board(), "RichTextBox1(0)")->document(), &QTextDocument::contentsChanged,
+        this, [&loadedWhileBusy] {
+            const QCursor *cursor = QGuiApplication::overrideCursor();
+            loadedWhileBusy |= cursor && cursor->shape() == Qt::WaitCursor;
+        });
+    clickSpot(6);
+    disconnect(connection);
+
+    QCOMPARE(loadedWhileBusy, busy);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    openEditor(6);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    clickControl(control(editor(), "cmdOK"));
+    QVERIFY(!frmDungeonEncounterEditer::instance().isLoaded());
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void tst_Encounters::okAsksBeforeReplacingChangesMadeElsewhere_data()
+{
+    QTest::addColumn<QString>("otherCopy");
+    QTest::addColumn<QString>("answer"); // empty: no question is asked
+
+    QTest::newRow("table changed, Cancel") << "table" << "Cancel";
+    QTest::newRow("details changed, Replace") << "details" << "Replace";
+    QTest::newRow("first save of a new encounter, Cancel") << "new encounter" << "Cancel";
+    QTest::newRow("the same bytes again") << "same bytes" << "";
+    QTest::newRow("empty table removed") << "empty table removed" << "";
+}
+
+void tst_Encounters::okAsksBeforeReplacingChangesMadeElsewhere()
+{
+    QFETCH(QString, otherCopy);
+    QFETCH(QString, answer);
+
+    const Storage::EncounterFiles encounter = files(10);
+    Storage::Cells trolls;
+    trolls[0] = QStringLiteral("Troll");
+    if (otherCopy.endsWith(QLatin1String("table removed")) || otherCopy == QLatin1String("new encounter"))
+        QVERIFY(QDir().mkpath(encounter.dungeonFolder));
+    else
+        saveEncounter(10, twoOrcs(), QStringLiteral("Orcs"));
+    openEditor(10);
+    typeInto(control(editor(), "Text1(2)"), QStringLiteral("Goblin"));
+
+    // Meanwhile another copy of the program saves the same encounter.
+    if (otherCopy == QLatin1String("table"))
+        QVERIFY(Storage::writeTable(encounter.tableFile, trolls).ok());
+    else if (otherCopy == QLatin1String("details"))
+        QVERIFY(Storage::writeFileAtomically(encounter.detailsFile, "{\\rtf1 Trolls}").ok());
+    else if (otherCopy == QLatin1String("new encounter"))
+        saveEncounter(10, trolls, QStringLiteral("Trolls"));
+    else if (otherCopy == QLatin1String("same bytes"))
+        QVERIFY(Storage::writeTable(encounter.tableFile, twoOrcs()).ok());
+    else
+        QVERIFY(QFile::remove(encounter.tableFile));
+    const QByteArray theirTable = contentOf(encounter.tableFile);
+    const QByteArray theirDetails = contentOf(encounter.detailsFile);
+
+    QString question;
+    bool busyDuringQuestion = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        question = box->text();
+        busyDuringQuestion = QGuiApplication::overrideCursor();
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == (answer.isEmpty() ? QStringLiteral("Cancel") : answer))
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+    });
+    poll.start(10);
+    clickControl(control(editor(), "cmdOK"));
+    poll.stop();
+
+    QCOMPARE(question, answer.isEmpty() ? QString()
+                                        : QStringLiteral("Encounter 10 was changed elsewhere since you opened it"));
+    QVERIFY(!busyDuringQuestion);
+    if (answer == QLatin1String("Cancel")) {
+        QVERIFY(frmDungeonEncounterEditer::instance().isLoaded());
+        QCOMPARE(textOf(editor(), "Text1(2)"), QStringLiteral("Goblin"));
+        QCOMPARE(contentOf(encounter.tableFile), theirTable);
+        QCOMPARE(contentOf(encounter.detailsFile), theirDetails);
+    } else {
+        QVERIFY(!frmDungeonEncounterEditer::instance().isLoaded());
+        QCOMPARE(Storage::readTable(encounter.tableFile)[2], QStringLiteral("Goblin"));
+    }
 }
 
 QTEST_MAIN(tst_Encounters)
