@@ -3,10 +3,12 @@
 #include "rtf.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QColorDialog>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
@@ -34,21 +36,37 @@ QString rtfMimeTypeIn(const QMimeData *source)
     return {};
 }
 
+// A picture file dropped from a file manager.
+QString pictureFileIn(const QMimeData *source)
+{
+    const QList<QUrl> urls = source->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    const QString path = urls.first().toLocalFile();
+    return QImageReader(path).canRead() ? path : QString();
+}
+
 // A picture offered on its own, not as part of a web page's HTML. A photo
 // that arrives as JPEG is marked to be saved as JPEG.
 QImage pictureIn(const QMimeData *source)
 {
     if (source->hasHtml())
         return {};
-    const QLatin1String jpeg("image/jpeg");
-    if (source->hasFormat(jpeg)) {
-        QImage image = QImage::fromData(source->data(jpeg), "JPEG");
-        if (!image.isNull()) {
-            image.setText(QLatin1String(Rtf::PictureFormatKey), QStringLiteral("JPEG"));
-            return image;
-        }
+    QImageReader reader;
+    QBuffer jpegData;
+    if (const QString path = pictureFileIn(source); !path.isEmpty()) {
+        reader.setFileName(path);
+    } else if (source->hasFormat(QLatin1String("image/jpeg"))) {
+        jpegData.setData(source->data(QLatin1String("image/jpeg")));
+        reader.setDevice(&jpegData);
     }
-    return source->hasImage() ? qvariant_cast<QImage>(source->imageData()) : QImage();
+    const bool jpeg = reader.format() == "jpeg";
+    QImage image = reader.read();
+    if (jpeg && !image.isNull())
+        image.setText(QLatin1String(Rtf::PictureFormatKey), QStringLiteral("JPEG"));
+    if (image.isNull() && source->hasImage())
+        image = qvariant_cast<QImage>(source->imageData());
+    return image;
 }
 
 struct PictureSpan
@@ -270,7 +288,7 @@ QMimeData *RichTextBox::createMimeDataFromSelection() const
 // saved with it.
 bool RichTextBox::canInsertFromMimeData(const QMimeData *source) const
 {
-    return !rtfMimeTypeIn(source).isEmpty() || source->hasImage()
+    return !rtfMimeTypeIn(source).isEmpty() || source->hasImage() || !pictureFileIn(source).isEmpty()
         || source->hasFormat(QLatin1String("image/jpeg")) || QTextEdit::canInsertFromMimeData(source);
 }
 

@@ -356,6 +356,7 @@ void tst_App::picturesFitTheBox_data()
     QTest::newRow("JPEG photo stays JPEG") << "image/jpeg" << QSize(1600, 1200);
     QTest::newRow("picture that fits") << "image" << QSize(200, 100);
     QTest::newRow("tall RTF picture") << "text/rtf" << QSize(1200, 1600);
+    QTest::newRow("JPEG file dropped") << "text/uri-list" << QSize(1600, 1200);
 }
 
 void tst_App::picturesFitTheBox()
@@ -369,9 +370,14 @@ void tst_App::picturesFitTheBox()
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     QVERIFY(buffer.open(QIODevice::WriteOnly) && photo.save(&buffer, "JPEG"));
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("photo.jpg")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(jpeg) && file.flush());
     auto clip = new QMimeData;
     clip->setImageData(photo);
-    if (offeredAs != QLatin1String("image"))
+    if (offeredAs == QLatin1String("text/uri-list"))
+        clip->setUrls({QUrl::fromLocalFile(file.fileName())});
+    else if (offeredAs != QLatin1String("image"))
         clip->setData(offeredAs, offeredAs == QLatin1String("image/jpeg") ? jpeg : Rtf::write(&rtf));
     QGuiApplication::clipboard()->setMimeData(clip);
     RichTextBox box;
@@ -387,7 +393,7 @@ void tst_App::picturesFitTheBox()
     const QImage kept = box.document()->resource(QTextDocument::ImageResource, QUrl(picture.name())).value<QImage>();
     QCOMPARE(kept.width(), qMin(size.width(), qCeil(2 * shownWidth)));
     QVERIFY(qAbs(kept.height() - qreal(kept.width()) * size.height() / size.width()) <= 1);
-    QCOMPARE(Rtf::write(box.document()).contains("\\jpegblip"), offeredAs == QLatin1String("image/jpeg"));
+    QCOMPARE(Rtf::write(box.document()).contains("\\jpegblip"), offeredAs.contains(QLatin1String("/")) && offeredAs != QLatin1String("text/rtf"));
 }
 
 void tst_App::contextMenuLettersAreUnique()
