@@ -10,8 +10,8 @@
 
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 

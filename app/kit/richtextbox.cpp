@@ -61,6 +61,7 @@ QImage pictureIn(const QMimeData *source)
         reader.setDevice(&jpegData);
     }
     const bool jpeg = reader.format() == "jpeg";
+    reader.setAutoTransform(true); // a camera's photo taken upright is stored on its side
     QImage image = reader.read();
     if (jpeg && !image.isNull())
         image.setText(QLatin1String(Rtf::PictureFormatKey), QStringLiteral("JPEG"));
