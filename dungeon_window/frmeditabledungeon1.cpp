@@ -1,6 +1,7 @@
 #include "frmeditabledungeon1.h"
 
 #include "boardprinting.h"
+#include "busycursor.h"
 #include "controls.h"
 #include "encounterfiles.h"
 #include "findwindow.h"
@@ -10,6 +11,7 @@
 #include "richtextbox.h"
 #include "spots.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QShortcut>
@@ -269,9 +271,12 @@ void frmEditableDungeon1::LoadEncounter()
     const qint16 dungeonNumber = Module1::DungeonNumber;
     const Storage::EncounterFiles files =
         Storage::encounterFiles(Storage::programFolder(), dungeonNumber, Text2->text());
+    const BusyCursor busy(QFileInfo(files.detailsFile).size());
     const Storage::Cells cells = Storage::readTableCreatingFile(files);
-    for (int i = 0; i < Storage::CellCount; ++i)
+    for (int i = 0; i < Storage::CellCount; ++i) {
         Text1[i]->setText(cells[i]);
+        Text1[i]->setCursorPosition(0); // a long name shows its beginning
+    }
     RichTextBox1[0]->LoadFile(files.detailsFile);
 }
 

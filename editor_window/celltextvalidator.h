@@ -5,11 +5,12 @@
 
 class QLineEdit;
 
-// Accepts only text that the encounter table file can store as it is, so a
-// monster cell never shows what would not be read back, and stops typing
-// and pasting at 100 characters. A longer stored text (a record holds 126
-// bytes) stays whole and may be shortened, but never made longer again,
-// except by Undo back to a text the cell has shown.
+// Keeps only text that the encounter table file can store as it is, so a
+// monster cell never shows what would not be read back; characters left out
+// are named in a tool tip at the cell. Stops typing and pasting at 100
+// characters. A longer stored text (a record holds 126 bytes) stays whole
+// and may be shortened, but never made longer again, except by Undo back to
+// a text the cell has shown.
 class CellTextValidator : public QValidator
 {
     Q_OBJECT
@@ -26,6 +27,7 @@ public:
 
 private:
     void shown(const QString &text);
+    bool growsPastLimit(const QString &text) const;
 
     qsizetype m_shownLength = 0;
     QStringList m_longTextsShown;

@@ -1,5 +1,6 @@
 #include "frmdungeonencounterediter.h"
 
+#include "busycursor.h"
 #include "celltextvalidator.h"
 #include "controls.h"
 #include "encounterfiles.h"
@@ -8,8 +9,10 @@
 #include "richtextbox.h"
 #include "rtf.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -84,21 +87,26 @@ void frmDungeonEncounterEditer::Form_Load()
 {
     Text2->setText(QString::number(Module1::EncounterNumber));
 
-    const QString numberText = Text2->text();
-    const Storage::EncounterFiles files = filesOf(numberText);
-    const Storage::Cells cells = Storage::readTableCreatingFile(files);
+    const Storage::EncounterFiles files = filesOf(Text2->text());
+    const BusyCursor busy(QFileInfo(files.detailsFile).size());
+    m_tableAsRead = Storage::readTableBytesCreatingFile(files);
+    m_detailsAsRead = Storage::readFileContent(files.detailsFile);
+    const Storage::Cells cells = Storage::decodeTable(m_tableAsRead);
     for (int i = 0; i < Storage::CellCount; ++i) {
         Text1[i]->setText(cells[i]);
+        Text1[i]->setCursorPosition(0); // a long name shows its beginning
         // Over the stored text, which may be longer than typing may make it.
         Text1[i]->setValidator(new CellTextValidator(Text1[i]));
     }
-    RichTextBoxEdit->LoadFile(files.detailsFile);
+    RichTextBoxEdit->loadRtf(m_detailsAsRead);
 }
 
 void frmDungeonEncounterEditer::cmdOK_Click()
 {
-    // A failed save keeps the editor open with everything typed.
-    if (!saveEncounter())
+    // Another copy of the program, or a file sync, may have saved the
+    // encounter since it was read: its work is replaced only when the user
+    // says so. A failed save keeps the editor open with everything typed.
+    if ((changedSinceRead() && !userAllowsReplace()) || !saveEncounter())
         return;
 
     // Show the saved encounter on the board when it is one of its spots.
@@ -108,6 +116,27 @@ void frmDungeonEncounterEditer::cmdOK_Click()
         Module1::DungeonWindow->showEncounter(number);
     }
     Unload();
+}
+
+bool frmDungeonEncounterEditer::changedSinceRead() const
+{
+    const Storage::EncounterFiles files = filesOf(Text2->text());
+    return Storage::readFileContent(files.tableFile) != m_tableAsRead
+        || Storage::readFileContent(files.detailsFile) != m_detailsAsRead;
+}
+
+bool frmDungeonEncounterEditer::userAllowsReplace()
+{
+    QMessageBox question(QMessageBox::Warning, QStringLiteral("Encounter changed elsewhere"),
+                         QStringLiteral("Encounter %1 was changed elsewhere since you opened it")
+                             .arg(Text2->text()),
+                         QMessageBox::NoButton, window());
+    question.setInformativeText(QStringLiteral("Replace puts what the editor shows in its place. "
+                                               "Cancel keeps the editor open with everything you typed."));
+    const QPushButton *replace = question.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
+    question.setDefaultButton(question.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole));
+    question.exec();
+    return question.clickedButton() == replace;
 }
 
 bool frmDungeonEncounterEditer::saveEncounter()
@@ -120,8 +149,12 @@ bool frmDungeonEncounterEditer::saveEncounter()
     for (int i = 0; i < Storage::CellCount; ++i)
         cells[i] = Text1[i]->text();
 
-    const Storage::WriteResult result =
-        Storage::writeEncounter(files, cells, Rtf::write(RichTextBoxEdit->document()));
+    Storage::WriteResult result;
+    {
+        // Pasted pictures can make the smallest encounter slow to write.
+        const BusyCursor busy;
+        result = Storage::writeEncounter(files, cells, Rtf::write(RichTextBoxEdit->document()));
+    }
     if (result.ok())
         return true;
 

@@ -3,6 +3,8 @@
 #include "form.h"
 #include "monstertable.h"
 
+#include <QByteArray>
+
 #include <array>
 
 class CommandButton;
@@ -32,6 +34,9 @@ private:
 
     void setupMonsterTable(QWidget *window);
     void setupTabOrder();
+    // Whether the encounter's files now hold other bytes than Form_Load read.
+    bool changedSinceRead() const;
+    bool userAllowsReplace();
     // Writes both files of the encounter; false, after telling the user
     // what could not be saved, when any write fails.
     bool saveEncounter();
@@ -43,4 +48,8 @@ private:
     QLineEdit *Text2 = nullptr;          // the number of the encounter being edited
     CommandButton *cmdCancel = nullptr;
     CommandButton *cmdOK = nullptr;
+
+    // The files' content as Form_Load read it; a missing file reads as empty.
+    QByteArray m_tableAsRead;
+    QByteArray m_detailsAsRead;
 };

@@ -19,4 +19,9 @@ bool isRtf(QByteArrayView data);
 // 1252. An empty document still gives a complete RTF document.
 QByteArray write(const QTextDocument *document);
 
+// A picture held as a QImage whose text under this key is "JPEG" is written
+// as JPEG, so a photo does not grow into a PNG many times its size. The reader
+// marks the JPEG pictures it reads.
+inline constexpr char PictureFormatKey[] = "rtf-picture-format";
+
 } // namespace Rtf

@@ -1,5 +1,6 @@
 // Pictures: PNG and JPEG data in hex or \bin, shown at their goal size.
 
+#include "rtf.h"
 #include "rtfreader_p.h"
 
 #include <QImage>
@@ -62,6 +63,8 @@ void Reader::finishPicture()
         warn(BadPicture, "picture data that does not decode");
         return;
     }
+    if (picture.kind == PictureKind::Jpeg)
+        image.setText(QLatin1String(Rtf::PictureFormatKey), QStringLiteral("JPEG"));
 
     const QString name = QStringLiteral("rtfimage:%1").arg(++m_imageCount);
     m_document->addResource(QTextDocument::ImageResource, QUrl(name), image);

@@ -349,10 +349,11 @@ Picture pictureOf(const QVariant &resource)
     }
     if (image.isNull())
         return {};
-    Picture picture{{}, image.size()};
+    const bool jpeg = image.text(QLatin1String(Rtf::PictureFormatKey)) == QLatin1String("JPEG");
+    Picture picture{{}, image.size(), jpeg ? "jpegblip" : "pngblip"};
     QBuffer buffer(&picture.data);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    image.save(&buffer, jpeg ? "JPEG" : "PNG", jpeg ? 90 : -1);
     return picture;
 }
 

@@ -281,7 +281,7 @@ void completeInterruptedSave(const EncounterFiles &files)
 
 } // namespace
 
-Cells readTableCreatingFile(const EncounterFiles &files)
+QByteArray readTableBytesCreatingFile(const EncounterFiles &files)
 {
     // Without a dungeon folder there is nothing to lock or to complete.
     const FolderLock lock(files.dungeonFolder);
@@ -295,15 +295,25 @@ Cells readTableCreatingFile(const EncounterFiles &files)
     if (!file.open(QIODevice::ReadOnly)
         && !(isMissing(files.tableFile) && file.open(QIODevice::ReadWrite)))
         return {};
-    return decodeTable(file.read(TableSize));
+    return file.readAll();
+}
+
+Cells readTableCreatingFile(const EncounterFiles &files)
+{
+    return decodeTable(readTableBytesCreatingFile(files));
 }
 
 Cells readExistingTable(const QString &tableFile)
 {
-    QFile file(tableFile);
+    return decodeTable(readFileContent(tableFile));
+}
+
+QByteArray readFileContent(const QString &path)
+{
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return decodeTable(file.read(TableSize));
+    return file.readAll();
 }
 
 WriteResult createFolders(const EncounterFiles &files)

@@ -83,6 +83,14 @@ Cells readTableCreatingFile(const EncounterFiles &files);
 // changes a file: a missing or unreadable file reads as empty cells.
 Cells readExistingTable(const QString &tableFile);
 
+// The whole content of the table file, opened as readTableCreatingFile
+// opens it; empty when it cannot be read.
+QByteArray readTableBytesCreatingFile(const EncounterFiles &files);
+
+// The whole content of a file; empty when it is missing or cannot be read,
+// so a missing table and the empty one its opening creates read the same.
+QByteArray readFileContent(const QString &path);
+
 // Creates the dungeons root and the dungeon folder where missing.
 WriteResult createFolders(const EncounterFiles &files);
 

@@ -3,15 +3,94 @@
 #include "rtf.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QColorDialog>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextBlock>
+#include <QTextDocumentFragment>
 #include <QTextList>
 #include <QUuid>
+
+namespace {
+
+// The names word processors give RTF on the clipboard, the likeliest first.
+constexpr const char *RtfMimeTypes[] = {
+    "text/rtf",
+    "application/rtf",
+    "application/x-qt-windows-mime;value=\"Rich Text Format\"",
+    "text/richtext",
+};
+
+QString rtfMimeTypeIn(const QMimeData *source)
+{
+    for (const char *type : RtfMimeTypes) {
+        if (source->hasFormat(QLatin1String(type)))
+            return QLatin1String(type);
+    }
+    return {};
+}
+
+// A picture file dropped from a file manager.
+QString pictureFileIn(const QMimeData *source)
+{
+    const QList<QUrl> urls = source->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    const QString path = urls.first().toLocalFile();
+    return QImageReader(path).canRead() ? path : QString();
+}
+
+// A picture offered on its own, not as part of a web page's HTML. A photo
+// that arrives as JPEG is marked to be saved as JPEG.
+QImage pictureIn(const QMimeData *source)
+{
+    if (source->hasHtml())
+        return {};
+    QImageReader reader;
+    QBuffer jpegData;
+    if (const QString path = pictureFileIn(source); !path.isEmpty()) {
+        reader.setFileName(path);
+    } else if (source->hasFormat(QLatin1String("image/jpeg"))) {
+        jpegData.setData(source->data(QLatin1String("image/jpeg")));
+        reader.setDevice(&jpegData);
+    }
+    const bool jpeg = reader.format() == "jpeg";
+    reader.setAutoTransform(true); // a camera's photo taken upright is stored on its side
+    QImage image = reader.read();
+    if (jpeg && !image.isNull())
+        image.setText(QLatin1String(Rtf::PictureFormatKey), QStringLiteral("JPEG"));
+    if (image.isNull() && source->hasImage())
+        image = qvariant_cast<QImage>(source->imageData());
+    return image;
+}
+
+struct PictureSpan
+{
+    int position, length;
+    QTextImageFormat format;
+};
+
+QList<PictureSpan> picturesIn(const QTextDocument *document)
+{
+    QList<PictureSpan> pictures;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().isImageFormat())
+                pictures.append({fragment.position(), fragment.length(),
+                                 fragment.charFormat().toImageFormat()});
+        }
+    }
+    return pictures;
+}
+
+} // namespace
 
 RichTextBox::RichTextBox(QWidget *parent)
     : QTextEdit(parent)
@@ -41,8 +120,17 @@ bool RichTextBox::LoadFile(const QString &path)
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return false;
-    Rtf::read(data, document());
+    loadRtf(data);
     return true;
+}
+
+void RichTextBox::loadRtf(const QByteArray &data)
+{
+    Rtf::read(data, document());
+    // The reader leaves the caret after the last character, and a box shown
+    // for the first time scrolls to its caret.
+    moveCursor(QTextCursor::Start);
+    verticalScrollBar()->setValue(0);
 }
 
 Storage::WriteResult RichTextBox::SaveFile(const QString &path) const
@@ -83,18 +171,18 @@ void RichTextBox::setupFormatActions()
         format.setFontItalic(!fontItalic());
         mergeFormat(format);
     });
-    add(tr("&Underline"), QKeySequence::Underline, [this] {
+    add(tr("Un&derline"), QKeySequence::Underline, [this] {
         QTextCharFormat format;
         format.setFontUnderline(!fontUnderline());
         mergeFormat(format);
     });
-    add(tr("&Strike-out"), QKeySequence(), [this] {
+    add(tr("Stri&ke-out"), QKeySequence(), [this] {
         QTextCharFormat format;
         format.setFontStrikeOut(!currentCharFormat().fontStrikeOut());
         mergeFormat(format);
     });
     separator();
-    add(tr("Text &Colour..."), QKeySequence(), [this] {
+    add(tr("Text Col&our..."), QKeySequence(), [this] {
         const QColor colour = QColorDialog::getColor(textColor(), this, tr("Text Colour"));
         if (colour.isValid())
             setTextColor(colour);
@@ -104,7 +192,7 @@ void RichTextBox::setupFormatActions()
         if (colour.isValid())
             setTextBackgroundColor(colour);
     });
-    add(tr("&Larger Text"), QKeySequence(Qt::CTRL | Qt::Key_BracketRight), [this] {
+    add(tr("Larger Te&xt"), QKeySequence(Qt::CTRL | Qt::Key_BracketRight), [this] {
         QTextCharFormat format;
         format.setFontPointSize(qMin(currentPointSize() + 2, 72.0));
         mergeFormat(format);
@@ -115,12 +203,12 @@ void RichTextBox::setupFormatActions()
         mergeFormat(format);
     });
     separator();
-    add(tr("B&ulleted List"), QKeySequence(), [this] { toggleList(QTextListFormat::ListDisc); });
+    add(tr("Bulleted Li&st"), QKeySequence(), [this] { toggleList(QTextListFormat::ListDisc); });
     add(tr("&Numbered List"), QKeySequence(), [this] { toggleList(QTextListFormat::ListDecimal); });
     separator();
-    add(tr("Align &Left"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { setAlignment(Qt::AlignLeft); });
+    add(tr("Align Le&ft"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { setAlignment(Qt::AlignLeft); });
     add(tr("C&entre"), QKeySequence(Qt::CTRL | Qt::Key_E), [this] { setAlignment(Qt::AlignHCenter); });
-    add(tr("Align &Right"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { setAlignment(Qt::AlignRight); });
+    add(tr("Align Ri&ght"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { setAlignment(Qt::AlignRight); });
     add(tr("&Justify"), QKeySequence(Qt::CTRL | Qt::Key_J), [this] { setAlignment(Qt::AlignJustify); });
 }
 
@@ -170,35 +258,103 @@ void RichTextBox::contextMenuEvent(QContextMenuEvent *event)
     menu->popup(event->globalPos());
 }
 
-// Pictures pasted on their own become part of the document, so they are
+// --- The clipboard and drag and drop ------------------------------------------
+
+// Word processors get the selection as RTF from our writer, beside the HTML
+// and plain text other programs take.
+QMimeData *RichTextBox::createMimeDataFromSelection() const
+{
+    const QTextDocumentFragment selection = textCursor().selection();
+    auto data = new QMimeData;
+    data->setText(selection.toPlainText());
+    data->setHtml(selection.toHtml());
+
+    QTextDocument copied;
+    copied.setDefaultFont(document()->defaultFont());
+    QTextCursor(&copied).insertFragment(selection);
+    // The writer finds pictures among the document's resources.
+    for (const PictureSpan &picture : picturesIn(&copied)) {
+        const QUrl name(picture.format.name());
+        copied.addResource(QTextDocument::ImageResource, name,
+                           document()->resource(QTextDocument::ImageResource, name));
+    }
+    const QByteArray rtf = Rtf::write(&copied);
+    data->setData(QLatin1String(RtfMimeTypes[0]), rtf);
+    data->setData(QLatin1String(RtfMimeTypes[1]), rtf);
+    return data;
+}
+
+// RTF goes through our reader, ahead of the HTML word processors also offer;
+// pictures pasted on their own become part of the document, so they are
 // saved with it.
 bool RichTextBox::canInsertFromMimeData(const QMimeData *source) const
 {
     if (isReadOnly())
         return false;
-    return source->hasImage() || QTextEdit::canInsertFromMimeData(source);
+    return !rtfMimeTypeIn(source).isEmpty() || source->hasImage() || !pictureFileIn(source).isEmpty()
+        || source->hasFormat(QLatin1String("image/jpeg")) || QTextEdit::canInsertFromMimeData(source);
 }
 
 void RichTextBox::insertFromMimeData(const QMimeData *source)
 {
     if (isReadOnly())
         return;
-    if (source->hasImage() && !source->hasHtml()) {
-        insertImage(qvariant_cast<QImage>(source->imageData()));
+    if (const QString rtf = rtfMimeTypeIn(source); !rtf.isEmpty()) {
+        insertRtf(source->data(rtf));
+        return;
+    }
+    if (const QImage picture = pictureIn(source); !picture.isNull()) {
+        QTextCursor cursor = textCursor();
+        cursor.insertImage(addPicture(picture, picture.size()));
+        setTextCursor(cursor);
         return;
     }
     QTextEdit::insertFromMimeData(source);
 }
 
-void RichTextBox::insertImage(const QImage &image)
+void RichTextBox::insertRtf(const QByteArray &rtf)
 {
-    if (image.isNull())
-        return;
+    QTextDocument pasted;
+    Rtf::read(rtf, &pasted);
+    // The pasted pictures become this document's resources, fitted to the box.
+    for (const PictureSpan &picture : picturesIn(&pasted)) {
+        const QImage image = pasted.resource(QTextDocument::ImageResource, QUrl(picture.format.name()))
+                                 .value<QImage>();
+        if (image.isNull())
+            continue;
+        QTextCursor span(&pasted);
+        span.setPosition(picture.position);
+        span.setPosition(picture.position + picture.length, QTextCursor::KeepAnchor);
+        span.mergeCharFormat(addPicture(image, {picture.format.width(), picture.format.height()}));
+    }
+    QTextCursor cursor = textCursor();
+    cursor.insertFragment(QTextDocumentFragment(&pasted));
+    setTextCursor(cursor);
+}
+
+// A picture wider than the text is shown at the text's width, so that the
+// box never scrolls sideways; it is kept at no more than twice its shown
+// width, sharp on a high-density screen without megabytes in the file.
+QTextImageFormat RichTextBox::addPicture(QImage image, QSizeF shownSize)
+{
+    if (shownSize.isEmpty())
+        shownSize = image.size();
+    const qreal textWidth = viewport()->width() - 2 * document()->documentMargin();
+    if (textWidth > 0 && shownSize.width() > textWidth)
+        shownSize = {textWidth, shownSize.height() * textWidth / shownSize.width()};
+    const int keptWidth = qCeil(2 * shownSize.width());
+    if (image.width() > keptWidth) {
+        const QString savedAs = image.text(QLatin1String(Rtf::PictureFormatKey));
+        image = image.scaledToWidth(keptWidth, Qt::SmoothTransformation);
+        if (!savedAs.isEmpty())
+            image.setText(QLatin1String(Rtf::PictureFormatKey), savedAs);
+    }
+
     const QString name = QStringLiteral("pasted:%1").arg(QUuid::createUuid().toString(QUuid::WithoutBraces));
     document()->addResource(QTextDocument::ImageResource, QUrl(name), image);
     QTextImageFormat format;
     format.setName(name);
-    format.setWidth(image.width());
-    format.setHeight(image.height());
-    textCursor().insertImage(format);
+    format.setWidth(shownSize.width());
+    format.setHeight(shownSize.height());
+    return format;
 }

@@ -23,12 +23,16 @@ public:
     // Replaces the content with the RTF document in the file. Returns false,
     // leaving the content as it was, when the file cannot be read.
     bool LoadFile(const QString &path);
+    // Replaces the content with the RTF document data holds; the text is then
+    // shown from its beginning, where the caret is.
+    void loadRtf(const QByteArray &data);
     // Writes the whole content as an RTF document, replacing the file only
     // once the new one is complete.
     Storage::WriteResult SaveFile(const QString &path) const;
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
+    QMimeData *createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
 
@@ -37,7 +41,8 @@ private:
     void mergeFormat(const QTextCharFormat &format);
     qreal currentPointSize() const;
     void toggleList(QTextListFormat::Style style);
-    void insertImage(const QImage &image);
+    void insertRtf(const QByteArray &rtf);
+    QTextImageFormat addPicture(QImage image, QSizeF shownSize);
 
     QList<QAction *> m_formatActions;
 };

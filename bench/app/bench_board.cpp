@@ -107,6 +107,24 @@ Cost saveEncounter(int number)
     return cost;
 }
 
+// From Edit on the board to the editor showing the encounter, its details
+// laid out and painted.
+Cost openEditor(int number)
+{
+    clickSpot(number);
+    const QPoint edit = centreOf(control(board(), QStringLiteral("cmdEdit")));
+    const Stopwatch stopwatch;
+    pressAt(board(), edit);
+    if (!QTest::qWaitForWindowExposed(editor()))
+        qFatal("the editor did not open");
+    control<RichTextBox>(editor(), QStringLiteral("RichTextBoxEdit"))->document()->size();
+    QCoreApplication::processEvents();
+    const Cost cost = stopwatch.elapsed();
+    pressAt(editor(), centreOf(control(editor(), QStringLiteral("cmdCancel"))));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return cost;
+}
+
 template<typename Step>
 Costs repeat(int runs, Step step)
 {
@@ -136,14 +154,16 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     Form &dungeonWindow = startDungeonBoard();
 
-    // Encounters 1 and 2 are typical, 3 is the large one.
+    // Encounters 1 and 2 are typical, 3 is the large one, 4 has photos.
     Bench::ScratchDungeons dungeons;
-    QTextDocument typical, large;
+    QTextDocument typical, large, photos;
     Bench::fillTypicalDetails(&typical);
     Bench::fillLargeDetails(&large);
+    Bench::fillPhotoDetails(&photos);
     const qint64 largeBytes = dungeons.write(3, Bench::typicalCells(3), large);
+    const qint64 photoBytes = dungeons.write(4, Bench::typicalCells(4), photos);
     if (dungeons.write(1, Bench::typicalCells(1), typical) < 0
-        || dungeons.write(2, Bench::typicalCells(2), typical) < 0 || largeBytes < 0)
+        || dungeons.write(2, Bench::typicalCells(2), typical) < 0 || largeBytes < 0 || photoBytes < 0)
         return 1;
 
     dungeonWindow.Show();
@@ -158,6 +178,9 @@ int main(int argc, char *argv[])
     const Costs largeClick = repeat(largeClicks, [](int) { return clickSpot(3); });
     const Costs typicalSave = repeat(saves, [](int) { return saveEncounter(1); });
     const Costs largeSave = repeat(largeSaves, [](int) { return saveEncounter(3); });
+    const int photoRuns = 10;
+    const Costs photoClick = repeat(photoRuns, [](int) { return clickSpot(4); });
+    const Costs photoOpen = repeat(photoRuns, [](int) { return openEditor(4); });
 
     std::printf("Board, in process on %s; the large details are %lld KiB of RTF\n",
                 qPrintable(QGuiApplication::platformName()), static_cast<long long>(largeBytes / 1024));
@@ -167,5 +190,9 @@ int main(int argc, char *argv[])
            QStringLiteral("under 100 ms of work"), 100);
     report("Save (OK to files and board), typical", saves, typicalSave);
     report("Save (OK to files and board), large", largeSaves, largeSave);
+    std::printf("  the encounter with photos is %lld KiB of RTF\n", static_cast<long long>(photoBytes / 1024));
+    report("Click to display, 5 MB encounter with photos", photoRuns, photoClick);
+    report("Open the editor, 5 MB encounter with photos", photoRuns, photoOpen,
+           QStringLiteral("under 1 s"), 1000);
     return 0;
 }

@@ -49,6 +49,7 @@ constexpr int LargeChapters = 280;
 constexpr int PictureEvery = 70; // four pictures
 constexpr int ListEvery = 10;
 constexpr int TableRows = 30;
+constexpr int PhotoCount = 4; // with the large details, about five megabytes
 
 const char *const Words[] = {
     "the", "orc", "stair", "torch", "damp", "iron", "gate", "shadow", "goblin", "chest",
@@ -80,6 +81,25 @@ QByteArray picturePng(int seed)
     return png;
 }
 
+// A camera's photograph: fine detail everywhere, as JPEG.
+QByteArray photoJpeg(int seed)
+{
+    QImage image(1600, 1200, QImage::Format_RGB32);
+    std::mt19937 random(seed);
+    for (int y = 0; y < image.height(); ++y) {
+        auto line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grain = int(random() % 48);
+            line[x] = qRgb(60 + x / 16 + grain, 80 + y / 12 + grain, 40 + (x + y) / 24 + grain);
+        }
+    }
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 80);
+    return jpeg;
+}
+
 class LargeWriter
 {
 public:
@@ -105,6 +125,20 @@ public:
             table();
         if (number % PictureEvery == PictureEvery / 2)
             picture(number);
+    }
+
+    // Shown at the width of the editor's box, as pasted photos are.
+    void photo(int number)
+    {
+        const QString name = QStringLiteral("photo%1.jpg").arg(number);
+        m_document->addResource(QTextDocument::ImageResource, QUrl(name), photoJpeg(number));
+        QTextImageFormat format;
+        format.setName(name);
+        format.setWidth(430);
+        format.setHeight(430 * 3 / 4);
+        m_cursor.movePosition(QTextCursor::End);
+        m_cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        m_cursor.insertImage(format);
     }
 
 private:
@@ -191,6 +225,14 @@ void fillLargeDetails(QTextDocument *document)
     LargeWriter writer(document);
     for (int number = 0; number < LargeChapters; ++number)
         writer.chapter(number);
+}
+
+void fillPhotoDetails(QTextDocument *document)
+{
+    fillLargeDetails(document);
+    LargeWriter writer(document);
+    for (int number = 0; number < PhotoCount; ++number)
+        writer.photo(number);
 }
 
 ScratchDungeons::ScratchDungeons()

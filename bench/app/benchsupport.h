@@ -20,6 +20,9 @@ void fillTypicalDetails(QTextDocument *document);
 // About a megabyte of RTF: chapters of formatted runs, bulleted and numbered
 // lists, a table now and then and a few pictures.
 void fillLargeDetails(QTextDocument *document);
+// About five megabytes of RTF: the large details and four photographs of
+// 1600 x 1200 pixels, as JPEG.
+void fillPhotoDetails(QTextDocument *document);
 
 // The Dungeons folder beside the executable, which is where the program looks
 // for encounters. It belongs to the benchmarks: made empty at the start and

@@ -1,8 +1,10 @@
 #include "filetesting.h"
 #include "form.h"
 #include "richtextbox.h"
+#include "rtf.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -50,6 +52,11 @@ private slots:
     void readOnlyBoxIgnoresFormatting();
     void listsToggle();
     void pastedPictureIsSaved();
+    void clipboardSpeaksRtf_data();
+    void clipboardSpeaksRtf();
+    void picturesFitTheBox_data();
+    void picturesFitTheBox();
+    void contextMenuLettersAreUnique();
 };
 
 void tst_App::formLifecycle()
@@ -359,6 +366,107 @@ void tst_App::pastedPictureIsSaved()
         found = true;
     }
     QVERIFY(found);
+}
+
+void tst_App::clipboardSpeaksRtf_data()
+{
+    QTest::addColumn<QString>("offer");
+    for (const char *offer : {"text/rtf", "application/rtf", "text/richtext", "RTF beside HTML", "copy"})
+        QTest::newRow(offer) << offer;
+}
+
+void tst_App::clipboardSpeaksRtf()
+{
+    QFETCH(QString, offer);
+    const QByteArray rtf = "{\\rtf1\\ansi an \\b ogre\\b0  here}";
+    RichTextBox source;
+    if (offer == QLatin1String("copy")) {
+        source.loadRtf(rtf);
+        source.selectAll();
+        QTest::keyClick(&source, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("application/rtf")), Rtf::write(source.document()));
+    } else {
+        auto clip = new QMimeData;
+        clip->setHtml(QStringLiteral("<p>from <i>HTML</i></p>"));
+        clip->setData(offer.contains(QLatin1Char('/')) ? offer : QStringLiteral("text/rtf"), rtf);
+        QGuiApplication::clipboard()->setMimeData(clip);
+    }
+    RichTextBox box;
+    QVERIFY(box.canPaste());
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box.toPlainText(), QStringLiteral("an ogre here"));
+    QTextCursor cursor(box.document());
+    cursor.setPosition(5);
+    QVERIFY(cursor.charFormat().fontWeight() >= QFont::Bold);
+}
+
+void tst_App::picturesFitTheBox_data()
+{
+    QTest::addColumn<QString>("offeredAs");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("savedAsJpeg");
+    QTest::newRow("picture wider than the box") << "image" << QSize(1600, 1200) << false;
+    QTest::newRow("JPEG photo stays JPEG") << "image/jpeg" << QSize(1600, 1200) << true;
+    QTest::newRow("picture that fits") << "image" << QSize(200, 100) << false;
+    QTest::newRow("tall RTF picture") << "text/rtf" << QSize(1200, 1600) << false;
+    QTest::newRow("JPEG file dropped") << "text/uri-list" << QSize(1600, 1200) << true;
+}
+
+void tst_App::picturesFitTheBox()
+{
+    QFETCH(QString, offeredAs);
+    QFETCH(QSize, size);
+    QFETCH(bool, savedAsJpeg);
+    QImage photo(size, QImage::Format_RGB32);
+    photo.fill(QColor(90, 120, 30));
+    QTextDocument rtf;
+    QTextCursor(&rtf).insertImage(photo);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && photo.save(&buffer, "JPEG"));
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("photo.jpg")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(jpeg) && file.flush());
+    auto clip = new QMimeData;
+    clip->setImageData(photo);
+    if (offeredAs == QLatin1String("text/uri-list"))
+        clip->setUrls({QUrl::fromLocalFile(file.fileName())});
+    else if (offeredAs != QLatin1String("image"))
+        clip->setData(offeredAs, offeredAs == QLatin1String("image/jpeg") ? jpeg : Rtf::write(&rtf));
+    QGuiApplication::clipboard()->setMimeData(clip);
+    RichTextBox box;
+    box.resize(457, 193);
+    box.show();
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+
+    QTextCursor cursor(box.document());
+    cursor.movePosition(QTextCursor::NextCharacter);
+    const QTextImageFormat picture = cursor.charFormat().toImageFormat();
+    const qreal shownWidth = qMin<qreal>(size.width(), box.viewport()->width() - 2 * box.document()->documentMargin());
+    QCOMPARE(QSizeF(picture.width(), picture.height()), QSizeF(shownWidth, shownWidth * size.height() / size.width()));
+    const QImage kept = box.document()->resource(QTextDocument::ImageResource, QUrl(picture.name())).value<QImage>();
+    QCOMPARE(kept.width(), qMin(size.width(), qCeil(2 * shownWidth)));
+    QVERIFY(qAbs(kept.height() - qreal(kept.width()) * size.height() / size.width()) <= 1);
+    QCOMPARE(Rtf::write(box.document()).contains("\\jpegblip"), savedAsJpeg);
+}
+
+void tst_App::contextMenuLettersAreUnique()
+{
+    RichTextBox box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QTest::mouseClick(box.windowHandle(), Qt::RightButton, {}, box.viewport()->mapTo(&box, QPoint(9, 9)));
+    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    QMap<QChar, QStringList> entriesOfLetter;
+    for (const QAction *action : QApplication::activePopupWidget()->actions()) {
+        const QString text = action->text().remove(QLatin1String("&&"));
+        if (const qsizetype amp = text.indexOf(QLatin1Char('&')); amp >= 0)
+            entriesOfLetter[text.at(amp + 1).toUpper()] << text;
+    }
+    QApplication::activePopupWidget()->close();
+    QVERIFY(entriesOfLetter.size() > 14); // Qt's entries and ours
+    for (const QStringList &entries : entriesOfLetter)
+        QVERIFY2(entries.size() == 1, qPrintable(entries.join(QLatin1String(", "))));
 }
 
 QTEST_MAIN(tst_App)

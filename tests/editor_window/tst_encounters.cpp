@@ -9,14 +9,17 @@
 #include "rtf.h"
 #include "startup.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 
 // The road of an encounter, driven as a user drives it: a spot on the map,
 // the board's display, the editor, OK or Cancel, and the files on disk.
@@ -50,6 +53,9 @@ private slots:
     void cellsRefuseWhatTheFileCannotStore();
     void longStoredCellsStayWhole_data();
     void longStoredCellsStayWhole();
+    void largeEncounterOpensAtItsStartUnderBusyCursor();
+    void okAsksBeforeReplacingChangesMadeElsewhere_data();
+    void okAsksBeforeReplacingChangesMadeElsewhere();
 
 private:
     Storage::EncounterFiles files(int number) const;
@@ -105,18 +111,27 @@ QByteArray twoOrcsTableFile()
     return bytes;
 }
 
-// Answers the next message box, keeping what it said in *text.
-void answerNextMessageBox(QString *text)
+// Answers the next message box within a few seconds, with the button of
+// that text or else by accepting it, keeping what it said in *text.
+void answerNextMessageBox(QString *text, const QString &button = QString())
 {
     auto poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, text] {
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, text, button] {
         if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            *text = box->text() + QLatin1Char('\n') + box->informativeText();
-            box->accept();
+            *text = box->text() + QLatin1Char('\n') + box->informativeText()
+                + (QGuiApplication::overrideCursor() ? "\nunder the busy cursor" : "");
+            const QList<QAbstractButton *> choices = box->buttons();
+            const auto choice = std::find_if(choices.begin(), choices.end(),
+                                             [&button](auto choice) { return choice->text() == button; });
+            if (choice != choices.end())
+                QTest::mouseClick(*choice, Qt::LeftButton);
+            else
+                box->accept();
             poll->deleteLater();
         }
     });
     poll->start(10);
+    QTimer::singleShot(5000, poll, &QObject::deleteLater);
 }
 
 } // namespace
@@ -509,13 +524,15 @@ void tst_Encounters::cellsRefuseWhatTheFileCannotStore_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<bool>("pasted");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("leftOut");
 
-    QTest::newRow("typed Latin-1") << "Orc Häuptling" << false << "Orc Häuptling";
-    QTest::newRow("typed euro sign") << "5 €" << false << "5 €";
-    QTest::newRow("typed Greek refused") << "Ωmega" << false << "mega";
-    QTest::newRow("pasted Latin-1") << "Élan" << true << "Élan";
-    QTest::newRow("pasted snowman refused") << "Orc ☃" << true << "";
-    QTest::newRow("pasted emoji refused") << "Orc 😀" << true << "";
+    QTest::newRow("typed Latin-1") << "Orc Häuptling" << false << "Orc Häuptling" << "";
+    QTest::newRow("typed euro sign") << "5 €" << false << "5 €" << "";
+    QTest::newRow("typed Greek refused") << "Ωmega" << false << "mega" << "Ω";
+    QTest::newRow("pasted Latin-1") << "Élan" << true << "Élan" << "";
+    QTest::newRow("pasted snowman left out") << "Orc ☃ chief" << true << "Orc  chief" << "☃";
+    QTest::newRow("pasted emoji left out") << "Orc 😀" << true << "Orc " << "😀";
+    QTest::newRow("nothing pasted") << "☃😀" << true << "" << "☃😀";
 }
 
 void tst_Encounters::cellsRefuseWhatTheFileCannotStore()
@@ -523,7 +540,9 @@ void tst_Encounters::cellsRefuseWhatTheFileCannotStore()
     QFETCH(QString, input);
     QFETCH(bool, pasted);
     QFETCH(QString, expected);
+    QFETCH(QString, leftOut);
 
+    QToolTip::hideText();
     openEditor(8);
     auto cell = control<QLineEdit>(editor(), "Text1(0)");
     if (pasted) {
@@ -534,6 +553,70 @@ void tst_Encounters::cellsRefuseWhatTheFileCannotStore()
         typeInto(cell, input);
     }
     QCOMPARE(cell->text(), expected);
+    QCOMPARE(QToolTip::isVisible() ? QToolTip::text().right(leftOut.size()) : QString(), leftOut);
+}
+
+void tst_Encounters::largeEncounterOpensAtItsStartUnderBusyCursor()
+{
+    Storage::Cells cells;
+    cells[0] = QStringLiteral("Start of a name ") + QString(80, QLatin1Char('x'));
+    QString details;
+    for (int i = 0; i < 20000; ++i) // over half a megabyte of RTF
+        details += QStringLiteral("<p>The <b>orcs</b> guard the gate, paragraph %1</p>").arg(i);
+    saveEncounter(4, cells, details);
+    bool loadedWhileBusy = false;
+    connect(control<RichTextBox>(board(), "RichTextBox1(0)")->document(), &QTextDocument::contentsChanged,
+            this, [&loadedWhileBusy] { loadedWhileBusy |= QGuiApplication::overrideCursor() != nullptr; });
+
+    clickSpot(4);
+    QVERIFY(loadedWhileBusy);
+    QCOMPARE(control<QLineEdit>(board(), "Text1(0)")->cursorPosition(), 0);
+    openEditor(4);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCOMPARE(control<QLineEdit>(editor(), "Text1(0)")->cursorPosition(), 0);
+    auto box = control<RichTextBox>(editor(), "RichTextBoxEdit");
+    QCOMPARE(box->textCursor().position(), 0);
+    QCOMPARE(box->verticalScrollBar()->value(), 0);
+}
+
+void tst_Encounters::okAsksBeforeReplacingChangesMadeElsewhere_data()
+{
+    QTest::addColumn<QString>("otherCopy"); // what another copy of the program does meanwhile
+    QTest::addColumn<QString>("answer");    // empty: no question
+
+    QTest::newRow("table changed, Cancel") << "table" << "Cancel";
+    QTest::newRow("details changed, Replace") << "details" << "Replace";
+    QTest::newRow("the same bytes again") << "same" << "";
+    QTest::newRow("empty table removed") << "remove" << "";
+}
+
+void tst_Encounters::okAsksBeforeReplacingChangesMadeElsewhere()
+{
+    QFETCH(QString, otherCopy);
+    QFETCH(QString, answer);
+    QVERIFY(QDir().mkpath(files(10).dungeonFolder));
+    if (otherCopy != QLatin1String("remove"))
+        saveEncounter(10, twoOrcs(), QStringLiteral("Orcs"));
+    openEditor(10);
+    typeInto(control(editor(), "Text1(2)"), QStringLiteral("Goblin"));
+    if (otherCopy == QLatin1String("remove"))
+        QVERIFY(QFile::remove(files(10).tableFile));
+    else
+        saveEncounter(10, otherCopy == QLatin1String("table") ? Storage::Cells() : twoOrcs(),
+                      otherCopy == QLatin1String("details") ? QStringLiteral("Trolls") : QStringLiteral("Orcs"));
+    const QByteArray theirs = contentOf(files(10).tableFile) + contentOf(files(10).detailsFile);
+
+    QString message;
+    answerNextMessageBox(&message, answer);
+    clickControl(control(editor(), "cmdOK"));
+    QCOMPARE(message.section(QLatin1Char('\n'), 0, 0),
+             answer.isEmpty() ? QString() : QStringLiteral("Encounter 10 was changed elsewhere since you opened it"));
+    QVERIFY(!message.contains(QLatin1String("busy")));
+    const bool keptOpen = answer == QLatin1String("Cancel");
+    QCOMPARE(frmDungeonEncounterEditer::instance().isLoaded(), keptOpen);
+    QCOMPARE(textOf(keptOpen ? editor() : board(), "Text1(2)"), QStringLiteral("Goblin"));
+    if (keptOpen)
+        QCOMPARE(contentOf(files(10).tableFile) + contentOf(files(10).detailsFile), theirs);
 }
 
 // A record holds 126 bytes and another program may have filled them: both
