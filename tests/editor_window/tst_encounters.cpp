@@ -604,7 +604,7 @@ void tst_Encounters::okAsksBeforeReplacingChangesMadeElsewhere()
     else
         saveEncounter(10, otherCopy == QLatin1String("table") ? Storage::Cells() : twoOrcs(),
                       otherCopy == QLatin1String("details") ? QStringLiteral("Trolls") : QStringLiteral("Orcs"));
-    const QByteArray theirs = contentOf(files(10).tableFile) + contentOf(files(10).detailsFile);
+    const QByteArray theirs = content(files(10).tableFile) + content(files(10).detailsFile);
 
     QString message;
     answerNextMessageBox(&message, answer);
@@ -616,7 +616,7 @@ void tst_Encounters::okAsksBeforeReplacingChangesMadeElsewhere()
     QCOMPARE(frmDungeonEncounterEditer::instance().isLoaded(), keptOpen);
     QCOMPARE(textOf(keptOpen ? editor() : board(), "Text1(2)"), QStringLiteral("Goblin"));
     if (keptOpen)
-        QCOMPARE(contentOf(files(10).tableFile) + contentOf(files(10).detailsFile), theirs);
+        QCOMPARE(content(files(10).tableFile) + content(files(10).detailsFile), theirs);
 }
 
 // A record holds 126 bytes and another program may have filled them: both
