@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "encounterfiles.h"
+#include "mappicture.h"
 #include "module1.h"
 #include "monstertable.h"
 #include "richtextbox.h"
@@ -81,7 +82,7 @@ void frmEditableDungeon1::setupUi(QWidget *window)
 // then the encounter number caption and box.
 void frmEditableDungeon1::setupMap(QWidget *window)
 {
-    Picture1 = place(new PictureBox(QPixmap(QStringLiteral(":/map.gif")), window),
+    Picture1 = place(new PictureBox(QPixmap::fromImage(dungeonMapPicture()), window),
                      QStringLiteral("Picture1"), {16, 8, 504, 684});
     Picture1->setFocusPolicy(Qt::StrongFocus);
     connect(Picture1, &PictureBox::MouseDown, this, &frmEditableDungeon1::Picture1_MouseDown);

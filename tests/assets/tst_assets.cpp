@@ -2,6 +2,8 @@
 // resource system, with nothing but the `assets` library linked (no
 // Q_INIT_RESOURCE), so a missing or malformed resource fails here first.
 
+#include "mappicture.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
@@ -109,6 +111,7 @@ private slots:
 
     void mapIsSingleFrameGifWithSixteenColourPalette();
     void mapUsesExactlyFiveColours();
+    void shownMapHasTheGifsPixels();
     void spotHoldsItsNumberOnFloor_data();
     void spotHoldsItsNumberOnFloor();
     void redBelongsOnlyToNumbers();
@@ -160,6 +163,15 @@ void TestAssets::mapUsesExactlyFiveColours()
     const QSet<QRgb> expected{White & 0xffffff, Black & 0xffffff, Red & 0xffffff,
                               MidGrey & 0xffffff, LightGrey & 0xffffff};
     QCOMPARE(used, expected);
+}
+
+// The windows show the uncompressed copy; a map redrawn without
+// regenerating both files differs here.
+void TestAssets::shownMapHasTheGifsPixels()
+{
+    const QImage shown = dungeonMapPicture();
+    QVERIFY2(!shown.isNull(), "map.pixels is missing or malformed");
+    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), m_map);
 }
 
 void TestAssets::spotHoldsItsNumberOnFloor_data()

@@ -2,19 +2,22 @@
 //
 //   assetgen <assets folder>
 //
-// writes map.gif and faces/<name>.png and faces/<name>@2x.png there. The
+// writes map.gif, map.pixels (the same map uncompressed) and
+// faces/<name>.png and faces/<name>@2x.png there. The
 // output depends on nothing but this program (and, for the faces' words, the
 // DejaVu Sans Bold font file), so running it again gives the same bytes.
 
 #include "buttonfaces.h"
 #include "dungeonmap.h"
 #include "gifwriter.h"
+#include "rawpicture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
+#include <QtEndian>
 
 #include <cstdio>
 
@@ -28,6 +31,24 @@ bool writeFile(const QString &path, const QByteArray &bytes)
         return false;
     }
     return true;
+}
+
+// The layout of rawpicture.h, for an indexed image.
+QByteArray encodeRawPicture(const QImage &indexed)
+{
+    QByteArray bytes(RawPicture::Magic.data(), RawPicture::Magic.size());
+    const auto append = [&bytes](quint32 value) {
+        const quint32 little = qToLittleEndian(value);
+        bytes.append(reinterpret_cast<const char *>(&little), sizeof little);
+    };
+    append(quint32(indexed.width()));
+    append(quint32(indexed.height()));
+    append(quint32(indexed.colorCount()));
+    for (QRgb colour : indexed.colorTable())
+        append(colour);
+    for (int y = 0; y < indexed.height(); ++y)
+        bytes.append(reinterpret_cast<const char *>(indexed.constScanLine(y)), indexed.width());
+    return bytes;
 }
 
 bool writePng(const QString &path, const QImage &image)
@@ -60,7 +81,9 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    bool ok = writeFile(assets.filePath("map.gif"), encodeGif(drawDungeonMap()));
+    const QImage map = drawDungeonMap();
+    bool ok = writeFile(assets.filePath("map.gif"), encodeGif(map));
+    ok = writeFile(assets.filePath("map.pixels"), encodeRawPicture(map)) && ok;
     for (ButtonFace face : AllButtonFaces) {
         const QString name = assets.filePath("faces/" + buttonFaceName(face));
         ok = writePng(name + ".png", drawButtonFace(face, 1)) && ok;
