@@ -2,7 +2,7 @@
 
 #include "controls.h"
 #include "encounterfiles.h"
-#include "mappicture.h"
+#include "pictures.h"
 #include "module1.h"
 #include "monstertable.h"
 #include "richtextbox.h"

@@ -1,5 +1,8 @@
 #include "controls.h"
 
+#include "pictures.h"
+
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -61,11 +64,25 @@ Label *captionLabel(QWidget *parent, const QString &name, const char *text, cons
     return label;
 }
 
+namespace {
+
+// Built from the uncompressed faces: reading the PNGs would load every
+// image-format plugin. As QIcon does with the PNGs, the @2x face is added
+// only where the screen needs it.
+QIcon faceIcon(const char *face)
+{
+    QIcon icon(QPixmap::fromImage(buttonFacePicture(face)));
+    if (qGuiApp->devicePixelRatio() > 1)
+        icon.addPixmap(QPixmap::fromImage(buttonFacePicture(face, 2)));
+    return icon;
+}
+
+} // namespace
+
 CommandButton *faceButton(QWidget *parent, const QString &name, const char *face,
                           const QRect &geometry)
 {
-    const QIcon icon(QStringLiteral(":/faces/%1.png").arg(QLatin1String(face)));
-    return place(new CommandButton(icon, parent), name, geometry);
+    return place(new CommandButton(faceIcon(face), parent), name, geometry);
 }
 
 // ---------------------------------------------------------------------------

@@ -2,8 +2,8 @@
 //
 //   assetgen <assets folder>
 //
-// writes map.gif, map.pixels (the same map uncompressed) and
-// faces/<name>.png and faces/<name>@2x.png there. The
+// writes map.gif and faces/<name>.png and faces/<name>@2x.png there, each
+// also uncompressed as <name>.pixels for the windows to show. The
 // output depends on nothing but this program (and, for the faces' words, the
 // DejaVu Sans Bold font file), so running it again gives the same bytes.
 
@@ -33,24 +33,6 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return true;
 }
 
-// The layout of rawpicture.h, for an indexed image.
-QByteArray encodeRawPicture(const QImage &indexed)
-{
-    QByteArray bytes(RawPicture::Magic.data(), RawPicture::Magic.size());
-    const auto append = [&bytes](quint32 value) {
-        const quint32 little = qToLittleEndian(value);
-        bytes.append(reinterpret_cast<const char *>(&little), sizeof little);
-    };
-    append(quint32(indexed.width()));
-    append(quint32(indexed.height()));
-    append(quint32(indexed.colorCount()));
-    for (QRgb colour : indexed.colorTable())
-        append(colour);
-    for (int y = 0; y < indexed.height(); ++y)
-        bytes.append(reinterpret_cast<const char *>(indexed.constScanLine(y)), indexed.width());
-    return bytes;
-}
-
 bool writePng(const QString &path, const QImage &image)
 {
     QSaveFile file(path);
@@ -60,6 +42,36 @@ bool writePng(const QString &path, const QImage &image)
     }
     return true;
 }
+
+// The layout of rawpicture.h: an indexed image keeps its colours, any other
+// is stored as red, green, blue and a spare byte a pixel.
+QByteArray encodeRawPicture(const QImage &image)
+{
+    const bool indexed = image.format() == QImage::Format_Indexed8;
+    const QImage pixels = indexed ? image : image.convertToFormat(QImage::Format_RGBX8888);
+    QByteArray bytes(RawPicture::Magic.data(), RawPicture::Magic.size());
+    const auto append = [&bytes](quint32 value) {
+        const quint32 little = qToLittleEndian(value);
+        bytes.append(reinterpret_cast<const char *>(&little), sizeof little);
+    };
+    append(quint32(pixels.width()));
+    append(quint32(pixels.height()));
+    append(quint32(pixels.colorCount()));
+    for (QRgb colour : pixels.colorTable())
+        append(colour);
+    const int rowBytes = pixels.width() * (indexed ? 1 : 4);
+    for (int y = 0; y < pixels.height(); ++y)
+        bytes.append(reinterpret_cast<const char *>(pixels.constScanLine(y)), rowBytes);
+    return bytes;
+}
+
+// A picture as a PNG and uncompressed beside it: `path` lacks the suffix.
+bool writePngAndRaw(const QString &path, const QImage &image)
+{
+    const bool png = writePng(path + ".png", image);
+    return writeFile(path + ".pixels", encodeRawPicture(image)) && png;
+}
+
 
 } // namespace
 
@@ -86,8 +98,8 @@ int main(int argc, char *argv[])
     ok = writeFile(assets.filePath("map.pixels"), encodeRawPicture(map)) && ok;
     for (ButtonFace face : AllButtonFaces) {
         const QString name = assets.filePath("faces/" + buttonFaceName(face));
-        ok = writePng(name + ".png", drawButtonFace(face, 1)) && ok;
-        ok = writePng(name + "@2x.png", drawButtonFace(face, 2)) && ok;
+        ok = writePngAndRaw(name, drawButtonFace(face, 1)) && ok;
+        ok = writePngAndRaw(name + "@2x", drawButtonFace(face, 2)) && ok;
     }
     return ok ? 0 : 1;
 }
