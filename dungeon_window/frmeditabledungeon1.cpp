@@ -82,7 +82,7 @@ void frmEditableDungeon1::setupUi(QWidget *window)
 // then the encounter number caption and box.
 void frmEditableDungeon1::setupMap(QWidget *window)
 {
-    Picture1 = place(new PictureBox(QPixmap::fromImage(dungeonMapPicture()), window),
+    Picture1 = place(new PictureBox(dungeonMapPicture(), window),
                      QStringLiteral("Picture1"), {16, 8, 504, 684});
     Picture1->setFocusPolicy(Qt::StrongFocus);
     connect(Picture1, &PictureBox::MouseDown, this, &frmEditableDungeon1::Picture1_MouseDown);

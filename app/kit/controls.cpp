@@ -111,16 +111,26 @@ namespace {
 class PictureSurface : public QWidget
 {
 public:
-    PictureSurface(const QPixmap &picture, PictureBox *box)
+    PictureSurface(const QImage &picture, PictureBox *box)
         : QWidget(box), m_picture(picture), m_box(box)
     {
     }
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    // Band by band, so that a screen-ready copy of the whole picture never
+    // exists: the map would need four times its indexed size. The bands lie
+    // at fixed rows, so a partial repaint draws what the first paint drew.
+    void paintEvent(QPaintEvent *event) override
     {
+        constexpr int BandHeight = 64;
         QPainter painter(this);
-        painter.drawPixmap(0, 0, m_picture);
+        const QRect exposed = event->rect().intersected(m_picture.rect());
+        const int firstBand = exposed.top() - exposed.top() % BandHeight;
+        for (int top = firstBand; top <= exposed.bottom(); top += BandHeight) {
+            const QRect band = QRect(0, top, m_picture.width(), BandHeight) & m_picture.rect();
+            painter.drawImage(band.topLeft(),
+                              m_picture.copy(band).convertToFormat(QImage::Format_RGB32));
+        }
     }
 
     void mousePressEvent(QMouseEvent *event) override
@@ -131,13 +141,13 @@ protected:
     }
 
 private:
-    QPixmap m_picture;
+    QImage m_picture;
     PictureBox *m_box;
 };
 
 } // namespace
 
-PictureBox::PictureBox(const QPixmap &picture, QWidget *parent)
+PictureBox::PictureBox(const QImage &picture, QWidget *parent)
     : QFrame(parent), m_client(new PictureSurface(picture, this))
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
