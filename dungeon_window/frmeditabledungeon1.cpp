@@ -2,9 +2,9 @@
 
 #include "controls.h"
 #include "encounterfiles.h"
-#include "pictures.h"
 #include "module1.h"
 #include "monstertable.h"
+#include "pictures.h"
 #include "richtextbox.h"
 #include "spots.h"
 

@@ -72,7 +72,6 @@ bool writePngAndRaw(const QString &path, const QImage &image)
     return writeFile(path + ".pixels", encodeRawPicture(image)) && png;
 }
 
-
 } // namespace
 
 int main(int argc, char *argv[])
