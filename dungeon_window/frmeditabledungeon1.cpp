@@ -8,6 +8,7 @@
 #include "gotodialog.h"
 #include "module1.h"
 #include "monstertable.h"
+#include "pictures.h"
 #include "richtextbox.h"
 #include "spots.h"
 
@@ -89,7 +90,7 @@ void frmEditableDungeon1::setupUi(QWidget *window)
 // then the encounter number caption and box.
 void frmEditableDungeon1::setupMap(QWidget *window)
 {
-    Picture1 = place(new PictureBox(QPixmap(QStringLiteral(":/map.gif")), window),
+    Picture1 = place(new PictureBox(dungeonMapPicture(), window),
                      QStringLiteral("Picture1"), {16, 8, 504, 684});
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(QStringLiteral("Dungeon map"));

@@ -1,5 +1,8 @@
 #include "controls.h"
 
+#include "pictures.h"
+
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -61,11 +64,25 @@ Label *captionLabel(QWidget *parent, const QString &name, const char *text, cons
     return label;
 }
 
+namespace {
+
+// Built from the uncompressed faces: reading the PNGs would load every
+// image-format plugin. As QIcon does with the PNGs, the @2x face is added
+// only where the screen needs it.
+QIcon faceIcon(const char *face)
+{
+    QIcon icon(QPixmap::fromImage(buttonFacePicture(face)));
+    if (qGuiApp->devicePixelRatio() > 1)
+        icon.addPixmap(QPixmap::fromImage(buttonFacePicture(face, 2)));
+    return icon;
+}
+
+} // namespace
+
 CommandButton *faceButton(QWidget *parent, const QString &name, const char *face,
                           const QRect &geometry)
 {
-    const QIcon icon(QStringLiteral(":/faces/%1.png").arg(QLatin1String(face)));
-    return place(new CommandButton(icon, parent), name, geometry);
+    return place(new CommandButton(faceIcon(face), parent), name, geometry);
 }
 
 // ---------------------------------------------------------------------------
@@ -94,16 +111,26 @@ namespace {
 class PictureSurface : public QWidget
 {
 public:
-    PictureSurface(const QPixmap &picture, PictureBox *box)
+    PictureSurface(const QImage &picture, PictureBox *box)
         : QWidget(box), m_picture(picture), m_box(box)
     {
     }
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    // Band by band, so that a screen-ready copy of the whole picture never
+    // exists: the map would need four times its indexed size. The bands lie
+    // at fixed rows, so a partial repaint draws what the first paint drew.
+    void paintEvent(QPaintEvent *event) override
     {
+        constexpr int BandHeight = 64;
         QPainter painter(this);
-        painter.drawPixmap(0, 0, m_picture);
+        const QRect exposed = event->rect().intersected(m_picture.rect());
+        const int firstBand = exposed.top() - exposed.top() % BandHeight;
+        for (int top = firstBand; top <= exposed.bottom(); top += BandHeight) {
+            const QRect band = QRect(0, top, m_picture.width(), BandHeight) & m_picture.rect();
+            painter.drawImage(band.topLeft(),
+                              m_picture.copy(band).convertToFormat(QImage::Format_RGB32));
+        }
     }
 
     void mousePressEvent(QMouseEvent *event) override
@@ -114,13 +141,13 @@ protected:
     }
 
 private:
-    QPixmap m_picture;
+    QImage m_picture;
     PictureBox *m_box;
 };
 
 } // namespace
 
-PictureBox::PictureBox(const QPixmap &picture, QWidget *parent)
+PictureBox::PictureBox(const QImage &picture, QWidget *parent)
     : QFrame(parent), m_client(new PictureSurface(picture, this))
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);

@@ -65,13 +65,15 @@ protected:
 
 // A sunken frame showing a picture 1:1 from the top-left corner of its client
 // area. Child controls go into client(), whose coordinates are those of the
-// picture; presses on the picture itself are reported by MouseDown.
+// picture; presses on the picture itself are reported by MouseDown. The
+// picture is kept as given, e.g. indexed and read in place, and only the
+// part being painted is converted for the screen.
 class PictureBox : public QFrame
 {
     Q_OBJECT
 
 public:
-    PictureBox(const QPixmap &picture, QWidget *parent = nullptr);
+    PictureBox(const QImage &picture, QWidget *parent = nullptr);
 
     QWidget *client() const { return m_client; }
 

@@ -6,6 +6,7 @@
 #include "firstpaint.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTextDocument>
@@ -99,6 +100,16 @@ std::optional<double> peakAfterVisitingAll(int runs)
     return Bench::median(peakMiB);
 }
 
+// The machine's one-minute load average while the figures were taken: other
+// programs stretch the clock, not the CPU time.
+QString loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("unknown");
+    return QString::fromLatin1(file.readLine().split(' ').value(0));
+}
+
 QString fixed(double value, int decimals = 1)
 {
     return QString::number(value, 'f', decimals);
@@ -120,9 +131,8 @@ int main(int argc, char *argv[])
     const int runs = qMax(1, options.value(QStringLiteral("runs")).toInt());
     const QString label = options.value(QStringLiteral("label"));
 
-    // The empty window is the yardstick; the window with one label shows what
-    // the first text on screen costs any program, since an empty window never
-    // sets up fonts.
+    // The window with one label is the yardstick; the empty window shows what
+    // the first text on screen costs any program.
     std::array<Contestant, 3> contestants = {{
         {"dungeon board", QStringLiteral("startup_probe"), {}, {}, {}, {}},
         {"one empty window", QStringLiteral("minimal_probe"), {}, {}, {}, {}},
@@ -149,26 +159,32 @@ int main(int argc, char *argv[])
     std::printf("Start-up to first paint on %s, median of %d starts each\n", qPrintable(label), runs);
     for (const Contestant &contestant : contestants) {
         std::printf("  %-22s %7.1f ms (%5.2f x)   CPU %6.1f ms (%5.2f x)   peak %6.1f MiB\n",
-                    contestant.name, contestant.ms(), contestant.ms() / empty.ms(),
-                    contestant.cpuMs(), contestant.cpuMs() / empty.cpuMs(), contestant.mib());
+                    contestant.name, contestant.ms(), contestant.ms() / labelled.ms(),
+                    contestant.cpuMs(), contestant.cpuMs() / labelled.cpuMs(), contestant.mib());
     }
     std::printf("  board after visiting all 40 encounters: peak %.1f MiB\n", *visitedMiB);
 
-    const double ratio = board.ms() / empty.ms();
+    // The window with one label is the yardstick: any window with text pays
+    // for fonts, which an empty window never sets up.
+    const double ratio = board.ms() / labelled.ms();
+    const double cpuRatio = board.cpuMs() / labelled.cpuMs();
+    const double memoryRatio = board.mib() / labelled.mib();
+    const QString load = loadAverage();
     Bench::printRow(QStringLiteral("Start-up to first paint, %1").arg(label),
-                    QStringLiteral("%1 ms (CPU %2 ms); empty window %3 ms (CPU %4 ms): %5 x")
-                        .arg(fixed(board.ms()), fixed(board.cpuMs()), fixed(empty.ms()),
-                             fixed(empty.cpuMs()), fixed(ratio, 2)),
-                    QStringLiteral("within 1.3 x"), Bench::metText(ratio <= 1.3));
-    Bench::printRow(QStringLiteral("Start-up, window with one label, %1").arg(label),
-                    QStringLiteral("%1 ms (CPU %2 ms): %3 x the empty window; the board is %4 x it")
-                        .arg(fixed(labelled.ms()), fixed(labelled.cpuMs()),
-                             fixed(labelled.ms() / empty.ms(), 2), fixed(board.ms() / labelled.ms(), 2)),
+                    QStringLiteral("%1 ms (CPU %2 ms); one-label window %3 ms (CPU %4 ms): %5 x "
+                                   "(CPU %6 x); load average %7")
+                        .arg(fixed(board.ms()), fixed(board.cpuMs()), fixed(labelled.ms()),
+                             fixed(labelled.cpuMs()), fixed(ratio, 2), fixed(cpuRatio, 2), load),
+                    QStringLiteral("within 1.2 x"), Bench::metText(ratio <= 1.2));
+    Bench::printRow(QStringLiteral("Start-up, empty window, %1").arg(label),
+                    QStringLiteral("%1 ms (CPU %2 ms): the one-label window is %3 x it")
+                        .arg(fixed(empty.ms()), fixed(empty.cpuMs()),
+                             fixed(labelled.ms() / empty.ms(), 2)),
                     QStringLiteral("-"), QStringLiteral("-"));
     Bench::printRow(QStringLiteral("Peak memory after start-up, %1").arg(label),
-                    QStringLiteral("%1 MiB; empty window %2 MiB (+%3 MiB)")
-                        .arg(fixed(board.mib()), fixed(empty.mib()), fixed(board.mib() - empty.mib())),
-                    QStringLiteral("-"), QStringLiteral("-"));
+                    QStringLiteral("%1 MiB; one-label window %2 MiB: %3 x")
+                        .arg(fixed(board.mib()), fixed(labelled.mib()), fixed(memoryRatio, 2)),
+                    QStringLiteral("within 1.15 x"), Bench::metText(memoryRatio <= 1.15));
     Bench::printRow(QStringLiteral("Peak memory after visiting all 40 encounters, %1").arg(label),
                     QStringLiteral("%1 MiB (+%2 MiB over start-up)")
                         .arg(fixed(*visitedMiB), fixed(*visitedMiB - board.mib())),

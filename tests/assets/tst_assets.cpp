@@ -2,6 +2,8 @@
 // resource system, with nothing but the `assets` library linked (no
 // Q_INIT_RESOURCE), so a missing or malformed resource fails here first.
 
+#include "pictures.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
@@ -109,6 +111,8 @@ private slots:
 
     void mapIsSingleFrameGifWithSixteenColourPalette();
     void mapUsesExactlyFiveColours();
+    void shownPictureHasTheFilesPixels_data();
+    void shownPictureHasTheFilesPixels();
     void spotHoldsItsNumberOnFloor_data();
     void spotHoldsItsNumberOnFloor();
     void redBelongsOnlyToNumbers();
@@ -160,6 +164,30 @@ void TestAssets::mapUsesExactlyFiveColours()
     const QSet<QRgb> expected{White & 0xffffff, Black & 0xffffff, Red & 0xffffff,
                               MidGrey & 0xffffff, LightGrey & 0xffffff};
     QCOMPARE(used, expected);
+}
+
+// The windows show the uncompressed copies; a picture redrawn without
+// regenerating both files differs here.
+void TestAssets::shownPictureHasTheFilesPixels_data()
+{
+    QTest::addColumn<QImage>("shown");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("map") << dungeonMapPicture() << QStringLiteral(":/map.gif");
+    for (const char *face : {"edit", "clear", "close", "ok", "cancel"}) {
+        QTest::addRow("%s", face) << buttonFacePicture(face)
+                                  << QStringLiteral(":/faces/%1.png").arg(face);
+        QTest::addRow("%s@2x", face) << buttonFacePicture(face, 2)
+                                     << QStringLiteral(":/faces/%1@2x.png").arg(face);
+    }
+}
+
+void TestAssets::shownPictureHasTheFilesPixels()
+{
+    QFETCH(QImage, shown);
+    QFETCH(QString, file);
+    QVERIFY2(!shown.isNull(), "the .pixels copy is missing or malformed");
+    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
+             QImage(file).convertToFormat(QImage::Format_RGB32));
 }
 
 void TestAssets::spotHoldsItsNumberOnFloor_data()

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+
+// The compiled-in pictures as the windows show them, with the same pixels as
+// map.gif and faces/<name>.png. They come from the same pictures stored
+// uncompressed (<name>.pixels, written by assetgen), so showing them needs no
+// image decoder and no image-format plugin: the image reads the compiled-in
+// bytes where they lie. Null when the resource is missing or malformed.
+QImage dungeonMapPicture();
+// `face` as faceButton names it ("edit"); scale 2 gives the @2x face, whose
+// device pixel ratio is 2.
+QImage buttonFacePicture(const char *face, int scale = 1);
