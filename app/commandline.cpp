@@ -4,11 +4,15 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPageSize>
 
 #include <cstdio>
+
+#include <unistd.h>
 
 namespace {
 
@@ -35,6 +39,10 @@ int exportPdf(int &argc, char **argv, const QString &pdfPath)
     // draws off screen, so it runs where no desktop is.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt warns on stderr when it has to pick this folder itself; a failed
+    // export says one line there and nothing else.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(QDir::tempPath()) + "/runtime-" + QByteArray::number(geteuid()));
     QGuiApplication application(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Dungeon Board"));
     const Storage::WriteResult result = Booklet::exportPdf(

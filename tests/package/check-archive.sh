@@ -40,4 +40,13 @@ if [ "$status" -ne 0 ] && [ "$status" -ne 124 ]; then
     echo "the unpacked program ended with status $status"
     exit 1
 fi
-echo "archive $top.tar.gz: contents as expected, the program starts"
+
+# It answers for its version, and prints the adventure kept beside it.
+version=$(cd "$work" && "$program_folder/dungeon-board" --version)
+[[ $top == dungeon-board-${version##* }-Linux ]] || { echo "unexpected version: $version"; exit 1; }
+(cd "$work" && "$program_folder/dungeon-board" --export-pdf "$work/sample.pdf")
+if command -v pdftotext >/dev/null; then
+    [[ $(pdftotext "$work/sample.pdf" - 2>/dev/null) == *"Encounter 12"* ]] ||
+        { echo "the booklet lacks the sample adventure"; exit 1; }
+fi
+echo "archive $top.tar.gz: contents as expected, the program starts and prints its adventure"
