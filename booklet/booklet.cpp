@@ -274,7 +274,11 @@ void keepHeadingsWithNext(QTextDocument *booklet)
         return int(layout->blockBoundingRect(block).top() / pageHeight);
     };
     for (QTextBlock block = booklet->begin(); block.isValid(); block = block.next()) {
-        const QTextBlock next = block.next();
+        // What a heading heads is its first block with text: an empty block
+        // stands before each monster table.
+        QTextBlock next = block.next();
+        while (next.isValid() && next.length() <= 1)
+            next = next.next();
         if (!next.isValid() || !block.blockFormat().boolProperty(KeepWithNext)
             || pageOf(next) == pageOf(block))
             continue;
