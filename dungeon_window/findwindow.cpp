@@ -65,7 +65,7 @@ FindWindow::FindWindow(EncounterIndex index, const QList<QWidget *> &spots, QWid
       m_marks(new SpotMarks(spots.first()->parentWidget()))
 {
     setWindowTitle(QStringLiteral("Find encounter"));
-    resize(360, 240);
+    resize(360, 180);
 
     m_findText->setObjectName(QStringLiteral("findText"));
     m_findText->setPlaceholderText(QStringLiteral("Monster name or details text"));

@@ -321,6 +321,9 @@ void frmEditableDungeon1::findEncounter()
                                     window());
         connect(findWindow, &FindWindow::encounterChosen, this,
                 &frmEditableDungeon1::lblEncounter_Click);
+        // Over the party roster, so the marks on the map and the encounter
+        // shown stay in view.
+        findWindow->move(window()->mapToGlobal(QPoint(576, 408)));
     }
     findWindow->start();
 }
