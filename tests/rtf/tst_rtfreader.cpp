@@ -422,14 +422,10 @@ void tst_RtfReader::styles_data()
     QTest::newRow("sbasedon a missing style") << brokenChains << u"y"_s << charFormatWith({{F::FontPointSize, 20.0}});
 }
 
+// The same check as charFormat, over its own table.
 void tst_RtfReader::styles()
 {
-    QFETCH(QByteArray, rtf);
-    QFETCH(QString, at);
-    QFETCH(QTextCharFormat, expected);
-    const auto document = load(rtf);
-    QVERIFY2(!document->find(at).isNull(), qPrintable(blocksText(*document)));
-    QCOMPARE(formatAt(*document, at).properties(), expected.properties());
+    charFormat();
 }
 
 // ---------------------------------------------------------------------------
