@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include <memory>
+
 // The road of an encounter, driven as a user drives it: a spot on the map,
 // the board's display, the editor, OK or Cancel, and the files on disk.
 class tst_Encounters : public QObject
@@ -112,10 +114,13 @@ QByteArray twoOrcsTableFile()
 }
 
 // Answers the next message box within a few seconds, with the button of
-// that text or else by accepting it, keeping what it said in *text.
-void answerNextMessageBox(QString *text, const QString &button = QString())
+// that text or else by accepting it, keeping what it said in *text. Keep
+// the returned watch while *text lives: a row with no message box ends
+// before the watch gives up.
+[[nodiscard]] std::unique_ptr<QTimer> answerNextMessageBox(QString *text, const QString &button = QString())
 {
-    auto poll = new QTimer;
+    auto watch = std::make_unique<QTimer>();
+    QTimer *poll = watch.get();
     QObject::connect(poll, &QTimer::timeout, poll, [poll, text, button] {
         if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             *text = box->text() + QLatin1Char('\n') + box->informativeText()
@@ -127,11 +132,12 @@ void answerNextMessageBox(QString *text, const QString &button = QString())
                 QTest::mouseClick(*choice, Qt::LeftButton);
             else
                 box->accept();
-            poll->deleteLater();
+            poll->stop();
         }
     });
     poll->start(10);
-    QTimer::singleShot(5000, poll, &QObject::deleteLater);
+    QTimer::singleShot(5000, poll, &QTimer::stop);
+    return watch;
 }
 
 } // namespace
@@ -502,7 +508,7 @@ void tst_Encounters::failedSaveKeepsEditorOpen()
     openEditor(6);
     typeInto(control(editor(), "Text1(0)"), QStringLiteral("Wight"));
     QString message;
-    answerNextMessageBox(&message);
+    const auto answering = answerNextMessageBox(&message);
     clickControl(control(editor(), "cmdOK"));
 
     QVERIFY(frmDungeonEncounterEditer::instance().isLoaded());
@@ -607,7 +613,7 @@ void tst_Encounters::okAsksBeforeReplacingChangesMadeElsewhere()
     const QByteArray theirs = content(files(10).tableFile) + content(files(10).detailsFile);
 
     QString message;
-    answerNextMessageBox(&message, answer);
+    const auto answering = answerNextMessageBox(&message, answer);
     clickControl(control(editor(), "cmdOK"));
     QCOMPARE(message.section(QLatin1Char('\n'), 0, 0),
              answer.isEmpty() ? QString() : QStringLiteral("Encounter 10 was changed elsewhere since you opened it"));
