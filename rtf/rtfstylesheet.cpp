@@ -72,6 +72,10 @@ Style resolve(const StyleDefinition &definition, const QHash<int, const StyleDef
 // A word inside one style of the stylesheet.
 void Reader::defineStyle(const WordEntry &entry, const Token &token)
 {
+    // A stylesheet nested in a style entry has resolved and dropped the
+    // definitions by the time the outer entry goes on: nothing to add to.
+    if (m_styleDefinitions.empty())
+        return;
     StyleDefinition &style = m_styleDefinitions.back();
     switch (entry.word) {
     case Word::ParagraphStyle:
