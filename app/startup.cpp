@@ -1,6 +1,8 @@
 #include "startup.h"
 
 #include "frmdungeonencounterediter.h"
+#include "controls.h"
+#include "formstyle.h"
 #include "frmeditabledungeon1.h"
 #include "module1.h"
 
@@ -9,7 +11,8 @@
 Form &startDungeonBoard()
 {
     QApplication::setApplicationName(QStringLiteral("Dungeon Board"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new FormStyle);
+    QApplication::setFont(formFont());
     // The application ends when its last form unloads, not when its last
     // visible window closes: a loaded, hidden form keeps it running.
     QApplication::setQuitOnLastWindowClosed(false);

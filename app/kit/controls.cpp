@@ -8,6 +8,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <array>
+
 QFont formFont(qreal pointSize, QFont::Weight weight)
 {
     static const bool substitutesInstalled = [] {
@@ -117,19 +119,40 @@ public:
     }
 
 protected:
-    // Band by band, so that a screen-ready copy of the whole picture never
-    // exists: the map would need four times its indexed size. The bands lie
-    // at fixed rows, so a partial repaint draws what the first paint drew.
+    // Band by band through one small buffer, so that a screen-ready copy of
+    // the whole picture never exists (the map would need four times its
+    // indexed size) and the first paint touches as little new memory as it
+    // can. The bands lie at fixed rows, so a partial repaint draws what the
+    // first paint drew.
     void paintEvent(QPaintEvent *event) override
     {
-        constexpr int BandHeight = 64;
+        constexpr int BandHeight = 16;
         QPainter painter(this);
         const QRect exposed = event->rect().intersected(m_picture.rect());
+        if (exposed.isEmpty())
+            return;
+        if (m_picture.format() != QImage::Format_Indexed8) {
+            painter.drawImage(exposed.topLeft(),
+                              m_picture.copy(exposed).convertToFormat(QImage::Format_RGB32));
+            return;
+        }
+        std::array<QRgb, 256> colours;
+        colours.fill(0xff000000u);
+        const QList<QRgb> table = m_picture.colorTable();
+        for (qsizetype i = 0; i < qMin<qsizetype>(table.size(), 256); ++i)
+            colours[i] = table[i] | 0xff000000u;
+        const int width = m_picture.width();
+        QImage band(width, BandHeight, QImage::Format_RGB32);
         const int firstBand = exposed.top() - exposed.top() % BandHeight;
         for (int top = firstBand; top <= exposed.bottom(); top += BandHeight) {
-            const QRect band = QRect(0, top, m_picture.width(), BandHeight) & m_picture.rect();
-            painter.drawImage(band.topLeft(),
-                              m_picture.copy(band).convertToFormat(QImage::Format_RGB32));
+            const int rows = qMin(BandHeight, m_picture.height() - top);
+            for (int row = 0; row < rows; ++row) {
+                const uchar *source = m_picture.constScanLine(top + row);
+                auto target = reinterpret_cast<QRgb *>(band.scanLine(row));
+                for (int x = 0; x < width; ++x)
+                    target[x] = colours[source[x]];
+            }
+            painter.drawImage(QPoint(0, top), band, QRect(0, 0, width, rows));
         }
     }
 
