@@ -1,8 +1,8 @@
 #include "startup.h"
 
-#include "frmdungeonencounterediter.h"
 #include "controls.h"
 #include "formstyle.h"
+#include "frmdungeonencounterediter.h"
 #include "frmeditabledungeon1.h"
 #include "module1.h"
 
@@ -12,6 +12,9 @@ Form &startDungeonBoard()
 {
     QApplication::setApplicationName(QStringLiteral("Dungeon Board"));
     QApplication::setStyle(new FormStyle);
+    // One font for the whole program, its dialogs included: a text box lays
+    // itself out with the program font before it takes its form's, which
+    // would otherwise load a font that nothing shows.
     QApplication::setFont(formFont());
     // The application ends when its last form unloads, not when its last
     // visible window closes: a loaded, hidden form keeps it running.
