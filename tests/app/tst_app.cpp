@@ -1,5 +1,7 @@
+#include "controls.h"
 #include "filetesting.h"
 #include "form.h"
+#include "formstyle.h"
 #include "richtextbox.h"
 #include "rtf.h"
 
@@ -9,8 +11,12 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -57,6 +63,11 @@ private slots:
     void picturesFitTheBox_data();
     void picturesFitTheBox();
     void contextMenuLettersAreUnique();
+
+    void formStyleDrawsAsFusion_data();
+    void formStyleDrawsAsFusion();
+    void pictureBoxShowsItsPixels_data();
+    void pictureBoxShowsItsPixels();
 };
 
 void tst_App::formLifecycle()
@@ -467,6 +478,106 @@ void tst_App::contextMenuLettersAreUnique()
     QVERIFY(entriesOfLetter.size() > 14); // Qt's entries and ours
     for (const QStringList &entries : entriesOfLetter)
         QVERIFY2(entries.size() == 1, qPrintable(entries.join(QLatin1String(", "))));
+}
+
+using Setup = std::function<void(QWidget *)>;
+
+template<typename Control>
+void controlRow(const char *name, QRect geometry, std::function<void(Control *)> change = {})
+{
+    QTest::newRow(name) << Setup([=](QWidget *parent) {
+        auto control = new Control(parent);
+        control->setGeometry(geometry);
+        if (change)
+            change(control);
+    });
+}
+
+void tst_App::formStyleDrawsAsFusion_data()
+{
+    QTest::addColumn<Setup>("setup");
+    const QRect cell(5, 4, 97, 19);
+    controlRow<QLineEdit>("text box", cell);
+    controlRow<QLineEdit>("read-only", cell, [](QLineEdit *edit) { edit->setReadOnly(true); });
+    controlRow<QLineEdit>("disabled", cell, [](QLineEdit *edit) { edit->setEnabled(false); });
+    controlRow<QLineEdit>("own colours", cell, [](QLineEdit *edit) {
+        edit->setPalette(QPalette(Qt::darkGreen, Qt::yellow));
+    });
+    controlRow<QLineEdit>("patterned base", cell, [](QLineEdit *edit) {
+        QPalette palette = edit->palette();
+        palette.setBrush(QPalette::Base, QBrush(Qt::cyan, Qt::Dense4Pattern));
+        edit->setPalette(palette);
+    });
+    controlRow<QRadioButton>("radio button", {5, 4, 113, 17});
+    controlRow<QRadioButton>("checked radio button", {5, 4, 113, 17},
+                             [](QRadioButton *button) { button->setChecked(true); });
+    const auto scrolled = [](int value, Qt::Orientation orientation = Qt::Vertical) {
+        return [=](QScrollBar *bar) {
+            bar->setOrientation(orientation);
+            bar->setRange(0, 500);
+            bar->setValue(value);
+        };
+    };
+    controlRow<QScrollBar>("tall scroll bar", {5, 4, 16, 117}, scrolled(120));
+    controlRow<QScrollBar>("handle across strips", {5, 4, 16, 121}, scrolled(250));
+    controlRow<QScrollBar>("wide scroll bar", {5, 4, 230, 16}, scrolled(120, Qt::Horizontal));
+}
+
+// The form style's copies must look as Fusion draws, however often a look is
+// copied and whatever lies beneath it; copying may round an antialiased edge
+// once more.
+void tst_App::formStyleDrawsAsFusion()
+{
+    QFETCH(Setup, setup);
+    static const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    static FormStyle formStyle; // one for all rows, so that its copies are reused
+    QWidget backdrop; // changing from column to column, so that a wrong transparency shows
+    QPalette palette;
+    QLinearGradient stripes(0, 0, 6, 0);
+    stripes.setStops({{0, Qt::red}, {0.5, Qt::white}, {1, Qt::blue}});
+    stripes.setSpread(QGradient::RepeatSpread);
+    palette.setBrush(QPalette::Window, stripes);
+    backdrop.setPalette(palette);
+    backdrop.resize(240, 130);
+    setup(&backdrop);
+    QWidget *control = backdrop.findChild<QWidget *>();
+
+    QImage byFusion(backdrop.size(), QImage::Format_RGB32), byFormStyle = byFusion;
+    control->setStyle(fusion.get());
+    backdrop.render(&byFusion);
+    control->setStyle(&formStyle);
+    backdrop.render(&byFormStyle);
+    int largest = 0;
+    for (int i = 0; i < byFusion.width() * byFusion.height(); ++i) {
+        const QRgb a = byFusion.pixel(i % byFusion.width(), i / byFusion.width());
+        const QRgb b = byFormStyle.pixel(i % byFusion.width(), i / byFusion.width());
+        for (int shift : {0, 8, 16})
+            largest = std::max(largest, std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff)));
+    }
+    QVERIFY2(largest <= 1, qPrintable(QStringLiteral("differs by %1").arg(largest)));
+}
+
+void tst_App::pictureBoxShowsItsPixels_data()
+{
+    QTest::addColumn<QRect>("exposed");
+    QTest::newRow("whole picture") << QRect(0, 0, 60, 70);
+    QTest::newRow("rows inside a band") << QRect(0, 21, 60, 7);
+    QTest::newRow("the last, short band") << QRect(10, 60, 40, 10);
+}
+
+void tst_App::pictureBoxShowsItsPixels()
+{
+    QFETCH(QRect, exposed);
+    QImage picture(60, 70, QImage::Format_Indexed8);
+    picture.setColorTable({qRgb(200, 30, 30), qRgb(20, 140, 60), qRgb(10, 10, 90)});
+    for (int i = 0; i < 60 * 70; ++i)
+        picture.setPixel(i % 60, i / 60, (i % 60 / 7 + i / 60 / 5) % 3);
+    PictureBox box(picture);
+    box.resize(picture.size() + QSize(4, 4));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QCOMPARE(box.client()->grab(exposed).toImage().convertToFormat(QImage::Format_RGB32),
+             picture.copy(exposed).convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(tst_App)
