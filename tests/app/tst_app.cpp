@@ -68,6 +68,10 @@ private slots:
     void formStyleDrawsAsFusion();
     void pictureBoxShowsItsPixels_data();
     void pictureBoxShowsItsPixels();
+
+private:
+    std::unique_ptr<QStyle> m_fusion{QStyleFactory::create(QStringLiteral("Fusion"))};
+    FormStyle m_formStyle; // one for all rows, so that its copies are reused
 };
 
 void tst_App::formLifecycle()
@@ -529,8 +533,6 @@ void tst_App::formStyleDrawsAsFusion_data()
 void tst_App::formStyleDrawsAsFusion()
 {
     QFETCH(Setup, setup);
-    static const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    static FormStyle formStyle; // one for all rows, so that its copies are reused
     QWidget backdrop; // changing from column to column, so that a wrong transparency shows
     QPalette palette;
     QLinearGradient stripes(0, 0, 6, 0);
@@ -543,9 +545,9 @@ void tst_App::formStyleDrawsAsFusion()
     QWidget *control = backdrop.findChild<QWidget *>();
 
     QImage byFusion(backdrop.size(), QImage::Format_RGB32), byFormStyle = byFusion;
-    control->setStyle(fusion.get());
+    control->setStyle(m_fusion.get());
     backdrop.render(&byFusion);
-    control->setStyle(&formStyle);
+    control->setStyle(&m_formStyle);
     backdrop.render(&byFormStyle);
     int largest = 0;
     for (int i = 0; i < byFusion.width() * byFusion.height(); ++i) {
