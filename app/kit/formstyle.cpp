@@ -54,7 +54,8 @@ bool isCopyable(QStyle::PrimitiveElement element, const QStyleOption *option, co
 {
     switch (element) {
     case QStyle::PE_PanelLineEdit: {
-        // A text box inside a spin box or a combo box is drawn by its owner.
+        // Plain text boxes only: one inside a spin box or a combo box has no
+        // frame of its own, and a subclass may draw by rules of its own.
         const auto frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
         return frame && frame->lineWidth > 0 && widget
             && widget->metaObject() == &QLineEdit::staticMetaObject;
