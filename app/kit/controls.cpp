@@ -110,11 +110,23 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
 
 namespace {
 
+// An indexed picture's colours as the screen takes them: opaque, and black
+// past the end of its table.
+std::array<QRgb, 256> screenColours(const QImage &picture)
+{
+    std::array<QRgb, 256> colours;
+    colours.fill(0xff000000u);
+    const QList<QRgb> table = picture.colorTable();
+    for (qsizetype i = 0; i < qMin<qsizetype>(table.size(), 256); ++i)
+        colours[i] = table[i] | 0xff000000u;
+    return colours;
+}
+
 class PictureSurface : public QWidget
 {
 public:
     PictureSurface(const QImage &picture, PictureBox *box)
-        : QWidget(box), m_picture(picture), m_box(box)
+        : QWidget(box), m_picture(picture), m_colours(screenColours(picture)), m_box(box)
     {
     }
 
@@ -136,11 +148,6 @@ protected:
                               m_picture.copy(exposed).convertToFormat(QImage::Format_RGB32));
             return;
         }
-        std::array<QRgb, 256> colours;
-        colours.fill(0xff000000u);
-        const QList<QRgb> table = m_picture.colorTable();
-        for (qsizetype i = 0; i < qMin<qsizetype>(table.size(), 256); ++i)
-            colours[i] = table[i] | 0xff000000u;
         const int width = m_picture.width();
         QImage band(width, BandHeight, QImage::Format_RGB32);
         const int firstBand = exposed.top() - exposed.top() % BandHeight;
@@ -150,7 +157,7 @@ protected:
                 const uchar *source = m_picture.constScanLine(top + row);
                 auto target = reinterpret_cast<QRgb *>(band.scanLine(row));
                 for (int x = 0; x < width; ++x)
-                    target[x] = colours[source[x]];
+                    target[x] = m_colours[source[x]];
             }
             painter.drawImage(QPoint(0, top), band, QRect(0, 0, width, rows));
         }
@@ -165,6 +172,7 @@ protected:
 
 private:
     QImage m_picture;
+    std::array<QRgb, 256> m_colours; // used when the picture is indexed
     PictureBox *m_box;
 };
 

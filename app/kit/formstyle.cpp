@@ -14,8 +14,10 @@ namespace {
 // Frames are small: a text box of the dungeon window takes 16 KiB.
 constexpr int CacheKiB = 2048;
 
-// Qt's raster engine fills 96 or more rows of a gradient on worker threads.
-constexpr int StripRows = 64;
+// Qt's raster engine fills 96 or more spans at once on worker threads, and a
+// scroll bar draws a gradient of one span per row of device pixels and a
+// handle outline of two.
+constexpr int StripRows = 32;
 
 // Everything the drawing of a frame or an indicator depends on: equal keys
 // draw equal pixels. Empty when a colour is a gradient or a texture, which
@@ -88,15 +90,16 @@ void FormStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
                                    QPainter *painter, const QWidget *widget) const
 {
     const QRect &rect = option->rect;
-    if (control != CC_ScrollBar || rect.height() <= StripRows || !isPlainPainter(painter)) {
+    const qreal pixelRatio = painter->device()->devicePixelRatio();
+    const int stripHeight = qMax(1, int(StripRows / pixelRatio));
+    if (control != CC_ScrollBar || rect.height() <= stripHeight || !isPlainPainter(painter)) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
     }
     // Each strip on a picture of its own, since Fusion sets clip rectangles
     // of its own while it draws a scroll bar.
-    const qreal pixelRatio = painter->device()->devicePixelRatio();
-    for (int top = rect.top(); top <= rect.bottom(); top += StripRows) {
-        const QRect strip = rect & QRect(rect.left(), top, rect.width(), StripRows);
+    for (int top = rect.top(); top <= rect.bottom(); top += stripHeight) {
+        const QRect strip = rect & QRect(rect.left(), top, rect.width(), stripHeight);
         QImage picture((QSizeF(strip.size()) * pixelRatio).toSize(),
                        QImage::Format_ARGB32_Premultiplied);
         picture.setDevicePixelRatio(pixelRatio);

@@ -543,7 +543,10 @@ void tst_App::formStyleDrawsAsFusion()
     setup(&backdrop);
     QWidget *control = backdrop.findChild<QWidget *>();
 
-    QImage byFusion(backdrop.size(), QImage::Format_RGB32), byFormStyle = byFusion;
+    // At the screen's own pixel ratio, as the window's backing store is.
+    QImage byFusion(backdrop.size() * backdrop.devicePixelRatio(), QImage::Format_RGB32);
+    byFusion.setDevicePixelRatio(backdrop.devicePixelRatio());
+    QImage byFormStyle = byFusion;
     control->setStyle(m_fusion.get());
     backdrop.render(&byFusion);
     control->setStyle(&m_formStyle);
