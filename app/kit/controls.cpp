@@ -2,6 +2,7 @@
 
 #include "pictures.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,20 +13,32 @@
 
 QFont formFont(qreal pointSize, QFont::Weight weight)
 {
-    static const bool substitutesInstalled = [] {
-        // Arial-metric fonts keep the captions inside their boxes.
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Microsoft Sans Serif"),
-                                    QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                    QStringLiteral("DejaVu Sans")});
-        return true;
+    // Arial-metric fonts keep the captions inside their boxes. The same
+    // substitutes serve encounter details written in "MS Sans Serif".
+    static const QString family = [] {
+        const QStringList substitutes = {QStringLiteral("Microsoft Sans Serif"),
+                                         QStringLiteral("Liberation Sans"),
+                                         QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")};
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), substitutes);
+        // A name the system lacks has fontconfig sort every font on the
+        // machine before Qt tries the substitutes, so the forms ask for the
+        // first one installed by its own name.
+        const QStringList installed = QFontDatabase::families();
+        for (const QString &name : QStringList{QStringLiteral("MS Sans Serif")} + substitutes) {
+            if (installed.contains(name, Qt::CaseInsensitive))
+                return name;
+        }
+        return QStringLiteral("MS Sans Serif");
     }();
-    Q_UNUSED(substitutesInstalled);
 
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setWeight(weight);
+    // Captions and short entries need no shaping engine: Latin text is drawn
+    // from the font's own character map and kerning table, and scripts that
+    // need shaping still get it.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

@@ -67,6 +67,7 @@ private slots:
     void formStyleDrawsAsFusion_data();
     void formStyleDrawsAsFusion();
     void pictureBoxShowsItsPixels();
+    void detailsShowInTheFormsFace();
 
 private:
     std::unique_ptr<QStyle> m_fusion{QStyleFactory::create(QStringLiteral("Fusion"))};
@@ -576,6 +577,15 @@ void tst_App::pictureBoxShowsItsPixels()
         QCOMPARE(box.client()->grab(exposed).toImage().convertToFormat(QImage::Format_RGB32),
                  picture.copy(exposed).convertToFormat(QImage::Format_RGB32));
     }
+}
+
+void tst_App::detailsShowInTheFormsFace()
+{
+    // The forms ask for a face the system has, by its own name, and details
+    // written in "MS Sans Serif" by other programs show in that same face.
+    const QFontInfo forms(formFont());
+    QCOMPARE(forms.family(), formFont().family());
+    QCOMPARE(QFontInfo(QFont(QStringLiteral("MS Sans Serif"))).family(), forms.family());
 }
 
 QTEST_MAIN(tst_App)
