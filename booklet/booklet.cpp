@@ -87,14 +87,15 @@ struct StoredEncounter
 // Reads only: the booklet leaves the dungeon as it found it.
 StoredEncounter readEncounter(const Storage::EncounterFiles &files)
 {
+    const Storage::EncounterFiles saved = Storage::lastSavedFiles(files);
     StoredEncounter encounter;
-    encounter.cells = Storage::readExistingTable(files.tableFile);
-    QFile details(files.detailsFile);
+    encounter.cells = Storage::readExistingTable(saved.tableFile);
+    QFile details(saved.detailsFile);
     if (details.open(QIODevice::ReadOnly)) {
         encounter.rtf = details.readAll();
         const bool readWhole = details.error() == QFileDevice::NoError;
         encounter.details = readWhole && Rtf::isRtf(encounter.rtf) ? Details::Rtf : Details::Unreadable;
-    } else if (QFileInfo::exists(files.detailsFile)) {
+    } else if (QFileInfo::exists(saved.detailsFile)) {
         encounter.details = Details::Unreadable;
     }
     return encounter;

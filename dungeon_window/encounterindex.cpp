@@ -64,9 +64,10 @@ EncounterIndex::EncounterIndex(const QString &programFolder, qint16 dungeonNumbe
 void EncounterIndex::refresh()
 {
     for (Encounter &encounter : m_encounters) {
-        const FileStamp tableStamp = stampOf(encounter.files.tableFile);
+        const Storage::EncounterFiles files = Storage::lastSavedFiles(encounter.files);
+        const FileStamp tableStamp = stampOf(files.tableFile);
         if (tableStamp != encounter.tableStamp) {
-            const Storage::Cells cells = Storage::readExistingTable(encounter.files.tableFile);
+            const Storage::Cells cells = Storage::readExistingTable(files.tableFile);
             encounter.monsterNames.clear();
             for (int cell = 0; cell < MonsterNameCells; ++cell) {
                 if (!cells[cell].isEmpty())
@@ -74,9 +75,9 @@ void EncounterIndex::refresh()
             }
             encounter.tableStamp = tableStamp;
         }
-        const FileStamp detailsStamp = stampOf(encounter.files.detailsFile);
+        const FileStamp detailsStamp = stampOf(files.detailsFile);
         if (detailsStamp != encounter.detailsStamp) {
-            encounter.details = detailsStamp.exists ? detailsText(encounter.files.detailsFile)
+            encounter.details = detailsStamp.exists ? detailsText(files.detailsFile)
                                                     : QString();
             encounter.detailsStamp = detailsStamp;
         }

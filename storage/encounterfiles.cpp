@@ -308,6 +308,19 @@ Cells readExistingTable(const QString &tableFile)
     return decodeTable(readFileContent(tableFile));
 }
 
+EncounterFiles lastSavedFiles(const EncounterFiles &files)
+{
+    // As completeInterruptedSave finds them: pending details are a save that
+    // goes on, with its table pending still or already in place.
+    EncounterFiles saved = files;
+    if (exists(pendingName(files.detailsFile))) {
+        if (exists(pendingName(files.tableFile)))
+            saved.tableFile = pendingName(files.tableFile);
+        saved.detailsFile = pendingName(files.detailsFile);
+    }
+    return saved;
+}
+
 QByteArray readFileContent(const QString &path)
 {
     QFile file(path);

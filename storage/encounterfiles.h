@@ -83,6 +83,13 @@ Cells readTableCreatingFile(const EncounterFiles &files);
 // changes a file: a missing or unreadable file reads as empty cells.
 Cells readExistingTable(const QString &tableFile);
 
+// The files that hold the encounter's last save, found without changing
+// anything: where a save was interrupted after both its new files were
+// finished, those new files, which the next read or save moves into place
+// (see writeEncounter). Readers that only look read these, so they never
+// see the table of one save beside the details of another.
+EncounterFiles lastSavedFiles(const EncounterFiles &files);
+
 // The whole content of the table file, opened as readTableCreatingFile
 // opens it; empty when it cannot be read.
 QByteArray readTableBytesCreatingFile(const EncounterFiles &files);

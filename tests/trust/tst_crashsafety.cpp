@@ -1,7 +1,8 @@
 // Saves killed at random moments. After every kill and the read that
 // follows it, the two files of the encounter hold one whole version between
 // them: the one before the save under way or the one that save was writing,
-// never a mix of the two and never a part.
+// never a mix of the two and never a part. Readers that only look see that
+// same version before the read.
 #include "filetesting.h"
 #include "versions.h"
 
@@ -100,7 +101,13 @@ void tst_CrashSafety::killedSaves()
 
         const QString pendingDetails = QStringLiteral("%1/.7.Encounter7.pending").arg(files.dungeonFolder);
         completedByRead += QFileInfo::exists(pendingDetails);
+        // What a reader that only looks (find, the booklet) takes for the
+        // last save is what the read that completes it leaves in place.
+        const Storage::EncounterFiles lastSaved = Storage::lastSavedFiles(files);
+        const QByteArray lookedAt[] = { content(lastSaved.tableFile), content(lastSaved.detailsFile) };
         const Storage::Cells read = Storage::readTableCreatingFile(files);
+        QVERIFY2(lookedAt[0] == content(files.tableFile) && lookedAt[1] == content(files.detailsFile),
+                 qPrintable(QStringLiteral("kill %1: a reader that only looks sees another save").arg(kill)));
 
         for (File &file : encounter) {
             const Version before = ended > 0 ? savedBy(ended - 1) : file.holds;
