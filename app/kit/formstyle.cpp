@@ -11,36 +11,30 @@
 
 namespace {
 
-// Frames are small: a text box of the dungeon window takes 16 KiB.
-constexpr int CacheKiB = 2048;
+// Indicators are small: a radio button's takes under 1 KiB.
+constexpr int CacheKiB = 256;
 
 // Qt's raster engine fills 96 or more spans at once on worker threads, and a
 // scroll bar draws a gradient of one span per row of device pixels and a
 // handle outline of two.
 constexpr int StripRows = 32;
 
-// Everything the drawing of a frame or an indicator depends on: equal keys
-// draw equal pixels. Empty when a colour is a gradient or a texture, which
-// is drawn relative to where the element stands and so cannot be copied.
+// Everything the drawing of an indicator depends on: equal keys draw equal
+// pixels. Empty when a colour is a gradient or a texture, which is drawn
+// relative to where the element stands and so cannot be copied.
 QByteArray lookKey(QStyle::PrimitiveElement element, const QStyleOption *option, qreal pixelRatio)
 {
-    std::array<quint64, 9 + QPalette::NColorRoles> look{};
+    std::array<quint64, 5 + QPalette::NColorRoles> look{};
     look[0] = element;
     look[1] = quint64(option->rect.width()) << 32 | quint32(option->rect.height());
     look[2] = option->state.toInt();
     look[3] = option->direction;
     look[4] = std::bit_cast<quint64>(pixelRatio);
-    if (const auto frame = qstyleoption_cast<const QStyleOptionFrame *>(option)) {
-        look[5] = frame->lineWidth;
-        look[6] = frame->midLineWidth;
-        look[7] = frame->features.toInt();
-        look[8] = frame->frameShape;
-    }
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
         const QBrush &brush = option->palette.brush(QPalette::ColorRole(role));
         if (brush.style() != Qt::SolidPattern && brush.style() != Qt::NoBrush)
             return {};
-        look[9 + role] = brush.color().rgba64();
+        look[5 + role] = brush.color().rgba64();
     }
     return QByteArray(reinterpret_cast<const char *>(look.data()), sizeof look);
 }
@@ -51,22 +45,41 @@ bool isPlainPainter(const QPainter *painter)
         && painter->compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
-// The elements worth keeping: many of them look alike on one form.
-bool isCopyable(QStyle::PrimitiveElement element, const QStyleOption *option, const QWidget *widget)
+// A text box of its own: one inside a spin box or a combo box has no frame,
+// and a subclass may draw by rules of its own.
+bool isFramedTextBox(const QStyleOption *option, const QWidget *widget)
 {
-    switch (element) {
-    case QStyle::PE_PanelLineEdit: {
-        // Plain text boxes only: one inside a spin box or a combo box has no
-        // frame of its own, and a subclass may draw by rules of its own.
-        const auto frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
-        return frame && frame->lineWidth > 0 && widget
-            && widget->metaObject() == &QLineEdit::staticMetaObject;
-    }
-    case QStyle::PE_IndicatorRadioButton:
-        return qobject_cast<const QRadioButton *>(widget)
-            && qstyleoption_cast<const QStyleOptionButton *>(option);
-    default:
-        return false;
+    const auto frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
+    return frame && frame->lineWidth > 0 && widget
+        && widget->metaObject() == &QLineEdit::staticMetaObject;
+}
+
+// The border the map and the rich-text boxes have as frames, two rings of
+// lines shaded as if lit from the top left, laid as rectangles: the outline
+// stroker that qDrawWinPanel goes through costs more than Fusion's frame.
+// Read-only boxes show no cursor, so the one with the focus says so with its
+// inner ring.
+void drawSunkenTextBox(const QStyleOption *option, QPainter *painter)
+{
+    const QPalette &palette = option->palette;
+    const int x = option->rect.x(), y = option->rect.y();
+    const int w = option->rect.width(), h = option->rect.height();
+    const auto shade = [&](QPalette::ColorRole role, std::initializer_list<QRect> lines) {
+        for (const QRect &line : lines)
+            painter->fillRect(line, palette.color(role));
+    };
+    if (w < 2 || h < 2)
+        return;
+    shade(QPalette::Dark, {{x, y, w - 1, 1}, {x, y, 1, h - 1}});
+    shade(QPalette::Light, {{x, y + h - 1, w, 1}, {x + w - 1, y, 1, h}});
+    if (w <= 4 || h <= 4)
+        return;
+    shade(QPalette::Shadow, {{x + 1, y + 1, w - 3, 1}, {x + 1, y + 1, 1, h - 3}});
+    shade(QPalette::Midlight, {{x + 1, y + h - 2, w - 2, 1}, {x + w - 2, y + 1, 1, h - 2}});
+    painter->fillRect(QRect(x + 2, y + 2, w - 4, h - 4), palette.brush(QPalette::Base));
+    if (option->state & QStyle::State_HasFocus) {
+        shade(QPalette::Highlight, {{x + 1, y + 1, w - 2, 1}, {x + 1, y + 1, 1, h - 2},
+                                    {x + 1, y + h - 2, w - 2, 1}, {x + w - 2, y + 1, 1, h - 2}});
     }
 }
 
@@ -80,7 +93,9 @@ FormStyle::FormStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusio
 void FormStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
                               QPainter *painter, const QWidget *widget) const
 {
-    if (const QImage *drawn = drawnOnce(element, option, painter, widget))
+    if (element == PE_PanelLineEdit && isFramedTextBox(option, widget))
+        drawSunkenTextBox(option, painter);
+    else if (const QImage *drawn = drawnOnce(element, option, painter, widget))
         painter->drawImage(option->rect.topLeft(), *drawn);
     else
         QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -116,7 +131,9 @@ void FormStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
 const QImage *FormStyle::drawnOnce(PrimitiveElement element, const QStyleOption *option,
                                    const QPainter *painter, const QWidget *widget) const
 {
-    if (!isCopyable(element, option, widget) || !isPlainPainter(painter) || option->rect.isEmpty())
+    if (element != PE_IndicatorRadioButton || !qobject_cast<const QRadioButton *>(widget)
+        || !qstyleoption_cast<const QStyleOptionButton *>(option) || !isPlainPainter(painter)
+        || option->rect.isEmpty())
         return nullptr;
 
     const qreal pixelRatio = painter->device()->devicePixelRatio();
@@ -133,14 +150,9 @@ const QImage *FormStyle::drawnOnce(PrimitiveElement element, const QStyleOption 
     drawn->fill(Qt::transparent);
     {
         QPainter onImage(drawn.get());
-        const auto draw = [&](auto copy) {
-            copy.rect.moveTopLeft({0, 0});
-            QProxyStyle::drawPrimitive(element, &copy, &onImage, widget);
-        };
-        if (const auto frame = qstyleoption_cast<const QStyleOptionFrame *>(option))
-            draw(*frame);
-        else
-            draw(*qstyleoption_cast<const QStyleOptionButton *>(option));
+        QStyleOptionButton copy = *qstyleoption_cast<const QStyleOptionButton *>(option);
+        copy.rect.moveTopLeft({0, 0});
+        QProxyStyle::drawPrimitive(element, &copy, &onImage, widget);
     }
     const int kib = int(drawn->sizeInBytes() / 1024) + 1;
     if (!m_drawn.insert(key, drawn.release(), kib))

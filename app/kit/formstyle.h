@@ -4,12 +4,12 @@
 #include <QImage>
 #include <QProxyStyle>
 
-// The look of the program: Fusion, except that the frame of a text box and
-// the indicator of a radio button are drawn once for each look and then
-// copied. The dungeon window shows 48 text boxes in six sizes; drawing their
-// antialiased frames one by one took a third of its first paint. Scroll
-// bars are painted in strips: Qt hands a gradient of many rows to a pool of
-// threads, and starting that pool costs more than the fill.
+// The look of the program: Fusion, except that a text box has the sunken
+// three-dimensional border of the forms' other boxes, and the indicator of
+// a radio button is drawn once for each look and then copied (the dungeon
+// window shows seven alike). Scroll bars are painted in strips: Qt hands a
+// gradient of many rows to a pool of threads, and starting that pool costs
+// more than the fill.
 class FormStyle : public QProxyStyle
 {
 public:

@@ -95,7 +95,7 @@ QList<PictureSpan> picturesIn(const QTextDocument *document)
 RichTextBox::RichTextBox(QWidget *parent)
     : QTextEdit(parent)
 {
-    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     // The boxes sit in forms: Tab moves on to the next control.
     setTabChangesFocus(true);
     // A scroll bar that comes and goes narrows the text and lays a long

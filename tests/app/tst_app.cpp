@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -66,6 +67,8 @@ private slots:
 
     void formStyleDrawsAsFusion_data();
     void formStyleDrawsAsFusion();
+    void textBoxesAreSunkenLikeTheMap_data();
+    void textBoxesAreSunkenLikeTheMap();
     void pictureBoxShowsItsPixels();
     void detailsShowInTheFormsFace();
 
@@ -500,18 +503,6 @@ void controlRow(const char *name, QRect geometry, std::function<void(Control *)>
 void tst_App::formStyleDrawsAsFusion_data()
 {
     QTest::addColumn<Setup>("setup");
-    const QRect cell(5, 4, 97, 19);
-    controlRow<QLineEdit>("text box", cell);
-    controlRow<QLineEdit>("read-only", cell, [](QLineEdit *edit) { edit->setReadOnly(true); });
-    controlRow<QLineEdit>("disabled", cell, [](QLineEdit *edit) { edit->setEnabled(false); });
-    controlRow<QLineEdit>("own colours", cell, [](QLineEdit *edit) {
-        edit->setPalette(QPalette(Qt::darkGreen, Qt::yellow));
-    });
-    controlRow<QLineEdit>("patterned base", cell, [](QLineEdit *edit) {
-        QPalette palette = edit->palette();
-        palette.setBrush(QPalette::Base, QBrush(Qt::cyan, Qt::Dense4Pattern));
-        edit->setPalette(palette);
-    });
     controlRow<QRadioButton>("radio button", {5, 4, 113, 17});
     controlRow<QRadioButton>("checked radio button", {5, 4, 113, 17},
                              [](QRadioButton *button) { button->setChecked(true); });
@@ -560,6 +551,61 @@ void tst_App::formStyleDrawsAsFusion()
             largest = std::max(largest, std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff)));
     }
     QVERIFY2(largest <= 1, qPrintable(QStringLiteral("differs by %1").arg(largest)));
+}
+
+void tst_App::textBoxesAreSunkenLikeTheMap_data()
+{
+    QTest::addColumn<Setup>("setup");
+    const QRect cell(5, 4, 97, 19);
+    controlRow<QLineEdit>("text box", cell);
+    controlRow<QLineEdit>("read-only", cell, [](QLineEdit *edit) { edit->setReadOnly(true); });
+    controlRow<QLineEdit>("disabled", cell, [](QLineEdit *edit) { edit->setEnabled(false); });
+    controlRow<QLineEdit>("own colours", cell, [](QLineEdit *edit) {
+        edit->setPalette(QPalette(Qt::darkGreen, Qt::yellow));
+    });
+    controlRow<QLineEdit>("patterned base", cell, [](QLineEdit *edit) {
+        QPalette palette = edit->palette();
+        palette.setBrush(QPalette::Base, QBrush(Qt::cyan, Qt::Dense4Pattern));
+        edit->setPalette(palette);
+    });
+}
+
+// An empty text box looks exactly like Qt's own sunken panel, the map's frame,
+// filled with the box's ground; with the focus it looks otherwise, since a
+// read-only box shows no cursor.
+void tst_App::textBoxesAreSunkenLikeTheMap()
+{
+    QFETCH(Setup, setup);
+    const auto rendered = [](QWidget *form) {
+        QImage image(form->size(), QImage::Format_RGB32);
+        form->render(&image);
+        return image;
+    };
+    QWidget form;
+    form.resize(110, 30);
+    setup(&form);
+    auto box = form.findChild<QLineEdit *>();
+    box->setStyle(&m_formStyle);
+
+    QWidget reference;
+    reference.resize(form.size());
+    auto panel = new QFrame(&reference);
+    panel->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    panel->setGeometry(box->geometry());
+    panel->setPalette(box->palette());
+    panel->setEnabled(box->isEnabled());
+    panel->setBackgroundRole(QPalette::Base);
+    panel->setAutoFillBackground(true);
+    QCOMPARE(rendered(&form), rendered(&reference));
+
+    if (box->isEnabled()) {
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        box->setFocus();
+        QVERIFY(box->hasFocus());
+        QVERIFY(rendered(&form) != rendered(&reference));
+    }
 }
 
 // The whole picture, rows inside a band and the last, short band.
