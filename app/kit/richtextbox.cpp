@@ -11,6 +11,7 @@
 #include <QImageReader>
 #include <QMenu>
 #include <QMimeData>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
@@ -46,8 +47,18 @@ QString pictureFileIn(const QMimeData *source)
     return QImageReader(path).canRead() ? path : QString();
 }
 
-// A picture offered on its own, not as part of a web page's HTML. A photo
-// that arrives as JPEG is marked to be saved as JPEG.
+// A photo that arrives as JPEG is marked to be saved as JPEG.
+QImage readPicture(QImageReader &reader)
+{
+    const bool jpeg = reader.format() == "jpeg";
+    reader.setAutoTransform(true); // a camera's photo taken upright is stored on its side
+    QImage image = reader.read();
+    if (jpeg && !image.isNull())
+        image.setText(QLatin1String(Rtf::PictureFormatKey), QStringLiteral("JPEG"));
+    return image;
+}
+
+// A picture offered on its own, not as part of a web page's HTML.
 QImage pictureIn(const QMimeData *source)
 {
     if (source->hasHtml())
@@ -60,14 +71,24 @@ QImage pictureIn(const QMimeData *source)
         jpegData.setData(source->data(QLatin1String("image/jpeg")));
         reader.setDevice(&jpegData);
     }
-    const bool jpeg = reader.format() == "jpeg";
-    reader.setAutoTransform(true); // a camera's photo taken upright is stored on its side
-    QImage image = reader.read();
-    if (jpeg && !image.isNull())
-        image.setText(QLatin1String(Rtf::PictureFormatKey), QStringLiteral("JPEG"));
+    QImage image = readPicture(reader);
     if (image.isNull() && source->hasImage())
         image = qvariant_cast<QImage>(source->imageData());
     return image;
+}
+
+// A pasted document's picture: decoded by our RTF reader, or named by pasted
+// HTML. A file it names is read as a dropped one is, so a photo stays JPEG.
+QImage pictureIn(const QTextDocument *pasted, const QUrl &name)
+{
+    if (name.isLocalFile()) {
+        QImageReader reader(name.toLocalFile());
+        return readPicture(reader);
+    }
+    const QVariant resource = pasted->resource(QTextDocument::ImageResource, name);
+    if (resource.userType() == QMetaType::QPixmap)
+        return resource.value<QPixmap>().toImage();
+    return resource.value<QImage>();
 }
 
 struct PictureSpan
@@ -309,6 +330,12 @@ void RichTextBox::insertFromMimeData(const QMimeData *source)
         setTextCursor(cursor);
         return;
     }
+    if (source->hasHtml()) {
+        QTextDocument pasted;
+        pasted.setHtml(source->html());
+        insertPasted(&pasted, qvariant_cast<QImage>(source->imageData()));
+        return;
+    }
     QTextEdit::insertFromMimeData(source);
 }
 
@@ -316,19 +343,29 @@ void RichTextBox::insertRtf(const QByteArray &rtf)
 {
     QTextDocument pasted;
     Rtf::read(rtf, &pasted);
-    // The pasted pictures become this document's resources, fitted to the box.
-    for (const PictureSpan &picture : picturesIn(&pasted)) {
-        const QImage image = pasted.resource(QTextDocument::ImageResource, QUrl(picture.format.name()))
-                                 .value<QImage>();
+    insertPasted(&pasted);
+}
+
+// The pasted pictures become this document's resources, fitted to the box.
+// A browser copies a picture as HTML that names it on the web, beside the
+// picture itself: where the only picture cannot be loaded, the one offered
+// takes its place.
+void RichTextBox::insertPasted(QTextDocument *pasted, const QImage &offered)
+{
+    const QList<PictureSpan> pictures = picturesIn(pasted);
+    for (const PictureSpan &picture : pictures) {
+        QImage image = pictureIn(pasted, QUrl(picture.format.name()));
+        if (image.isNull() && pictures.size() == 1)
+            image = offered;
         if (image.isNull())
             continue;
-        QTextCursor span(&pasted);
+        QTextCursor span(pasted);
         span.setPosition(picture.position);
         span.setPosition(picture.position + picture.length, QTextCursor::KeepAnchor);
         span.mergeCharFormat(addPicture(image, {picture.format.width(), picture.format.height()}));
     }
     QTextCursor cursor = textCursor();
-    cursor.insertFragment(QTextDocumentFragment(&pasted));
+    cursor.insertFragment(QTextDocumentFragment(pasted));
     setTextCursor(cursor);
 }
 

@@ -42,6 +42,7 @@ private:
     qreal currentPointSize() const;
     void toggleList(QTextListFormat::Style style);
     void insertRtf(const QByteArray &rtf);
+    void insertPasted(QTextDocument *pasted, const QImage &offered = {});
     QTextImageFormat addPicture(QImage image, QSizeF shownSize);
 
     QList<QAction *> m_formatActions;

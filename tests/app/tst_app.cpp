@@ -428,6 +428,8 @@ void tst_App::picturesFitTheBox_data()
     QTest::newRow("picture that fits") << "image" << QSize(200, 100) << false;
     QTest::newRow("tall RTF picture") << "text/rtf" << QSize(1200, 1600) << false;
     QTest::newRow("JPEG file dropped") << "text/uri-list" << QSize(1600, 1200) << true;
+    QTest::newRow("picture a web page names") << "web page" << QSize(1600, 1200) << true;
+    QTest::newRow("picture copied in a browser") << "browser" << QSize(1600, 1200) << false;
 }
 
 void tst_App::picturesFitTheBox()
@@ -449,6 +451,10 @@ void tst_App::picturesFitTheBox()
     clip->setImageData(photo);
     if (offeredAs == QLatin1String("text/uri-list"))
         clip->setUrls({QUrl::fromLocalFile(file.fileName())});
+    else if (offeredAs == QLatin1String("web page"))
+        clip->setHtml(QStringLiteral("<p><img src=\"%1\"></p>").arg(QUrl::fromLocalFile(file.fileName()).toString()));
+    else if (offeredAs == QLatin1String("browser"))
+        clip->setHtml(QStringLiteral("<img src=\"https://example.invalid/photo.png\">"));
     else if (offeredAs != QLatin1String("image"))
         clip->setData(offeredAs, offeredAs == QLatin1String("image/jpeg") ? jpeg : Rtf::write(&rtf));
     QGuiApplication::clipboard()->setMimeData(clip);
