@@ -79,12 +79,16 @@ QImage pictureIn(const QMimeData *source)
 
 // A pasted document's picture: decoded by our RTF reader, or named by pasted
 // HTML. A file it names is read as a dropped one is, so a photo stays JPEG.
+// A name without a scheme means nothing on the clipboard; Qt would look for
+// it beside the program's working folder.
 QImage pictureIn(const QTextDocument *pasted, const QUrl &name)
 {
     if (name.isLocalFile()) {
         QImageReader reader(name.toLocalFile());
         return readPicture(reader);
     }
+    if (name.isRelative())
+        return {};
     const QVariant resource = pasted->resource(QTextDocument::ImageResource, name);
     if (resource.userType() == QMetaType::QPixmap)
         return resource.value<QPixmap>().toImage();
@@ -346,23 +350,26 @@ void RichTextBox::insertRtf(const QByteArray &rtf)
     insertPasted(&pasted);
 }
 
-// The pasted pictures become this document's resources, fitted to the box.
-// A browser copies a picture as HTML that names it on the web, beside the
-// picture itself: where the only picture cannot be loaded, the one offered
-// takes its place.
+// The pasted pictures become this document's resources, fitted to the box;
+// one that cannot be loaded is left out rather than shown broken. A browser
+// copies a picture as HTML that names it on the web, beside the picture
+// itself: where the only picture cannot be loaded, the one offered takes its
+// place.
 void RichTextBox::insertPasted(QTextDocument *pasted, const QImage &offered)
 {
     const QList<PictureSpan> pictures = picturesIn(pasted);
-    for (const PictureSpan &picture : pictures) {
-        QImage image = pictureIn(pasted, QUrl(picture.format.name()));
+    // From the last, so that leaving one out moves none still to come.
+    for (auto picture = pictures.crbegin(); picture != pictures.crend(); ++picture) {
+        QImage image = pictureIn(pasted, QUrl(picture->format.name()));
         if (image.isNull() && pictures.size() == 1)
             image = offered;
-        if (image.isNull())
-            continue;
         QTextCursor span(pasted);
-        span.setPosition(picture.position);
-        span.setPosition(picture.position + picture.length, QTextCursor::KeepAnchor);
-        span.mergeCharFormat(addPicture(image, {picture.format.width(), picture.format.height()}));
+        span.setPosition(picture->position);
+        span.setPosition(picture->position + picture->length, QTextCursor::KeepAnchor);
+        if (image.isNull())
+            span.removeSelectedText();
+        else
+            span.mergeCharFormat(addPicture(image, {picture->format.width(), picture->format.height()}));
     }
     QTextCursor cursor = textCursor();
     cursor.insertFragment(QTextDocumentFragment(pasted));

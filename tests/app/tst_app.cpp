@@ -63,6 +63,7 @@ private slots:
     void clipboardSpeaksRtf();
     void picturesFitTheBox_data();
     void picturesFitTheBox();
+    void unloadablePicturesAreLeftOut();
     void contextMenuLettersAreUnique();
 
     void formStyleDrawsAsFusion_data();
@@ -472,6 +473,19 @@ void tst_App::picturesFitTheBox()
     QCOMPARE(kept.width(), qMin(size.width(), qCeil(2 * shownWidth)));
     QVERIFY(qAbs(kept.height() - qreal(kept.width()) * size.height() / size.width()) <= 1);
     QCOMPARE(Rtf::write(box.document()).contains("\\jpegblip"), savedAsJpeg);
+}
+
+// Neither a picture on the web nor a name without a scheme is fetched: the
+// latter would be looked for as a file, and this one never ends.
+void tst_App::unloadablePicturesAreLeftOut()
+{
+    auto clip = new QMimeData;
+    clip->setHtml(QStringLiteral("<p>a<img src=\"https://example.invalid/x.png\">b<img src=\"/dev/zero\"></p>"));
+    QGuiApplication::clipboard()->setMimeData(clip);
+    RichTextBox box;
+    box.show();
+    box.paste();
+    QCOMPARE(box.toPlainText(), QStringLiteral("ab"));
 }
 
 void tst_App::contextMenuLettersAreUnique()
