@@ -509,6 +509,15 @@ void tst_App::contextMenuLettersAreUnique()
 
 using Setup = std::function<void(QWidget *)>;
 
+// At the screen's own pixel ratio, as the window's backing store is.
+QImage rendered(QWidget *form)
+{
+    QImage image(form->size() * form->devicePixelRatio(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(form->devicePixelRatio());
+    form->render(&image);
+    return image;
+}
+
 template<typename Control>
 void controlRow(const char *name, QRect geometry, std::function<void(Control *)> change = {})
 {
@@ -555,14 +564,10 @@ void tst_App::formStyleDrawsAsFusion()
     setup(&backdrop);
     QWidget *control = backdrop.findChild<QWidget *>();
 
-    // At the screen's own pixel ratio, as the window's backing store is.
-    QImage byFusion(backdrop.size() * backdrop.devicePixelRatio(), QImage::Format_RGB32);
-    byFusion.setDevicePixelRatio(backdrop.devicePixelRatio());
-    QImage byFormStyle = byFusion;
     control->setStyle(m_fusion.get());
-    backdrop.render(&byFusion);
+    const QImage byFusion = rendered(&backdrop);
     control->setStyle(&m_formStyle);
-    backdrop.render(&byFormStyle);
+    const QImage byFormStyle = rendered(&backdrop);
     int largest = 0;
     for (int i = 0; i < byFusion.width() * byFusion.height(); ++i) {
         const QRgb a = byFusion.pixel(i % byFusion.width(), i / byFusion.width());
@@ -596,11 +601,6 @@ void tst_App::textBoxesAreSunkenLikeTheMap_data()
 void tst_App::textBoxesAreSunkenLikeTheMap()
 {
     QFETCH(Setup, setup);
-    const auto rendered = [](QWidget *form) {
-        QImage image(form->size(), QImage::Format_RGB32);
-        form->render(&image);
-        return image;
-    };
     QWidget form;
     form.resize(110, 30);
     setup(&form);
