@@ -8,6 +8,7 @@
 
 #include <array>
 #include <bit>
+#include <cmath>
 
 namespace {
 
@@ -54,33 +55,39 @@ bool isFramedTextBox(const QStyleOption *option, const QWidget *widget)
         && widget->metaObject() == &QLineEdit::staticMetaObject;
 }
 
-// The border the map and the rich-text boxes have as frames, two rings of
-// lines shaded as if lit from the top left, laid as rectangles: the outline
+// The border the map and the rich-text boxes have as frames: two rings of
+// lines shaded as if lit from the top left, one device pixel each on any
+// screen, as Qt draws those frames. They are laid as rectangles: the outline
 // stroker that qDrawWinPanel goes through costs more than Fusion's frame.
 // Read-only boxes show no cursor, so the one with the focus says so with its
 // inner ring.
 void drawSunkenTextBox(const QStyleOption *option, QPainter *painter)
 {
     const QPalette &palette = option->palette;
-    const int x = option->rect.x(), y = option->rect.y();
-    const int w = option->rect.width(), h = option->rect.height();
+    painter->fillRect(option->rect, palette.brush(QPalette::Base));
+    const qreal pixelRatio = painter->device()->devicePixelRatio();
+    painter->save();
+    painter->scale(1 / pixelRatio, 1 / pixelRatio);
+    const QRect &rect = option->rect;
+    const int x = qRound(rect.x() * pixelRatio), y = qRound(rect.y() * pixelRatio);
+    const int w = qRound(rect.width() * pixelRatio), h = qRound(rect.height() * pixelRatio);
     const auto shade = [&](QPalette::ColorRole role, std::initializer_list<QRect> lines) {
         for (const QRect &line : lines)
             painter->fillRect(line, palette.color(role));
     };
-    if (w < 2 || h < 2)
-        return;
-    shade(QPalette::Dark, {{x, y, w - 1, 1}, {x, y, 1, h - 1}});
-    shade(QPalette::Light, {{x, y + h - 1, w, 1}, {x + w - 1, y, 1, h}});
-    if (w <= 4 || h <= 4)
-        return;
-    shade(QPalette::Shadow, {{x + 1, y + 1, w - 3, 1}, {x + 1, y + 1, 1, h - 3}});
-    shade(QPalette::Midlight, {{x + 1, y + h - 2, w - 2, 1}, {x + w - 2, y + 1, 1, h - 2}});
-    painter->fillRect(QRect(x + 2, y + 2, w - 4, h - 4), palette.brush(QPalette::Base));
-    if (option->state & QStyle::State_HasFocus) {
-        shade(QPalette::Highlight, {{x + 1, y + 1, w - 2, 1}, {x + 1, y + 1, 1, h - 2},
-                                    {x + 1, y + h - 2, w - 2, 1}, {x + w - 2, y + 1, 1, h - 2}});
+    if (w >= 2 && h >= 2) {
+        shade(QPalette::Dark, {{x, y, w - 1, 1}, {x, y, 1, h - 1}});
+        shade(QPalette::Light, {{x, y + h - 1, w, 1}, {x + w - 1, y, 1, h}});
     }
+    if (w > 4 && h > 4) {
+        shade(QPalette::Shadow, {{x + 1, y + 1, w - 3, 1}, {x + 1, y + 1, 1, h - 3}});
+        shade(QPalette::Midlight, {{x + 1, y + h - 2, w - 2, 1}, {x + w - 2, y + 1, 1, h - 2}});
+        if (option->state & QStyle::State_HasFocus) {
+            shade(QPalette::Highlight, {{x + 1, y + 1, w - 2, 1}, {x + 1, y + 1, 1, h - 2},
+                                        {x + 1, y + h - 2, w - 2, 1}, {x + w - 2, y + 1, 1, h - 2}});
+        }
+    }
+    painter->restore();
 }
 
 } // namespace
@@ -107,7 +114,9 @@ void FormStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
     const QRect &rect = option->rect;
     const qreal pixelRatio = painter->device()->devicePixelRatio();
     const int stripHeight = qMax(1, int(StripRows / pixelRatio));
-    if (control != CC_ScrollBar || rect.height() <= stripHeight || !isPlainPainter(painter)) {
+    // At a fractional ratio the strips would not meet on whole device rows.
+    if (control != CC_ScrollBar || rect.height() <= stripHeight || !isPlainPainter(painter)
+        || pixelRatio != std::floor(pixelRatio)) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
     }
