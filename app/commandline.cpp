@@ -1,6 +1,6 @@
 #include "commandline.h"
 
-#include "booklet.h"
+#include "booklet/booklet.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 #include "commandline.h"
-#include "form.h"
+#include "kit/form.h"
 #include "startup.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "startup.h"
 
-#include "controls.h"
-#include "formstyle.h"
-#include "frmdungeonencounterediter.h"
-#include "frmeditabledungeon1.h"
-#include "module1.h"
+#include "kit/controls.h"
+#include "kit/formstyle.h"
+#include "editor_window/frmdungeonencounterediter.h"
+#include "dungeon_window/frmeditabledungeon1.h"
+#include "kit/module1.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "booklet.h"
 
-#include "rtf.h"
+#include "rtf/rtf.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #include "boardprinting.h"
 
-#include "booklet.h"
-#include "module1.h"
+#include "booklet/booklet.h"
+#include "kit/module1.h"
 
 #include <QLocale>
 #include <QPageSize>

@@ -1,6 +1,6 @@
 #include "encounterindex.h"
 
-#include "rtf.h"
+#include "rtf/rtf.h"
 
 #include <QFile>
 #include <QTextDocument>

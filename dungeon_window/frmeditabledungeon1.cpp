@@ -1,16 +1,16 @@
 #include "frmeditabledungeon1.h"
 
 #include "boardprinting.h"
-#include "busycursor.h"
-#include "controls.h"
-#include "encounterfiles.h"
+#include "kit/busycursor.h"
+#include "kit/controls.h"
+#include "storage/encounterfiles.h"
 #include "findwindow.h"
 #include "gotodialog.h"
-#include "module1.h"
-#include "monstertable.h"
-#include "pictures.h"
-#include "richtextbox.h"
-#include "spots.h"
+#include "kit/module1.h"
+#include "kit/monstertable.h"
+#include "assets/pictures.h"
+#include "kit/richtextbox.h"
+#include "kit/spots.h"
 
 #include <QFileInfo>
 #include <QLineEdit>

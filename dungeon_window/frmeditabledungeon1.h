@@ -1,8 +1,8 @@
 #pragma once
 
-#include "form.h"
-#include "module1.h"
-#include "monstertable.h"
+#include "kit/form.h"
+#include "kit/module1.h"
+#include "kit/monstertable.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
 #include "celltextvalidator.h"
 
-#include "encounterfiles.h"
+#include "storage/encounterfiles.h"
 
 #include <QLineEdit>
 #include <QToolTip>

@@ -1,13 +1,13 @@
 #include "frmdungeonencounterediter.h"
 
-#include "busycursor.h"
+#include "kit/busycursor.h"
 #include "celltextvalidator.h"
-#include "controls.h"
-#include "encounterfiles.h"
-#include "module1.h"
-#include "monstertable.h"
-#include "richtextbox.h"
-#include "rtf.h"
+#include "kit/controls.h"
+#include "storage/encounterfiles.h"
+#include "kit/module1.h"
+#include "kit/monstertable.h"
+#include "kit/richtextbox.h"
+#include "rtf/rtf.h"
 
 #include <QFileInfo>
 #include <QLineEdit>

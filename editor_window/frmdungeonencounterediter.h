@@ -1,7 +1,7 @@
 #pragma once
 
-#include "form.h"
-#include "monstertable.h"
+#include "kit/form.h"
+#include "kit/monstertable.h"
 
 #include <QByteArray>
 

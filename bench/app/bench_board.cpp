@@ -2,12 +2,12 @@
 // windows where a user presses them, and the clock runs until the board shows
 // the encounter, its details laid out to the end and the window painted.
 #include "benchsupport.h"
-#include "formtesting.h"
+#include "tests/support/formtesting.h"
 
-#include "frmdungeonencounterediter.h"
-#include "frmeditabledungeon1.h"
-#include "richtextbox.h"
-#include "startup.h"
+#include "editor_window/frmdungeonencounterediter.h"
+#include "dungeon_window/frmeditabledungeon1.h"
+#include "kit/richtextbox.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -3,9 +3,9 @@
 // are listed, their spots marked and both windows painted.
 #include "benchsupport.h"
 
-#include "encounterindex.h"
-#include "form.h"
-#include "startup.h"
+#include "dungeon_window/encounterindex.h"
+#include "kit/form.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

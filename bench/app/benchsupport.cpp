@@ -1,6 +1,6 @@
 #include "benchsupport.h"
 
-#include "rtf.h"
+#include "rtf/rtf.h"
 
 #include <QBuffer>
 #include <QDir>

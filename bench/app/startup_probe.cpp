@@ -6,9 +6,9 @@
 //                              report "visited"
 #include "firstpaint.h"
 
-#include "form.h"
-#include "module1.h"
-#include "startup.h"
+#include "kit/form.h"
+#include "kit/module1.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -3,8 +3,8 @@
 // --export-pdf does. Prints the median CPU and wall time of several exports.
 //   bench_booklet [runs]
 
-#include "benchsupport.h"
-#include "booklet.h"
+#include "bench/app/benchsupport.h"
+#include "booklet/booklet.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

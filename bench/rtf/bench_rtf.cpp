@@ -4,8 +4,8 @@
 // Prints the median of several runs.
 //   bench_rtf [runs]
 
-#include "rtf.h"
-#include "rtftokenizer.h"
+#include "rtf/rtf.h"
+#include "rtf/rtftokenizer.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

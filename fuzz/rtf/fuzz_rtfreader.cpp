@@ -1,6 +1,6 @@
 // libFuzzer target: Rtf::read must return, without crashing, hanging or
 // growing without bound, whatever the bytes.
-#include "rtf.h"
+#include "rtf/rtf.h"
 
 #include <QImageReader>
 #include <QLoggingCategory>

@@ -1,9 +1,9 @@
-#include "controls.h"
-#include "filetesting.h"
-#include "form.h"
-#include "formstyle.h"
-#include "richtextbox.h"
-#include "rtf.h"
+#include "kit/controls.h"
+#include "tests/support/filetesting.h"
+#include "kit/form.h"
+#include "kit/formstyle.h"
+#include "kit/richtextbox.h"
+#include "rtf/rtf.h"
 
 #include <QApplication>
 #include <QBuffer>

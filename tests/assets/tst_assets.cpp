@@ -2,7 +2,7 @@
 // resource system, with nothing but the `assets` library linked (no
 // Q_INIT_RESOURCE), so a missing or malformed resource fails here first.
 
-#include "pictures.h"
+#include "assets/pictures.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
-#include "filetesting.h"
-#include "formtesting.h"
-#include "startup.h"
+#include "tests/support/filetesting.h"
+#include "tests/support/formtesting.h"
+#include "app/startup.h"
 
-#include "encounterfiles.h"
+#include "storage/encounterfiles.h"
 
 #include <QApplication>
 #include <QComboBox>

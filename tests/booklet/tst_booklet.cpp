@@ -1,6 +1,6 @@
-#include "filetesting.h"
+#include "tests/support/filetesting.h"
 
-#include "booklet.h"
+#include "booklet/booklet.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>

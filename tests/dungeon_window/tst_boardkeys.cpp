@@ -1,9 +1,9 @@
-#include "formtesting.h"
+#include "tests/support/formtesting.h"
 
-#include "encounterfiles.h"
-#include "richtextbox.h"
-#include "rtf.h"
-#include "startup.h"
+#include "storage/encounterfiles.h"
+#include "kit/richtextbox.h"
+#include "rtf/rtf.h"
+#include "app/startup.h"
 
 #include <QAccessible>
 #include <QApplication>

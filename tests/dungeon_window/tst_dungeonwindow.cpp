@@ -1,10 +1,10 @@
-#include "formtesting.h"
+#include "tests/support/formtesting.h"
 
-#include "controls.h"
-#include "frmeditabledungeon1.h"
-#include "module1.h"
-#include "richtextbox.h"
-#include "startup.h"
+#include "kit/controls.h"
+#include "dungeon_window/frmeditabledungeon1.h"
+#include "kit/module1.h"
+#include "kit/richtextbox.h"
+#include "app/startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,13 +1,13 @@
-#include "filetesting.h"
-#include "formtesting.h"
+#include "tests/support/filetesting.h"
+#include "tests/support/formtesting.h"
 
-#include "encounterfiles.h"
-#include "frmdungeonencounterediter.h"
-#include "frmeditabledungeon1.h"
-#include "module1.h"
-#include "richtextbox.h"
-#include "rtf.h"
-#include "startup.h"
+#include "storage/encounterfiles.h"
+#include "editor_window/frmdungeonencounterediter.h"
+#include "dungeon_window/frmeditabledungeon1.h"
+#include "kit/module1.h"
+#include "kit/richtextbox.h"
+#include "rtf/rtf.h"
+#include "app/startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

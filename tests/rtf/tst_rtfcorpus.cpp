@@ -4,7 +4,7 @@
 // and the assertions of Tika's and LibreOffice's own tests (MANIFEST.md).
 
 #include "documentdump.h"
-#include "rtf.h"
+#include "rtf/rtf.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,5 +1,5 @@
 #include "documentdump.h"
-#include "rtf.h"
+#include "rtf/rtf.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>

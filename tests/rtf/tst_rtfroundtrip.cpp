@@ -4,7 +4,7 @@
 // normalised description of their structure; a failure names the seed and
 // shows the lines that differ.
 
-#include "rtf.h"
+#include "rtf/rtf.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>

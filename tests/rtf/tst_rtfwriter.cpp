@@ -2,7 +2,7 @@
 // tables, escaping and code page bytes, each format's control words, lists,
 // tables, pictures and links. Every output must also be well-formed 7-bit RTF.
 
-#include "rtf.h"
+#include "rtf/rtf.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,5 +1,5 @@
-#include "encounterfiles.h"
-#include "filetesting.h"
+#include "storage/encounterfiles.h"
+#include "tests/support/filetesting.h"
 
 #include <QDir>
 #include <QFile>

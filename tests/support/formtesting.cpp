@@ -1,7 +1,7 @@
 #include "formtesting.h"
 
-#include "form.h"
-#include "module1.h"
+#include "kit/form.h"
+#include "kit/module1.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -2,9 +2,9 @@
 // in the program as written, and must be exactly what its sources give, so
 // that an edit to a source can never be forgotten in the stored files.
 
-#include "encounterfiles.h"
-#include "rtf.h"
-#include "sampleadventure.h"
+#include "storage/encounterfiles.h"
+#include "rtf/rtf.h"
+#include "tools/samplegen/sampleadventure.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 // them: the one before the save under way or the one that save was writing,
 // never a mix of the two and never a part. Readers that only look see that
 // same version before the read.
-#include "filetesting.h"
+#include "tests/support/filetesting.h"
 #include "versions.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 // folder or a file belongs, a disk that runs full part way through a save,
 // table files damaged by other programs. Each gives a clear outcome, and
 // nothing saved before is lost.
-#include "encounterfiles.h"
-#include "filetesting.h"
+#include "storage/encounterfiles.h"
+#include "tests/support/filetesting.h"
 
 #include <QDir>
 #include <QDirIterator>

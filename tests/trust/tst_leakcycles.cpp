@@ -3,13 +3,13 @@
 // saved, and no window or control outlives its use: the widget count after
 // the last round is the one after the first. Under LeakSanitizer the run
 // also ends with no memory unreachable.
-#include "formtesting.h"
+#include "tests/support/formtesting.h"
 
-#include "encounterfiles.h"
-#include "frmdungeonencounterediter.h"
-#include "frmeditabledungeon1.h"
-#include "richtextbox.h"
-#include "startup.h"
+#include "storage/encounterfiles.h"
+#include "editor_window/frmdungeonencounterediter.h"
+#include "dungeon_window/frmeditabledungeon1.h"
+#include "kit/richtextbox.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QDir>

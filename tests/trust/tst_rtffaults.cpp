@@ -3,8 +3,8 @@
 // each into the rich-text box finishes within a bounded time and memory and
 // shows what can be read; a folder in place of the file loads nothing and
 // keeps what the box showed.
-#include "filetesting.h"
-#include "richtextbox.h"
+#include "tests/support/filetesting.h"
+#include "kit/richtextbox.h"
 
 #include <QDir>
 #include <QElapsedTimer>

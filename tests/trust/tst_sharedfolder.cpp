@@ -1,7 +1,7 @@
 // Two copies of the program on one folder: while one saves an encounter over
 // and over, the other reads it as a selection on its board would. Every read
 // finds one whole version, and the last save is what the next read shows.
-#include "filetesting.h"
+#include "tests/support/filetesting.h"
 #include "versions.h"
 
 #include <QFile>

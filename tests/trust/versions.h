@@ -6,7 +6,7 @@
 // differ in every record and every kilobyte, so that a mix of the two, or
 // either one cut short, equals neither.
 
-#include "encounterfiles.h"
+#include "storage/encounterfiles.h"
 
 #include <QByteArray>
 #include <QString>

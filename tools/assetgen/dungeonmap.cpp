@@ -1,6 +1,6 @@
 #include "dungeonmap.h"
 
-#include "spots.h"
+#include "kit/spots.h"
 
 #include <QImage>
 #include <QList>

@@ -13,7 +13,7 @@
 #include "buttonfaces.h"
 #include "dungeonmap.h"
 #include "gifwriter.h"
-#include "rawpicture.h"
+#include "assets/rawpicture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // rtfconv: our RTF reader and writer from the command line, for checks
 // against other programs and for timing whole runs (rtfconv --help).
 
-#include "rtf.h"
+#include "rtf/rtf.h"
 
 #include <QCommandLineParser>
 #include <QDir>

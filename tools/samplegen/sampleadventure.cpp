@@ -1,6 +1,6 @@
 #include "sampleadventure.h"
 
-#include "rtf.h"
+#include "rtf/rtf.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "encounterfiles.h"
+#include "storage/encounterfiles.h"
 
 #include <QByteArray>
 #include <QList>

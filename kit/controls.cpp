@@ -1,6 +1,6 @@
 #include "controls.h"
 
-#include "pictures.h"
+#include "assets/pictures.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "monstertable.h"
 
 #include "controls.h"
-#include "encounterfiles.h"
+#include "storage/encounterfiles.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
 #include "richtextbox.h"
 
-#include "rtf.h"
+#include "rtf/rtf.h"
 
 #include <QAction>
 #include <QBuffer>
