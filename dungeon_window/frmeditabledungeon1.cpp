@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QUndoStack>
 
 namespace {
 
@@ -205,6 +206,13 @@ void frmEditableDungeon1::setupShortcuts(QWidget *window)
     add(Qt::CTRL | Qt::Key_PageUp, [this] { showNeighbour(-1); });
     add(Qt::CTRL | Qt::Key_G, &frmEditableDungeon1::goToEncounter);
     add(Qt::CTRL | Qt::Key_F, &frmEditableDungeon1::findEncounter);
+
+    // The board's own undo. A focused text box takes these keys first, so the
+    // notes, names and rich-text boxes keep their own undo.
+    undoStack = new QUndoStack(window);
+    add(Qt::CTRL | Qt::Key_Z, [this] { undoStack->undo(); });
+    add(Qt::CTRL | Qt::Key_Y, [this] { undoStack->redo(); });
+    add(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, [this] { undoStack->redo(); });
 }
 
 void frmEditableDungeon1::Form_Load()

@@ -14,6 +14,7 @@ class Label;
 class PictureBox;
 class QLineEdit;
 class QRadioButton;
+class QUndoStack;
 class RichTextBox;
 
 // The dungeon window, the start-up window: the map with its forty encounter
@@ -77,4 +78,5 @@ private:
     CommandButton *cmdClear = nullptr;
     CommandButton *cmdClose = nullptr;
     QPointer<FindWindow> findWindow; // created on first use, a child of the window
+    QUndoStack *undoStack = nullptr; // what the board itself changed, for Ctrl+Z and Ctrl+Y
 };
