@@ -1,0 +1,283 @@
+#include "dungeondescription.h"
+
+#include "mappicture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRectF>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace Dungeon {
+
+namespace {
+
+const QString DescriptionName = QStringLiteral("dungeon.json");
+const QString TitleKey = QStringLiteral("title");
+const QString MapKey = QStringLiteral("map");
+const QString SpotsKey = QStringLiteral("spots");
+const QString RoomsKey = QStringLiteral("rooms");
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Dungeon", text);
+}
+
+// Thrown by the checks below with the reason the description is refused.
+struct Refusal
+{
+    QString reason;
+};
+
+int spotNumber(const QString &key, const QString &what)
+{
+    bool isNumber = false;
+    const int number = key.toInt(&isNumber);
+    if (!isNumber || number < 1 || number > SpotCount || key != QString::number(number))
+        throw Refusal{tr("%1 \"%2\" is not a spot number from 1 to %3").arg(what, key).arg(SpotCount)};
+    return number;
+}
+
+// A point [x, y] on a picture of mapSize.
+QPointF point(const QJsonValue &value, QSize mapSize, const QString &where)
+{
+    const QJsonArray pair = value.toArray();
+    if (!value.isArray() || pair.size() != 2 || !pair[0].isDouble() || !pair[1].isDouble())
+        throw Refusal{tr("%1 is not a pair of numbers [x, y]").arg(where)};
+    const QPointF p(pair[0].toDouble(), pair[1].toDouble());
+    if (p.x() < 0 || p.y() < 0 || p.x() > mapSize.width() || p.y() > mapSize.height()) {
+        throw Refusal{tr("%1 (%2, %3) lies off the map picture of %4 x %5 pixels")
+                          .arg(where).arg(p.x()).arg(p.y()).arg(mapSize.width()).arg(mapSize.height())};
+    }
+    return p;
+}
+
+QJsonObject objectOf(const QJsonObject &json, const QString &key)
+{
+    const QJsonValue value = json.value(key);
+    if (!value.isUndefined() && !value.isObject())
+        throw Refusal{tr("\"%1\" is not an object").arg(key)};
+    return value.toObject();
+}
+
+// Only a plain name of a file beside dungeon.json: a description shared by
+// someone else must not reach other folders.
+QString mapFileName(const QJsonObject &json)
+{
+    const QJsonValue value = json.value(MapKey);
+    if (value.isUndefined())
+        return {};
+    const QString name = value.toString();
+    if (!value.isString() || name.isEmpty() || name.contains(u'/') || name.contains(u'\\')
+        || name == QLatin1String("..") || name == QLatin1String("."))
+        throw Refusal{tr("\"map\" is not the name of a file in the dungeon's folder")};
+    return name;
+}
+
+DungeonDescription parse(const QByteArray &bytes, const QString &folder, QSize mapSize)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        throw Refusal{tr("not valid JSON at character %1: %2").arg(parseError.offset).arg(parseError.errorString())};
+    if (!document.isObject())
+        throw Refusal{tr("the description is not a JSON object")};
+
+    DungeonDescription description;
+    description.otherKeys = document.object();
+    const QJsonObject &json = description.otherKeys;
+
+    const QJsonValue title = json.value(TitleKey);
+    if (!title.isUndefined() && !title.isString())
+        throw Refusal{tr("\"title\" is not text")};
+    description.title = title.toString();
+
+    description.mapFile = mapFileName(json);
+    if (!mapSize.isValid()) {
+        mapSize = BuiltInMapSize;
+        if (description.hasOwnMap()) {
+            QString error;
+            mapSize = mapPictureSize(mapPath(folder, description), &error);
+            if (!mapSize.isValid())
+                throw Refusal{error};
+        }
+    }
+
+    const QJsonObject spots = objectOf(json, SpotsKey);
+    for (auto spot = spots.begin(); spot != spots.end(); ++spot) {
+        const int number = spotNumber(spot.key(), tr("spot"));
+        description.spots.insert(number, point(spot.value(), mapSize, tr("spot %1").arg(number)));
+    }
+
+    const QJsonObject rooms = objectOf(json, RoomsKey);
+    for (auto room = rooms.begin(); room != rooms.end(); ++room) {
+        const int number = spotNumber(room.key(), tr("room"));
+        const QJsonArray corners = room.value().toArray();
+        if (!room.value().isArray() || corners.size() < 3)
+            throw Refusal{tr("room %1 is not a list of at least three corners").arg(number)};
+        QPolygonF outline;
+        for (qsizetype i = 0; i < corners.size(); ++i)
+            outline << point(corners[i], mapSize, tr("corner %1 of room %2").arg(i + 1).arg(number));
+        description.rooms.insert(number, outline);
+    }
+
+    for (const QString &key : {TitleKey, MapKey, SpotsKey, RoomsKey})
+        description.otherKeys.remove(key);
+    return description;
+}
+
+QJsonArray pointJson(QPointF p)
+{
+    return {p.x(), p.y()};
+}
+
+} // namespace
+
+QString dungeonFolder(const QString &programFolder, int number)
+{
+    return programFolder + QStringLiteral("/Dungeons/Dungeon") + QString::number(number);
+}
+
+QString descriptionPath(const QString &folder)
+{
+    return folder + u'/' + DescriptionName;
+}
+
+QString mapPath(const QString &folder, const DungeonDescription &description)
+{
+    return description.hasOwnMap() ? folder + u'/' + description.mapFile : QString();
+}
+
+DescriptionRead parseDungeonDescription(const QByteArray &json, const QString &folder, QSize mapSize)
+{
+    DescriptionRead read;
+    read.exists = true;
+    try {
+        read.description = parse(json, folder, mapSize);
+    } catch (const Refusal &refusal) {
+        read.error = tr("%1: %2").arg(QDir::toNativeSeparators(descriptionPath(folder)), refusal.reason);
+    }
+    return read;
+}
+
+DescriptionRead readDungeonDescription(const QString &folder)
+{
+    QFile file(descriptionPath(folder));
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly)) {
+        DescriptionRead read;
+        read.exists = true;
+        read.error = tr("%1: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+        return read;
+    }
+    return parseDungeonDescription(file.readAll(), folder);
+}
+
+QByteArray descriptionJson(const DungeonDescription &description)
+{
+    QJsonObject json = description.otherKeys;
+    if (!description.title.isEmpty())
+        json.insert(TitleKey, description.title);
+    if (description.hasOwnMap())
+        json.insert(MapKey, description.mapFile);
+    if (!description.spots.isEmpty()) {
+        QJsonObject spots;
+        for (auto spot = description.spots.begin(); spot != description.spots.end(); ++spot)
+            spots.insert(QString::number(spot.key()), pointJson(spot.value()));
+        json.insert(SpotsKey, spots);
+    }
+    if (!description.rooms.isEmpty()) {
+        QJsonObject rooms;
+        for (auto room = description.rooms.begin(); room != description.rooms.end(); ++room) {
+            QJsonArray corners;
+            for (QPointF corner : room.value())
+                corners.append(pointJson(corner));
+            rooms.insert(QString::number(room.key()), corners);
+        }
+        json.insert(RoomsKey, rooms);
+    }
+    return QJsonDocument(json).toJson();
+}
+
+QString writeDungeonDescription(const QString &folder, const DungeonDescription &description)
+{
+    const QString path = descriptionPath(folder);
+    const QString where = QDir::toNativeSeparators(path);
+    if (const DescriptionRead old = readDungeonDescription(folder); !old.ok())
+        return tr("%1 is left as it is, since it cannot be read: %2").arg(where, old.error);
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return tr("Cannot save %1: %2").arg(where, file.errorString());
+    file.write(descriptionJson(description));
+    if (!file.commit())
+        return tr("Cannot save %1: %2").arg(where, file.errorString());
+    return {};
+}
+
+QList<int> dungeonNumbers(const QString &programFolder)
+{
+    static const QRegularExpression folderName(QStringLiteral("^Dungeon([1-9][0-9]{0,2})$"));
+    QList<int> numbers;
+    const QDir root(programFolder + QStringLiteral("/Dungeons"));
+    for (const QString &name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (const QRegularExpressionMatch match = folderName.match(name); match.hasMatch())
+            numbers.append(match.captured(1).toInt());
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+int nextFreeDungeonNumber(const QString &programFolder)
+{
+    const QList<int> taken = dungeonNumbers(programFolder);
+    for (int number = 1; number <= MaxDungeonNumber; ++number) {
+        if (!taken.contains(number))
+            return number;
+    }
+    return 0;
+}
+
+int createDungeon(const QString &programFolder, const QString &picturePath, const QString &title,
+                  QString *error)
+{
+    if (!mapPictureSize(picturePath, error).isValid())
+        return 0;
+    const int number = nextFreeDungeonNumber(programFolder);
+    if (number == 0) {
+        *error = tr("There are %1 dungeons already.").arg(MaxDungeonNumber);
+        return 0;
+    }
+    const QString folder = dungeonFolder(programFolder, number);
+    if (!QDir().mkpath(folder)) {
+        *error = tr("Cannot create the folder %1.").arg(QDir::toNativeSeparators(folder));
+        return 0;
+    }
+    DungeonDescription description;
+    description.title = title;
+    QString extension = QFileInfo(picturePath).suffix().toLower();
+    if (extension.isEmpty())
+        extension = QString::fromLatin1(QImageReader::imageFormat(picturePath));
+    description.mapFile = QStringLiteral("map.") + extension;
+    if (!QFile::copy(picturePath, mapPath(folder, description))) {
+        *error = tr("Cannot copy %1 to %2.").arg(QDir::toNativeSeparators(picturePath), QDir::toNativeSeparators(folder));
+        QDir(folder).removeRecursively();
+        return 0;
+    }
+    *error = writeDungeonDescription(folder, description);
+    if (!error->isEmpty()) {
+        QDir(folder).removeRecursively();
+        return 0;
+    }
+    return number;
+}
+
+} // namespace Dungeon

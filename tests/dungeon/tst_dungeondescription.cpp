@@ -1,0 +1,243 @@
+#include "dungeon/dungeondescription.h"
+#include "dungeon/mappicture.h"
+#include "tests/support/filetesting.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+using namespace Dungeon;
+
+class tst_DungeonDescription : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parsing_data();
+    void parsing();
+    void missingDescriptionIsTheBuiltInMap();
+    void rewriteKeepsUnknownKeys();
+    void unreadableDescriptionIsNeverOverwritten();
+    void mapPictures_data();
+    void mapPictures();
+    void dungeonFolders();
+    void newDungeonFromAPicture();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+namespace {
+
+const QSize PictureSize(1000, 800);
+
+// A BMP whose header gives `size` but whose pixels are those of a 4 x 4 picture.
+QByteArray bmpClaiming(QSize size)
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    qToLittleEndian<qint32>(size.width(), bytes.data() + 18);
+    qToLittleEndian<qint32>(size.height(), bytes.data() + 22);
+    return bytes;
+}
+
+// A PNG cut short: its header promises pixels its data no longer holds.
+QByteArray pngCutShort()
+{
+    QImage image(2000, 1500, QImage::Format_RGB32);
+    image.fill(Qt::darkRed);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes.left(bytes.size() / 3);
+}
+
+} // namespace
+
+void tst_DungeonDescription::parsing_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("error"); // a part of the reason; empty when it reads
+    QTest::addColumn<int>("spots");
+    QTest::addColumn<int>("rooms");
+
+    QTest::newRow("full") << QByteArray(R"({"title": "Halls", "map": "map.jpg", "spots": {"1": [212, 96], "40": [1000, 800]},
+        "rooms": {"1": [[180, 60], [260, 60], [260, 140]]}, "author": "me"})") << QString() << 2 << 1;
+    QTest::newRow("empty object") << QByteArray("{}") << QString() << 0 << 0;
+    QTest::newRow("not JSON") << QByteArray(R"({"title": )") << "not valid JSON at character" << 0 << 0;
+    QTest::newRow("array") << QByteArray("[1, 2]") << "not a JSON object" << 0 << 0;
+    QTest::newRow("title a number") << QByteArray(R"({"title": 3})") << "\"title\" is not text" << 0 << 0;
+    QTest::newRow("map elsewhere") << QByteArray(R"({"map": "../Dungeon1/map.png"})") << "\"map\" is not the name of a file" << 0 << 0;
+    QTest::newRow("map not text") << QByteArray(R"({"map": 7})") << "\"map\" is not the name of a file" << 0 << 0;
+    QTest::newRow("spots a list") << QByteArray(R"({"spots": [[1, 2]]})") << "\"spots\" is not an object" << 0 << 0;
+    QTest::newRow("spot 41") << QByteArray(R"({"spots": {"41": [1, 2]}})") << "spot \"41\" is not a spot number from 1 to 40" << 0 << 0;
+    QTest::newRow("spot 0") << QByteArray(R"({"spots": {"0": [1, 2]}})") << "spot \"0\" is not a spot number" << 0 << 0;
+    QTest::newRow("spot 07") << QByteArray(R"({"spots": {"07": [1, 2]}})") << "spot \"07\" is not a spot number" << 0 << 0;
+    QTest::newRow("spot one number") << QByteArray(R"({"spots": {"3": [1]}})") << "spot 3 is not a pair of numbers" << 0 << 0;
+    QTest::newRow("spot text") << QByteArray(R"({"spots": {"3": ["1", "2"]}})") << "spot 3 is not a pair of numbers" << 0 << 0;
+    QTest::newRow("spot right of picture") << QByteArray(R"({"spots": {"3": [1001, 2]}})")
+                                           << "spot 3 (1001, 2) lies off the map picture of 1000 x 800 pixels" << 0 << 0;
+    QTest::newRow("spot above picture") << QByteArray(R"({"spots": {"3": [5, -1]}})") << "lies off the map picture" << 0 << 0;
+    QTest::newRow("room of two corners") << QByteArray(R"({"rooms": {"2": [[1, 1], [5, 5]]}})")
+                                         << "room 2 is not a list of at least three corners" << 0 << 0;
+    QTest::newRow("room corner off") << QByteArray(R"({"rooms": {"2": [[1, 1], [5, 5], [5, 900]]}})")
+                                     << "corner 3 of room 2 (5, 900) lies off" << 0 << 0;
+    QTest::newRow("room 50") << QByteArray(R"({"rooms": {"50": [[1, 1], [5, 5], [5, 9]]}})")
+                             << "room \"50\" is not a spot number" << 0 << 0;
+}
+
+void tst_DungeonDescription::parsing()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QString, error);
+    QFETCH(int, spots);
+    QFETCH(int, rooms);
+
+    const DescriptionRead read = parseDungeonDescription(json, m_dir.path(), PictureSize);
+    if (error.isEmpty()) {
+        QVERIFY2(read.ok(), qPrintable(read.error));
+    } else {
+        QVERIFY2(read.error.startsWith(QDir::toNativeSeparators(descriptionPath(m_dir.path())) + ": "),
+                 qPrintable(read.error));
+        QVERIFY2(read.error.contains(error), qPrintable(read.error));
+    }
+    QCOMPARE(read.description.spots.size(), spots);
+    QCOMPARE(read.description.rooms.size(), rooms);
+}
+
+void tst_DungeonDescription::missingDescriptionIsTheBuiltInMap()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("Dungeons/Dungeon5"));
+    QVERIFY(QDir().mkpath(folder));
+    const DescriptionRead read = readDungeonDescription(folder);
+    QVERIFY(read.ok());
+    QVERIFY(!read.exists);
+    QVERIFY(!read.description.hasOwnMap());
+
+    // Without a map, coordinates are checked against the built-in map.
+    QVERIFY(parseDungeonDescription(R"({"rooms": {"1": [[0, 0], [500, 0], [500, 680]]}})", folder).ok());
+    QVERIFY(!parseDungeonDescription(R"({"spots": {"1": [501, 3]}})", folder).ok());
+}
+
+void tst_DungeonDescription::rewriteKeepsUnknownKeys()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("rewrite"));
+    QVERIFY(QDir().mkpath(folder));
+    QImage map(PictureSize, QImage::Format_RGB32);
+    map.fill(Qt::gray);
+    QVERIFY(map.save(folder + QStringLiteral("/map.png")));
+    putFile(descriptionPath(folder), R"({"title": "Halls", "map": "map.png", "spots": {"2": [10, 20]},
+        "author": {"name": "Ann"}, "levels": [1, 2]})");
+
+    DescriptionRead read = readDungeonDescription(folder);
+    QVERIFY2(read.ok(), qPrintable(read.error));
+    QCOMPARE(read.description.spots.value(2), QPointF(10, 20));
+    read.description.spots.remove(2);
+    read.description.spots.insert(7, {999.5, 0});
+    read.description.rooms.insert(7, QPolygonF({{1, 1}, {9, 1}, {9, 9}}));
+    QCOMPARE(writeDungeonDescription(folder, read.description), QString());
+
+    const DescriptionRead again = readDungeonDescription(folder);
+    QVERIFY2(again.ok(), qPrintable(again.error));
+    QCOMPARE(again.description.title, QStringLiteral("Halls"));
+    QCOMPARE(again.description.spots, read.description.spots);
+    QCOMPARE(again.description.rooms, read.description.rooms);
+    const QJsonObject json = QJsonDocument::fromJson(content(descriptionPath(folder))).object();
+    QCOMPARE(json.value("author").toObject().value("name").toString(), QStringLiteral("Ann"));
+    QCOMPARE(json.value("levels").toArray().size(), 2);
+    QCOMPARE(json.value("map").toString(), QStringLiteral("map.png"));
+}
+
+void tst_DungeonDescription::unreadableDescriptionIsNeverOverwritten()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("unreadable"));
+    QVERIFY(QDir().mkpath(folder));
+    const QByteArray handWritten = R"({"title": "Halls", "spots": {"1": [10, 20],}})";
+    putFile(descriptionPath(folder), handWritten);
+    QVERIFY(!readDungeonDescription(folder).ok());
+
+    DungeonDescription description;
+    description.title = QStringLiteral("Other");
+    const QString error = writeDungeonDescription(folder, description);
+    QVERIFY2(error.contains(QDir::toNativeSeparators(descriptionPath(folder))), qPrintable(error));
+    QCOMPARE(content(descriptionPath(folder)), handWritten);
+}
+
+void tst_DungeonDescription::mapPictures_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("picture") << bmpClaiming({4, 4}) << QString();
+    QTest::newRow("zero bytes") << QByteArray() << "is empty";
+    QTest::newRow("not a picture") << QByteArray("hello, dungeon") << "cannot be read";
+    QTest::newRow("12000 x 12000") << bmpClaiming({12000, 12000}) << "is 12000 x 12000 pixels, more than 8192 x 8192";
+    QTest::newRow("8193 wide") << bmpClaiming({8193, 4}) << "more than 8192 x 8192";
+    QTest::newRow("lying header") << pngCutShort() << "cannot be read";
+}
+
+void tst_DungeonDescription::mapPictures()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+
+    limitPictureAllocation();
+    const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+    putFile(path, bytes);
+    const MapPicture picture = readMapPicture(path);
+    QVERIFY2(picture.error.contains(error), qPrintable(picture.error));
+    QCOMPARE(picture.image.isNull(), !error.isEmpty());
+
+    // The description names the picture's file and the reason in one message.
+    const QString folder = QFileInfo(path).path();
+    const QByteArray json = "{\"map\": \"" + QFileInfo(path).fileName().toUtf8() + "\"}";
+    if (picture.fullSize.isValid())
+        return; // a lying header is only found by decoding
+    const DescriptionRead read = parseDungeonDescription(json, folder);
+    QVERIFY2(read.error.contains(QFileInfo(path).fileName()) && read.error.contains(error), qPrintable(read.error));
+}
+
+void tst_DungeonDescription::dungeonFolders()
+{
+    const QString program = m_dir.filePath(QStringLiteral("program"));
+    for (const char *name : {"Dungeon1", "Dungeon3", "Dungeon03", "DungeonX", "Dungeon1000", "Dungeon12"})
+        QVERIFY(QDir().mkpath(program + QStringLiteral("/Dungeons/") + QLatin1String(name)));
+    QCOMPARE(dungeonNumbers(program), QList<int>({1, 3, 12}));
+    QCOMPARE(nextFreeDungeonNumber(program), 2);
+    QCOMPARE(dungeonFolder(program, 3), program + QStringLiteral("/Dungeons/Dungeon3"));
+}
+
+void tst_DungeonDescription::newDungeonFromAPicture()
+{
+    const QString program = m_dir.filePath(QStringLiteral("new"));
+    QVERIFY(QDir().mkpath(program + QStringLiteral("/Dungeons/Dungeon1")));
+    const QString picture = m_dir.filePath(QStringLiteral("Cellar.BMP"));
+    putFile(picture, bmpClaiming({4, 4}));
+
+    QString error;
+    QCOMPARE(createDungeon(program, picture, QStringLiteral("The Cellar"), &error), 2);
+    const DescriptionRead read = readDungeonDescription(dungeonFolder(program, 2));
+    QVERIFY2(read.ok(), qPrintable(read.error));
+    QCOMPARE(read.description.title, QStringLiteral("The Cellar"));
+    QCOMPARE(read.description.mapFile, QStringLiteral("map.bmp"));
+    QCOMPARE(content(mapPath(dungeonFolder(program, 2), read.description)), content(picture));
+
+    // A picture that cannot be used makes no folder.
+    putFile(picture, bmpClaiming({12000, 12000}));
+    QCOMPARE(createDungeon(program, picture, QStringLiteral("Too large"), &error), 0);
+    QVERIFY2(error.contains(QStringLiteral("12000 x 12000")), qPrintable(error));
+    QCOMPARE(dungeonNumbers(program), QList<int>({1, 2}));
+}
+
+QTEST_GUILESS_MAIN(tst_DungeonDescription)
+#include "tst_dungeondescription.moc"
