@@ -41,7 +41,7 @@ CodePage makeCodePage(int number)
     CodePage page;
     QByteArray name = number == SymbolCodePage ? QByteArray() : codecName(number);
     if (name.isEmpty())
-        name = DefaultCodePageName;
+        name = Windows1252::CodecName;
     if (isDoubleByteCodePage(number)) {
         page.decoderName = name;
         return page;

@@ -3,6 +3,8 @@
 // What the RTF reader and writer both know, stated once so that a document
 // written by one reads back the same in the other.
 
+#include "codepage/windows1252.h"
+
 #include <QFont>
 #include <QTextCharFormat>
 #include <QTextListFormat>
@@ -17,8 +19,7 @@ constexpr int TwipsPerPoint = 20;
 constexpr int TwipsPerPixel = 15;
 
 // The code page we write, and the one RTF that names none is read in.
-constexpr int DefaultCodePage = 1252;
-constexpr char DefaultCodePageName[] = "windows-1252";
+constexpr int DefaultCodePage = 1252; // Windows1252::CodecName
 
 // Character formatting as RTF states it, read or written. Fonts and colours
 // are indexes into the document's tables; -1 and 0 mean "not given", which

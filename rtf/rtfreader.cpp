@@ -674,7 +674,7 @@ QString plainText(const QByteArray &data)
     QStringDecoder utf8(QStringConverter::Utf8);
     QString text = utf8.decode(data);
     if (utf8.hasError())
-        text = QStringDecoder("windows-1252").decode(data);
+        text = QStringDecoder(Windows1252::CodecName).decode(data);
     for (QChar &c : text) {
         const char32_t safe = c.isSurrogate() || c == u'\n' || c == u'\r' ? c.unicode() : sanitized(c.unicode());
         if (safe != c.unicode())
