@@ -87,6 +87,20 @@ int charsetCodePage(int charset)
     }
 }
 
+QString plainText(QByteArrayView data)
+{
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString text = utf8.decode(data);
+    if (utf8.hasError())
+        text = QStringDecoder(Windows1252::CodecName).decode(data);
+    for (QChar &c : text) {
+        const char32_t safe = c.isSurrogate() || c == u'\n' || c == u'\r' ? c.unicode() : sanitized(c.unicode());
+        if (safe != c.unicode())
+            c = safe ? QChar(char16_t(safe)) : QChar(u' ');
+    }
+    return text;
+}
+
 char32_t sanitized(char32_t c)
 {
     if (c == '\t')
