@@ -41,7 +41,7 @@ CodePage makeCodePage(int number)
     CodePage page;
     QByteArray name = number == SymbolCodePage ? QByteArray() : codecName(number);
     if (name.isEmpty())
-        name = DefaultCodePageName;
+        name = Windows1252::CodecName;
     if (isDoubleByteCodePage(number)) {
         page.decoderName = name;
         return page;
@@ -85,6 +85,20 @@ int charsetCodePage(int charset)
     case 255: return 850;
     default: return 0;
     }
+}
+
+QString plainText(QByteArrayView data)
+{
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString text = utf8.decode(data);
+    if (utf8.hasError())
+        text = QStringDecoder(Windows1252::CodecName).decode(data);
+    for (QChar &c : text) {
+        const char32_t safe = c.isSurrogate() || c == u'\n' || c == u'\r' ? c.unicode() : sanitized(c.unicode());
+        if (safe != c.unicode())
+            c = safe ? QChar(char16_t(safe)) : QChar(u' ');
+    }
+    return text;
 }
 
 char32_t sanitized(char32_t c)

@@ -31,6 +31,10 @@ QByteArray codecName(int number);
 // The code page a font's \fcharset stands for; 0: the document's.
 int charsetCodePage(int charset);
 
+// Data that is not RTF as text: UTF-8, else Windows-1252, with control
+// characters as spaces and line breaks kept.
+QString plainText(QByteArrayView data);
+
 // Characters that must not reach the document: control characters would be
 // taken for block or frame boundaries by QTextCursor::insertText. Returns 0
 // for a character to drop.

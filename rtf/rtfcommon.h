@@ -3,6 +3,10 @@
 // What the RTF reader and writer both know, stated once so that a document
 // written by one reads back the same in the other.
 
+#include "codepage/windows1252.h"
+
+#include <QFont>
+#include <QTextCharFormat>
 #include <QTextListFormat>
 
 #include <utility>
@@ -15,8 +19,30 @@ constexpr int TwipsPerPoint = 20;
 constexpr int TwipsPerPixel = 15;
 
 // The code page we write, and the one RTF that names none is read in.
-constexpr int DefaultCodePage = 1252;
-constexpr char DefaultCodePageName[] = "windows-1252";
+constexpr int DefaultCodePage = 1252; // Windows1252::CodecName
+
+// Character formatting as RTF states it, read or written. Fonts and colours
+// are indexes into the document's tables; -1 and 0 mean "not given", which
+// for a colour is "auto".
+struct CharProps
+{
+    int font = -1;
+    int halfPoints = 0;
+    int foreground = -1;
+    int background = -1;
+    QTextCharFormat::UnderlineStyle underline = QTextCharFormat::NoUnderline;
+    QTextCharFormat::VerticalAlignment vertical = QTextCharFormat::AlignNormal;
+    QFont::Capitalization capitalization = QFont::MixedCase;
+    bool bold = false;
+    bool italic = false;
+    bool strikeOut = false;
+    bool hidden = false;
+
+    bool operator==(const CharProps &) const = default;
+};
+
+// RTF keeps nine levels per list.
+constexpr int ListLevels = 9;
 
 // \levelnfc values of the numbered list styles; every bullet is 23, and 255
 // ("no number") reads as one too.

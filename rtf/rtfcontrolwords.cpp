@@ -14,16 +14,22 @@ namespace {
 using CF = QTextCharFormat;
 using LF = QTextListFormat;
 
+// A word that opens a destination we understand.
+constexpr WordEntry destination(std::string_view name, Word word)
+{
+    return {name, word, 0, true};
+}
+
 // Sorted by name for binary search (checked below).
 constexpr WordEntry wordTable[] = {
-    {"aftncn", Word::SkipDestination},
-    {"aftnsep", Word::SkipDestination},
-    {"aftnsepc", Word::SkipDestination},
-    {"annotation", Word::SkipDestination},
+    destination("aftncn", Word::SkipDestination),
+    destination("aftnsep", Word::SkipDestination),
+    destination("aftnsepc", Word::SkipDestination),
+    destination("annotation", Word::SkipDestination),
     {"ansi", Word::CharacterSet, 1252},
     {"ansicpg", Word::AnsiCodePage},
-    {"atnid", Word::SkipDestination},
-    {"author", Word::SkipDestination},
+    destination("atnid", Word::SkipDestination),
+    destination("author", Word::SkipDestination),
     {"b", Word::Bold},
     {"blue", Word::ColorComponent, 2},
     {"brdrb", Word::BottomBorder},
@@ -48,14 +54,14 @@ constexpr WordEntry wordTable[] = {
     {"clpadt", Word::CellPadding, 0},
     {"clvmgf", Word::CellMerge, int(CellMerge::VerticalFirst)},
     {"clvmrg", Word::CellMerge, int(CellMerge::VerticalMerged)},
-    {"colortbl", Word::ColorTable},
-    {"comment", Word::SkipDestination},
+    destination("colortbl", Word::ColorTable),
+    destination("comment", Word::SkipDestination),
     {"cpg", Word::FontCodePage},
     {"cs", Word::CharacterStyle},
     {"deff", Word::DefaultFont},
     {"dibitmap", Word::PictureFormat, int(PictureKind::Other)},
     {"dn", Word::Lower},
-    {"do", Word::SkipDestination},
+    destination("do", Word::SkipDestination),
     {"ds", Word::OtherStyle},
     {"emdash", Word::Character, 0x2014},
     {"emfblip", Word::PictureFormat, int(PictureKind::Other)},
@@ -65,49 +71,49 @@ constexpr WordEntry wordTable[] = {
     {"f", Word::Font},
     {"fcharset", Word::FontCharset},
     {"fi", Word::FirstIndent},
-    {"field", Word::Field},
-    {"filetbl", Word::SkipDestination},
-    {"fldinst", Word::FieldInstruction},
-    {"fldrslt", Word::FieldResult},
-    {"fonttbl", Word::FontTable},
-    {"footer", Word::SkipDestination},
-    {"footerf", Word::SkipDestination},
-    {"footerl", Word::SkipDestination},
-    {"footerr", Word::SkipDestination},
-    {"footnote", Word::SkipDestination},
+    destination("field", Word::Field),
+    destination("filetbl", Word::SkipDestination),
+    destination("fldinst", Word::FieldInstruction),
+    destination("fldrslt", Word::FieldResult),
+    destination("fonttbl", Word::FontTable),
+    destination("footer", Word::SkipDestination),
+    destination("footerf", Word::SkipDestination),
+    destination("footerl", Word::SkipDestination),
+    destination("footerr", Word::SkipDestination),
+    destination("footnote", Word::SkipDestination),
     {"fs", Word::FontSize},
-    {"ftncn", Word::SkipDestination},
-    {"ftnsep", Word::SkipDestination},
-    {"ftnsepc", Word::SkipDestination},
+    destination("ftncn", Word::SkipDestination),
+    destination("ftnsep", Word::SkipDestination),
+    destination("ftnsepc", Word::SkipDestination),
     {"green", Word::ColorComponent, 1},
-    {"header", Word::SkipDestination},
-    {"headerf", Word::SkipDestination},
-    {"headerl", Word::SkipDestination},
-    {"headerr", Word::SkipDestination},
+    destination("header", Word::SkipDestination),
+    destination("headerf", Word::SkipDestination),
+    destination("headerl", Word::SkipDestination),
+    destination("headerr", Word::SkipDestination),
     {"highlight", Word::Background},
     {"i", Word::Italic},
     {"ilvl", Word::ListLevelNumber},
-    {"info", Word::SkipDestination},
+    destination("info", Word::SkipDestination),
     {"intbl", Word::InTable},
     {"itap", Word::NestingLevel},
     {"jpegblip", Word::PictureFormat, int(PictureKind::Jpeg)},
     {"ldblquote", Word::Character, 0x201C},
     {"levelnfc", Word::LevelNumberFormat},
     {"levelnfcn", Word::LevelNumberFormat},
-    {"levelnumbers", Word::SkipDestination},
-    {"leveltext", Word::LevelText},
+    destination("levelnumbers", Word::SkipDestination),
+    destination("leveltext", Word::LevelText),
     {"li", Word::LeftIndent},
     {"lin", Word::LeftIndent},
     {"line", Word::Character, 0x2028},
-    {"list", Word::List},
+    destination("list", Word::List),
     {"listid", Word::ListId},
-    {"listlevel", Word::ListLevel},
-    {"listname", Word::SkipDestination},
-    {"listoverride", Word::ListOverride},
-    {"listoverridetable", Word::ListOverrideTable},
-    {"listpicture", Word::SkipDestination},
-    {"listtable", Word::ListTable},
-    {"listtext", Word::ListText},
+    destination("listlevel", Word::ListLevel),
+    destination("listname", Word::SkipDestination),
+    destination("listoverride", Word::ListOverride),
+    destination("listoverridetable", Word::ListOverrideTable),
+    destination("listpicture", Word::SkipDestination),
+    destination("listtable", Word::ListTable),
+    destination("listtext", Word::ListText),
     {"lquote", Word::Character, 0x2018},
     {"ls", Word::ListNumber},
     {"ltrmark", Word::Character, 0x200E},
@@ -115,30 +121,30 @@ constexpr WordEntry wordTable[] = {
     {"macpict", Word::PictureFormat, int(PictureKind::Other)},
     // Word's math words are mixed case (\mmathPr): the tokenizer, true to the
     // RTF specification, sees "mmath" and text.
-    {"mmath", Word::SkipDestination},
+    destination("mmath", Word::SkipDestination),
     {"nestcell", Word::Cell, 1},
     {"nestrow", Word::Row, 1},
-    {"nesttableprops", Word::Transparent},
-    {"nonesttables", Word::SkipDestination},
-    {"nonshppict", Word::SkipDestination},
+    destination("nesttableprops", Word::Transparent),
+    destination("nonesttables", Word::SkipDestination),
+    destination("nonshppict", Word::SkipDestination),
     {"nosupersub", Word::VerticalAlignment, CF::AlignNormal},
-    {"objdata", Word::SkipDestination},
-    {"object", Word::Alternatives},
+    destination("objdata", Word::SkipDestination),
+    destination("object", Word::Alternatives),
     {"outlinelevel", Word::OutlineLevel},
     {"page", Word::PageBreak},
     {"par", Word::Paragraph},
     {"pard", Word::ParagraphDefaults},
     {"pc", Word::CharacterSet, 437},
     {"pca", Word::CharacterSet, 850},
-    {"pgdsctbl", Word::SkipDestination},
+    destination("pgdsctbl", Word::SkipDestination),
     {"pichgoal", Word::PictureGoal, 1},
     {"picscalex", Word::PictureScale, 0},
     {"picscaley", Word::PictureScale, 1},
-    {"pict", Word::Picture},
+    destination("pict", Word::Picture),
     {"picwgoal", Word::PictureGoal, 0},
     {"plain", Word::Plain},
     {"pmmetafile", Word::PictureFormat, int(PictureKind::Other)},
-    {"pn", Word::LegacyList},
+    destination("pn", Word::LegacyList),
     {"pncard", Word::LegacyNumberFormat, LF::ListDecimal},
     {"pndec", Word::LegacyNumberFormat, LF::ListDecimal},
     {"pngblip", Word::PictureFormat, int(PictureKind::Png)},
@@ -149,10 +155,10 @@ constexpr WordEntry wordTable[] = {
     {"pnlvlbody", Word::LegacyBody},
     {"pnngbnum", Word::LegacyNumberFormat, LF::ListDecimal},
     {"pnord", Word::LegacyNumberFormat, LF::ListDecimal},
-    {"pnseclvl", Word::SkipDestination},
-    {"pntext", Word::ListText},
-    {"pntxta", Word::SkipDestination},
-    {"pntxtb", Word::SkipDestination},
+    destination("pnseclvl", Word::SkipDestination),
+    destination("pntext", Word::ListText),
+    destination("pntxta", Word::SkipDestination),
+    destination("pntxtb", Word::SkipDestination),
     {"pnucltr", Word::LegacyNumberFormat, LF::ListUpperAlpha},
     {"pnucrm", Word::LegacyNumberFormat, LF::ListUpperRoman},
     {"qc", Word::Alignment, Qt::AlignHCenter},
@@ -163,13 +169,13 @@ constexpr WordEntry wordTable[] = {
     {"qr", Word::Alignment, Qt::AlignRight},
     {"rdblquote", Word::Character, 0x201D},
     {"red", Word::ColorComponent, 0},
-    {"result", Word::Alternative},
-    {"revtbl", Word::SkipDestination},
+    destination("result", Word::Alternative),
+    destination("revtbl", Word::SkipDestination),
     {"ri", Word::RightIndent},
     {"rin", Word::RightIndent},
     {"row", Word::Row, 0},
     {"rquote", Word::Character, 0x2019},
-    {"rsidtbl", Word::SkipDestination},
+    destination("rsidtbl", Word::SkipDestination),
     {"rtlmark", Word::Character, 0x200F},
     {"s", Word::ParagraphStyle},
     {"sa", Word::SpaceAfter},
@@ -177,30 +183,30 @@ constexpr WordEntry wordTable[] = {
     {"sbasedon", Word::StyleBase},
     {"scaps", Word::Capitalization, QFont::SmallCaps},
     {"sect", Word::PageBreak},
-    {"shp", Word::Shape},
-    {"shpinst", Word::Transparent},
-    {"shppict", Word::Transparent},
-    {"shprslt", Word::SkipDestination},
-    {"shptxt", Word::SkipDestination},
+    destination("shp", Word::Shape),
+    destination("shpinst", Word::Transparent),
+    destination("shppict", Word::Transparent),
+    destination("shprslt", Word::SkipDestination),
+    destination("shptxt", Word::SkipDestination),
     {"sl", Word::LineSpacing},
     {"slmult", Word::LineMultiple},
-    {"sn", Word::ShapeName},
-    {"sp", Word::Transparent},
+    destination("sn", Word::ShapeName),
+    destination("sp", Word::Transparent),
     {"strike", Word::StrikeOut},
     {"striked", Word::StrikeOut},
-    {"stylesheet", Word::StyleSheet},
+    destination("stylesheet", Word::StyleSheet),
     {"sub", Word::VerticalAlignment, CF::AlignSubScript},
     {"super", Word::VerticalAlignment, CF::AlignSuperScript},
-    {"sv", Word::ShapeValue},
+    destination("sv", Word::ShapeValue),
     {"tab", Word::Character, '\t'},
-    {"tc", Word::SkipDestination},
-    {"template", Word::SkipDestination},
+    destination("tc", Word::SkipDestination),
+    destination("template", Word::SkipDestination),
     {"trowd", Word::RowDefaults},
     {"ts", Word::OtherStyle},
-    {"txe", Word::SkipDestination},
+    destination("txe", Word::SkipDestination),
     {"u", Word::Unicode},
     {"uc", Word::UnicodeSkip},
-    {"ud", Word::Alternative},
+    destination("ud", Word::Alternative),
     {"ul", Word::Underline, CF::SingleUnderline},
     {"uld", Word::Underline, CF::DotLine},
     {"uldash", Word::Underline, CF::DashUnderline},
@@ -220,12 +226,12 @@ constexpr WordEntry wordTable[] = {
     {"ulw", Word::Underline, CF::SingleUnderline},
     {"ulwave", Word::Underline, CF::WaveUnderline},
     {"up", Word::Raise},
-    {"upr", Word::Alternatives},
+    destination("upr", Word::Alternatives),
     {"v", Word::Hidden},
     {"wbitmap", Word::PictureFormat, int(PictureKind::Other)},
     {"wmetafile", Word::PictureFormat, int(PictureKind::Other)},
-    {"xe", Word::SkipDestination},
-    {"xmlnstbl", Word::SkipDestination},
+    destination("xe", Word::SkipDestination),
+    destination("xmlnstbl", Word::SkipDestination),
     {"zwbo", Word::Character, 0x200B},
     {"zwj", Word::Character, 0x200D},
     {"zwnj", Word::Character, 0x200C},
@@ -241,37 +247,6 @@ WordEntry lookupWord(QByteArrayView name)
     if (it != std::end(wordTable) && it->name == key)
         return *it;
     return {key, Word::Unknown};
-}
-
-bool isDestination(Word word)
-{
-    switch (word) {
-    case Word::SkipDestination:
-    case Word::Transparent:
-    case Word::StyleSheet:
-    case Word::FontTable:
-    case Word::ColorTable:
-    case Word::Picture:
-    case Word::Field:
-    case Word::FieldInstruction:
-    case Word::FieldResult:
-    case Word::ListTable:
-    case Word::List:
-    case Word::ListLevel:
-    case Word::LevelText:
-    case Word::ListOverrideTable:
-    case Word::ListOverride:
-    case Word::ListText:
-    case Word::LegacyList:
-    case Word::Shape:
-    case Word::ShapeName:
-    case Word::ShapeValue:
-    case Word::Alternatives:
-    case Word::Alternative:
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace Rtf

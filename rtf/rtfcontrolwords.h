@@ -112,13 +112,12 @@ struct WordEntry
     std::string_view name;
     Word word;
     int value = 0;
+    // Opens a destination we understand; after \* every other word makes
+    // its group one to skip.
+    bool destination = false;
 };
 
 // The entry of a word; Word::Unknown for words we do not know.
 WordEntry lookupWord(QByteArrayView name);
-
-// Words that open a destination we understand; after \* every other word
-// makes its group one to skip.
-bool isDestination(Word word);
 
 } // namespace Rtf

@@ -93,7 +93,7 @@ bool applyFormatting(const WordEntry &entry, int parameter, bool hasParameter, C
         para.listNumber = std::max(parameter, 0);
         break;
     case Word::ListLevelNumber:
-        para.listLevel = std::clamp(parameter, 0, MaxListLevels - 1);
+        para.listLevel = std::clamp(parameter, 0, ListLevels - 1);
         break;
     case Word::ParagraphBackground:
         para.background = parameter;
@@ -121,7 +121,7 @@ bool applyFormatting(const WordEntry &entry, int parameter, bool hasParameter, C
     case Word::LegacyLevel:
         para.legacy.active = true;
         para.legacy.bullet = false;
-        para.legacy.level = std::clamp(parameter - 1, 0, MaxListLevels - 1);
+        para.legacy.level = std::clamp(parameter - 1, 0, ListLevels - 1);
         break;
     case Word::LegacyNumberFormat:
         para.legacy.numberStyle = LF::Style(entry.value);

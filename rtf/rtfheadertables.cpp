@@ -40,7 +40,7 @@ bool Reader::openHeaderTable(Word word)
     case Word::ListLevel:
         if (destination != Destination::ListTable || m_listDefinitions.empty())
             return false;
-        m_levelOpen = m_listDefinitions.back().levels.size() < MaxListLevels;
+        m_levelOpen = m_listDefinitions.back().levels.size() < ListLevels;
         if (m_levelOpen)
             m_listDefinitions.back().levels.push_back(LF::ListDecimal);
         return true;
@@ -167,7 +167,7 @@ LF::Style Reader::listStyle(const ParaProps &para, int *key, int *level) const
 
 void Reader::dropLists(int key, int fromLevel)
 {
-    m_lists.erase(m_lists.lower_bound({key, fromLevel}), m_lists.lower_bound({key, MaxListLevels}));
+    m_lists.erase(m_lists.lower_bound({key, fromLevel}), m_lists.lower_bound({key, ListLevels}));
 }
 
 void Reader::addToList(int key, int level, LF::Style style)

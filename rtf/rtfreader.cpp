@@ -201,7 +201,7 @@ void Reader::handleWord(const Token &token)
         m_picture.data.clear();
         m_picture.highNibble = -1;
     }
-    const bool destination = isDestination(entry.word);
+    const bool destination = entry.destination;
     if (group.destination == Destination::Alternatives && entry.word != Word::Alternative) {
         if (destination || ignorable)
             skipGroup();
@@ -667,20 +667,6 @@ qsizetype rtfStart(QByteArrayView data)
     while (i < data.size() && (data[i] == ' ' || data[i] == '\t' || data[i] == '\r' || data[i] == '\n'))
         ++i;
     return data.sliced(i).startsWith("{\\rtf") ? i : -1;
-}
-
-QString plainText(const QByteArray &data)
-{
-    QStringDecoder utf8(QStringConverter::Utf8);
-    QString text = utf8.decode(data);
-    if (utf8.hasError())
-        text = QStringDecoder("windows-1252").decode(data);
-    for (QChar &c : text) {
-        const char32_t safe = c.isSurrogate() || c == u'\n' || c == u'\r' ? c.unicode() : sanitized(c.unicode());
-        if (safe != c.unicode())
-            c = safe ? QChar(char16_t(safe)) : QChar(u' ');
-    }
-    return text;
 }
 
 } // namespace

@@ -43,7 +43,6 @@ constexpr int MaxGroupDepth = 512;
 // limit), go into the deepest table or the last cell.
 constexpr int MaxTableDepth = 8;
 constexpr int MaxTableColumns = 63;
-constexpr int MaxListLevels = 9;
 // Qt revisits every item of a list when one is added; past this many items
 // a list goes on as a new one rather than make reading quadratic.
 constexpr int MaxListItems = 1000;
@@ -52,24 +51,6 @@ constexpr int LegacyListKey = -1; // \pn lists share one key; \ls numbers are po
 // ---------------------------------------------------------------------------
 // Group state
 // ---------------------------------------------------------------------------
-
-// Character formatting as RTF states it; -1 and 0 mean "not given".
-struct CharProps
-{
-    int font = -1;
-    int halfPoints = 0;
-    int foreground = -1;
-    int background = -1;
-    CF::UnderlineStyle underline = CF::NoUnderline;
-    CF::VerticalAlignment vertical = CF::AlignNormal;
-    QFont::Capitalization capitalization = QFont::MixedCase;
-    bool bold = false;
-    bool italic = false;
-    bool strikeOut = false;
-    bool hidden = false;
-
-    bool operator==(const CharProps &) const = default;
-};
 
 // A Word 6/95 list paragraph (\pn): no list table, the paragraph carries it.
 struct LegacyList

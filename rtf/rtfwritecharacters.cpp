@@ -66,7 +66,7 @@ void Writer::writeRuns(const QTextBlock &block)
                 openLink(run.link);
             link = run.link;
         }
-        switchTo(run.state);
+        switchTo(run.chars);
         if (run.image) {
             const QTextImageFormat format = fragment.charFormat().toImageFormat();
             for (const QChar character : fragment.text()) {
@@ -81,35 +81,36 @@ void Writer::writeRuns(const QTextBlock &block)
         closeLink();
 }
 
-CharacterState Writer::characterState(const QTextCharFormat &format)
+// What RTF can say of a format, resolved against the document's default font.
+CharProps Writer::charProps(const QTextCharFormat &format)
 {
     const QFont font = format.font().resolve(document->defaultFont());
-    CharacterState state;
-    state.font = fontIndex(font.family());
-    state.halfPoints = std::max(qRound(shownPointSize(format, font, document->defaultFont()) * 2), 1);
-    state.bold = font.weight() >= QFont::DemiBold;
-    state.italic = font.italic();
-    state.strikeOut = font.strikeOut();
-    state.caps = font.capitalization() == QFont::AllUppercase;
-    state.smallCaps = font.capitalization() == QFont::SmallCaps;
+    CharProps chars;
+    chars.font = fontIndex(font.family());
+    chars.halfPoints = std::max(qRound(shownPointSize(format, font, document->defaultFont()) * 2), 1);
+    chars.bold = font.weight() >= QFont::DemiBold;
+    chars.italic = font.italic();
+    chars.strikeOut = font.strikeOut();
+    if (font.capitalization() == QFont::AllUppercase || font.capitalization() == QFont::SmallCaps)
+        chars.capitalization = font.capitalization();
     if (format.hasProperty(QTextFormat::TextUnderlineStyle))
-        state.underline = format.underlineStyle();
+        chars.underline = format.underlineStyle();
     else if (font.underline())
-        state.underline = QTextCharFormat::SingleUnderline;
+        chars.underline = QTextCharFormat::SingleUnderline;
     if (const QBrush brush = format.foreground(); brush.style() != Qt::NoBrush)
-        state.color = colorIndex(brush.color());
+        chars.foreground = colorIndex(brush.color());
     if (const QBrush brush = format.background(); brush.style() != Qt::NoBrush)
-        state.highlight = colorIndex(brush.color());
-    const QTextCharFormat::VerticalAlignment position = format.verticalAlignment();
-    if (position == QTextCharFormat::AlignSuperScript || position == QTextCharFormat::AlignSubScript)
-        state.position = position;
-    return state;
+        chars.background = colorIndex(brush.color());
+    const QTextCharFormat::VerticalAlignment vertical = format.verticalAlignment();
+    if (vertical == QTextCharFormat::AlignSuperScript || vertical == QTextCharFormat::AlignSubScript)
+        chars.vertical = vertical;
+    return chars;
 }
 
 // Writes only the control words that differ from the current state.
-void Writer::switchTo(const CharacterState &to)
+void Writer::switchTo(const CharProps &to)
 {
-    CharacterState &from = current;
+    CharProps &from = current;
     if (to == from)
         return;
     if (to.font != from.font)
@@ -121,14 +122,15 @@ void Writer::switchTo(const CharacterState &to)
     if (to.underline != from.underline)
         out.word(underlineWord(to.underline));
     writeToggle("strike", from.strikeOut, to.strikeOut);
-    writeToggle("caps", from.caps, to.caps);
-    writeToggle("scaps", from.smallCaps, to.smallCaps);
-    if (to.color != from.color)
-        out.word("cf", to.color);
-    if (to.highlight != from.highlight)
-        out.word("highlight", to.highlight);
-    if (to.position != from.position)
-        out.word(positionWord(to.position));
+    writeToggle("caps", from.capitalization == QFont::AllUppercase, to.capitalization == QFont::AllUppercase);
+    writeToggle("scaps", from.capitalization == QFont::SmallCaps, to.capitalization == QFont::SmallCaps);
+    // Colour 0 of the table is "auto", what a colour not given means.
+    if (to.foreground != from.foreground)
+        out.word("cf", std::max(to.foreground, 0));
+    if (to.background != from.background)
+        out.word("highlight", std::max(to.background, 0));
+    if (to.vertical != from.vertical)
+        out.word(positionWord(to.vertical));
     from = to;
 }
 

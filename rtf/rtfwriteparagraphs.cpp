@@ -13,12 +13,10 @@ namespace Rtf {
 
 namespace {
 
-// RTF keeps nine levels per list; a QTextList has one, its indent.
-constexpr int listLevels = 9;
-
+// A QTextList has one level, its indent.
 int listLevel(const QTextListFormat &format)
 {
-    return std::clamp(format.indent() - 1, 0, listLevels - 1);
+    return std::clamp(format.indent() - 1, 0, ListLevels - 1);
 }
 
 bool isBullet(QTextListFormat::Style style)
@@ -58,12 +56,12 @@ void Writer::writeParagraph(const QTextBlock &block, InTable inTable)
 void Writer::formatParagraphMark(const QTextBlock &block)
 {
     if (block.length() == 1 || block.textList())
-        switchTo(runFormatOf(block).state);
+        switchTo(runFormatOf(block).chars);
     // LibreOffice drops a paragraph whose mark is superscript, text and
     // all, so the mark always sits on the baseline.
-    if (current.position != QTextCharFormat::AlignNormal) {
-        CharacterState baseline = current;
-        baseline.position = QTextCharFormat::AlignNormal;
+    if (current.vertical != QTextCharFormat::AlignNormal) {
+        CharProps baseline = current;
+        baseline.vertical = QTextCharFormat::AlignNormal;
         switchTo(baseline);
     }
 }
@@ -152,7 +150,7 @@ void Writer::writeListText(const QTextBlock &block, const QTextList *list)
     const QTextListFormat::Style style = list->format().style();
     open();
     out.word("listtext");
-    switchTo(runFormatOf(block).state);
+    switchTo(runFormatOf(block).chars);
     out.text(isBullet(style) ? bulletText(style) : list->itemText(block));
     out.word("tab");
     close();

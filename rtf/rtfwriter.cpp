@@ -46,10 +46,8 @@ QByteArray Writer::write()
 {
     // The document's font and size go first even where they are what
     // \deff and RTF's 12 points imply, for readers that fall back to
-    // defaults of their own.
-    current.font = -1;
-    current.halfPoints = 0;
-    switchTo(characterState(QTextCharFormat()));
+    // defaults of their own: the current font and size are "not given".
+    switchTo(charProps(QTextCharFormat()));
     writeFrame(document->rootFrame());
     QByteArray rtf = header();
     rtf += out.bytes;

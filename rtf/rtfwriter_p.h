@@ -28,30 +28,10 @@ Q_DECLARE_LOGGING_CATEGORY(lcRtfWriter)
 inline int pointTwips(qreal points) { return qRound(points * TwipsPerPoint); }
 inline int pixelTwips(qreal pixels) { return qRound(pixels * TwipsPerPixel); }
 
-// One run's character formatting, resolved against the document's default
-// font and reduced to what RTF can say. Indexes point into the font and
-// colour tables; colour 0 is "auto".
-struct CharacterState
-{
-    int font = 0;
-    int halfPoints = 24;
-    int color = 0;
-    int highlight = 0;
-    QTextCharFormat::UnderlineStyle underline = QTextCharFormat::NoUnderline;
-    QTextCharFormat::VerticalAlignment position = QTextCharFormat::AlignNormal;
-    bool bold = false;
-    bool italic = false;
-    bool strikeOut = false;
-    bool caps = false;
-    bool smallCaps = false;
-
-    bool operator==(const CharacterState &) const = default;
-};
-
 // What a fragment's format means to the writer.
 struct RunFormat
 {
-    CharacterState state;
+    CharProps chars; // resolved against the document's default font
     QString link; // empty outside hyperlinks
     bool image = false;
 };
@@ -101,8 +81,8 @@ private:
     void writeRuns(const QTextBlock &block);
     template<typename Piece> // a QTextFragment, or a QTextBlock for its mark
     const RunFormat &runFormatOf(const Piece &piece);
-    CharacterState characterState(const QTextCharFormat &format);
-    void switchTo(const CharacterState &to);
+    CharProps charProps(const QTextCharFormat &format);
+    void switchTo(const CharProps &to);
     void writeToggle(const char *word, bool from, bool to);
     void open();
     void close();
@@ -121,8 +101,8 @@ private:
     QList<QTextListFormat> lists;
     QHash<const QTextList *, int> listIndexes;
     QHash<int, RunFormat> runFormats;
-    CharacterState current;
-    std::vector<CharacterState> saved;
+    CharProps current; // what a reader has in effect here
+    std::vector<CharProps> saved;
 };
 
 // Fragments share formats by index, so each format is worked out once.
@@ -133,7 +113,7 @@ const RunFormat &Writer::runFormatOf(const Piece &piece)
     auto known = runFormats.constFind(index);
     if (known == runFormats.constEnd()) {
         const QTextCharFormat format = piece.charFormat();
-        known = runFormats.insert(index, {characterState(format), format.isAnchor() ? format.anchorHref() : QString(),
+        known = runFormats.insert(index, {charProps(format), format.isAnchor() ? format.anchorHref() : QString(),
                                           format.isImageFormat()});
     }
     return *known;

@@ -1,5 +1,7 @@
 #include "encounterfiles.h"
 
+#include "codepage/windows1252.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -7,14 +9,12 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <limits>
-#include <optional>
 #include <system_error>
 
 #include <fcntl.h>
@@ -25,9 +25,6 @@ namespace Storage {
 
 namespace {
 
-// The single-byte ANSI code page of Western Windows systems.
-constexpr char CodePage[] = "windows-1252";
-
 // Only character 32: tabs and no-break spaces are part of the text.
 QStringView trimSpaces(QStringView text)
 {
@@ -36,34 +33,6 @@ QStringView trimSpaces(QStringView text)
     while (text.endsWith(u' '))
         text.chop(1);
     return text;
-}
-
-// A converter that has met an error keeps reporting it, so each text gets its own.
-std::optional<QByteArray> inCodePage(QStringView text)
-{
-    QStringEncoder encoder(CodePage, QStringConverter::Flag::Stateless);
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        return std::nullopt;
-    return bytes;
-}
-
-QByteArray toCodePage(QStringView text)
-{
-    if (std::optional<QByteArray> bytes = inCodePage(text))
-        return *bytes;
-
-    // The encoder would put a control character in place of a character the
-    // code page lacks; '?' is what Windows itself stores, and it is visible.
-    QByteArray bytes;
-    for (qsizetype i = 0; i < text.size();) {
-        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size()
-                && text[i + 1].isLowSurrogate();
-        const QStringView character = text.sliced(i, pair ? 2 : 1);
-        bytes += inCodePage(character).value_or(QByteArray("?"));
-        i += character.size();
-    }
-    return bytes;
 }
 
 // Opening first and asking afterwards: QFile::exists() calls a file missing
@@ -156,7 +125,7 @@ EncounterFiles encounterFiles(const QString &programFolder, qint16 dungeonNumber
 
 Cells decodeTable(QByteArrayView table)
 {
-    QStringDecoder decoder(CodePage, QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(Windows1252::CodecName, QStringConverter::Flag::Stateless);
     Cells cells;
     // Records past the end, and one cut short by it, read empty.
     for (int i = 0; i < CellCount && (i + 1) * RecordSize <= table.size(); ++i) {
@@ -184,7 +153,7 @@ QByteArray encodeTable(const Cells &cells, QByteArrayView oldTable)
         table.resize(TableSize, '\0');
 
     for (int i = 0; i < CellCount; ++i) {
-        const QByteArray text = toCodePage(cells[i]);
+        const QByteArray text = Windows1252::encode(cells[i]);
         if (text.size() > MaxCellBytes)
             continue; // one cell too long must not cost the rest of the save
         char *record = table.data() + i * RecordSize;
@@ -453,8 +422,8 @@ WriteResult writeEncounter(const EncounterFiles &files, const Cells &cells,
 
 bool isStorableCellText(QStringView text)
 {
-    const std::optional<QByteArray> bytes = inCodePage(text);
-    return bytes && bytes->size() <= MaxCellBytes;
+    // A character the code page holds is one byte.
+    return Windows1252::canEncode(text) && text.size() <= MaxCellBytes;
 }
 
 WriteResult writeFileAtomically(const QString &path, const QByteArray &content)
