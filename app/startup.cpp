@@ -5,8 +5,32 @@
 #include "editor_window/frmdungeonencounterediter.h"
 #include "dungeon_window/frmeditabledungeon1.h"
 #include "kit/module1.h"
+#include "storage/encounterfiles.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
+namespace {
+
+// Said once for each such folder, without stopping the read or save that
+// found it.
+void tellFolderIsUnlocked(const QString &dungeonFolder)
+{
+    auto note = new QMessageBox(
+            QMessageBox::Information,
+            QCoreApplication::translate("startDungeonBoard", "Saves are not kept apart"),
+            QCoreApplication::translate("startDungeonBoard",
+                                        "The file system of %1 cannot lock files, so copies of "
+                                        "the program sharing this folder are not kept apart: "
+                                        "let only one of them save at a time.")
+                    .arg(QDir::toNativeSeparators(dungeonFolder)),
+            QMessageBox::Ok, QApplication::activeWindow());
+    note->setAttribute(Qt::WA_DeleteOnClose);
+    note->open();
+}
+
+} // namespace
 
 Form &startDungeonBoard()
 {
@@ -19,6 +43,8 @@ Form &startDungeonBoard()
     // The application ends when its last form unloads, not when its last
     // visible window closes: a loaded, hidden form keeps it running.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    Storage::setUnlockedFolderNotice(tellFolderIsUnlocked);
 
     Module1::DungeonWindow = &frmEditableDungeon1::instance();
     Module1::EditorWindow = &frmDungeonEncounterEditer::instance();

@@ -28,17 +28,11 @@ namespace Booklet {
 
 namespace {
 
-constexpr int EncounterCount = 40;
-constexpr int MonsterRows = 10;
+using EncounterShape::ColumnCount;
+using EncounterShape::MonsterRows;
 
-struct MonsterColumn
-{
-    const char *caption;
-    qreal percentOfWidth;
-};
-constexpr std::array<MonsterColumn, 4> MonsterColumns = {{
-    {"Monster Name", 52}, {"AC", 12}, {"DMG", 18}, {"HP", 18},
-}};
+// The share of the page's width of each column, left to right.
+constexpr std::array<qreal, ColumnCount> ColumnPercents = {52, 12, 18, 18};
 
 // The map is placed at its own 500 x 680 pixels, one map pixel to one pixel
 // of the layout's 96 per inch: the PDF holds the picture unscaled.
@@ -65,8 +59,8 @@ struct StoredEncounter
 
     bool rowHoldsSomething(int row) const
     {
-        for (int column = 0; column < int(MonsterColumns.size()); ++column) {
-            if (!cells[MonsterRows * column + row].isEmpty())
+        for (int column = 0; column < ColumnCount; ++column) {
+            if (!cells[EncounterShape::cellIndex(column, row)].isEmpty())
                 return true;
         }
         return false;
@@ -87,16 +81,19 @@ struct StoredEncounter
 // Reads only: the booklet leaves the dungeon as it found it.
 StoredEncounter readEncounter(const Storage::EncounterFiles &files)
 {
-    const Storage::EncounterFiles saved = Storage::lastSavedFiles(files);
+    const Storage::SavedEncounter saved = Storage::readEncounter(files, Storage::ReadMode::LookOnly);
     StoredEncounter encounter;
-    encounter.cells = Storage::readExistingTable(saved.tableFile);
-    QFile details(saved.detailsFile);
-    if (details.open(QIODevice::ReadOnly)) {
-        encounter.rtf = details.readAll();
-        const bool readWhole = details.error() == QFileDevice::NoError;
-        encounter.details = readWhole && Rtf::isRtf(encounter.rtf) ? Details::Rtf : Details::Unreadable;
-    } else if (QFileInfo::exists(saved.detailsFile)) {
+    encounter.cells = saved.cells;
+    encounter.rtf = saved.details;
+    switch (saved.detailsState) {
+    case Storage::SavedEncounter::Details::Missing:
+        break;
+    case Storage::SavedEncounter::Details::Unreadable:
         encounter.details = Details::Unreadable;
+        break;
+    case Storage::SavedEncounter::Details::Read:
+        encounter.details = Rtf::isRtf(encounter.rtf) ? Details::Rtf : Details::Unreadable;
+        break;
     }
     return encounter;
 }
@@ -190,20 +187,20 @@ private:
         format.setBottomMargin(10);
         format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
         QList<QTextLength> widths;
-        for (const MonsterColumn &column : MonsterColumns)
-            widths << QTextLength(QTextLength::PercentageLength, column.percentOfWidth);
+        for (qreal percent : ColumnPercents)
+            widths << QTextLength(QTextLength::PercentageLength, percent);
         format.setColumnWidthConstraints(widths);
 
         newBlock(QTextBlockFormat(), QTextCharFormat());
-        QTextTable *table = m_cursor.insertTable(1 + int(rows.size()), int(MonsterColumns.size()), format);
+        QTextTable *table = m_cursor.insertTable(1 + int(rows.size()), ColumnCount, format);
         QTextCharFormat captionText;
         captionText.setFontWeight(QFont::Bold);
-        for (int column = 0; column < int(MonsterColumns.size()); ++column) {
+        for (int column = 0; column < ColumnCount; ++column) {
             table->cellAt(0, column).firstCursorPosition().insertText(
-                    QString::fromLatin1(MonsterColumns[column].caption), captionText);
+                    QString::fromLatin1(EncounterShape::ColumnCaptions[column]), captionText);
             for (int i = 0; i < int(rows.size()); ++i)
                 table->cellAt(1 + i, column).firstCursorPosition().insertText(
-                        encounter.cells[MonsterRows * column + rows[i]]);
+                        encounter.cells[EncounterShape::cellIndex(column, rows[i])]);
         }
     }
 
@@ -307,7 +304,7 @@ std::unique_ptr<QTextDocument> dungeonBooklet(const QString &programFolder, qint
     auto booklet = std::make_unique<QTextDocument>();
     BookletWriter writer(booklet.get());
     writer.titlePage(dungeonTitle(dungeonNumber));
-    for (int number = 1; number <= EncounterCount; ++number) {
+    for (int number = 1; number <= EncounterShape::EncounterCount; ++number) {
         const QString numberText = QString::number(number);
         const StoredEncounter encounter =
                 readEncounter(Storage::encounterFiles(programFolder, dungeonNumber, numberText));

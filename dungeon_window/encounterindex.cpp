@@ -2,19 +2,14 @@
 
 #include "rtf/rtf.h"
 
-#include <QFile>
 #include <QTextDocument>
 
 #include <algorithm>
-
-#include <sys/stat.h>
 
 namespace {
 
 // Characters of context shown on either side of a match in the details.
 constexpr qsizetype ContextReach = 30;
-// The first column of the monster table, cells 0 to 9, holds the names.
-constexpr int MonsterNameCells = 10;
 
 // A row of the result list is one line: paragraph breaks, tabs and pictures
 // become spaces. Each stands for one character, so positions keep their meaning.
@@ -64,23 +59,21 @@ EncounterIndex::EncounterIndex(const QString &programFolder, qint16 dungeonNumbe
 void EncounterIndex::refresh()
 {
     for (Encounter &encounter : m_encounters) {
-        const Storage::EncounterFiles files = Storage::lastSavedFiles(encounter.files);
-        const FileStamp tableStamp = stampOf(files.tableFile);
-        if (tableStamp != encounter.tableStamp) {
-            const Storage::Cells cells = Storage::readExistingTable(files.tableFile);
-            encounter.monsterNames.clear();
-            for (int cell = 0; cell < MonsterNameCells; ++cell) {
-                if (!cells[cell].isEmpty())
-                    encounter.monsterNames.append(onOneLine(cells[cell]));
-            }
-            encounter.tableStamp = tableStamp;
+        const Storage::SavedEncounter saved =
+            Storage::readEncounter(encounter.files, Storage::ReadMode::LookOnly);
+        if (saved.version == encounter.version)
+            continue;
+        encounter.monsterNames.clear();
+        for (int row = 0; row < EncounterShape::MonsterRows; ++row) {
+            const QString &name = saved.cells[EncounterShape::cellIndex(EncounterShape::NameColumn, row)];
+            if (!name.isEmpty())
+                encounter.monsterNames.append(onOneLine(name));
         }
-        const FileStamp detailsStamp = stampOf(files.detailsFile);
-        if (detailsStamp != encounter.detailsStamp) {
-            encounter.details = detailsStamp.exists ? detailsText(files.detailsFile)
-                                                    : QString();
-            encounter.detailsStamp = detailsStamp;
+        if (saved.details != encounter.rtf) {
+            encounter.rtf = saved.details;
+            encounter.details = detailsText(saved.details);
         }
+        encounter.version = saved.version;
     }
 }
 
@@ -105,26 +98,11 @@ QList<EncounterIndex::Match> EncounterIndex::find(const QString &text) const
     return matches;
 }
 
-// One stat call per file: checking all eighty files runs on every keystroke.
-EncounterIndex::FileStamp EncounterIndex::stampOf(const QString &path)
+QString EncounterIndex::detailsText(const QByteArray &rtf)
 {
-    struct stat status;
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return {};
-    const auto nanoseconds = [](const timespec &time) {
-        return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
-    };
-    // Saves replace a file by renaming a new one over it, which changes its
-    // status time even when size and modification time happen to match.
-    return {true, qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
-}
-
-QString EncounterIndex::detailsText(const QString &detailsFile)
-{
-    QFile file(detailsFile);
-    if (!file.open(QIODevice::ReadOnly))
+    if (rtf.isEmpty())
         return {};
     QTextDocument document;
-    Rtf::read(file.readAll(), &document);
+    Rtf::read(rtf, &document);
     return onOneLine(document.toPlainText());
 }

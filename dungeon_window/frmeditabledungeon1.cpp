@@ -3,7 +3,6 @@
 #include "boardprinting.h"
 #include "kit/busycursor.h"
 #include "kit/controls.h"
-#include "storage/encounterfiles.h"
 #include "findwindow.h"
 #include "gotodialog.h"
 #include "kit/module1.h"
@@ -11,11 +10,14 @@
 #include "assets/pictures.h"
 #include "kit/richtextbox.h"
 #include "kit/spots.h"
+#include "storage/encounterfiles.h"
 
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QUndoStack>
 
 namespace {
@@ -277,16 +279,64 @@ void frmEditableDungeon1::miniclear()
 // stays empty; nothing is reported.
 void frmEditableDungeon1::LoadEncounter()
 {
-    const qint16 dungeonNumber = Module1::DungeonNumber;
-    const Storage::EncounterFiles files =
-        Storage::encounterFiles(Storage::programFolder(), dungeonNumber, Text2->text());
-    const BusyCursor busy(QFileInfo(files.detailsFile).size());
-    const Storage::Cells cells = Storage::readTableCreatingFile(files);
-    for (int i = 0; i < Storage::CellCount; ++i) {
-        Text1[i]->setText(cells[i]);
+    const Storage::EncounterFiles files = filesOnDisplay();
+    showSaved(Storage::readEncounter(files, Storage::ReadMode::Open));
+    followSaves(files.dungeonFolder);
+}
+
+Storage::EncounterFiles frmEditableDungeon1::filesOnDisplay() const
+{
+    return Storage::encounterFiles(Storage::programFolder(), Module1::DungeonNumber, Text2->text());
+}
+
+void frmEditableDungeon1::showSaved(const Storage::SavedEncounter &encounter)
+{
+    for (int i = 0; i < EncounterShape::CellCount; ++i) {
+        Text1[i]->setText(encounter.cells[i]);
         Text1[i]->setCursorPosition(0); // a long name shows its beginning
     }
-    RichTextBox1[0]->LoadFile(files.detailsFile);
+    if (encounter.detailsState == Storage::SavedEncounter::Details::Read) {
+        const BusyCursor busy(encounter.details.size());
+        RichTextBox1[0]->loadRtf(encounter.details);
+    } else {
+        RichTextBox1[0]->setText(QString());
+    }
+    m_versionShown = encounter.version;
+}
+
+// Another copy of the program sharing the dungeon folder may save the
+// encounter on display; the board then shows that save. The watch begins
+// with the first encounter shown, so that it costs nothing at start-up, and
+// waits for a burst of changes to settle, since one save makes several.
+void frmEditableDungeon1::followSaves(const QString &dungeonFolder)
+{
+    if (!m_saveWatch) {
+        m_saveWatch = new QFileSystemWatcher(window());
+        auto settled = new QTimer(m_saveWatch);
+        settled->setSingleShot(true);
+        settled->setInterval(SaveSettlesMs);
+        connect(m_saveWatch, &QFileSystemWatcher::directoryChanged, settled,
+                qOverload<>(&QTimer::start));
+        connect(settled, &QTimer::timeout, this, &frmEditableDungeon1::showNewSave);
+    }
+    const QStringList watched = m_saveWatch->directories();
+    if (watched == QStringList{dungeonFolder})
+        return;
+    if (!watched.isEmpty())
+        m_saveWatch->removePaths(watched);
+    // A folder not made yet is watched from the next encounter shown on.
+    if (QFileInfo(dungeonFolder).isDir())
+        m_saveWatch->addPath(dungeonFolder);
+}
+
+void frmEditableDungeon1::showNewSave()
+{
+    if (encounterOnDisplay() == 0)
+        return;
+    const Storage::SavedEncounter encounter =
+        Storage::readEncounter(filesOnDisplay(), Storage::ReadMode::Open);
+    if (encounter.version != m_versionShown)
+        showSaved(encounter);
 }
 
 void frmEditableDungeon1::cmdEdit_Click()

@@ -3,6 +3,7 @@
 #include "kit/form.h"
 #include "kit/module1.h"
 #include "kit/monstertable.h"
+#include "storage/encounterfiles.h"
 
 #include <QPointer>
 
@@ -12,6 +13,7 @@ class CommandButton;
 class FindWindow;
 class Label;
 class PictureBox;
+class QFileSystemWatcher;
 class QLineEdit;
 class QRadioButton;
 class QUndoStack;
@@ -43,6 +45,10 @@ private:
     void lblEncounter_Click(int number);
     void miniclear();
     void LoadEncounter();
+    Storage::EncounterFiles filesOnDisplay() const;
+    void showSaved(const Storage::SavedEncounter &encounter);
+    void followSaves(const QString &dungeonFolder);
+    void showNewSave();
     void cmdEdit_Click();
     void cmdClose_Click();
     void cmdClear_Click();
@@ -78,5 +84,8 @@ private:
     CommandButton *cmdClear = nullptr;
     CommandButton *cmdClose = nullptr;
     QPointer<FindWindow> findWindow; // created on first use, a child of the window
+    QPointer<QFileSystemWatcher> m_saveWatch; // likewise
+    Storage::Version m_versionShown;
+    static constexpr int SaveSettlesMs = 50;
     QUndoStack *undoStack = nullptr; // what the board itself changed, for Ctrl+Z and Ctrl+Y
 };

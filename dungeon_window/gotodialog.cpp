@@ -1,5 +1,7 @@
 #include "gotodialog.h"
 
+#include "storage/encountershape.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -12,7 +14,7 @@ int askEncounterNumber(QWidget *parent, int suggested)
 
     auto number = new QSpinBox(&dialog);
     number->setObjectName(QStringLiteral("goToNumber"));
-    number->setRange(1, 40);
+    number->setRange(1, EncounterShape::EncounterCount);
     number->setValue(suggested);
     // Typing replaces the suggestion.
     number->selectAll();

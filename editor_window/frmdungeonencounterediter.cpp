@@ -9,7 +9,6 @@
 #include "kit/richtextbox.h"
 #include "rtf/rtf.h"
 
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -87,26 +86,25 @@ void frmDungeonEncounterEditer::Form_Load()
 {
     Text2->setText(QString::number(Module1::EncounterNumber));
 
-    const Storage::EncounterFiles files = filesOf(Text2->text());
-    const BusyCursor busy(QFileInfo(files.detailsFile).size());
-    m_tableAsRead = Storage::readTableBytesCreatingFile(files);
-    m_detailsAsRead = Storage::readFileContent(files.detailsFile);
-    const Storage::Cells cells = Storage::decodeTable(m_tableAsRead);
-    for (int i = 0; i < Storage::CellCount; ++i) {
-        Text1[i]->setText(cells[i]);
+    const Storage::SavedEncounter encounter =
+        Storage::readEncounter(filesOf(Text2->text()), Storage::ReadMode::Open);
+    m_versionRead = encounter.version;
+    for (int i = 0; i < EncounterShape::CellCount; ++i) {
+        Text1[i]->setText(encounter.cells[i]);
         Text1[i]->setCursorPosition(0); // a long name shows its beginning
         // Over the stored text, which may be longer than typing may make it.
         Text1[i]->setValidator(new CellTextValidator(Text1[i]));
     }
-    RichTextBoxEdit->loadRtf(m_detailsAsRead);
+    if (encounter.detailsState == Storage::SavedEncounter::Details::Read) {
+        const BusyCursor busy(encounter.details.size());
+        RichTextBoxEdit->loadRtf(encounter.details);
+    }
 }
 
 void frmDungeonEncounterEditer::cmdOK_Click()
 {
-    // Another copy of the program, or a file sync, may have saved the
-    // encounter since it was read: its work is replaced only when the user
-    // says so. A failed save keeps the editor open with everything typed.
-    if ((changedSinceRead() && !userAllowsReplace()) || !saveEncounter())
+    // A failed save keeps the editor open with everything typed.
+    if (!saveEncounter())
         return;
 
     // Show the saved encounter on the board when it is one of its spots.
@@ -116,13 +114,6 @@ void frmDungeonEncounterEditer::cmdOK_Click()
         Module1::DungeonWindow->showEncounter(number);
     }
     Unload();
-}
-
-bool frmDungeonEncounterEditer::changedSinceRead() const
-{
-    const Storage::EncounterFiles files = filesOf(Text2->text());
-    return Storage::readFileContent(files.tableFile) != m_tableAsRead
-        || Storage::readFileContent(files.detailsFile) != m_detailsAsRead;
 }
 
 bool frmDungeonEncounterEditer::userAllowsReplace()
@@ -141,27 +132,35 @@ bool frmDungeonEncounterEditer::userAllowsReplace()
 
 bool frmDungeonEncounterEditer::saveEncounter()
 {
-    const qint16 dungeonNumber = Module1::DungeonNumber;
-    const Storage::EncounterFiles files =
-        Storage::encounterFiles(Storage::programFolder(), dungeonNumber, Text2->text());
-
+    const Storage::EncounterFiles files = filesOf(Text2->text());
     Storage::Cells cells;
-    for (int i = 0; i < Storage::CellCount; ++i)
+    for (int i = 0; i < EncounterShape::CellCount; ++i)
         cells[i] = Text1[i]->text();
-
-    Storage::WriteResult result;
-    {
+    const auto save = [&](const Storage::Version &expected) {
         // Pasted pictures can make the smallest encounter slow to write.
         const BusyCursor busy;
-        result = Storage::writeEncounter(files, cells, Rtf::write(RichTextBoxEdit->document()));
+        return Storage::saveEncounter(files, cells, Rtf::write(RichTextBoxEdit->document()), expected);
+    };
+
+    // Another copy of the program, or a file sync, may have saved the
+    // encounter since it was read: its work is replaced only when the user
+    // says so, and asked again should yet another save land meanwhile.
+    Storage::SaveResult result = save(m_versionRead);
+    while (result.conflict) {
+        if (!userAllowsReplace())
+            return false;
+        result = save(result.onDisk);
     }
+    // Also after a failure the files hold what this editor knows of, so that
+    // the next OK blames no other copy for the work of this one.
+    m_versionRead = result.onDisk;
     if (result.ok())
         return true;
 
     QMessageBox::warning(window(), QStringLiteral("Encounter not saved"),
                          QStringLiteral("The encounter could not be saved.\n\n%1\n\n"
                                         "Everything you typed is still here.")
-                             .arg(result.message()));
+                             .arg(result.written.message()));
     return false;
 }
 

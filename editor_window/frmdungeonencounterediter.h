@@ -2,8 +2,7 @@
 
 #include "kit/form.h"
 #include "kit/monstertable.h"
-
-#include <QByteArray>
+#include "storage/encounterfiles.h"
 
 #include <array>
 
@@ -34,11 +33,10 @@ private:
 
     void setupMonsterTable(QWidget *window);
     void setupTabOrder();
-    // Whether the encounter's files now hold other bytes than Form_Load read.
-    bool changedSinceRead() const;
     bool userAllowsReplace();
-    // Writes both files of the encounter; false, after telling the user
-    // what could not be saved, when any write fails.
+    // Writes both files of the encounter; false when the user keeps a save
+    // made elsewhere, or, after telling the user what could not be saved,
+    // when a write fails.
     bool saveEncounter();
 
     std::array<Label *, 6> Label2{};
@@ -49,7 +47,6 @@ private:
     CommandButton *cmdCancel = nullptr;
     CommandButton *cmdOK = nullptr;
 
-    // The files' content as Form_Load read it; a missing file reads as empty.
-    QByteArray m_tableAsRead;
-    QByteArray m_detailsAsRead;
+    // The save the editor works on: the one Form_Load read, then its own.
+    Storage::Version m_versionRead;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/encountershape.h"
+
 #include <QPoint>
 
 #include <array>
@@ -11,9 +13,7 @@ class QWidget;
 
 // The monster table both windows show: four captioned columns ("Monster
 // Name", "AC", "DMG", "HP") of ten cells each; cell 10 x column + row.
-constexpr int MonsterRows = 10;
-constexpr int MonsterColumnCount = 4;
-using MonsterCells = std::array<QLineEdit *, MonsterRows * MonsterColumnCount>;
+using MonsterCells = std::array<QLineEdit *, EncounterShape::CellCount>;
 
 // Where a window puts the table: the top-left corner of the first caption,
 // and how far the name cells stand in from their caption's left edge.

@@ -5,13 +5,15 @@
 // its spot. Needs nothing beyond QtCore, so that the generator links no
 // widgets.
 
+#include "storage/encountershape.h"
+
 #include <QRect>
 
 #include <array>
 
 namespace Map {
 
-constexpr int SpotCount = 40;
+constexpr int SpotCount = EncounterShape::EncounterCount;
 
 // Spot n is Spots[n - 1], in map pixels.
 constexpr std::array<QRect, SpotCount> Spots = {{

@@ -74,17 +74,17 @@ bool Reader::handleHeaderTableWord(const WordEntry &entry, int parameter)
         startFont(parameter);
         return true;
     case Word::FontCharset:
-        if (destination == Destination::FontTable && m_fontEntry >= 0)
-            m_fonts[m_fontEntry].codePage = charsetCodePage(parameter);
-        return true;
-    case Word::FontCodePage:
+    case Word::FontCodePage: {
         if (destination != Destination::FontTable || m_fontEntry < 0)
             return true;
-        if (!codecName(parameter).isEmpty())
-            m_fonts[m_fontEntry].codePage = parameter;
+        const int codePage = entry.word == Word::FontCharset ? charsetCodePage(parameter) : parameter;
+        const bool known = codePage == 0 || codePage == SymbolCodePage || !codecName(codePage).isEmpty();
+        if (known)
+            m_fonts[m_fontEntry].codePage = codePage;
         else
-            warn(UnknownCodePage, "unknown code page, read as 1252");
+            warn(UnknownCodePage, ("unknown code page " + QByteArray::number(codePage) + ", read as 1252").constData());
         return true;
+    }
     case Word::ColorComponent:
         m_colorComponents[size_t(entry.value)] = std::clamp(parameter, 0, 255);
         m_colorGiven = true;

@@ -1,4 +1,4 @@
-#include "encounterfiles.h"
+#include "filesteps.h"
 
 #include "codepage/windows1252.h"
 
@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QtEndian>
@@ -128,12 +129,12 @@ Cells decodeTable(QByteArrayView table)
     QStringDecoder decoder(Windows1252::CodecName, QStringConverter::Flag::Stateless);
     Cells cells;
     // Records past the end, and one cut short by it, read empty.
-    for (int i = 0; i < CellCount && (i + 1) * RecordSize <= table.size(); ++i) {
+    for (int i = 0; i < EncounterShape::CellCount && (i + 1) * RecordSize <= table.size(); ++i) {
         const QByteArrayView record = table.sliced(i * RecordSize, RecordSize);
         const quint16 length = qFromLittleEndian<quint16>(record.data());
         // No writer of this format makes a longer one: the record is damaged,
         // and its neighbour's bytes are no text of this cell.
-        if (length > MaxCellBytes)
+        if (length > EncounterShape::MaxCellBytes)
             continue;
         const QString text = decoder.decode(record.sliced(2, length));
         cells[i] = trimSpaces(text).toString();
@@ -152,9 +153,9 @@ QByteArray encodeTable(const Cells &cells, QByteArrayView oldTable)
     if (table.size() < TableSize)
         table.resize(TableSize, '\0');
 
-    for (int i = 0; i < CellCount; ++i) {
+    for (int i = 0; i < EncounterShape::CellCount; ++i) {
         const QByteArray text = Windows1252::encode(cells[i]);
-        if (text.size() > MaxCellBytes)
+        if (text.size() > EncounterShape::MaxCellBytes)
             continue; // one cell too long must not cost the rest of the save
         char *record = table.data() + i * RecordSize;
         qToLittleEndian<quint16>(quint16(text.size()), record);
@@ -166,38 +167,80 @@ QByteArray encodeTable(const Cells &cells, QByteArrayView oldTable)
 
 namespace {
 
-// Copies of the program sharing a dungeon folder take turns at an
-// encounter's pair of files. The lock is the folder's own, so it leaves no
-// file behind, and the system lets go of it when its holder dies.
-class FolderLock
+SimulatedFaults simulated;
+std::function<void(const QString &)> unlockedFolderNotice;
+
+// Copies of the program sharing a dungeon folder take turns at its
+// encounters: readers together, a save alone. The lock is the folder's own,
+// so it leaves no file behind, and the system lets go of it when its holder
+// dies.
+class FolderTurn
 {
 public:
-    explicit FolderLock(const QString &folder)
+    enum Kind { Shared = LOCK_SH, Alone = LOCK_EX };
+
+    FolderTurn(const QString &folder, Kind kind)
         : m_folder(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     {
-        if (m_folder < 0) {
+        if (m_folder < 0)
             m_error = std::error_code(errno, std::generic_category());
-            return;
-        }
-        while (::flock(m_folder, LOCK_EX) != 0) {
+        else
+            take(kind);
+        if (!isLockable())
+            noticeUnlocked(folder);
+    }
+    ~FolderTurn()
+    {
+        if (m_folder >= 0)
+            ::close(m_folder); // lets go of the lock
+    }
+    FolderTurn(const FolderTurn &) = delete;
+    FolderTurn &operator=(const FolderTurn &) = delete;
+
+    // From a shared turn to one alone; others may go first meanwhile.
+    void takeAlone()
+    {
+        if (isHeld())
+            take(Alone);
+    }
+
+    // Whether the files may be read or changed: with the turn held, or where
+    // the folder's file system has no locks to take turns with.
+    bool isOurs() const { return isHeld() || !isLockable(); }
+    bool isHeld() const { return m_folder >= 0 && !m_error; }
+    QString reason() const { return reasonOf(m_error); }
+
+private:
+    void take(Kind kind)
+    {
+        for (;;) {
+            if (simulated.lockError != 0) {
+                m_error = std::error_code(simulated.lockError, std::generic_category());
+                return;
+            }
+            if (::flock(m_folder, kind) == 0)
+                return;
             if (errno != EINTR) {
                 m_error = std::error_code(errno, std::generic_category());
                 return;
             }
         }
     }
-    ~FolderLock()
+
+    bool isLockable() const
     {
-        if (m_folder >= 0)
-            ::close(m_folder); // lets go of the lock
+        return m_folder < 0 || (m_error.value() != ENOLCK && m_error.value() != EOPNOTSUPP);
     }
-    FolderLock(const FolderLock &) = delete;
-    FolderLock &operator=(const FolderLock &) = delete;
 
-    bool isLocked() const { return !m_error; }
-    QString reason() const { return reasonOf(m_error); }
+    static void noticeUnlocked(const QString &folder)
+    {
+        static QSet<QString> noticed;
+        if (!noticed.contains(folder) && unlockedFolderNotice) {
+            noticed.insert(folder);
+            unlockedFolderNotice(folder);
+        }
+    }
 
-private:
     int m_folder;
     std::error_code m_error;
 };
@@ -231,6 +274,13 @@ WriteResult movePendingIntoPlace(const QString &path)
     return {};
 }
 
+bool isSaveCutShort(const EncounterFiles &files)
+{
+    return exists(pendingName(files.tableFile)) || exists(pendingName(files.detailsFile));
+}
+
+} // namespace
+
 // A save keeps its pending table only until its pending details are
 // finished, and those only until they are in place: a pending table alone
 // is a save that never got that far, pending details one that must go on.
@@ -248,28 +298,71 @@ void completeInterruptedSave(const EncounterFiles &files)
         movePendingIntoPlace(files.detailsFile);
 }
 
-} // namespace
+namespace {
 
-QByteArray readTableBytesCreatingFile(const EncounterFiles &files)
+QByteArray openTableBytes(const QString &tableFile)
 {
-    // Without a dungeon folder there is nothing to lock or to complete.
-    const FolderLock lock(files.dungeonFolder);
-    if (lock.isLocked())
-        completeInterruptedSave(files);
-
-    QFile file(files.tableFile);
+    QFile file(tableFile);
     // Opening a missing file for writing leaves an empty table behind where
     // the dungeon folder exists; where it does not, the open fails and
     // nothing is created.
     if (!file.open(QIODevice::ReadOnly)
-        && !(isMissing(files.tableFile) && file.open(QIODevice::ReadWrite)))
+        && !(isMissing(tableFile) && file.open(QIODevice::ReadWrite)))
         return {};
     return file.readAll();
 }
 
+void readDetails(const QString &detailsFile, SavedEncounter *encounter)
+{
+    QFile file(detailsFile);
+    if (file.open(QIODevice::ReadOnly)) {
+        encounter->details = file.readAll();
+        encounter->detailsState = file.error() == QFileDevice::NoError ? SavedEncounter::Details::Read
+                                                                       : SavedEncounter::Details::Unreadable;
+    } else if (!isMissing(detailsFile)) {
+        encounter->detailsState = SavedEncounter::Details::Unreadable;
+    }
+    if (encounter->detailsState != SavedEncounter::Details::Read)
+        encounter->details.clear();
+}
+
+} // namespace
+
+SavedEncounter readEncounter(const EncounterFiles &files, ReadMode mode)
+{
+    // Without a dungeon folder there is nothing to lock, complete or read.
+    FolderTurn turn(files.dungeonFolder, FolderTurn::Shared);
+    const bool opens = mode == ReadMode::Open && turn.isOurs();
+    if (opens && isSaveCutShort(files)) {
+        turn.takeAlone();
+        if (turn.isOurs())
+            completeInterruptedSave(files);
+    }
+
+    const EncounterFiles saved = lastSavedFiles(files);
+    const QByteArray table = opens && saved.tableFile == files.tableFile
+            ? openTableBytes(files.tableFile)
+            : readFileContent(saved.tableFile);
+    SavedEncounter encounter;
+    encounter.cells = decodeTable(table);
+    readDetails(saved.detailsFile, &encounter);
+    encounter.version = Version(table, encounter.details);
+    return encounter;
+}
+
 Cells readTableCreatingFile(const EncounterFiles &files)
 {
-    return decodeTable(readTableBytesCreatingFile(files));
+    return readEncounter(files, ReadMode::Open).cells;
+}
+
+void setUnlockedFolderNotice(std::function<void(const QString &dungeonFolder)> notice)
+{
+    unlockedFolderNotice = std::move(notice);
+}
+
+void simulateFaults(SimulatedFaults faults)
+{
+    simulated = faults;
 }
 
 Cells readExistingTable(const QString &tableFile)
@@ -386,44 +479,83 @@ WriteResult writePending(const QString &path, const QByteArray &content)
 
 } // namespace
 
-WriteResult writeEncounter(const EncounterFiles &files, const Cells &cells,
-                           const QByteArray &details)
+namespace {
+
+// The save of saveEncounter; with no expected version, over whatever the
+// files hold.
+SaveResult save(const EncounterFiles &files, const Cells &cells, const QByteArray &details,
+                const Version *expected)
 {
-    if (WriteResult result = createFolders(files); !result.ok())
+    SaveResult result;
+    if (expected)
+        result.onDisk = *expected;
+    if ((result.written = createFolders(files)); !result.written.ok())
         return result;
-    const FolderLock lock(files.dungeonFolder);
-    if (!lock.isLocked())
-        return cannotSave(files.tableFile, lock.reason());
+    const FolderTurn turn(files.dungeonFolder, FolderTurn::Alone);
+    if (!turn.isOurs()) {
+        result.written = cannotSave(files.tableFile, turn.reason());
+        return result;
+    }
     completeInterruptedSave(files);
 
+    // The last save, and so the table the new one is built over, as a read
+    // finds them: a save whose details could not follow its table may still
+    // wait to be completed.
+    const EncounterFiles saved = lastSavedFiles(files);
     QByteArray oldTable;
-    if (WriteResult result = readOldTable(files.tableFile, &oldTable); !result.ok())
+    if ((result.written = readOldTable(saved.tableFile, &oldTable)); !result.written.ok())
         return result;
+    result.onDisk = Version(oldTable, readFileContent(saved.detailsFile));
+    if (expected && result.onDisk != *expected) {
+        result.conflict = true;
+        return result;
+    }
     for (const QString &path : { files.tableFile, files.detailsFile }) {
-        if (WriteResult result = checkReplaceable(path); !result.ok())
+        if ((result.written = checkReplaceable(path)); !result.written.ok())
             return result;
     }
 
-    if (WriteResult result = writePending(files.tableFile, encodeTable(cells, oldTable)); !result.ok())
+    const QByteArray table = encodeTable(cells, oldTable);
+    if ((result.written = writePending(files.tableFile, table)); !result.written.ok())
         return result;
-    if (WriteResult result = writePending(files.detailsFile, details); !result.ok()) {
+    if ((result.written = writePending(files.detailsFile, details)); !result.written.ok()) {
         removeFile(pendingName(files.tableFile));
         return result;
     }
-    if (WriteResult result = movePendingIntoPlace(files.tableFile); !result.ok()) {
+    if ((result.written = movePendingIntoPlace(files.tableFile)); !result.written.ok()) {
         removeFile(pendingName(files.tableFile));
         removeFile(pendingName(files.detailsFile));
         return result;
     }
     // The table is in place, so the save stands: should the details fail to
-    // follow, they wait for the next read or save to move them.
-    return movePendingIntoPlace(files.detailsFile);
+    // follow, readers find them where they wait for the next read or save to
+    // move them.
+    result.onDisk = Version(table, details);
+    result.written = simulated.detailsMoveError != 0
+            ? cannotSave(files.detailsFile, reasonOf(std::error_code(simulated.detailsMoveError,
+                                                                     std::generic_category())))
+            : movePendingIntoPlace(files.detailsFile);
+    return result;
+}
+
+} // namespace
+
+SaveResult saveEncounter(const EncounterFiles &files, const Cells &cells, const QByteArray &details,
+                         const Version &expected)
+{
+    return save(files, cells, details, &expected);
+}
+
+WriteResult writeEncounter(const EncounterFiles &files, const Cells &cells,
+                           const QByteArray &details)
+{
+    return save(files, cells, details, nullptr).written;
 }
 
 bool isStorableCellText(QStringView text)
 {
     // A character the code page holds is one byte.
-    return Windows1252::canEncode(text) && text.size() <= MaxCellBytes;
+    return Windows1252::canEncode(text) && text.size() <= EncounterShape::MaxCellBytes;
 }
 
 WriteResult writeFileAtomically(const QString &path, const QByteArray &content)

@@ -1,9 +1,13 @@
 #pragma once
 
-#include <QString>
+#include "encountershape.h"
+
 #include <QByteArray>
-#include <QByteArrayView>
+#include <QString>
+
 #include <array>
+#include <functional>
+#include <utility>
 
 // The files of one encounter, stored below the program's folder:
 //   Dungeons/Dungeon<d>/<T>.Encounter      forty 128-byte records, the monster table
@@ -11,19 +15,16 @@
 // where T is the number text exactly as the window shows it and N its
 // conversion to a 16-bit integer.
 //
-// A record is a little-endian 16-bit length L (0 to 126), L bytes of
-// Windows-1252 text and zero filler. Every write replaces its file atomically,
-// so a crash or a full disk leaves the old file whole; see writeEncounter for
-// the pair.
+// An encounter is read and saved as one: readEncounter gives both files of
+// one save, saveEncounter replaces both, and copies of the program sharing a
+// dungeon folder take turns at it (readers together, a save alone), so no
+// read ever pairs the table of one save with the details of another. A crash
+// or a full disk during a save leaves the encounter as it was, or as the
+// save wrote it, never a mix.
 namespace Storage {
 
-constexpr int CellCount = 40;
-constexpr qsizetype RecordSize = 128;
-constexpr qsizetype MaxCellBytes = RecordSize - 2;
-constexpr qsizetype TableSize = CellCount * RecordSize;
-
 // Cell i is column i / 10 ("Monster Name", "AC", "DMG", "HP"), row i % 10.
-using Cells = std::array<QString, CellCount>;
+using Cells = std::array<QString, EncounterShape::CellCount>;
 
 // The outcome of a write: on failure, the folder or file that could not be
 // written and the system's reason.
@@ -59,64 +60,73 @@ QString programFolder();
 EncounterFiles encounterFiles(const QString &programFolder, qint16 dungeonNumber,
                               const QString &numberText);
 
-// The cells held by the bytes of a table file, each trimmed of spaces.
-// Only whole records count: a record cut short by the end of the bytes, or
-// one whose length field exceeds 126, reads as empty text. Bytes past the
-// fortieth record are ignored.
-Cells decodeTable(QByteArrayView table);
+// Which save of an encounter its files hold. Two versions are equal only
+// when the files hold the same bytes, so no two different saves look alike.
+class Version
+{
+public:
+    Version() = default;
+    Version(QByteArray table, QByteArray details)
+        : m_table(std::move(table)), m_details(std::move(details)) {}
+    bool operator==(const Version &) const = default;
 
-// The bytes of a table file holding the cells, untrimmed, built over the
-// file's old bytes: the result is at least TableSize bytes, anything past
-// the fortieth record is kept, and a record whose cell needs more than 126
-// bytes keeps its old bytes (empty text where there were none). Characters
-// outside Windows-1252 are stored as '?'.
-QByteArray encodeTable(const Cells &cells, QByteArrayView oldTable = {});
+private:
+    QByteArray m_table, m_details; // a missing file holds nothing
+};
 
-// Reads the forty cells as the board and the editor do, each trimmed of
-// spaces. Never fails: what cannot be read is empty. First completes a save
-// of the encounter that was interrupted. Opening a missing table file in an
-// existing dungeon folder leaves an empty file behind; a missing folder
-// stays missing.
-Cells readTableCreatingFile(const EncounterFiles &files);
+struct SavedEncounter
+{
+    enum class Details { Missing, Unreadable, Read };
 
-// Reads the forty cells, each trimmed of spaces, and never creates or
-// changes a file: a missing or unreadable file reads as empty cells.
-Cells readExistingTable(const QString &tableFile);
+    Cells cells; // each trimmed of spaces; empty where nothing can be read
+    Details detailsState = Details::Missing;
+    QByteArray details; // the RTF document, when read
+    Version version;
+};
 
-// The files that hold the encounter's last save, found without changing
-// anything: where a save was interrupted after both its new files were
-// finished, those new files, which the next read or save moves into place
-// (see writeEncounter). Readers that only look read these, so they never
-// see the table of one save beside the details of another.
-EncounterFiles lastSavedFiles(const EncounterFiles &files);
+enum class ReadMode {
+    // As the board and the editor open an encounter: a save cut short is
+    // completed or dropped, and a missing table file is left behind empty
+    // where the dungeon folder exists.
+    Open,
+    // As find and the booklet look: no file or folder is created or changed.
+    LookOnly,
+};
 
-// The whole content of the table file, opened as readTableCreatingFile
-// opens it; empty when it cannot be read.
-QByteArray readTableBytesCreatingFile(const EncounterFiles &files);
+// Both files of the encounter's last save, read as one. Never fails: what
+// cannot be read is empty.
+SavedEncounter readEncounter(const EncounterFiles &files, ReadMode mode);
 
-// The whole content of a file; empty when it is missing or cannot be read,
-// so a missing table and the empty one its opening creates read the same.
-QByteArray readFileContent(const QString &path);
+struct SaveResult
+{
+    WriteResult written;
+    // Another save landed since the version the save expected: nothing was
+    // written, and onDisk is that other save.
+    bool conflict = false;
+    // What the files hold once the save returns: this save's version when it
+    // stands (also when its details fail to follow its table, see
+    // saveEncounter), else what was there before.
+    Version onDisk;
 
-// Creates the dungeons root and the dungeon folder where missing.
-WriteResult createFolders(const EncounterFiles &files);
+    bool ok() const { return !conflict && written.ok(); }
+};
 
-// Writes records 1 to 40 from the cells (see encodeTable), replacing the
-// file atomically. Fails without touching the file when its old content
-// cannot be read, since that content is partly carried over.
-WriteResult writeTable(const QString &tableFile, const Cells &cells);
+// Saves both files of an encounter, provided they still hold `expected`:
+// creates the folders, then finishes both new files beside the old ones
+// before moving them into place, the table first. The table's records carry
+// the cells (characters outside Windows-1252 as '?', a cell over 126 bytes
+// keeping its old record) over the old file's bytes, so bytes past the
+// fortieth record are kept. A failure leaves the encounter as it was, but
+// for one rare case: details that fail to follow the table are reported,
+// and moved into place by the next read or save; readers already see them.
+SaveResult saveEncounter(const EncounterFiles &files, const Cells &cells, const QByteArray &details,
+                         const Version &expected);
 
-// Writes both files of an encounter: creates the folders, then writes the
-// table (see writeTable) and the details document. Both new files are first
-// finished beside the old ones under hidden pending names, then moved into
-// place, the table first. A failure leaves the encounter as it was, but for
-// one rare case: details that fail to follow the table are reported, and
-// moved like those of a save killed after both new files were finished, by
-// the next read (readTableCreatingFile) or save of the encounter; a save
-// killed earlier is dropped by it. From then on the two files are one
-// save's. Copies of the program sharing the folder take turns.
-WriteResult writeEncounter(const EncounterFiles &files, const Cells &cells,
-                           const QByteArray &details);
+// Where the file system of a dungeon folder offers no locks (some network
+// shares), reads and saves go on without taking turns; the notice is called
+// once for each such folder, so the program can say that copies sharing it
+// are not kept apart.
+void setUnlockedFolderNotice(std::function<void(const QString &dungeonFolder)> notice);
 
 // Whether a cell holding text can be stored and read back unchanged.
 bool isStorableCellText(QStringView text);

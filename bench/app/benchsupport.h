@@ -3,7 +3,7 @@
 // What the board benchmarks share: the encounters they show and save, the
 // scratch Dungeons folder they live in, medians and the result table.
 
-#include "storage/encounterfiles.h"
+#include "storage/filesteps.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 // Prints how long reading and writing one full table file takes: the median
 // of many runs, in microseconds.
-#include "storage/encounterfiles.h"
+#include "storage/filesteps.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

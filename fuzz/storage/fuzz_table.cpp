@@ -1,6 +1,6 @@
 // Takes any bytes as a table file: reading never fails or reads past a
 // record, and writing the cells back over those bytes reads the same again.
-#include "storage/encounterfiles.h"
+#include "storage/filesteps.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 #include "tests/support/formtesting.h"
 #include "app/startup.h"
 
-#include "storage/encounterfiles.h"
+#include "storage/filesteps.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,7 @@
+#include "tests/support/filetesting.h"
 #include "tests/support/formtesting.h"
 
-#include "storage/encounterfiles.h"
+#include "storage/filesteps.h"
 #include "kit/richtextbox.h"
 #include "rtf/rtf.h"
 #include "app/startup.h"
@@ -8,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QTextDocument>
 #include <QTimer>
@@ -162,6 +164,23 @@ void tst_BoardKeys::find()
     QCOMPARE(results->item(2)->text(), "20: Basilisk hatchling");
     const QStringList files = QDir(m_dungeons + "/Dungeon1").entryList(QDir::Files);
     QCOMPARE(files.size(), 6);
+
+    // An encounter that has only a details file is read, and read again
+    // when it changes.
+    const QString detailsOnly =
+        Storage::encounterFiles(Storage::programFolder(), 1, QStringLiteral("25")).detailsFile;
+    const auto putDetails = [&detailsOnly](const QString &text) {
+        QTextDocument document(text);
+        putFile(detailsOnly, Rtf::write(&document));
+    };
+    putDetails(QStringLiteral("A basilisk egg."));
+    typeText(QApplication::focusWidget(), QStringLiteral("s"));
+    QCOMPARE(results->count(), 4);
+    QCOMPARE(results->item(3)->text(), "25: A basilisk egg.");
+    putDetails(QStringLiteral("An empty nest."));
+    press(Qt::Key_Backspace);
+    QCOMPARE(results->count(), 3);
+    QVERIFY(QFile::remove(detailsOnly));
 
     press(Qt::Key_Down);
     press(Qt::Key_Enter);

@@ -1,7 +1,7 @@
 #include "tests/support/filetesting.h"
 #include "tests/support/formtesting.h"
 
-#include "storage/encounterfiles.h"
+#include "storage/filesteps.h"
 #include "editor_window/frmdungeonencounterediter.h"
 #include "dungeon_window/frmeditabledungeon1.h"
 #include "kit/module1.h"
@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QProcess>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -58,6 +59,9 @@ private slots:
     void largeEncounterOpensAtItsStartUnderBusyCursor();
     void okAsksBeforeReplacingChangesMadeElsewhere_data();
     void okAsksBeforeReplacingChangesMadeElsewhere();
+    void okAsksWhenAnotherProcessSaved();
+    void noQuestionAfterOwnHalfFailedSave();
+    void boardShowsAnotherCopysSave();
 
 private:
     Storage::EncounterFiles files(int number) const;
@@ -623,6 +627,83 @@ void tst_Encounters::okAsksBeforeReplacingChangesMadeElsewhere()
     QCOMPARE(textOf(keptOpen ? editor() : board(), "Text1(2)"), QStringLiteral("Goblin"));
     if (keptOpen)
         QCOMPARE(content(files(10).tableFile) + content(files(10).detailsFile), theirs);
+}
+
+namespace {
+
+// A second copy of the program saving encounter 7 once: "Table 0" in its
+// first cell, "Details 0" in its details.
+void saveInAnotherProcess()
+{
+    QProcess otherCopy;
+    otherCopy.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    otherCopy.start(QStringLiteral(TRUST_SAVER),
+                    { Storage::programFolder(), QStringLiteral("N"), QStringLiteral("1") });
+    QVERIFY(otherCopy.waitForFinished());
+    QCOMPARE(otherCopy.exitCode(), 0);
+}
+
+} // namespace
+
+void tst_Encounters::okAsksWhenAnotherProcessSaved()
+{
+    saveEncounter(7, twoOrcs(), QStringLiteral("Orcs"));
+    openEditor(7);
+    typeInto(control(editor(), "Text1(2)"), QStringLiteral("Goblin"));
+    saveInAnotherProcess();
+    const QByteArray theirs = content(files(7).tableFile) + content(files(7).detailsFile);
+
+    QString message;
+    const auto answering = answerNextMessageBox(&message, QStringLiteral("Cancel"));
+    clickControl(control(editor(), "cmdOK"));
+    QCOMPARE(message.section(QLatin1Char('\n'), 0, 0),
+             QStringLiteral("Encounter 7 was changed elsewhere since you opened it"));
+    QVERIFY(frmDungeonEncounterEditer::instance().isLoaded());
+    QCOMPARE(textOf(editor(), "Text1(2)"), QStringLiteral("Goblin"));
+    QCOMPARE(content(files(7).tableFile) + content(files(7).detailsFile), theirs);
+}
+
+// Details that fail to follow the table: the editor says so, and the next OK
+// finds its own table on disk, not another copy's work.
+void tst_Encounters::noQuestionAfterOwnHalfFailedSave()
+{
+    saveEncounter(10, twoOrcs(), QStringLiteral("Orcs"));
+    openEditor(10);
+    typeInto(control(editor(), "Text1(2)"), QStringLiteral("Goblin"));
+
+    QString message;
+    Storage::simulateFaults({ .detailsMoveError = EIO });
+    {
+        const auto answering = answerNextMessageBox(&message);
+        clickControl(control(editor(), "cmdOK"));
+    }
+    Storage::simulateFaults({});
+    QCOMPARE(message.section(QLatin1Char('\n'), 0, 0), QStringLiteral("The encounter could not be saved."));
+    QVERIFY(frmDungeonEncounterEditer::instance().isLoaded());
+
+    message.clear();
+    const auto answering = answerNextMessageBox(&message);
+    clickControl(control(editor(), "cmdOK"));
+    QCOMPARE(message, QString());
+    QVERIFY(!frmDungeonEncounterEditer::instance().isLoaded());
+    QCOMPARE(textOf(board(), "Text1(2)"), QStringLiteral("Goblin"));
+}
+
+// The board follows saves of the encounter it shows, the game master's
+// notes untouched.
+void tst_Encounters::boardShowsAnotherCopysSave()
+{
+    saveEncounter(7, twoOrcs(), QStringLiteral("Orcs"));
+    clickSpot(7);
+    auto notes = control<RichTextBox>(board(), "RichTextBox1(1)");
+    typeInto(notes, QStringLiteral("the orcs flee"));
+
+    saveInAnotherProcess();
+    QTRY_COMPARE(textOf(board(), "Text1(0)"), QStringLiteral("Table 0"));
+    QCOMPARE(textOf(board(), "Text1(1)"), QString());
+    QCOMPARE(control<RichTextBox>(board(), "RichTextBox1(0)")->toPlainText(),
+             QStringLiteral("Details 0 behind the door."));
+    QCOMPARE(notes->toPlainText(), QStringLiteral("the orcs flee"));
 }
 
 // A record holds 126 bytes and another program may have filled them: both

@@ -783,6 +783,8 @@ void tst_RtfReader::logging_data()
     QTest::newRow("bad picture") << "{\\rtf1 {\\pict\\pngblip 0102}}"_ba << u"does not decode"_s;
     QTest::newRow("unknown code page") << "{\\rtf1{\\fonttbl{\\f0\\cpg1234 A;}}\\ansicpg77777\\f0 \\'e9}"_ba
                                        << u"unknown code page"_s;
+    QTest::newRow("Johab font") << "{\\rtf1{\\fonttbl{\\f0\\fcharset130 A;}}\\f0 \\'e9}"_ba
+                                << u"unknown code page 1361"_s;
 }
 
 void tst_RtfReader::logging()

@@ -1,4 +1,4 @@
-#include "storage/encounterfiles.h"
+#include "storage/filesteps.h"
 #include "tests/support/filetesting.h"
 
 #include <QDir>
@@ -77,6 +77,11 @@ private slots:
     void failedEncounterWriteKeepsBothFiles();
     void storableCellText_data();
     void storableCellText();
+    void saveFindsWhatTheEditorRead_data();
+    void saveFindsWhatTheEditorRead();
+    void halfFailedSaveKnowsWhatItWrote();
+    void foldersWithoutLocks_data();
+    void foldersWithoutLocks();
 };
 
 void tst_Storage::encounterNumber_data()
@@ -585,6 +590,104 @@ void tst_Storage::storableCellText()
         cells[5] = text;
         QCOMPARE(decodeTable(encodeTable(cells))[5], text);
     }
+}
+
+
+void tst_Storage::saveFindsWhatTheEditorRead_data()
+{
+    QTest::addColumn<QString>("meanwhile"); // what another copy saves after the read
+    QTest::addColumn<bool>("conflict");
+    QTest::newRow("nothing") << QString() << false;
+    QTest::newRow("the same bytes again") << "Orc" << false;
+    QTest::newRow("another table") << "Troll" << true;
+}
+
+// A save replaces only the version it was given; any other is a conflict that
+// writes nothing and names the version found, which a second save may replace.
+void tst_Storage::saveFindsWhatTheEditorRead()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(bool, conflict);
+    QTemporaryDir dir;
+    const EncounterFiles files = encounterFiles(dir.path(), 1, "7");
+    QVERIFY(Storage::writeEncounter(files, cellsWith({ { 0, "Orc" } }), "{\\rtf1 Orcs}").ok());
+    const Version read = readEncounter(files, ReadMode::Open).version;
+    if (!meanwhile.isEmpty())
+        QVERIFY(Storage::writeEncounter(files, cellsWith({ { 0, meanwhile } }), "{\\rtf1 Orcs}").ok());
+    const QByteArray theirs = content(files.tableFile);
+
+    SaveResult result = saveEncounter(files, cellsWith({ { 0, "Goblin" } }), "{\\rtf1 Goblins}", read);
+    QCOMPARE(result.conflict, conflict);
+    if (conflict) {
+        QVERIFY(!result.ok());
+        QCOMPARE(content(files.tableFile), theirs);
+        QVERIFY(result.onDisk == readEncounter(files, ReadMode::LookOnly).version);
+        result = saveEncounter(files, cellsWith({ { 0, "Goblin" } }), "{\\rtf1 Goblins}", result.onDisk);
+    }
+    QVERIFY(result.ok());
+    const SavedEncounter saved = readEncounter(files, ReadMode::LookOnly);
+    QCOMPARE(saved.cells[0], QStringLiteral("Goblin"));
+    QCOMPARE(saved.details, "{\\rtf1 Goblins}");
+    QVERIFY(result.onDisk == saved.version);
+}
+
+// Details that fail to follow their table: the save is reported, yet it
+// stands, readers see it whole, and the next save from the same version
+// finds no other copy's work.
+void tst_Storage::halfFailedSaveKnowsWhatItWrote()
+{
+    QTemporaryDir dir;
+    const EncounterFiles files = encounterFiles(dir.path(), 1, "7");
+    QVERIFY(Storage::writeEncounter(files, cellsWith({ { 0, "Orc" } }), "{\\rtf1 Orcs}").ok());
+    const Version read = readEncounter(files, ReadMode::Open).version;
+
+    simulateFaults({ .detailsMoveError = EIO });
+    const SaveResult halfway = saveEncounter(files, cellsWith({ { 0, "Goblin" } }), "{\\rtf1 Goblins}", read);
+    simulateFaults({});
+    verifyFailure(halfway.written, files.detailsFile);
+    QVERIFY(!halfway.conflict);
+    const SavedEncounter seen = readEncounter(files, ReadMode::LookOnly);
+    QCOMPARE(seen.cells[0], QStringLiteral("Goblin"));
+    QCOMPARE(seen.details, "{\\rtf1 Goblins}");
+    QVERIFY(halfway.onDisk == seen.version);
+
+    const SaveResult again = saveEncounter(files, cellsWith({ { 0, "Goblin" } }), "{\\rtf1 Goblins}", halfway.onDisk);
+    QVERIFY(again.ok());
+    QCOMPARE(content(files.detailsFile), "{\\rtf1 Goblins}");
+}
+
+void tst_Storage::foldersWithoutLocks_data()
+{
+    QTest::addColumn<int>("lockError");
+    QTest::addColumn<bool>("saves");
+    QTest::newRow("no locks (ENOLCK)") << ENOLCK << true;
+    QTest::newRow("locks not supported (EOPNOTSUPP)") << EOPNOTSUPP << true;
+    QTest::newRow("a fault of the disk (EIO)") << EIO << false;
+}
+
+// A file system without locks still reads and saves, and says so once for
+// each folder; any other failure to take the folder's turn fails the save.
+void tst_Storage::foldersWithoutLocks()
+{
+    QFETCH(int, lockError);
+    QFETCH(bool, saves);
+    QTemporaryDir dir;
+    const EncounterFiles files = encounterFiles(dir.path(), 1, "7");
+    QVERIFY(Storage::createFolders(files).ok());
+    QStringList noticed;
+    setUnlockedFolderNotice([&noticed](const QString &folder) { noticed << folder; });
+    simulateFaults({ .lockError = lockError });
+
+    const SaveResult first = saveEncounter(files, cellsWith({ { 0, "Orc" } }), "{\\rtf1 Orcs}", {});
+    const SaveResult second = saveEncounter(files, cellsWith({ { 0, "Troll" } }), "{\\rtf1 Trolls}", first.onDisk);
+    const SavedEncounter read = readEncounter(files, ReadMode::Open);
+    simulateFaults({});
+    setUnlockedFolderNotice({});
+
+    QCOMPARE(first.ok(), saves);
+    QCOMPARE(second.ok(), saves);
+    QCOMPARE(read.cells[0], saves ? QStringLiteral("Troll") : QString());
+    QCOMPARE(noticed, saves ? QStringList{ files.dungeonFolder } : QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_Storage)

@@ -2,7 +2,7 @@
 
 // Whole files read and written by tests, and the checks on a failed write.
 
-#include "storage/encounterfiles.h"
+#include "storage/filesteps.h"
 
 #include <QByteArray>
 #include <QString>

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <type_traits>
+
 void pressAt(QWidget *window, QPoint position, Qt::MouseButton button = Qt::LeftButton,
              Qt::KeyboardModifiers modifiers = {});
 
@@ -19,13 +21,23 @@ void clickControl(QWidget *control);
 // press, as an input method delivers them.
 void typeText(QWidget *control, const QString &text);
 
+// The control of that name and kind. Where the window has none, the test
+// that asked fails, and goes on to its end with a hidden stand-in, so that
+// one missing control costs that test and not the whole suite.
 template<typename Control = QWidget>
 Control *control(const QWidget *window, const QString &name)
 {
-    auto found = window->findChild<Control *>(name);
-    if (!found)
-        qWarning("no control named %s", qPrintable(name));
-    return found;
+    if (auto found = window->findChild<Control *>(name))
+        return found;
+    QTest::qFail(qPrintable(QStringLiteral("no control named %1").arg(name)), __FILE__, __LINE__);
+    auto parent = const_cast<QWidget *>(window);
+    Control *standIn;
+    if constexpr (std::is_constructible_v<Control, QWidget *>)
+        standIn = new Control(parent);
+    else
+        standIn = new Control({}, parent); // a control made from something, made from nothing
+    standIn->hide();
+    return standIn;
 }
 
 inline QString textOf(const QWidget *window, const QString &name)

@@ -2,7 +2,7 @@
 // in the program as written, and must be exactly what its sources give, so
 // that an edit to a source can never be forgotten in the stored files.
 
-#include "storage/encounterfiles.h"
+#include "storage/filesteps.h"
 #include "rtf/rtf.h"
 #include "tools/samplegen/sampleadventure.h"
 

@@ -1,7 +1,8 @@
 // A second copy of the program, reduced to its saves: writes encounter 7
-// below the folder over and over, alternating between the two versions,
-// until it is killed or has made the number of saves asked for.
-//   trust_saver <folder> <A|B: the first version> [saves]
+// below the folder over and over, alternating between the two versions, or
+// numbering its saves in both files, until it is killed or has made the
+// number of saves asked for.
+//   trust_saver <folder> <A|B: the first version|N: numbered> [saves]
 // Before each save it writes 'b' to its standard output and after it 'e',
 // unbuffered, so that whoever kills it knows whether a save was under way.
 #include "versions.h"
@@ -30,10 +31,12 @@ int main(int argc, char **argv)
 
     const Storage::Cells cells[] = { Trust::cells(Trust::A), Trust::cells(Trust::B) };
     const QByteArray details[] = { Trust::details(Trust::A), Trust::details(Trust::B) };
+    const bool numbered = argv[2][0] == 'N';
     for (long made = 0; saves < 0 || made < saves; ++made) {
         tell('b');
-        const Storage::WriteResult result =
-                Storage::writeEncounter(files, cells[version], details[version]);
+        const Storage::WriteResult result = numbered
+                ? Storage::writeEncounter(files, Trust::numberedCells(made), Trust::numberedDetails(made))
+                : Storage::writeEncounter(files, cells[version], details[version]);
         if (!result.ok()) {
             std::fprintf(stderr, "%s\n", qPrintable(result.message()));
             return 1;

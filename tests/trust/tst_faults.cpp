@@ -2,7 +2,7 @@
 // folder or a file belongs, a disk that runs full part way through a save,
 // table files damaged by other programs. Each gives a clear outcome, and
 // nothing saved before is lost.
-#include "storage/encounterfiles.h"
+#include "storage/filesteps.h"
 #include "tests/support/filetesting.h"
 
 #include <QDir>
@@ -15,6 +15,8 @@
 #include <numeric>
 
 using namespace Storage;
+using EncounterShape::CellCount;
+using EncounterShape::MaxCellBytes;
 
 namespace {
 

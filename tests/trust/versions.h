@@ -6,7 +6,7 @@
 // differ in every record and every kilobyte, so that a mix of the two, or
 // either one cut short, equals neither.
 
-#include "storage/encounterfiles.h"
+#include "storage/filesteps.h"
 
 #include <QByteArray>
 #include <QString>
@@ -34,7 +34,7 @@ inline Storage::EncounterFiles files(const QString &folder)
 inline Storage::Cells cells(Version version)
 {
     Storage::Cells cells;
-    for (int i = 0; i < Storage::CellCount; ++i) {
+    for (int i = 0; i < EncounterShape::CellCount; ++i) {
         cells[i] = version == A ? QStringLiteral("Orc %1").arg(i)
                                 : QStringLiteral("Troll of the deep %1").arg(i);
     }
@@ -67,6 +67,20 @@ inline QByteArray details(Version version)
     for (int line = 0; line < lines; ++line)
         rtf += "\\par " + name + ' ' + QByteArray::number(line) + " guard the door\n";
     return rtf + '}';
+}
+
+// Save n of a numbered run: the table's first name and the details both
+// carry n, so a read that pairs two saves shows two numbers.
+inline Storage::Cells numberedCells(long n)
+{
+    Storage::Cells cells;
+    cells[0] = QStringLiteral("Table %1").arg(n);
+    return cells;
+}
+
+inline QByteArray numberedDetails(long n)
+{
+    return "{\\rtf1\\ansi Details " + QByteArray::number(n) + " behind the door.\\par}";
 }
 
 // What a file holds, as far as the tests are concerned.

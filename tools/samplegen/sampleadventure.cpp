@@ -47,7 +47,7 @@ Encounters readTables(const QString &sourceFolder)
         if (line.startsWith(QStringLiteral("=="))) {
             bool isNumber = false;
             const int number = line.mid(2).trimmed().toInt(&isNumber);
-            if (!isNumber || number < 1 || number > Storage::CellCount || encounters.tables.contains(number))
+            if (!isNumber || number < 1 || number > EncounterShape::CellCount || encounters.tables.contains(number))
                 return {{}, sourceError(path, i + 1, QStringLiteral("expected a new encounter number 1 to 40"))};
             table = &encounters.tables[number];
             row = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/encounterfiles.h"
+#include "storage/filesteps.h"
 
 #include <QByteArray>
 #include <QList>
