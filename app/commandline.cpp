@@ -56,7 +56,7 @@ int exportPdf(int &argc, char **argv, const QString &pdfPath)
 
 } // namespace
 
-std::optional<int> runCommandLine(int &argc, char **argv)
+std::optional<int> runCommandLine(int &argc, char **argv, StartOptions *options)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -74,6 +74,9 @@ std::optional<int> runCommandLine(int &argc, char **argv)
     const QCommandLineOption exportOption(QStringLiteral("export-pdf"),
             QStringLiteral("Writes the dungeon as a PDF booklet to <file> and exits."), QStringLiteral("file"));
     parser.addOption(exportOption);
+    const QCommandLineOption playerViewOption(QStringLiteral("player-view"),
+            QStringLiteral("Opens the players' view beside the board, as F5 does."));
+    parser.addOption(playerViewOption);
 
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
         const QString error = parser.errorText().isEmpty()
@@ -93,5 +96,6 @@ std::optional<int> runCommandLine(int &argc, char **argv)
     }
     if (parser.isSet(exportOption))
         return exportPdf(argc, argv, parser.value(exportOption));
+    options->playerView = parser.isSet(playerViewOption);
     return std::nullopt;
 }

@@ -6,10 +6,13 @@
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> exitCode = runCommandLine(argc, argv))
+    StartOptions options;
+    if (const std::optional<int> exitCode = runCommandLine(argc, argv, &options))
         return *exitCode;
 
     QApplication application(argc, argv);
     startDungeonBoard().Show();
+    if (options.playerView)
+        showPlayerView();
     return QApplication::exec();
 }

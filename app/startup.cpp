@@ -6,6 +6,7 @@
 #include "dungeon_window/frmeditabledungeon1.h"
 #include "kit/module1.h"
 #include "storage/encounterfiles.h"
+#include "player_window/playerview.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,5 +49,19 @@ Form &startDungeonBoard()
 
     Module1::DungeonWindow = &frmEditableDungeon1::instance();
     Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
+    // The players' screen is made on the first F5, so it costs the start nothing.
+    frmEditableDungeon1 &board = frmEditableDungeon1::instance();
+    static QMetaObject::Connection playerViewKey;
+    if (!playerViewKey) {
+        playerViewKey = QObject::connect(&board, &frmEditableDungeon1::playerViewToggled, &board,
+                                         [&board] { PlayerView::toggle(board.playerTable(), board.window()); });
+    }
     return *Module1::DungeonWindow;
+}
+
+void showPlayerView()
+{
+    frmEditableDungeon1 &board = frmEditableDungeon1::instance();
+    if (board.playerTable())
+        PlayerView::show(board.playerTable(), board.window());
 }

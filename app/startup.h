@@ -7,3 +7,6 @@ class Form;
 // The one place that knows both windows: main, the benchmarks and the tests
 // all start the program through it, after creating the QApplication.
 Form &startDungeonBoard();
+
+// Shows the players' screen of the loaded board, as F5 does.
+void showPlayerView();

@@ -45,6 +45,16 @@ QImage dungeonMapPicture()
     return rawPicture(QStringLiteral(":/map.pixels"));
 }
 
+QImage playerMapPicture()
+{
+    QImage map = dungeonMapPicture();
+    const QList<QRgb> colours = map.colorTable();
+    const qsizetype ink = colours.indexOf(qRgb(255, 0, 0));
+    if (ink >= 0)
+        map.setColor(int(ink), qRgb(255, 255, 255));
+    return map;
+}
+
 QImage buttonFacePicture(const char *face, int scale)
 {
     QImage picture = rawPicture(QStringLiteral(":/faces/%1%2.pixels")

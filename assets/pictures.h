@@ -8,6 +8,9 @@
 // image decoder and no image-format plugin: the image reads the compiled-in
 // bytes where they lie. Null when the resource is missing or malformed.
 QImage dungeonMapPicture();
+// The map as the players may see it: without the encounter numbers, which
+// are its only red and stand on plain floor.
+QImage playerMapPicture();
 // `face` as faceButton names it ("edit"); scale 2 gives the @2x face, whose
 // device pixel ratio is 2.
 QImage buttonFacePicture(const char *face, int scale = 1);

@@ -11,10 +11,16 @@
 #include "kit/richtextbox.h"
 #include "kit/spots.h"
 #include "storage/encounterfiles.h"
+#include "fog/fog.h"
+#include "fog/playertable.h"
+#include "fog/tablefile.h"
+#include "roomoutlines.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTimer>
@@ -63,6 +69,27 @@ QLineEdit *textBox(QWidget *parent, const QString &name, const QRect &geometry)
 {
     return place(new QLineEdit(parent), name, geometry);
 }
+
+// A party marker's move, for the board's undo.
+class MarkerMove : public QUndoCommand
+{
+public:
+    MarkerMove(Label *marker, QPoint to)
+        : QUndoCommand(QCoreApplication::translate("frmEditableDungeon1", "Move marker")), m_marker(marker), m_from(marker->pos()), m_to(to)
+    {
+    }
+
+    void redo() override { m_marker->move(m_to); }
+    void undo() override { m_marker->move(m_from); }
+
+private:
+    Label *m_marker;
+    QPoint m_from, m_to;
+};
+
+// Where no room is outlined, a reveal uncovers this far about the spot.
+constexpr qreal RevealRadius = 48;
+constexpr int UndoLimit = 100;
 
 } // namespace
 
@@ -212,14 +239,22 @@ void frmEditableDungeon1::setupShortcuts(QWidget *window)
     // The board's own undo. A focused text box takes these keys first, so the
     // notes, names and rich-text boxes keep their own undo.
     undoStack = new QUndoStack(window);
+    undoStack->setUndoLimit(UndoLimit);
     add(Qt::CTRL | Qt::Key_Z, [this] { undoStack->undo(); });
     add(Qt::CTRL | Qt::Key_Y, [this] { undoStack->redo(); });
     add(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, [this] { undoStack->redo(); });
+
+    // Function keys, since the rich-text boxes keep Ctrl+R and their other keys.
+    add(Qt::Key_F5, &frmEditableDungeon1::playerViewToggled);
+    add(Qt::Key_F6, &frmEditableDungeon1::revealRoom);
+    add(Qt::SHIFT | Qt::Key_F6, &frmEditableDungeon1::hideRoom);
+    add(Qt::CTRL | Qt::SHIFT | Qt::Key_F6, &frmEditableDungeon1::hideAllRooms);
 }
 
 void frmEditableDungeon1::Form_Load()
 {
     Module1::DungeonNumber = 1;
+    setupPlayerTable();
 }
 
 // --- Party markers and clearing the board ----------------------------------
@@ -235,7 +270,7 @@ void frmEditableDungeon1::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifi
             index = k;
     }
     // The marker's top-left corner lands on the press point, unclamped.
-    Label1[index]->move(QPointF(x, y).toPoint());
+    undoStack->push(new MarkerMove(Label1[index], QPointF(x, y).toPoint()));
 }
 
 void frmEditableDungeon1::cmdClear_Click()
@@ -384,4 +419,86 @@ void frmEditableDungeon1::findEncounter()
         findWindow->move(window()->mapToGlobal(QPoint(576, 408)));
     }
     findWindow->start();
+}
+
+// --- What the players see ------------------------------------------------------
+
+void frmEditableDungeon1::setupPlayerTable()
+{
+    QHash<int, QPointF> spotCentres;
+    for (int n = 1; n <= SpotCount; ++n)
+        spotCentres.insert(n, QRectF(Map::Spots[n - 1]).center());
+    auto fog = new Fog({}, spotCentres, RevealRadius);
+    QList<PartyMarker> markers;
+    for (int k = 0; k < MarkerCount; ++k) {
+        markers.append({QRectF(Label1[k]->geometry()), QColor::fromRgb(Party[k].colour)});
+        Label1[k]->installEventFilter(this);
+    }
+    players = new PlayerTable(playerMapPicture, dungeonMapPicture().size(), fog, markers, window());
+
+    const QString dungeonFolder =
+        Storage::encounterFiles(Storage::programFolder(), Module1::DungeonNumber, QString()).dungeonFolder;
+    const QString tableFile = TableFile::path(dungeonFolder);
+    if (const QString error = fog->load(tableFile); !error.isEmpty()) {
+        report(tr("The players' view cannot read %1: %2.\nIt starts with every room hidden, and "
+                  "the file is left as it is: what you reveal is not kept until it is repaired or "
+                  "removed.").arg(QDir::toNativeSeparators(tableFile), error));
+    }
+    connect(fog, &Fog::saveFailed, this, &frmEditableDungeon1::report);
+    connect(fog, &Fog::changed, this, &frmEditableDungeon1::showRoomOutlines);
+    showRoomOutlines();
+}
+
+// The players' screen follows every move of a marker, whoever makes it.
+bool frmEditableDungeon1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Move && players) {
+        const auto marker = std::find(Label1.begin(), Label1.end(), watched);
+        if (marker != Label1.end())
+            players->moveMarker(int(marker - Label1.begin()), QRectF((*marker)->geometry()));
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void frmEditableDungeon1::changeFog(const FogState &next, const QString &text)
+{
+    if (next != players->fog()->state())
+        undoStack->push(players->fog()->change(next, text));
+}
+
+void frmEditableDungeon1::revealRoom()
+{
+    if (const int spot = encounterOnDisplay())
+        changeFog(players->fog()->state().revealing(spot), tr("Reveal room %1").arg(spot));
+}
+
+void frmEditableDungeon1::hideRoom()
+{
+    if (const int spot = encounterOnDisplay())
+        changeFog(players->fog()->state().hiding(spot), tr("Hide room %1").arg(spot));
+}
+
+void frmEditableDungeon1::hideAllRooms()
+{
+    if (players->fog()->state().revealed.isEmpty())
+        return;
+    if (QMessageBox::question(window(), tr("Hide every room"),
+                              tr("Hide every room from the players?"))
+        == QMessageBox::Yes)
+        changeFog({}, tr("Hide every room"));
+}
+
+void frmEditableDungeon1::showRoomOutlines()
+{
+    if (!roomOutlines && !players->fog()->state().revealed.isEmpty())
+        roomOutlines = new RoomOutlines(players->fog(), Picture1->client());
+}
+
+// Told without stopping the game: the board goes on while the message shows.
+void frmEditableDungeon1::report(const QString &message)
+{
+    auto box = new QMessageBox(QMessageBox::Warning, tr("Players' view"), message, QMessageBox::Ok,
+                               window());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QTimer::singleShot(0, box, [box] { box->open(); });
 }

@@ -4,6 +4,7 @@
 #include "kit/module1.h"
 #include "kit/monstertable.h"
 #include "storage/encounterfiles.h"
+#include "fog/fogstate.h"
 
 #include <QPointer>
 
@@ -14,10 +15,12 @@ class FindWindow;
 class Label;
 class PictureBox;
 class QFileSystemWatcher;
+class PlayerTable;
 class QLineEdit;
 class QRadioButton;
 class QUndoStack;
 class RichTextBox;
+class RoomOutlines;
 
 // The dungeon window, the start-up window: the map with its forty encounter
 // spots and seven party markers; beside it the encounter on display, the
@@ -34,9 +37,17 @@ public:
 
     void showEncounter(int number) override { lblEncounter_Click(number); }
 
+    // What the players' screen shows of the board, while the window is loaded.
+    PlayerTable *playerTable() const { return players; }
+
+signals:
+    // F5: the players' screen is to be shown, or hidden when it is shown.
+    void playerViewToggled();
+
 protected:
     void setupUi(QWidget *window) override;
     void Form_Load() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     frmEditableDungeon1() = default;
@@ -67,6 +78,15 @@ private:
     void goToEncounter();
     void findEncounter();
 
+    // The rooms the players see, revealed by the encounter on display.
+    void setupPlayerTable();
+    void revealRoom();
+    void hideRoom();
+    void hideAllRooms();
+    void changeFog(const FogState &next, const QString &text);
+    void showRoomOutlines();
+    void report(const QString &message);
+
     // The controls exist while the window is loaded; a member of a control
     // array is named after the array and its index, e.g. "Text1(13)".
     PictureBox *Picture1 = nullptr;
@@ -88,4 +108,6 @@ private:
     Storage::Version m_versionShown;
     static constexpr int SaveSettlesMs = 50;
     QUndoStack *undoStack = nullptr; // what the board itself changed, for Ctrl+Z and Ctrl+Y
+    PlayerTable *players = nullptr;  // the map, fog and markers the players see
+    QPointer<RoomOutlines> roomOutlines; // created once a room is revealed
 };

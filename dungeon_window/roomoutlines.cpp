@@ -1,0 +1,30 @@
+#include "roomoutlines.h"
+
+#include "fog/fog.h"
+
+#include <QPainter>
+
+RoomOutlines::RoomOutlines(const Fog *fog, QWidget *map) : QWidget(map), m_fog(fog)
+{
+    setObjectName(QStringLiteral("roomOutlines"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(map->rect());
+    lower(); // behind the markers and spots
+    connect(fog, &Fog::changed, this, qOverload<>(&QWidget::update));
+    show();
+}
+
+void RoomOutlines::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const FogState &state = m_fog->state();
+    painter.setPen(QPen(QColor(0, 110, 200, 160), 1));
+    for (int spot : state.revealed) {
+        if (state.isExplored(spot))
+            painter.drawPath(m_fog->room(spot));
+    }
+    painter.setPen(QPen(QColor(0, 200, 255), 2));
+    painter.drawPath(m_fog->room(state.current));
+}

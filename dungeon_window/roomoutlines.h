@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+class Fog;
+
+// Over the board's map, without hiding it: a thin outline around each room
+// the players can see, brighter for the room they are in. Takes no presses.
+class RoomOutlines : public QWidget
+{
+    Q_OBJECT
+
+public:
+    RoomOutlines(const Fog *fog, QWidget *map);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const Fog *m_fog;
+};

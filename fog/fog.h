@@ -1,0 +1,51 @@
+#pragma once
+
+#include "fogstate.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPainterPath>
+#include <QPointF>
+#include <QPolygonF>
+
+class QUndoCommand;
+
+// The fog over one dungeon's map: which rooms the players see, each room's
+// shape on the map, and the table file that keeps them between sessions.
+class Fog : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Rooms are outlines in map pixels, named by their spot. A spot without
+    // an outline reveals a circle of fallbackRadius about its centre.
+    Fog(QHash<int, QPolygonF> rooms, QHash<int, QPointF> spotCentres, qreal fallbackRadius,
+        QObject *parent = nullptr);
+
+    // Takes the state kept in a table file (see TableFile), which every later
+    // change rewrites. A file that cannot be read leaves the fog hidden and
+    // is never written; the reason is returned, empty when there is none.
+    QString load(const QString &tableFile);
+
+    const FogState &state() const { return m_state; }
+    // Shows the new state and keeps it in the table file; a failed write is
+    // reported by saveFailed.
+    void setState(const FogState &state);
+
+    // The room of a spot on the map; empty for a spot with neither outline nor centre.
+    QPainterPath room(int spot) const;
+
+    // An undo step from the state now to `next`; applied when pushed.
+    QUndoCommand *change(const FogState &next, const QString &text);
+
+signals:
+    void changed(const FogState &previous);
+    void saveFailed(const QString &message);
+
+private:
+    QHash<int, QPolygonF> m_rooms;
+    QHash<int, QPointF> m_spotCentres;
+    qreal m_fallbackRadius;
+    FogState m_state;
+    QString m_tableFile; // empty while nothing may be written
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QRectF>
+
+#include <functional>
+
+class Fog;
+
+// A party marker as the players see it, in map pixels.
+struct PartyMarker
+{
+    QRectF place;
+    QColor colour;
+};
+
+// What the players' screen shows of the game master's board: the map without
+// the game master's marks, the fog over it and the party markers on it.
+class PlayerTable : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The map is made by makeMap on first use, so a board whose players'
+    // screen is never opened never makes it; it is mapSize pixels.
+    PlayerTable(std::function<QImage()> makeMap, QSize mapSize, Fog *fog,
+                QList<PartyMarker> markers, QObject *parent = nullptr);
+
+    QImage map() const;
+    QSize mapSize() const { return m_mapSize; }
+    Fog *fog() const { return m_fog; }
+
+    const QList<PartyMarker> &markers() const { return m_markers; }
+    void moveMarker(int index, const QRectF &place);
+    // A marker still below the map's last row is off the map, out of sight.
+    bool isOnMap(int index) const { return m_markers[index].place.top() < m_mapSize.height(); }
+
+signals:
+    void markerMoved(int index, const QRectF &previousPlace);
+
+private:
+    std::function<QImage()> m_makeMap;
+    mutable QImage m_map;
+    QSize m_mapSize;
+    Fog *m_fog;
+    QList<PartyMarker> m_markers;
+};

@@ -1,0 +1,260 @@
+#include "playerview.h"
+
+#include "fog/fog.h"
+#include "fog/playertable.h"
+
+#include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QSettings>
+
+namespace {
+
+QPointer<PlayerView> s_view;
+
+const QString ScreenKey = QStringLiteral("PlayerView/screen");
+const QString FullScreenKey = QStringLiteral("PlayerView/fullScreen");
+
+// Explored rooms keep this much of their brightness.
+constexpr int DimmingAlpha = 150;
+
+} // namespace
+
+void PlayerView::toggle(PlayerTable *table, QWidget *board)
+{
+    if (s_view && s_view->m_table == table && s_view->isVisible())
+        s_view->hide();
+    else
+        show(table, board);
+}
+
+PlayerView *PlayerView::show(PlayerTable *table, QWidget *board)
+{
+    if (!s_view || s_view->m_table != table) {
+        delete s_view;
+        s_view = new PlayerView(table, board);
+    }
+    s_view->showOnChosenScreen();
+    return s_view;
+}
+
+PlayerView *PlayerView::current()
+{
+    return s_view;
+}
+
+PlayerView::PlayerView(PlayerTable *table, QWidget *board)
+    : m_table(table), m_board(board)
+{
+    setObjectName(QStringLiteral("PlayerView"));
+    setWindowTitle(tr("Players' view"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // The game master keeps the keyboard on the board.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setCursor(Qt::BlankCursor);
+    setMinimumSize(160, 120);
+
+    connect(table, &QObject::destroyed, this, &QObject::deleteLater);
+    connect(table->fog(), &Fog::changed, this, [this] {
+        drawFog();
+        update(mapArea());
+    });
+    connect(table, &PlayerTable::markerMoved, this, &PlayerView::moveMarker);
+}
+
+// --- Which screen -------------------------------------------------------------
+
+QScreen *PlayerView::chosenScreen() const
+{
+    const QString name = QSettings().value(ScreenKey).toString();
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (QScreen *screen : screens) {
+        if (screen->name() == name)
+            return screen;
+    }
+    QScreen *boardScreen = m_board ? m_board->screen() : QGuiApplication::primaryScreen();
+    for (QScreen *screen : screens) {
+        if (screen != boardScreen)
+            return screen;
+    }
+    return boardScreen;
+}
+
+bool PlayerView::fullScreenChosen() const
+{
+    return QSettings().value(FullScreenKey, QGuiApplication::screens().size() > 1).toBool();
+}
+
+void PlayerView::showOnChosenScreen()
+{
+    QScreen *screen = chosenScreen();
+    setScreen(screen);
+    if (fullScreenChosen()) {
+        setGeometry(screen->geometry());
+        showFullScreen();
+    } else {
+        if (isFullScreen() || !isVisible() || this->screen() != screen) {
+            const QRect available = screen->availableGeometry();
+            const QSize size = available.size() * 2 / 3;
+            setGeometry(QRect(available.center() - QPoint(size.width(), size.height()) / 2, size));
+        }
+        showNormal();
+    }
+    // Some window managers activate a new window whatever it asks for.
+    if (m_board)
+        m_board->activateWindow();
+}
+
+void PlayerView::choose(QScreen *screen, bool fullScreen)
+{
+    QSettings settings;
+    settings.setValue(ScreenKey, screen->name());
+    settings.setValue(FullScreenKey, fullScreen);
+    showOnChosenScreen();
+}
+
+void PlayerView::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    QScreen *current = chosenScreen();
+    const bool fullScreen = fullScreenChosen();
+
+    auto screens = new QActionGroup(&menu);
+    const QList<QScreen *> allScreens = QGuiApplication::screens();
+    for (qsizetype i = 0; i < allScreens.size(); ++i) {
+        QScreen *screen = allScreens[i];
+        QAction *action = menu.addAction(tr("Screen %1: %2 (%3 x %4)")
+                                             .arg(i + 1)
+                                             .arg(screen->name())
+                                             .arg(screen->size().width())
+                                             .arg(screen->size().height()));
+        action->setCheckable(true);
+        action->setChecked(screen == current);
+        action->setActionGroup(screens);
+        connect(action, &QAction::triggered, this,
+                [this, screen, fullScreen] { choose(screen, fullScreen); });
+    }
+    menu.addSeparator();
+    QAction *fullScreenAction = menu.addAction(tr("Full screen"));
+    fullScreenAction->setCheckable(true);
+    fullScreenAction->setChecked(fullScreen);
+    connect(fullScreenAction, &QAction::toggled, this,
+            [this, current](bool on) { choose(current, on); });
+    menu.addAction(tr("Hide\tF5"), this, &QWidget::hide);
+    menu.exec(event->globalPos());
+}
+
+// F5 hides the view here too, since full screen it may cover the board.
+void PlayerView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F5 || event->key() == Qt::Key_Escape)
+        hide();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// --- Drawing --------------------------------------------------------------------
+
+QRect PlayerView::mapArea() const
+{
+    if (!m_table)
+        return {};
+    const QSize size = m_table->mapSize().scaled(this->size(), Qt::KeepAspectRatio);
+    return QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+}
+
+QRect PlayerView::markerArea(int index) const
+{
+    if (!m_table->isOnMap(index))
+        return {};
+    const QRect area = mapArea();
+    const qreal scale = qreal(area.width()) / m_table->mapSize().width();
+    const QRectF &place = m_table->markers()[index].place;
+    const QRectF onView(area.topLeft() + place.topLeft() * scale, place.size() * scale);
+    return onView.toAlignedRect().intersected(area);
+}
+
+void PlayerView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    scaleMap();
+    drawFog();
+}
+
+// The map is scaled from its full resolution to the screen's device pixels
+// once for each size, with a dimmed copy beside it, so that a change of the
+// fog only copies pixels.
+void PlayerView::scaleMap()
+{
+    if (!m_table)
+        return;
+    const qreal ratio = devicePixelRatioF();
+    const QSize devicePixels = (QSizeF(mapArea().size()) * ratio).toSize();
+    if (devicePixels.isEmpty() || m_brightMap.size() == devicePixels)
+        return;
+    m_brightMap = m_table->map()
+                      .convertToFormat(QImage::Format_RGB32)
+                      .scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_brightMap.setDevicePixelRatio(ratio);
+    m_dimmedMap = m_brightMap.copy();
+    QPainter(&m_dimmedMap).fillRect(m_dimmedMap.rect(), QColor(0, 0, 0, DimmingAlpha));
+    m_fogged = QImage(devicePixels, QImage::Format_RGB32);
+    m_fogged.setDevicePixelRatio(ratio);
+}
+
+void PlayerView::drawFog()
+{
+    if (!m_table || m_fogged.isNull())
+        return;
+    const Fog &fog = *m_table->fog();
+    const FogState &state = fog.state();
+    m_fogged.fill(Qt::black);
+    QPainter painter(&m_fogged);
+    const qreal scale = qreal(mapArea().width()) / m_table->mapSize().width();
+    painter.scale(scale, scale);
+    for (int spot : state.revealed) {
+        const QPainterPath room = fog.room(spot);
+        painter.setClipPath(room);
+        // Only the room's own rectangle is copied; the clip trims it.
+        const QRectF bounds = room.boundingRect();
+        const QImage &source = spot == state.current ? m_brightMap : m_dimmedMap;
+        painter.drawImage(bounds, source,
+                          QRectF(bounds.topLeft() * scale * source.devicePixelRatio(),
+                                 bounds.size() * scale * source.devicePixelRatio()));
+    }
+}
+
+void PlayerView::moveMarker(int index, const QRectF &previousPlace)
+{
+    const qreal scale = qreal(mapArea().width()) / m_table->mapSize().width();
+    const QRectF previous(mapArea().topLeft() + previousPlace.topLeft() * scale,
+                          previousPlace.size() * scale);
+    update(previous.toAlignedRect().adjusted(-1, -1, 1, 1));
+    update(markerArea(index));
+}
+
+void PlayerView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRect area = mapArea();
+    const QRegion around = QRegion(event->rect()).subtracted(area);
+    for (const QRect &rect : around)
+        painter.fillRect(rect, Qt::black);
+    if (!m_table)
+        return;
+    const QRect exposed = event->rect().intersected(area);
+    const qreal ratio = m_fogged.devicePixelRatio();
+    painter.drawImage(exposed, m_fogged,
+                      QRectF(QPointF(exposed.topLeft() - area.topLeft()) * ratio,
+                             QSizeF(exposed.size()) * ratio));
+    const QList<PartyMarker> &markers = m_table->markers();
+    // In the board's stacking order: a later marker lies in front.
+    for (qsizetype i = 0; i < markers.size(); ++i) {
+        const QRect marker = markerArea(int(i));
+        if (!marker.isEmpty() && marker.intersects(event->rect()))
+            painter.fillRect(marker, markers[i].colour);
+    }
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class PlayerTable;
+class QScreen;
+
+// The players' screen, a window of its own: the dungeon's map at the best
+// size for the screen, black where the fog lies, the current room bright and
+// the explored ones dimmed, and the party markers on it. It shows nothing of
+// the game master's: no spot numbers, tool tips or notes, and no pointer.
+class PlayerView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Shows the players' screen of the table, or hides it when it is shown.
+    // It goes full screen on the first screen that is not the board's, or
+    // with a single screen is an ordinary window, unless its context menu
+    // chose otherwise before.
+    static void toggle(PlayerTable *table, QWidget *board);
+    static PlayerView *show(PlayerTable *table, QWidget *board);
+    // The players' screen while it exists, shown or hidden.
+    static PlayerView *current();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    PlayerView(PlayerTable *table, QWidget *board);
+
+    QScreen *chosenScreen() const;
+    bool fullScreenChosen() const;
+    void showOnChosenScreen();
+    void choose(QScreen *screen, bool fullScreen);
+
+    // Where the map lies in the view: as large as fits, its aspect kept, centred.
+    QRect mapArea() const;
+    QRect markerArea(int index) const;
+    void scaleMap();
+    void drawFog();
+    void moveMarker(int index, const QRectF &previousPlace);
+
+    QPointer<PlayerTable> m_table;
+    QPointer<QWidget> m_board;
+    QImage m_brightMap, m_dimmedMap; // the map at the screen's size
+    QImage m_fogged;                 // the map under the fog, the same size
+};

@@ -1,0 +1,228 @@
+#include "tests/support/formtesting.h"
+
+#include "app/startup.h"
+#include "assets/pictures.h"
+#include "player_window/playerview.h"
+#include "storage/encounterfiles.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+
+// The players' screen on a second screen, driven from the board's keys and
+// looked at through grabs of the real window. Runs with two screens side by
+// side (twoscreens.json); the board opens on the first.
+class tst_PlayerView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void opensOnTheOtherScreen();
+    void fog_data();
+    void fog();
+    void markersFollow();
+    void undoAndRedo();
+    void keptAfterRestart();
+    void damagedTableFileLeftAlone();
+
+private:
+    const QString m_dungeons = Storage::programFolder() + QStringLiteral("/Dungeons");
+    const QString m_tableFile = m_dungeons + QStringLiteral("/Dungeon1/table.json");
+};
+
+namespace {
+
+// The built-in map is 500 x 680 pixels.
+const QSize MapSize(500, 680);
+
+void press(QKeyCombination keys)
+{
+    QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
+}
+
+void showEncounter(int number)
+{
+    clickControl(control(board(), QStringLiteral("lblEncounter%1").arg(number)));
+}
+
+PlayerView *openPlayerView()
+{
+    press(Qt::Key_F5);
+    PlayerView *view = PlayerView::current();
+    return view && QTest::qWaitForWindowExposed(view) ? view : nullptr;
+}
+
+// The colour the players see at a point of the map.
+QColor seenAt(PlayerView *view, QPointF mapPoint)
+{
+    const QSize area = MapSize.scaled(view->size(), Qt::KeepAspectRatio);
+    const QPointF topLeft((view->width() - area.width()) / 2, (view->height() - area.height()) / 2);
+    const qreal scale = qreal(area.width()) / MapSize.width();
+    return view->grab().toImage().pixelColor((topLeft + mapPoint * scale).toPoint());
+}
+
+// Plain floor in the rooms of encounters 12, 1 and 40, clear of walls and numbers.
+const QPointF Room12(165, 173), Room1(21, 26), Room40(335, 645);
+
+} // namespace
+
+void tst_PlayerView::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true); // the screen chosen is remembered in QSettings
+    QVERIFY2(QGuiApplication::screens().size() == 2, "run with twoscreens.json");
+    startDungeonBoard();
+}
+
+void tst_PlayerView::init()
+{
+    QSettings().clear();
+    QDir(m_dungeons).removeRecursively();
+    QVERIFY(showBoard());
+    QVERIFY(QTest::qWaitForWindowActive(board()));
+}
+
+void tst_PlayerView::cleanup()
+{
+    unloadWindows();
+    QDir(m_dungeons).removeRecursively();
+}
+
+void tst_PlayerView::opensOnTheOtherScreen()
+{
+    QScreen *boardScreen = board()->screen();
+    PlayerView *view = openPlayerView();
+    QVERIFY(view);
+    QVERIFY(view->screen() != boardScreen);
+    QVERIFY(view->isFullScreen());
+    QCOMPARE(view->geometry(), view->screen()->geometry());
+    QVERIFY(board()->isActiveWindow()); // the keys stay on the board
+    press(Qt::Key_F5);
+    QVERIFY(!view->isVisible());
+}
+
+// Encounter 12 is revealed first, then encounter 1: 12 stays explored.
+void tst_PlayerView::fog_data()
+{
+    QTest::addColumn<QPointF>("place");
+    QTest::addColumn<int>("lowestGrey");
+    QTest::addColumn<int>("highestGrey");
+    QTest::newRow("current room at full brightness") << Room1 << 240 << 255;
+    QTest::newRow("explored room dimmed") << Room12 << 60 << 160;
+    QTest::newRow("hidden room black") << Room40 << 0 << 0;
+}
+
+void tst_PlayerView::fog()
+{
+    QFETCH(QPointF, place);
+    QFETCH(int, lowestGrey);
+    QFETCH(int, highestGrey);
+    PlayerView *view = openPlayerView();
+    QVERIFY(view);
+    showEncounter(12);
+    press(Qt::Key_F6);
+    showEncounter(1);
+    press(Qt::Key_F6);
+    const QColor seen = seenAt(view, place);
+    QVERIFY2(qGray(seen.rgb()) >= lowestGrey && qGray(seen.rgb()) <= highestGrey,
+             qPrintable(seen.name()));
+}
+
+void tst_PlayerView::markersFollow()
+{
+    PlayerView *view = openPlayerView();
+    QVERIFY(view);
+    showEncounter(12);
+    press(Qt::Key_F6);
+    // The red marker waits below the map, and the numbers drawn on the map
+    // in red are the game master's: no red anywhere.
+    const QImage before = view->grab().toImage();
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x) {
+            if (before.pixelColor(x, y) == Qt::red)
+                QFAIL(qPrintable(QStringLiteral("red at %1, %2").arg(x).arg(y)));
+        }
+    }
+    clickControl(control(board(), QStringLiteral("Option1")));
+    QWidget *map = control(board(), QStringLiteral("Picture1"));
+    pressAt(board(), map->mapTo(board(), QPoint(2, 2) + QPoint(100, 200)));
+    QCOMPARE(seenAt(view, QPointF(108, 208)), QColor(Qt::red));
+    press(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(seenAt(view, QPointF(108, 208)), QColor(Qt::black));
+    press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    QCOMPARE(seenAt(view, QPointF(108, 208)), QColor(Qt::red));
+}
+
+void tst_PlayerView::undoAndRedo()
+{
+    PlayerView *view = openPlayerView();
+    QVERIFY(view);
+    showEncounter(12);
+    press(Qt::Key_F6);
+    QCOMPARE(qGray(seenAt(view, Room12).rgb()), 255);
+    press(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(seenAt(view, Room12), QColor(Qt::black));
+    press(Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(qGray(seenAt(view, Room12).rgb()), 255);
+    press(Qt::SHIFT | Qt::Key_F6);
+    QCOMPARE(seenAt(view, Room12), QColor(Qt::black));
+    press(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(qGray(seenAt(view, Room12).rgb()), 255);
+}
+
+void tst_PlayerView::keptAfterRestart()
+{
+    showEncounter(12);
+    press(Qt::Key_F6);
+    showEncounter(1);
+    press(Qt::Key_F6);
+    unloadWindows();
+    QVERIFY(showBoard());
+    QVERIFY(QTest::qWaitForWindowActive(board()));
+    PlayerView *view = openPlayerView();
+    QVERIFY(view);
+    QCOMPARE(qGray(seenAt(view, Room1).rgb()), 255);
+    QVERIFY(qGray(seenAt(view, Room12).rgb()) < 160);
+    QVERIFY(QFile::exists(m_tableFile));
+}
+
+void tst_PlayerView::damagedTableFileLeftAlone()
+{
+    unloadWindows();
+    QVERIFY(QDir().mkpath(QFileInfo(m_tableFile).path()));
+    const QByteArray damaged = R"({"revealed": [12, )";
+    QFile file(m_tableFile);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(damaged);
+    file.close();
+
+    QVERIFY(showBoard());
+    QMessageBox *message = nullptr;
+    QVERIFY(QTest::qWaitFor([&message] {
+        message = board()->findChild<QMessageBox *>();
+        return message && message->isVisible();
+    }));
+    QVERIFY2(message->text().contains(QDir::toNativeSeparators(m_tableFile)), qPrintable(message->text()));
+    message->accept();
+    board()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(board()));
+
+    PlayerView *view = openPlayerView();
+    QVERIFY(view);
+    QCOMPARE(seenAt(view, Room12), QColor(Qt::black)); // the fog starts hidden
+    showEncounter(12);
+    press(Qt::Key_F6);
+    QCOMPARE(qGray(seenAt(view, Room12).rgb()), 255);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), damaged);
+}
+
+QTEST_MAIN(tst_PlayerView)
+#include "tst_playerview.moc"
