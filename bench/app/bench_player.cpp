@@ -1,0 +1,162 @@
+// The players' view on a 1920 x 1080 screen showing a 4096 x 4096 map with
+// forty rooms: from a reveal (what F6 does on the board: the undo step
+// pushed, the fog changed and its table file written) to the view's next
+// painted frame, and from a marker's move to the next frame.
+#include "benchsupport.h"
+
+#include "fog/fog.h"
+#include "fog/playertable.h"
+#include "fog/tablefile.h"
+#include "player_window/playerview.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+constexpr int MapSide = 4096;
+constexpr int Columns = 8, Rows = 5; // forty rooms
+
+struct Costs
+{
+    std::vector<double> wallMs, cpuMs;
+
+    template<typename Work>
+    void time(Work work)
+    {
+        QElapsedTimer wall;
+        wall.start();
+        const std::clock_t cpu = std::clock();
+        work();
+        cpuMs.push_back((std::clock() - cpu) * 1000.0 / CLOCKS_PER_SEC);
+        wallMs.push_back(wall.nsecsElapsed() / 1e6);
+    }
+
+    void report(const char *what, const char *goal, double goalCpuMs) const
+    {
+        const double cpu = Bench::median(cpuMs), wall = Bench::median(wallMs);
+        const double worst = *std::max_element(cpuMs.begin(), cpuMs.end());
+        std::printf("  %-44s %7.2f ms CPU %7.2f ms wall, worst %.2f ms CPU  (median of %zu)\n",
+                    what, cpu, wall, worst, cpuMs.size());
+        Bench::printRow(QString::fromLatin1(what),
+                        QStringLiteral("%1 ms CPU, %2 ms wall").arg(cpu, 0, 'f', 2).arg(wall, 0, 'f', 2),
+                        QString::fromLatin1(goal),
+                        goalCpuMs > 0 ? Bench::metText(cpu < goalCpuMs) : QStringLiteral("-"));
+    }
+};
+
+QRectF roomPlace(int spot)
+{
+    const qreal width = qreal(MapSide) / Columns, height = qreal(MapSide) / Rows;
+    const int index = spot - 1;
+    return QRectF((index % Columns) * width, (index / Columns) * height, width, height)
+        .adjusted(40, 40, -40, -40);
+}
+
+// A map with detail everywhere, so scaling and copying it cost what a photo would.
+QImage drawnMap()
+{
+    QImage map(MapSide, MapSide, QImage::Format_RGB32);
+    for (int y = 0; y < MapSide; ++y) {
+        auto line = reinterpret_cast<QRgb *>(map.scanLine(y));
+        for (int x = 0; x < MapSide; ++x)
+            line[x] = qRgb(x * 255 / MapSide, y * 255 / MapSide, ((x ^ y) & 0x3f) * 4);
+    }
+    return map;
+}
+
+// One screen of 1920 x 1080 on the offscreen platform.
+void useFullHdScreen(const QTemporaryDir &folder)
+{
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen")
+        return;
+    const QString config = folder.filePath(QStringLiteral("screen.json"));
+    QFile file(config);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(R"({"screens": [{"name": "players", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                       "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir folder;
+    useFullHdScreen(folder);
+    QApplication application(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().setValue(QStringLiteral("PlayerView/fullScreen"), true);
+
+    QHash<int, QPolygonF> rooms;
+    QHash<int, QPointF> centres;
+    for (int spot = 1; spot <= Columns * Rows; ++spot) {
+        rooms.insert(spot, QPolygonF(roomPlace(spot)));
+        centres.insert(spot, roomPlace(spot).center());
+    }
+    auto fog = new Fog(rooms, centres, 48);
+    fog->load(TableFile::path(folder.path()));
+    QList<PartyMarker> markers;
+    for (int k = 0; k < 7; ++k)
+        markers.append({QRectF(100 + 60 * k, 100, 139, 139), QColor::fromHsv(50 * k, 255, 255)});
+    PlayerTable table(drawnMap, QSize(MapSide, MapSide), fog, markers);
+
+    table.map(); // made before the clock runs, as a picture file would be read
+    Costs open;
+    PlayerView *view = nullptr;
+    open.time([&] {
+        view = PlayerView::show(&table, nullptr);
+        QCoreApplication::processEvents();
+    });
+    if (!QTest::qWaitForWindowExposed(view) || view->size() != QSize(1920, 1080))
+        qFatal("the players' view is not shown full screen on 1920 x 1080");
+    QCoreApplication::processEvents();
+    // Every step timed must end in a painted frame.
+    struct PaintCounter : QObject
+    {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    view->installEventFilter(&counter);
+
+    QUndoStack undoStack;
+    Costs reveal;
+    for (int run = 0; run < 120; ++run) {
+        const int spot = run % (Columns * Rows) + 1;
+        if (spot == 1)
+            fog->setState({});
+        reveal.time([&] {
+            undoStack.push(fog->change(fog->state().revealing(spot), QStringLiteral("reveal")));
+            QCoreApplication::processEvents();
+        });
+    }
+
+    Costs move;
+    for (int run = 0; run < 200; ++run) {
+        move.time([&] {
+            table.moveMarker(run % 7, QRectF(100 + 13 * run, 400 + 7 * run, 139, 139));
+            QCoreApplication::processEvents();
+        });
+    }
+
+    if (counter.paints < 120 + 200)
+        qFatal("only %d of the steps ended in a painted frame", counter.paints);
+    std::printf("Players' view, 1920 x 1080, map 4096 x 4096 with 40 rooms\n");
+    open.report("Players' view: open (map scaled to the screen)", "-", 0);
+    reveal.report("Players' view: reveal to the next frame", "under 16 ms of CPU", 16);
+    move.report("Players' view: marker move to the next frame", "under 8 ms of CPU", 8);
+    return 0;
+}
