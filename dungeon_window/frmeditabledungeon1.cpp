@@ -436,9 +436,8 @@ void frmEditableDungeon1::setupPlayerTable()
     }
     players = new PlayerTable(playerMapPicture, dungeonMapPicture().size(), fog, markers, window());
 
-    const QString dungeonFolder =
-        Storage::encounterFiles(Storage::programFolder(), Module1::DungeonNumber, QString()).dungeonFolder;
-    const QString tableFile = TableFile::path(dungeonFolder);
+    const QString tableFile =
+        TableFile::path(Storage::dungeonFolder(Storage::programFolder(), Module1::DungeonNumber));
     if (const QString error = fog->load(tableFile); !error.isEmpty()) {
         report(tr("The players' view cannot read %1: %2.\nIt starts with every room hidden, and "
                   "the file is left as it is: what you reveal is not kept until it is repaired or "

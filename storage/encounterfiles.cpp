@@ -118,10 +118,15 @@ EncounterFiles encounterFiles(const QString &programFolder, qint16 dungeonNumber
 {
     EncounterFiles files;
     files.dungeonsRoot = programFolder + QStringLiteral("/Dungeons");
-    files.dungeonFolder = files.dungeonsRoot + QStringLiteral("/Dungeon") + QString::number(dungeonNumber);
+    files.dungeonFolder = dungeonFolder(programFolder, dungeonNumber);
     files.tableFile = files.dungeonFolder + u'/' + numberText + QStringLiteral(".Encounter");
     files.detailsFile = files.tableFile + QString::number(encounterNumber(numberText));
     return files;
+}
+
+QString dungeonFolder(const QString &programFolder, qint16 dungeonNumber)
+{
+    return programFolder + QStringLiteral("/Dungeons/Dungeon") + QString::number(dungeonNumber);
 }
 
 Cells decodeTable(QByteArrayView table)

@@ -59,6 +59,8 @@ QString programFolder();
 
 EncounterFiles encounterFiles(const QString &programFolder, qint16 dungeonNumber,
                               const QString &numberText);
+// Dungeons/Dungeon<d> below the program's folder.
+QString dungeonFolder(const QString &programFolder, qint16 dungeonNumber);
 
 // Which save of an encounter its files hold. Two versions are equal only
 // when the files hold the same bytes, so no two different saves look alike.
