@@ -11,6 +11,7 @@
 #include "kit/richtextbox.h"
 #include "kit/spots.h"
 #include "storage/encounterfiles.h"
+#include "dungeon/dungeondescription.h"
 #include "fog/fog.h"
 #include "fog/playertable.h"
 #include "fog/tablefile.h"
@@ -425,10 +426,20 @@ void frmEditableDungeon1::findEncounter()
 
 void frmEditableDungeon1::setupPlayerTable()
 {
+    const QString dungeonFolder = Storage::dungeonFolder(Storage::programFolder(), Module1::DungeonNumber);
+    // Rooms outlined in the dungeon's description; without one a reveal
+    // uncovers a circle about the spot. An unreadable description is the
+    // board's to report.
+    const Dungeon::DescriptionRead read = Dungeon::readDungeonDescription(dungeonFolder);
+    QHash<int, QPolygonF> rooms;
     QHash<int, QPointF> spotCentres;
     for (int n = 1; n <= SpotCount; ++n)
         spotCentres.insert(n, QRectF(Map::Spots[n - 1]).center());
-    auto fog = new Fog({}, spotCentres, RevealRadius);
+    if (read.ok() && !read.description.hasOwnMap()) {
+        for (auto room = read.description.rooms.cbegin(); room != read.description.rooms.cend(); ++room)
+            rooms.insert(room.key(), room.value());
+    }
+    auto fog = new Fog(rooms, spotCentres, RevealRadius);
     QList<PartyMarker> markers;
     for (int k = 0; k < MarkerCount; ++k) {
         markers.append({QRectF(Label1[k]->geometry()), QColor::fromRgb(Party[k].colour)});
@@ -436,8 +447,7 @@ void frmEditableDungeon1::setupPlayerTable()
     }
     players = new PlayerTable(playerMapPicture, dungeonMapPicture().size(), fog, markers, window());
 
-    const QString tableFile =
-        TableFile::path(Storage::dungeonFolder(Storage::programFolder(), Module1::DungeonNumber));
+    const QString tableFile = TableFile::path(dungeonFolder);
     if (const QString error = fog->load(tableFile); !error.isEmpty()) {
         report(tr("The players' view cannot read %1: %2.\nIt starts with every room hidden, and "
                   "the file is left as it is: what you reveal is not kept until it is repaired or "

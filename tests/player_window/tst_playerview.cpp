@@ -30,6 +30,7 @@ private slots:
     void fog();
     void markersFollow();
     void undoAndRedo();
+    void outlinedRoom();
     void keptAfterRestart();
     void damagedTableFileLeftAlone();
 
@@ -175,6 +176,27 @@ void tst_PlayerView::undoAndRedo()
     QCOMPARE(seenAt(view, Room12), QColor(Qt::black));
     press(Qt::CTRL | Qt::Key_Z);
     QCOMPARE(qGray(seenAt(view, Room12).rgb()), 255);
+}
+
+// A room outlined in the dungeon's description is revealed as outlined, not
+// as the circle about its spot.
+void tst_PlayerView::outlinedRoom()
+{
+    unloadWindows();
+    QVERIFY(QDir().mkpath(QFileInfo(m_tableFile).path()));
+    QFile description(QFileInfo(m_tableFile).path() + QStringLiteral("/dungeon.json"));
+    QVERIFY(description.open(QIODevice::WriteOnly));
+    description.write(R"({"rooms": {"12": [[150, 160], [240, 160], [240, 240], [150, 240]]}})");
+    description.close();
+    QVERIFY(showBoard());
+    QVERIFY(QTest::qWaitForWindowActive(board()));
+
+    PlayerView *view = openPlayerView();
+    QVERIFY(view);
+    showEncounter(12);
+    press(Qt::Key_F6);
+    QCOMPARE(qGray(seenAt(view, QPointF(235, 235)).rgb()), 255); // far from the spot, in the outline
+    QCOMPARE(seenAt(view, QPointF(180, 150)), QColor(Qt::black)); // near the spot, outside it
 }
 
 void tst_PlayerView::keptAfterRestart()
