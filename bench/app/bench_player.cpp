@@ -10,7 +10,6 @@
 #include "player_window/playerview.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QPainter>
 #include <QSettings>
 #include <QStandardPaths>
@@ -19,40 +18,11 @@
 #include <QUndoStack>
 
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
 constexpr int MapSide = 4096;
 constexpr int Columns = 8, Rows = 5; // forty rooms
-
-struct Costs
-{
-    std::vector<double> wallMs, cpuMs;
-
-    template<typename Work>
-    void time(Work work)
-    {
-        QElapsedTimer wall;
-        wall.start();
-        const std::clock_t cpu = std::clock();
-        work();
-        cpuMs.push_back((std::clock() - cpu) * 1000.0 / CLOCKS_PER_SEC);
-        wallMs.push_back(wall.nsecsElapsed() / 1e6);
-    }
-
-    void report(const char *what, const char *goal, double goalCpuMs) const
-    {
-        const double cpu = Bench::median(cpuMs), wall = Bench::median(wallMs);
-        const double worst = *std::max_element(cpuMs.begin(), cpuMs.end());
-        std::printf("  %-44s %7.2f ms CPU %7.2f ms wall, worst %.2f ms CPU  (median of %zu)\n",
-                    what, cpu, wall, worst, cpuMs.size());
-        Bench::printRow(QString::fromLatin1(what),
-                        QStringLiteral("%1 ms CPU, %2 ms wall").arg(cpu, 0, 'f', 2).arg(wall, 0, 'f', 2),
-                        QString::fromLatin1(goal),
-                        goalCpuMs > 0 ? Bench::metText(cpu < goalCpuMs) : QStringLiteral("-"));
-    }
-};
 
 QRectF roomPlace(int spot)
 {
@@ -111,7 +81,7 @@ int main(int argc, char *argv[])
     PlayerTable table(drawnMap, QSize(MapSide, MapSide), fog, markers);
 
     table.map(); // made before the clock runs, as a picture file would be read
-    Costs open;
+    Bench::Costs open;
     PlayerView *view = nullptr;
     open.time([&] {
         view = PlayerView::show(&table, nullptr);
@@ -133,7 +103,7 @@ int main(int argc, char *argv[])
     view->installEventFilter(&counter);
 
     QUndoStack undoStack;
-    Costs reveal;
+    Bench::Costs reveal;
     for (int run = 0; run < 120; ++run) {
         const int spot = run % (Columns * Rows) + 1;
         if (spot == 1)
@@ -144,7 +114,7 @@ int main(int argc, char *argv[])
         });
     }
 
-    Costs move;
+    Bench::Costs move;
     for (int run = 0; run < 200; ++run) {
         move.time([&] {
             table.moveMarker(run % 7, QRectF(100 + 13 * run, 400 + 7 * run, 139, 139));
@@ -155,8 +125,8 @@ int main(int argc, char *argv[])
     if (counter.paints < 120 + 200)
         qFatal("only %d of the steps ended in a painted frame", counter.paints);
     std::printf("Players' view, 1920 x 1080, map 4096 x 4096 with 40 rooms\n");
-    open.report("Players' view: open (map scaled to the screen)", "-", 0);
-    reveal.report("Players' view: reveal to the next frame", "under 16 ms of CPU", 16);
-    move.report("Players' view: marker move to the next frame", "under 8 ms of CPU", 8);
+    Bench::report("Players' view: open (map scaled to the screen)", open);
+    Bench::report("Players' view: reveal to the next frame", reveal, "under 16 ms of CPU", 16);
+    Bench::report("Players' view: marker move to the next frame", move, "under 8 ms of CPU", 8);
     return 0;
 }

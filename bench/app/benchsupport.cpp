@@ -283,4 +283,15 @@ QString metText(bool met)
     return met ? QStringLiteral("yes") : QStringLiteral("**no**");
 }
 
+void report(const char *what, const Costs &costs, const char *goal, double goalCpuMs)
+{
+    const double cpu = median(costs.cpuMs), wall = median(costs.wallMs);
+    const double worstCpu = *std::max_element(costs.cpuMs.begin(), costs.cpuMs.end());
+    std::printf("  %-44s %7.2f ms CPU %7.2f ms wall, worst %.2f ms CPU  (median of %zu)\n", what,
+                cpu, wall, worstCpu, costs.cpuMs.size());
+    printRow(QString::fromLatin1(what),
+             QStringLiteral("%1 ms CPU, %2 ms wall").arg(cpu, 0, 'f', 2).arg(wall, 0, 'f', 2),
+             QString::fromLatin1(goal), goalCpuMs > 0 ? metText(cpu < goalCpuMs) : QStringLiteral("-"));
+}
+
 } // namespace Bench

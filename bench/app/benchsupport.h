@@ -5,8 +5,10 @@
 
 #include "storage/filesteps.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
+#include <ctime>
 #include <vector>
 
 class QTextDocument;
@@ -44,6 +46,28 @@ private:
 };
 
 double median(std::vector<double> values);
+
+// Wall and CPU time of repeated work. The CPU time counts the work itself,
+// however busy the machine is.
+struct Costs
+{
+    std::vector<double> wallMs, cpuMs;
+
+    template<typename Work>
+    void time(Work work)
+    {
+        QElapsedTimer wall;
+        wall.start();
+        const std::clock_t cpu = std::clock();
+        work();
+        cpuMs.push_back((std::clock() - cpu) * 1000.0 / CLOCKS_PER_SEC);
+        wallMs.push_back(wall.nsecsElapsed() / 1e6);
+    }
+};
+
+// Prints the medians and the worst CPU time, and their row of the table. A
+// goal of 0 ms: a figure to explain the others, with no goal of its own.
+void report(const char *what, const Costs &costs, const char *goal = "-", double goalCpuMs = 0);
 
 // One row of the table bench/run-all.sh prints.
 void printRow(const QString &benchmark, const QString &figure, const QString &goal,
