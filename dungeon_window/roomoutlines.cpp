@@ -2,16 +2,26 @@
 
 #include "fog/fog.h"
 
+#include <QEvent>
 #include <QPainter>
 
 RoomOutlines::RoomOutlines(const Fog *fog, QWidget *map) : QWidget(map), m_fog(fog)
 {
     setObjectName(QStringLiteral("roomOutlines"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The map may be laid out after the outlines are made: they follow its size.
     setGeometry(map->rect());
+    map->installEventFilter(this);
     lower(); // behind the markers and spots
     connect(fog, &Fog::changed, this, qOverload<>(&QWidget::update));
     show();
+}
+
+bool RoomOutlines::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
 }
 
 void RoomOutlines::paintEvent(QPaintEvent *)

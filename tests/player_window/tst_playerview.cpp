@@ -208,6 +208,10 @@ void tst_PlayerView::keptAfterRestart()
     unloadWindows();
     QVERIFY(showBoard());
     QVERIFY(QTest::qWaitForWindowActive(board()));
+    // The board outlines the explored room 48 map pixels about spot 12's centre.
+    QWidget *map = control(board(), QStringLiteral("Picture1"));
+    const QColor outline = map->grab().toImage().pixelColor(QPoint(2, 2) + QPoint(180 + 48, 188));
+    QVERIFY2(outline.blue() > outline.red() + 80, qPrintable(outline.name()));
     PlayerView *view = openPlayerView();
     QVERIFY(view);
     QCOMPARE(qGray(seenAt(view, Room1).rgb()), 255);
