@@ -113,6 +113,7 @@ class tst_Booklet : public QObject
     QTemporaryDir m_scratch;
     const QString m_folder = m_scratch.filePath(QStringLiteral("program"));
     QStringList m_dungeonBeforeExports;
+    const QString m_sample = m_scratch.filePath(QStringLiteral("sample"));
 
     QString exportPdf(const QLocale &locale = QLocale::c())
     {
@@ -134,6 +135,9 @@ private slots:
         writeEncounter(m_folder, 11, {}, R"({\rtf1\ansi The {\scaps Bugbear Chieftain} waits.\par})");
         putFile(m_folder + "/Dungeons/Dungeon1/3.Encounter", ""); // as the board leaves it
         m_dungeonBeforeExports = dungeonListing(m_folder);
+        QVERIFY(QDir().mkpath(m_sample + "/Dungeons/Dungeon1"));
+        for (const QFileInfo &file : QDir(QStringLiteral(SAMPLE_DUNGEON)).entryInfoList(QDir::Files))
+            QVERIFY(QFile::copy(file.filePath(), m_sample + "/Dungeons/Dungeon1/" + file.fileName()));
     }
 
     void pdf_data()
@@ -218,14 +222,10 @@ private slots:
     {
         QTest::addColumn<QString>("programFolder");
         QTest::addColumn<QPageSize>("pageSize");
-        const QString sample = m_scratch.filePath(QStringLiteral("sample"));
-        QVERIFY(QDir().mkpath(sample + "/Dungeons/Dungeon1"));
-        for (const QFileInfo &file : QDir(QStringLiteral(SAMPLE_DUNGEON)).entryInfoList(QDir::Files))
-            QFile::copy(file.filePath(), sample + "/Dungeons/Dungeon1/" + file.fileName());
         const QString generated = m_scratch.filePath(QStringLiteral("generated"));
         writeGeneratedDungeon(generated);
-        QTest::newRow("sample adventure, A4") << sample << QPageSize(QPageSize::A4);
-        QTest::newRow("sample adventure, Letter") << sample << QPageSize(QPageSize::Letter);
+        QTest::newRow("sample adventure, A4") << m_sample << QPageSize(QPageSize::A4);
+        QTest::newRow("sample adventure, Letter") << m_sample << QPageSize(QPageSize::Letter);
         QTest::newRow("generated, A4") << generated << QPageSize(QPageSize::A4);
         QTest::newRow("generated, A5") << generated << QPageSize(QPageSize::A5);
     }
@@ -255,6 +255,35 @@ private slots:
             QVERIFY2(heading < 0 || page.indexOf(QRegularExpression(QStringLiteral("Monster Name +AC +DMG +HP\\n.*\\S")), heading) > 0,
                      qPrintable(page));
         }
+    }
+
+    void pageRange_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("the first page") << 1 << 1;
+        QTest::newRow("pages 2 to 4") << 2 << 4;
+        QTest::newRow("the last page") << 6 << 6;
+    }
+
+    // The pages chosen in the print dialog, as the whole booklet has them.
+    void pageRange()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        const auto printedPages = [this](int from, int to) {
+            const QString pdf = m_scratch.filePath(QStringLiteral("range.pdf"));
+            QPdfWriter writer(pdf);
+            QPageRanges range;
+            if (from > 0)
+                range.addRange(from, to);
+            writer.setPageRanges(range);
+            Booklet::print(Booklet::dungeonBooklet(m_sample, 1).get(), &writer);
+            return printedText(pdf).split(u'\f', Qt::SkipEmptyParts);
+        };
+        const QStringList whole = printedPages(0, 0);
+        QCOMPARE(whole.size(), 6);
+        QCOMPARE(printedPages(from, to), whole.mid(from - 1, to - from + 1));
     }
 
     void commandLine_data()
