@@ -147,7 +147,7 @@ public:
         headingText.setFontPointSize(16);
         headingText.setFontWeight(QFont::Bold);
         newBlock(heading, headingText);
-        m_cursor.insertText(QStringLiteral("Encounter %1").arg(numberText));
+        m_cursor.insertText(encounterHeading(numberText));
 
         monsterTable(encounter);
         if (encounter.details == Details::Rtf)
@@ -387,6 +387,11 @@ void keepHeadingsWithNext(QTextDocument *booklet)
 QString dungeonTitle(qint16 dungeonNumber)
 {
     return QStringLiteral("Orvane Editable Dungeon %1").arg(dungeonNumber);
+}
+
+QString encounterHeading(const QString &numberText)
+{
+    return QCoreApplication::translate("Booklet", "Encounter %1").arg(numberText);
 }
 
 QPageSize pageSizeFor(const QLocale &locale)
