@@ -21,6 +21,7 @@
 #include <QTextTable>
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -146,7 +147,7 @@ public:
         headingText.setFontPointSize(16);
         headingText.setFontWeight(QFont::Bold);
         newBlock(heading, headingText);
-        m_cursor.insertText(QStringLiteral("Encounter %1").arg(numberText));
+        m_cursor.insertText(encounterHeading(numberText));
 
         monsterTable(encounter);
         if (encounter.details == Details::Rtf)
@@ -261,6 +262,103 @@ private:
     bool m_nextSectionOnNewPage = false;
 };
 
+// --- Setting the booklet on paper ---------------------------------------------
+
+// How much smaller the small letters of small capitals are, as Qt draws them.
+constexpr qreal SmallCapitalScale = 0.7;
+
+// Small capitals as capitals of two sizes. Qt draws them right on screen, but
+// in a PDF or on a printer the small ones come out tiny and apart from the rest.
+std::vector<std::pair<QString, QTextCharFormat>> inTwoSizesOfCapitals(const QString &text, QTextCharFormat format,
+                                                                       const QFont &defaultFont)
+{
+    format.setFontCapitalization(QFont::MixedCase);
+    QTextCharFormat small = format;
+    if (format.hasProperty(QTextFormat::FontPixelSize))
+        small.setProperty(QTextFormat::FontPixelSize, qRound(format.intProperty(QTextFormat::FontPixelSize) * SmallCapitalScale));
+    else
+        small.setFontPointSize((format.fontPointSize() > 0 ? format.fontPointSize() : defaultFont.pointSizeF()) * SmallCapitalScale);
+    std::vector<std::pair<QString, QTextCharFormat>> runs;
+    for (const QChar character : text) {
+        const bool isSmall = character.isLower();
+        if (runs.empty() || (runs.back().second == small) != isSmall)
+            runs.emplace_back(QString(), isSmall ? small : format);
+        runs.back().first += isSmall ? character.toUpper() : character;
+    }
+    return runs;
+}
+
+// A picture larger than the page's text area is shown smaller, in proportion:
+// a line taller than a page runs over the text of the next one.
+std::optional<QTextImageFormat> fittedPicture(QTextImageFormat picture, const QTextDocument *booklet,
+                                              const QSizeF &textArea)
+{
+    QSizeF shown(picture.width(), picture.height());
+    if (shown.isEmpty())
+        shown = booklet->resource(QTextDocument::ImageResource, QUrl(picture.name())).value<QImage>().size();
+    if (shown.isEmpty() || (shown.width() <= textArea.width() && shown.height() <= textArea.height()))
+        return std::nullopt;
+    shown = shown.scaled(textArea, Qt::KeepAspectRatio);
+    picture.setWidth(shown.width());
+    picture.setHeight(shown.height());
+    return picture;
+}
+
+void setOnPaper(QTextDocument *booklet, const QSizeF &textArea)
+{
+    struct Span
+    {
+        int position, length;
+        QTextCharFormat format;
+    };
+    std::vector<Span> pictures, smallCapitals;
+    for (QTextBlock block = booklet->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (format.isImageFormat()) {
+                if (const auto fitted = fittedPicture(format.toImageFormat(), booklet, textArea))
+                    pictures.push_back({fragment.position(), fragment.length(), *fitted});
+            } else if (format.fontCapitalization() == QFont::SmallCaps) {
+                smallCapitals.push_back({fragment.position(), fragment.length(), format});
+            }
+        }
+    }
+    QTextCursor cursor(booklet);
+    const auto select = [&cursor](const Span &span) {
+        cursor.setPosition(span.position);
+        cursor.setPosition(span.position + span.length, QTextCursor::KeepAnchor);
+    };
+    for (const Span &picture : pictures) {
+        select(picture);
+        cursor.setCharFormat(picture.format);
+    }
+    // From the last, so that a replaced text moves none still to come.
+    for (auto span = smallCapitals.crbegin(); span != smallCapitals.crend(); ++span) {
+        select(*span);
+        const QString text = cursor.selectedText();
+        cursor.removeSelectedText();
+        for (const auto &[run, format] : inTwoSizesOfCapitals(text, span->format, booklet->defaultFont()))
+            cursor.insertText(run, format);
+    }
+}
+
+// What a heading must share its page with: its monster table's captions and
+// first row, or where the table has no row of monsters, the first text after.
+QTextBlock keptWith(const QTextBlock &heading)
+{
+    // An empty block stands between a heading and its monster table.
+    const QTextTable *table = QTextCursor(heading.next().next()).currentTable();
+    if (!table)
+        return heading.next();
+    if (table->rows() > 1)
+        return table->cellAt(1, 0).firstCursorPosition().block();
+    QTextBlock after = QTextCursor(table->lastCursorPosition()).block().next();
+    while (after.isValid() && after.length() <= 1 && !QTextCursor(after.next()).currentTable())
+        after = after.next();
+    return after.isValid() ? after : table->cellAt(0, 0).firstCursorPosition().block();
+}
+
 // Headings go to the next page where what they head would start there. Each
 // move pushes the rest of the booklet down, so the headings are checked in
 // order, each after the moves before it.
@@ -272,14 +370,12 @@ void keepHeadingsWithNext(QTextDocument *booklet)
         return int(layout->blockBoundingRect(block).top() / pageHeight);
     };
     for (QTextBlock block = booklet->begin(); block.isValid(); block = block.next()) {
-        // What a heading heads is its first block with text: an empty block
-        // stands before each monster table.
-        QTextBlock next = block.next();
-        while (next.isValid() && next.length() <= 1)
-            next = next.next();
-        if (!next.isValid() || !block.blockFormat().boolProperty(KeepWithNext)
-            || pageOf(next) == pageOf(block))
+        if (!block.blockFormat().boolProperty(KeepWithNext) || pageOf(keptWith(block)) == pageOf(block))
             continue;
+        // Qt lays a document out lazily, a part at a time. A change made
+        // before the layout is finished passes over the blocks not laid out
+        // yet and leaves them without lines: they would print as blank space.
+        layout->documentSize();
         QTextBlockFormat breakBefore;
         breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         QTextCursor(block).mergeBlockFormat(breakBefore);
@@ -291,6 +387,11 @@ void keepHeadingsWithNext(QTextDocument *booklet)
 QString dungeonTitle(qint16 dungeonNumber)
 {
     return QStringLiteral("Orvane Editable Dungeon %1").arg(dungeonNumber);
+}
+
+QString encounterHeading(const QString &numberText)
+{
+    return QCoreApplication::translate("Booklet", "Encounter %1").arg(numberText);
 }
 
 QPageSize pageSizeFor(const QLocale &locale)
@@ -346,6 +447,9 @@ bool print(QTextDocument *booklet, QPagedPaintDevice *device)
     frame.setTopMargin(SideMargin);
     frame.setBottomMargin(FootMargin);
     booklet->rootFrame()->setFrameFormat(frame);
+    // The layout measures in pixels of 96 to the inch and scales them to the device.
+    const QSizeF textArea = QSizeF(paper.size()) * 96.0 / dpi - QSizeF(2 * SideMargin, SideMargin + FootMargin);
+    setOnPaper(booklet, textArea);
     booklet->setPageSize(paper.size());
     keepHeadingsWithNext(booklet);
 

@@ -26,8 +26,16 @@ public:
     void refresh();
 
     // The encounters whose monster names or details contain text, ignoring
-    // case, in number order; none for empty text.
+    // case and accents, in number order; none for empty text.
     QList<Match> find(const QString &text) const;
+
+    // Text as find compares it; origin[i] is the index in the text as written
+    // of the character text[i] comes from.
+    struct FoldedText
+    {
+        QString text;
+        QList<qsizetype> origin;
+    };
 
 private:
     struct Encounter
@@ -37,6 +45,7 @@ private:
         QByteArray rtf;           // its details, parsed only when they change
         QStringList monsterNames;
         QString details;
+        FoldedText foldedDetails;
     };
 
     static QString detailsText(const QByteArray &rtf);

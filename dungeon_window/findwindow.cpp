@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -99,6 +100,27 @@ void FindWindow::start()
     activateWindow();
     m_findText->setFocus();
     m_findText->selectAll();
+}
+
+void FindWindow::placeBeside(QWidget *board, const QRect &fallback)
+{
+    // The title bar and borders the window manager gave the board; a window's
+    // position names its frame's corner.
+    const QRect inner = board->geometry(), outer = board->frameGeometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const QSize framedSize = size().grownBy(frame);
+    const QRect screen = board->screen()->availableGeometry();
+    constexpr int Gap = 8;
+    for (const int left : {outer.right() + 1 + Gap, outer.left() - Gap - framedSize.width()}) {
+        const QRect beside(QPoint(left, outer.top()), framedSize);
+        if (screen.contains(beside)) {
+            move(beside.topLeft());
+            return;
+        }
+    }
+    resize(fallback.size().shrunkBy(frame));
+    move(board->mapToGlobal(fallback.topLeft()));
 }
 
 // Up and Down in the text move in the list, so that the hands stay on the keys.

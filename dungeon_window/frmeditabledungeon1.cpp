@@ -10,6 +10,7 @@
 #include "assets/pictures.h"
 #include "kit/richtextbox.h"
 #include "kit/spots.h"
+#include "rtf/rtf.h"
 #include "storage/encounterfiles.h"
 
 #include <QFileInfo>
@@ -18,7 +19,10 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTimer>
+#include <QUndoCommand>
 #include <QUndoStack>
+
+#include <functional>
 
 namespace {
 
@@ -63,6 +67,21 @@ QLineEdit *textBox(QWidget *parent, const QString &name, const QRect &geometry)
 {
     return place(new QLineEdit(parent), name, geometry);
 }
+
+// A step of the board's undo, told by what doing and undoing it do.
+class BoardCommand : public QUndoCommand
+{
+public:
+    BoardCommand(const QString &text, std::function<void()> redo, std::function<void()> undo)
+        : QUndoCommand(text), m_redo(std::move(redo)), m_undo(std::move(undo))
+    {
+    }
+    void redo() override { m_redo(); }
+    void undo() override { m_undo(); }
+
+private:
+    std::function<void()> m_redo, m_undo;
+};
 
 } // namespace
 
@@ -238,7 +257,14 @@ void frmEditableDungeon1::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifi
     Label1[index]->move(QPointF(x, y).toPoint());
 }
 
+// Clear is a step of the board's undo: Ctrl+Z brings back what it emptied.
 void frmEditableDungeon1::cmdClear_Click()
+{
+    undoStack->push(new BoardCommand(tr("Clear"), [this] { clearBoard(); },
+                                     [this, before = boardContents()] { restoreBoard(before); }));
+}
+
+void frmEditableDungeon1::clearBoard()
 {
     for (QLineEdit *cell : Text1)
         cell->setText(QString());
@@ -250,6 +276,38 @@ void frmEditableDungeon1::cmdClear_Click()
         marker->move(marker->x(), MarkerClearedTop);
     cmdEdit->setEnabled(false);
     Text2->setText(QString());
+}
+
+frmEditableDungeon1::BoardContents frmEditableDungeon1::boardContents() const
+{
+    BoardContents contents;
+    contents.encounterNumber = Text2->text();
+    for (int i = 0; i < int(Text1.size()); ++i)
+        contents.cells[i] = Text1[i]->text();
+    contents.details = Rtf::write(RichTextBox1[0]->document());
+    contents.notes = Rtf::write(RichTextBox1[1]->document());
+    for (int k = 0; k < int(Text4.size()); ++k)
+        contents.names[k] = Text4[k]->text();
+    for (int k = 0; k < MarkerCount; ++k)
+        contents.markers[k] = Label1[k]->pos();
+    contents.editEnabled = cmdEdit->isEnabled();
+    return contents;
+}
+
+void frmEditableDungeon1::restoreBoard(const BoardContents &contents)
+{
+    Text2->setText(contents.encounterNumber);
+    for (int i = 0; i < int(Text1.size()); ++i) {
+        Text1[i]->setText(contents.cells[i]);
+        Text1[i]->setCursorPosition(0);
+    }
+    RichTextBox1[0]->loadRtf(contents.details);
+    RichTextBox1[1]->loadRtf(contents.notes);
+    for (int k = 0; k < int(Text4.size()); ++k)
+        Text4[k]->setText(contents.names[k]);
+    for (int k = 0; k < MarkerCount; ++k)
+        Label1[k]->move(contents.markers[k]);
+    cmdEdit->setEnabled(contents.editEnabled);
 }
 
 void frmEditableDungeon1::cmdClose_Click()
@@ -379,9 +437,10 @@ void frmEditableDungeon1::findEncounter()
                                     window());
         connect(findWindow, &FindWindow::encounterChosen, this,
                 &frmEditableDungeon1::lblEncounter_Click);
-        // Over the party roster, so the marks on the map and the encounter
-        // shown stay in view.
-        findWindow->move(window()->mapToGlobal(QPoint(576, 408)));
+        // Where the screen has no room beside the board: over the party
+        // roster, so that the marks on the map, the encounter shown, the
+        // notes and the Edit button stay in view.
+        findWindow->placeBeside(window(), {576, 408, 409, 182});
     }
     findWindow->start();
 }

@@ -52,6 +52,19 @@ private:
     void cmdEdit_Click();
     void cmdClose_Click();
     void cmdClear_Click();
+    // What Clear empties, kept so that undoing Clear brings it back.
+    struct BoardContents
+    {
+        QString encounterNumber;
+        std::array<QString, EncounterShape::CellCount> cells;
+        QByteArray details, notes; // as RTF
+        std::array<QString, 6> names;
+        std::array<QPoint, MarkerCount> markers;
+        bool editEnabled;
+    };
+    BoardContents boardContents() const;
+    void restoreBoard(const BoardContents &contents);
+    void clearBoard();
     void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
 
     void setupMap(QWidget *window);

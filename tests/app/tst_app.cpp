@@ -463,6 +463,7 @@ void tst_App::picturesFitTheBox()
     box.resize(457, 193);
     box.show();
     QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box.horizontalScrollBar()->maximum(), 0); // nothing cut at the right
 
     QTextCursor cursor(box.document());
     cursor.movePosition(QTextCursor::NextCharacter);
