@@ -108,9 +108,22 @@ qint16 encounterNumber(const QString &numberText)
     return qint16(value);
 }
 
+namespace {
+QString &chosenProgramFolder()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
 QString programFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    return chosenProgramFolder().isEmpty() ? QCoreApplication::applicationDirPath() : chosenProgramFolder();
+}
+
+void useProgramFolder(const QString &folder)
+{
+    chosenProgramFolder() = folder;
 }
 
 EncounterFiles encounterFiles(const QString &programFolder, qint16 dungeonNumber,
