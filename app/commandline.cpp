@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "datafolder.h"
+
 #include "booklet/booklet.h"
 
 #include <QCommandLineParser>
@@ -45,12 +47,22 @@ int exportPdf(int &argc, char **argv, const QString &pdfPath)
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(QDir::tempPath()) + "/runtime-" + QByteArray::number(geteuid()));
     QGuiApplication application(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Dungeon Board"));
+    DataFolder::settle();
     const Storage::WriteResult result = Booklet::exportPdf(
             Storage::programFolder(), TheDungeon, pdfPath, Booklet::pageSizeFor(QLocale()));
     if (!result.ok()) {
         printLine(stderr, result.message());
         return 1;
     }
+    return 0;
+}
+
+int printDungeonsFolder(int &argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    printLine(stdout, QDir::toNativeSeparators(
+            DataFolder::chosen(programFolder, DataFolder::userFolder()) + QStringLiteral("/Dungeons")));
     return 0;
 }
 
@@ -64,7 +76,10 @@ std::optional<int> runCommandLine(int &argc, char **argv)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-            "The dungeon board: the map, its forty encounters and the encounter editor."));
+            "The dungeon board: the map, its forty encounters and the encounter editor.\n\n"
+            "The dungeons are kept in a Dungeons folder beside the program when there is\n"
+            "one (a portable copy), otherwise in ~/.local/share/dungeon-board/Dungeons,\n"
+            "which gets the sample adventure on the first start."));
     // Qt's own help option would also offer --help-all, which lists the
     // toolkit's options; the program takes none of them.
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
@@ -74,6 +89,9 @@ std::optional<int> runCommandLine(int &argc, char **argv)
     const QCommandLineOption exportOption(QStringLiteral("export-pdf"),
             QStringLiteral("Writes the dungeon as a PDF booklet to <file> and exits."), QStringLiteral("file"));
     parser.addOption(exportOption);
+    const QCommandLineOption dungeonsFolderOption(QStringLiteral("dungeons-folder"),
+            QStringLiteral("Prints the Dungeons folder in use and exits."));
+    parser.addOption(dungeonsFolderOption);
 
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
         const QString error = parser.errorText().isEmpty()
@@ -91,6 +109,8 @@ std::optional<int> runCommandLine(int &argc, char **argv)
         printLine(stdout, QStringLiteral("dungeon-board " DUNGEON_BOARD_VERSION));
         return 0;
     }
+    if (parser.isSet(dungeonsFolderOption))
+        return printDungeonsFolder(argc, argv);
     if (parser.isSet(exportOption))
         return exportPdf(argc, argv, parser.value(exportOption));
     return std::nullopt;

@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "datafolder.h"
 #include "kit/form.h"
 #include "startup.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
         return *exitCode;
 
     QApplication application(argc, argv);
+    DataFolder::settle();
     startDungeonBoard().Show();
     return QApplication::exec();
 }

@@ -83,7 +83,9 @@ qint16 encounterNumber(const QString &numberText)
     static const QRegularExpression decimal(
             QRegularExpression::anchoredPattern(QStringLiteral(R"(([+-]?)([0-9]*)(?:\.([0-9]*))?)")));
 
-    const QRegularExpressionMatch match = decimal.match(trimSpaces(numberText));
+    // A copy, not the view: Qt 6.8 deprecates matching a view in favour of
+    // matchView(), which Qt 6.4 does not have.
+    const QRegularExpressionMatch match = decimal.match(trimSpaces(numberText).toString());
     const QStringView whole = match.capturedView(2);
     QStringView fraction = match.capturedView(3);
     if (!match.hasMatch() || (whole.isEmpty() && fraction.isEmpty()))
@@ -108,9 +110,22 @@ qint16 encounterNumber(const QString &numberText)
     return qint16(value);
 }
 
+namespace {
+QString &chosenProgramFolder()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
 QString programFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    return chosenProgramFolder().isEmpty() ? QCoreApplication::applicationDirPath() : chosenProgramFolder();
+}
+
+void useProgramFolder(const QString &folder)
+{
+    chosenProgramFolder() = folder;
 }
 
 EncounterFiles encounterFiles(const QString &programFolder, qint16 dungeonNumber,

@@ -54,8 +54,10 @@ struct EncounterFiles
 // fit in 16 bits.
 qint16 encounterNumber(const QString &numberText);
 
-// The folder holding the executable.
+// The folder holding the Dungeons folder: the executable's own, unless the
+// start-up chose another with useProgramFolder().
 QString programFolder();
+void useProgramFolder(const QString &folder);
 
 EncounterFiles encounterFiles(const QString &programFolder, qint16 dungeonNumber,
                               const QString &numberText);

@@ -505,6 +505,7 @@ void tst_RtfWriter::tableCells()
     QTextCursor cursor(document.get());
     QTextTableFormat format;
     format.setBorder(0);
+    format.setCellPadding(0); // Qt 6.8 pads cells by 4 pixels unless told
     format.setColumnWidthConstraints(constraints);
     format.setWidth(width);
     QTextTable *table = cursor.insertTable(2, 3, format);
@@ -528,6 +529,7 @@ void tst_RtfWriter::tableSpans()
     QTextCursor cursor(document.get());
     QTextTableFormat format;
     format.setBorder(1);
+    format.setCellPadding(0);
     format.setBorderBrush(QColor(Qt::blue));
     QTextTable *table = cursor.insertTable(2, 3, format);
     table->mergeCells(0, 0, 1, 2); // across the first two columns
