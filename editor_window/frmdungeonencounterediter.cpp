@@ -7,7 +7,6 @@
 #include "kit/module1.h"
 #include "kit/monstertable.h"
 #include "kit/richtextbox.h"
-#include "rtf/rtf.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -139,7 +138,7 @@ bool frmDungeonEncounterEditer::saveEncounter()
     const auto save = [&](const Storage::Version &expected) {
         // Pasted pictures can make the smallest encounter slow to write.
         const BusyCursor busy;
-        return Storage::saveEncounter(files, cells, Rtf::write(RichTextBoxEdit->document()), expected);
+        return Storage::saveEncounter(files, cells, RichTextBoxEdit->rtf(), expected);
     };
 
     // Another copy of the program, or a file sync, may have saved the

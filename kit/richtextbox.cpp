@@ -127,10 +127,13 @@ RichTextBox::RichTextBox(QWidget *parent)
     // document out a second time.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setupFormatActions();
+    connect(document(), &QTextDocument::modificationChanged, this, &RichTextBox::noteWhatSavingDrops);
 }
 
 void RichTextBox::setText(const QString &text)
 {
+    m_loadedRtf.clear();
+    m_unshownContent = Rtf::NothingUnshown;
     clear();
     setCurrentCharFormat(QTextCharFormat());
     if (!text.isEmpty())
@@ -151,7 +154,10 @@ bool RichTextBox::LoadFile(const QString &path)
 
 void RichTextBox::loadRtf(const QByteArray &data)
 {
-    Rtf::read(data, document());
+    m_unshownContent = Rtf::read(data, document());
+    m_loadedRtf = Rtf::isRtf(data) ? data : QByteArray();
+    document()->setModified(false);
+    noteWhatSavingDrops();
     // The reader leaves the caret after the last character, and a box shown
     // for the first time scrolls to its caret.
     moveCursor(QTextCursor::Start);
@@ -160,7 +166,30 @@ void RichTextBox::loadRtf(const QByteArray &data)
 
 Storage::WriteResult RichTextBox::SaveFile(const QString &path) const
 {
-    return Storage::writeFileAtomically(path, Rtf::write(document()));
+    return Storage::writeFileAtomically(path, rtf());
+}
+
+QByteArray RichTextBox::rtf() const
+{
+    return document()->isModified() || m_loadedRtf.isEmpty() ? Rtf::write(document()) : m_loadedRtf;
+}
+
+// Once the text has changed, a save writes what the box shows: an editable
+// box says what of the loaded document that leaves out.
+void RichTextBox::noteWhatSavingDrops()
+{
+    QStringList dropped;
+    if (!isReadOnly() && document()->isModified()) {
+        if (m_unshownContent & Rtf::HeadersAndFooters)
+            dropped << tr("headers and footers");
+        if (m_unshownContent & Rtf::Comments)
+            dropped << tr("comments");
+        if (m_unshownContent & Rtf::HiddenText)
+            dropped << tr("hidden text");
+    }
+    setToolTip(dropped.isEmpty() ? QString()
+                                 : tr("Saving your changes leaves out what this box cannot show: %1.")
+                                       .arg(dropped.join(tr(", "))));
 }
 
 // --- Editing comfort --------------------------------------------------------
@@ -198,7 +227,8 @@ void RichTextBox::setupFormatActions()
     });
     add(tr("Un&derline"), QKeySequence::Underline, [this] {
         QTextCharFormat format;
-        format.setFontUnderline(!fontUnderline());
+        // Every kind of underline (dotted, wavy ...) counts as one to take off.
+        format.setFontUnderline(currentCharFormat().underlineStyle() == QTextCharFormat::NoUnderline);
         mergeFormat(format);
     });
     add(tr("Stri&ke-out"), QKeySequence(), [this] {

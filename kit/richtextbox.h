@@ -29,6 +29,9 @@ public:
     // Writes the whole content as an RTF document, replacing the file only
     // once the new one is complete.
     Storage::WriteResult SaveFile(const QString &path) const;
+    // The content as an RTF document. Until the text changes, that is the RTF
+    // it was loaded from, byte for byte, with all the box does not show.
+    QByteArray rtf() const;
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -44,6 +47,9 @@ private:
     void insertRtf(const QByteArray &rtf);
     void insertPasted(QTextDocument *pasted, const QImage &offered = {});
     QTextImageFormat addPicture(QImage image, QSizeF shownSize);
+    void noteWhatSavingDrops();
 
     QList<QAction *> m_formatActions;
+    QByteArray m_loadedRtf;
+    unsigned m_unshownContent = 0; // Rtf::UnshownContent of m_loadedRtf
 };

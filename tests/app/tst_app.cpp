@@ -206,23 +206,29 @@ void tst_App::failedSaveKeepsFileAndSaysWhy()
 
 void tst_App::formattingShortcuts_data()
 {
+    QTest::addColumn<QByteArray>("rtf"); // empty: typed text
     QTest::addColumn<QKeySequence>("shortcut");
     QTest::addColumn<int>("property");
     QTest::addColumn<QVariant>("value");
 
-    QTest::newRow("bold") << QKeySequence(QKeySequence::Bold) << int(QTextFormat::FontWeight)
+    QTest::newRow("bold") << QByteArray() << QKeySequence(QKeySequence::Bold) << int(QTextFormat::FontWeight)
                           << QVariant(int(QFont::Bold));
-    QTest::newRow("italic") << QKeySequence(QKeySequence::Italic) << int(QTextFormat::FontItalic)
+    QTest::newRow("italic") << QByteArray() << QKeySequence(QKeySequence::Italic) << int(QTextFormat::FontItalic)
                             << QVariant(true);
-    QTest::newRow("underline") << QKeySequence(QKeySequence::Underline)
+    QTest::newRow("underline") << QByteArray() << QKeySequence(QKeySequence::Underline)
                                << int(QTextFormat::TextUnderlineStyle)
                                << QVariant(int(QTextCharFormat::SingleUnderline));
-    QTest::newRow("larger") << QKeySequence(Qt::CTRL | Qt::Key_BracketRight)
+    QTest::newRow("larger") << QByteArray() << QKeySequence(Qt::CTRL | Qt::Key_BracketRight)
                             << int(QTextFormat::FontPointSize) << QVariant(10.0 + 2);
+    QTest::newRow("underline off a dotted one") << QByteArray("{\\rtf1 \\uld goblin king}")
+                                                << QKeySequence(QKeySequence::Underline)
+                                                << int(QTextFormat::TextUnderlineStyle)
+                                                << QVariant(int(QTextCharFormat::NoUnderline));
 }
 
 void tst_App::formattingShortcuts()
 {
+    QFETCH(QByteArray, rtf);
     QFETCH(QKeySequence, shortcut);
     QFETCH(int, property);
     QFETCH(QVariant, value);
@@ -231,7 +237,10 @@ void tst_App::formattingShortcuts()
     box.setFont(QFont(box.font().family(), 10));
     box.show();
     QVERIFY(QTest::qWaitForWindowActive(&box));
-    QTest::keyClicks(&box, QStringLiteral("goblin king"));
+    if (rtf.isEmpty())
+        QTest::keyClicks(&box, QStringLiteral("goblin king"));
+    else
+        box.loadRtf(rtf);
     box.selectAll();
     QTest::keySequence(&box, shortcut);
 
