@@ -83,6 +83,11 @@ EncounterIndex::EncounterIndex(const QString &programFolder, qint16 dungeonNumbe
 void EncounterIndex::refresh()
 {
     for (Encounter &encounter : m_encounters) {
+        // Taken before the read: a save landing in between changes it again.
+        const Storage::Stamp stamp = Storage::stampOf(encounter.files);
+        if (stamp == encounter.stamp)
+            continue;
+        encounter.stamp = stamp;
         const Storage::SavedEncounter saved =
             Storage::readEncounter(encounter.files, Storage::ReadMode::LookOnly);
         if (saved.version == encounter.version)

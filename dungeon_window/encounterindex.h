@@ -41,6 +41,7 @@ private:
     struct Encounter
     {
         Storage::EncounterFiles files;
+        Storage::Stamp stamp;     // of the files when last read
         Storage::Version version; // the save indexed
         QByteArray rtf;           // its details, parsed only when they change
         QStringList monsterNames;

@@ -20,6 +20,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Storage {
@@ -363,6 +364,23 @@ SavedEncounter readEncounter(const EncounterFiles &files, ReadMode mode)
     readDetails(saved.detailsFile, &encounter);
     encounter.version = Version(table, encounter.details);
     return encounter;
+}
+
+Stamp stampOf(const EncounterFiles &files)
+{
+    const auto nanoseconds = [](const timespec &time) {
+        return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+    };
+    Stamp stamp;
+    const QString paths[] = { files.tableFile, files.detailsFile, pendingName(files.tableFile),
+                              pendingName(files.detailsFile) };
+    for (size_t i = 0; i < stamp.m_files.size(); ++i) {
+        struct stat status;
+        if (::stat(QFile::encodeName(paths[i]).constData(), &status) == 0)
+            stamp.m_files[i] = { qint64(status.st_ino), qint64(status.st_size),
+                                 nanoseconds(status.st_mtim), nanoseconds(status.st_ctim) };
+    }
+    return stamp;
 }
 
 Cells readTableCreatingFile(const EncounterFiles &files)

@@ -99,6 +99,22 @@ enum class ReadMode {
 // cannot be read is empty.
 SavedEncounter readEncounter(const EncounterFiles &files, ReadMode mode);
 
+// A cheap sign of a new save, for readers that look often (find, on every
+// keystroke): the status of the encounter's files, their pending ones
+// included, taken without reading or locking. Every save changes it, but for
+// two saves of equal sizes within one tick of the file system's clock that
+// reuse the same file numbers; readEncounter is the exact reading.
+class Stamp
+{
+public:
+    bool operator==(const Stamp &) const = default;
+
+private:
+    friend Stamp stampOf(const EncounterFiles &files);
+    std::array<std::array<qint64, 4>, 4> m_files{}; // number, size, modified, changed
+};
+Stamp stampOf(const EncounterFiles &files);
+
 struct SaveResult
 {
     WriteResult written;
