@@ -6,10 +6,11 @@
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> exitCode = runCommandLine(argc, argv))
-        return *exitCode;
+    const CommandLine commandLine = runCommandLine(argc, argv);
+    if (commandLine.exitCode)
+        return *commandLine.exitCode;
 
     QApplication application(argc, argv);
-    startDungeonBoard().Show();
+    startDungeonBoard(commandLine.dungeonNumber).Show();
     return QApplication::exec();
 }

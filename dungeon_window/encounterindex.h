@@ -29,6 +29,9 @@ public:
     // case, in number order; none for empty text.
     QList<Match> find(const QString &text) const;
 
+    // How many encounters have a monster's name or details text.
+    int filledCount() const;
+
 private:
     struct Encounter
     {
