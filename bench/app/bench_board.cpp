@@ -93,19 +93,6 @@ Bench::Costs repeat(int runs, Step step)
     return costs;
 }
 
-void report(const char *what, int runs, const Bench::Costs &costs, const QString &goal = {},
-            double goalCpuMs = 0)
-{
-    const Bench::Cost cost = costs.median();
-    std::printf("  %-40s %8.2f ms wall %8.2f ms CPU   (median of %d)\n", what, cost.wallMs,
-                cost.cpuMs, runs);
-    Bench::printRow(QString::fromLatin1(what),
-                    QStringLiteral("%1 ms CPU, %2 ms wall")
-                        .arg(cost.cpuMs, 0, 'f', 2).arg(cost.wallMs, 0, 'f', 2),
-                    goal.isEmpty() ? QStringLiteral("-") : goal,
-                    goal.isEmpty() ? QStringLiteral("-") : Bench::metText(cost.cpuMs < goalCpuMs));
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -143,15 +130,15 @@ int main(int argc, char *argv[])
 
     std::printf("Board, in process on %s; the large details are %lld KiB of RTF\n",
                 qPrintable(QGuiApplication::platformName()), static_cast<long long>(largeBytes / 1024));
-    report("Click to display, typical encounter", clicks, typicalClick,
+    Bench::report("Click to display, typical encounter", clicks, typicalClick,
            QStringLiteral("under 2 ms of work"), 2);
-    report("Click to display, large encounter (1 MB RTF)", largeClicks, largeClick,
+    Bench::report("Click to display, large encounter (1 MB RTF)", largeClicks, largeClick,
            QStringLiteral("under 100 ms of work"), 100);
-    report("Save (OK to files and board), typical", saves, typicalSave);
-    report("Save (OK to files and board), large", largeSaves, largeSave);
+    Bench::report("Save (OK to files and board), typical", saves, typicalSave);
+    Bench::report("Save (OK to files and board), large", largeSaves, largeSave);
     std::printf("  the encounter with photos is %lld KiB of RTF\n", static_cast<long long>(photoBytes / 1024));
-    report("Click to display, 5 MB encounter with photos", photoRuns, photoClick);
-    report("Open the editor, 5 MB encounter with photos", photoRuns, photoOpen,
+    Bench::report("Click to display, 5 MB encounter with photos", photoRuns, photoClick);
+    Bench::report("Open the editor, 5 MB encounter with photos", photoRuns, photoOpen,
            QStringLiteral("under 1 s"), 1000);
     return 0;
 }

@@ -64,16 +64,6 @@ Bench::Cost openDungeon(int number)
     return stopwatch.elapsed();
 }
 
-void report(const char *what, int runs, const Bench::Costs &costs, const QString &goal, double goalCpuMs)
-{
-    const Bench::Cost cost = costs.median();
-    std::printf("  %-52s %8.2f ms wall %8.2f ms CPU   (median of %d)\n", what, cost.wallMs, cost.cpuMs, runs);
-    Bench::printRow(QString::fromLatin1(what),
-                    QStringLiteral("%1 ms CPU, %2 ms wall").arg(cost.cpuMs, 0, 'f', 2).arg(cost.wallMs, 0, 'f', 2),
-                    goal.isEmpty() ? QStringLiteral("-") : goal,
-                    goal.isEmpty() ? QStringLiteral("-") : Bench::metText(cost.cpuMs < goalCpuMs));
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -115,8 +105,8 @@ int main(int argc, char *argv[])
     std::printf("Opening a dungeon, in process on %s; its map is a %d x %d JPEG of %lld KiB\n",
                 qPrintable(QGuiApplication::platformName()), PictureSide, PictureSide,
                 static_cast<long long>(QFileInfo(folder + QStringLiteral("/map.jpg")).size() / 1024));
-    report("Open a dungeon with a 4096 x 4096 JPEG map, first", 1, first, QStringLiteral("under 250 ms of CPU"), 250);
-    report("Open a dungeon with a 4096 x 4096 JPEG map, later", runs, later, QStringLiteral("under 250 ms of CPU"), 250);
-    report("First zoom of that map (decodes the whole picture)", 5, zoomed, {}, 0);
+    Bench::report("Open a dungeon with a 4096 x 4096 JPEG map, first", 1, first, QStringLiteral("under 250 ms of CPU"), 250);
+    Bench::report("Open a dungeon with a 4096 x 4096 JPEG map, later", runs, later, QStringLiteral("under 250 ms of CPU"), 250);
+    Bench::report("First zoom of that map (decodes the whole picture)", 5, zoomed);
     return 0;
 }

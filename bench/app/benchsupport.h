@@ -93,4 +93,9 @@ void printRow(const QString &benchmark, const QString &figure, const QString &go
               const QString &met);
 QString metText(bool met);
 
+// Prints the medians of a step's costs and their row of the table; met when
+// the CPU time is under goalCpuMs.
+void report(const char *what, int runs, const Costs &costs, const QString &goal = {},
+            double goalCpuMs = 0);
+
 } // namespace Bench
