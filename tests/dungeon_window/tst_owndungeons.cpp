@@ -44,6 +44,7 @@ private slots:
     void unreadableDescriptions_data();
     void unreadableDescriptions();
     void openDungeonList();
+    void editorSavesIntoItsOwnDungeon();
 
     void placingMovingAndUnplacingSpots();
     void drawingARoom();
@@ -59,7 +60,7 @@ private:
     // Answers the next message box with `button` and keeps its text.
     void answerNextMessage(QMessageBox::StandardButton button, QString *text = nullptr);
     QJsonObject storedDescription() const;
-    QWidget *placement() const { return control(board(), "spotPlacement"); }
+    QWidget *placement() const { return board()->findChild<QWidget *>("spotPlacement"); }
     void drag(QPoint from, QPoint to);
 
     QString m_folder;
@@ -103,6 +104,8 @@ void tst_OwnDungeons::initTestCase()
 void tst_OwnDungeons::init()
 {
     QVERIFY(showBoard());
+    board()->activateWindow(); // the board's keys work in its active window
+    QVERIFY(QTest::qWaitForWindowActive(board()));
     QCOMPARE(openDungeon(OwnMapDungeon), QString());
 }
 
@@ -113,7 +116,7 @@ void tst_OwnDungeons::cleanup()
 
 void tst_OwnDungeons::cleanupTestCase()
 {
-    for (int number : {OwnMapDungeon, OwnMapDungeon + 1})
+    for (int number : {OwnMapDungeon, OwnMapDungeon + 1, OwnMapDungeon + 2})
         QDir(dungeonFolder(number)).removeRecursively();
 }
 
@@ -302,6 +305,23 @@ void tst_OwnDungeons::openDungeonList()
     QTest::keyClick(board(), Qt::Key_O, Qt::ControlModifier);
     QVERIFY(board()->windowTitle().startsWith(QStringLiteral("Orvane Editable Dungeon 7 (")));
     QVERIFY(spot(3)->isVisible() && !spot(4)->isVisible());
+}
+
+void tst_OwnDungeons::editorSavesIntoItsOwnDungeon()
+{
+    pressAt(board(), inMap(QPointF(50, 100) + FittedOrigin)); // spot 3 of dungeon 7
+    QTest::mouseClick(control(board(), "cmdEdit"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(editor()));
+    QCOMPARE(openDungeon(OwnMapDungeon + 2), QString()); // the board moves on, the editor stays
+    control<QLineEdit>(editor(), "Text1(0)")->setText(QStringLiteral("Ogre"));
+    QTest::mouseClick(control(editor(), "cmdOK"), Qt::LeftButton);
+
+    const auto stored = [](int dungeon) {
+        return Storage::readEncounter(Storage::encounterFiles(Storage::programFolder(), qint16(dungeon), "3"),
+                                      Storage::ReadMode::LookOnly).cells[0];
+    };
+    QCOMPARE(stored(OwnMapDungeon), QStringLiteral("Ogre"));
+    QCOMPARE(stored(OwnMapDungeon + 2), QString());
 }
 
 void tst_OwnDungeons::placingMovingAndUnplacingSpots()
