@@ -3,6 +3,7 @@
 #include "datafolder.h"
 
 #include "booklet/booklet.h"
+#include "dungeon/dungeondescription.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -19,8 +20,6 @@
 namespace {
 
 constexpr int UsageError = 2;
-// The one dungeon there is: the board sets Module1::DungeonNumber to it on loading.
-constexpr qint16 TheDungeon = 1;
 
 void printLine(FILE *stream, const QString &text)
 {
@@ -35,7 +34,7 @@ void printUsage(FILE *stream, const QCommandLineParser &parser, int &argc, char 
     std::fputs(qPrintable(parser.helpText()), stream);
 }
 
-int exportPdf(int &argc, char **argv, const QString &pdfPath)
+int exportPdf(int &argc, char **argv, const QString &pdfPath, int dungeonNumber)
 {
     // The export needs no display: without a platform of the user's choice it
     // draws off screen, so it runs where no desktop is.
@@ -49,7 +48,7 @@ int exportPdf(int &argc, char **argv, const QString &pdfPath)
     QGuiApplication::setApplicationName(QStringLiteral("Dungeon Board"));
     DataFolder::settle();
     const Storage::WriteResult result = Booklet::exportPdf(
-            Storage::programFolder(), TheDungeon, pdfPath, Booklet::pageSizeFor(QLocale()));
+            Storage::programFolder(), qint16(dungeonNumber), pdfPath, Booklet::pageSizeFor(QLocale()));
     if (!result.ok()) {
         printLine(stderr, result.message());
         return 1;
@@ -68,7 +67,7 @@ int printDungeonsFolder(int &argc, char **argv)
 
 } // namespace
 
-std::optional<int> runCommandLine(int &argc, char **argv)
+CommandLine runCommandLine(int &argc, char **argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -92,26 +91,39 @@ std::optional<int> runCommandLine(int &argc, char **argv)
     const QCommandLineOption dungeonsFolderOption(QStringLiteral("dungeons-folder"),
             QStringLiteral("Prints the Dungeons folder in use and exits."));
     parser.addOption(dungeonsFolderOption);
+    const QCommandLineOption dungeonOption(QStringLiteral("dungeon"),
+            QStringLiteral("Opens dungeon <number> (1 to %1, the folder Dungeons/Dungeon<number>) "
+                           "instead of dungeon 1; with --export-pdf, exports it.").arg(Dungeon::MaxDungeonNumber),
+            QStringLiteral("number"), QStringLiteral("1"));
+    parser.addOption(dungeonOption);
 
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-        const QString error = parser.errorText().isEmpty()
-                ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())
-                : parser.errorText();
+    const auto usageError = [&](const QString &error) {
         printLine(stderr, error);
         printUsage(stderr, parser, argc, argv);
-        return UsageError;
+        return CommandLine{UsageError};
+    };
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+    CommandLine commandLine;
+    bool isNumber = false;
+    commandLine.dungeonNumber = parser.value(dungeonOption).toInt(&isNumber);
+    if (!isNumber || commandLine.dungeonNumber < 1 || commandLine.dungeonNumber > Dungeon::MaxDungeonNumber) {
+        return usageError(QStringLiteral("The dungeon number '%1' is not a number from 1 to %2.")
+                                  .arg(parser.value(dungeonOption)).arg(Dungeon::MaxDungeonNumber));
     }
+
     if (parser.isSet(helpOption)) {
         printUsage(stdout, parser, argc, argv);
-        return 0;
-    }
-    if (parser.isSet(versionOption)) {
+        commandLine.exitCode = 0;
+    } else if (parser.isSet(versionOption)) {
         printLine(stdout, QStringLiteral("dungeon-board " DUNGEON_BOARD_VERSION));
-        return 0;
+        commandLine.exitCode = 0;
+    } else if (parser.isSet(dungeonsFolderOption)) {
+        commandLine.exitCode = printDungeonsFolder(argc, argv);
+    } else if (parser.isSet(exportOption)) {
+        commandLine.exitCode = exportPdf(argc, argv, parser.value(exportOption), commandLine.dungeonNumber);
     }
-    if (parser.isSet(dungeonsFolderOption))
-        return printDungeonsFolder(argc, argv);
-    if (parser.isSet(exportOption))
-        return exportPdf(argc, argv, parser.value(exportOption));
-    return std::nullopt;
+    return commandLine;
 }

@@ -2,7 +2,13 @@
 
 #include <optional>
 
-// Handles the options that end the program before any window opens:
-// --help, --version, --export-pdf FILE, --dungeons-folder and a command line in error. The
-// exit code when one of them was given; nothing when the board should start.
-std::optional<int> runCommandLine(int &argc, char **argv);
+struct CommandLine
+{
+    // Set when the program ends before any window opens: --help, --version,
+    // --export-pdf FILE, --dungeons-folder or a command line in error.
+    std::optional<int> exitCode;
+    // The dungeon to show or export, from --dungeon N.
+    int dungeonNumber = 1;
+};
+
+CommandLine runCommandLine(int &argc, char **argv);

@@ -7,11 +7,12 @@
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> exitCode = runCommandLine(argc, argv))
-        return *exitCode;
+    const CommandLine commandLine = runCommandLine(argc, argv);
+    if (commandLine.exitCode)
+        return *commandLine.exitCode;
 
     QApplication application(argc, argv);
     DataFolder::settle();
-    startDungeonBoard().Show();
+    startDungeonBoard(commandLine.dungeonNumber).Show();
     return QApplication::exec();
 }

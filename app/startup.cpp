@@ -5,6 +5,8 @@
 #include "editor_window/frmdungeonencounterediter.h"
 #include "dungeon_window/frmeditabledungeon1.h"
 #include "kit/module1.h"
+#include "dungeon/dungeondescription.h"
+#include "dungeon/mappicture.h"
 #include "storage/encounterfiles.h"
 
 #include <QApplication>
@@ -32,7 +34,7 @@ void tellFolderIsUnlocked(const QString &dungeonFolder)
 
 } // namespace
 
-Form &startDungeonBoard()
+Form &startDungeonBoard(int dungeonNumber)
 {
     QApplication::setApplicationName(QStringLiteral("Dungeon Board"));
     QApplication::setStyle(new FormStyle);
@@ -48,5 +50,11 @@ Form &startDungeonBoard()
 
     Module1::DungeonWindow = &frmEditableDungeon1::instance();
     Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
+
+    Dungeon::limitPictureAllocation();
+    const Dungeon::DescriptionRead first = Dungeon::readDungeonDescription(
+            Dungeon::dungeonFolder(Storage::programFolder(), dungeonNumber));
+    if (dungeonNumber != 1 || !first.ok() || first.description.hasOwnMap())
+        frmEditableDungeon1::instance().openDungeon(dungeonNumber);
     return *Module1::DungeonWindow;
 }

@@ -3,7 +3,9 @@
 class Form;
 
 // Sets the running application up as the program needs it and gives Module1
-// the two windows; returns the dungeon window, loaded nowhere and not shown.
+// the two windows; returns the dungeon window, not shown. Dungeon 1 on the
+// built-in map is the window as it loads, so then the window is not loaded
+// yet; any other dungeon, or one with a map of its own, is opened on it.
 // The one place that knows both windows: main, the benchmarks and the tests
 // all start the program through it, after creating the QApplication.
-Form &startDungeonBoard();
+Form &startDungeonBoard(int dungeonNumber = 1);

@@ -1,5 +1,7 @@
 #include "booklet.h"
 
+#include "dungeon/dungeondescription.h"
+#include "dungeon/mappicture.h"
 #include "rtf/rtf.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -39,6 +41,10 @@ constexpr std::array<qreal, ColumnCount> ColumnPercents = {52, 12, 18, 18};
 // of the layout's 96 per inch: the PDF holds the picture unscaled.
 constexpr QSize MapSize(500, 680);
 const char MapResource[] = "booklet:map";
+
+// A dungeon's own map fills the width of an A4 or Letter page's text, and
+// at most the height left under the title.
+constexpr QSizeF OwnMapArea(210 / 25.4 * 96 - 2 * 2 / 2.54 * 96, 840);
 
 // A block that must share its page with the block after it.
 constexpr int KeepWithNext = QTextFormat::UserProperty + 1;
@@ -99,6 +105,43 @@ StoredEncounter readEncounter(const Storage::EncounterFiles &files)
     return encounter;
 }
 
+// --- The title page ------------------------------------------------------------
+
+struct TitlePage
+{
+    QString title;
+    QImage map;
+    QSizeF mapSize; // in the layout's pixels
+};
+
+// The description's title and map where the dungeon has them. A map that is
+// more than twice as fine as the page needs is scaled down to that; a smaller
+// one goes in with its own pixels.
+TitlePage titlePageOf(const QString &programFolder, qint16 dungeonNumber)
+{
+    TitlePage page{dungeonTitle(dungeonNumber), QImage(QStringLiteral(":/map.gif")), QSizeF(MapSize)};
+    const QString folder = Dungeon::dungeonFolder(programFolder, dungeonNumber);
+    const Dungeon::DescriptionRead read = Dungeon::readDungeonDescription(folder);
+    if (!read.ok())
+        return page;
+    if (!read.description.title.isEmpty())
+        page.title = read.description.title;
+    if (!read.description.hasOwnMap())
+        return page;
+    const QString path = Dungeon::mapPath(folder, read.description);
+    QString error;
+    const QSize pictureSize = Dungeon::mapPictureSize(path, &error);
+    if (!pictureSize.isValid())
+        return page;
+    const QSizeF printed = QSizeF(pictureSize).scaled(OwnMapArea, Qt::KeepAspectRatio);
+    const Dungeon::MapPicture map = Dungeon::readMapPicture(path, (printed * 2).toSize());
+    if (map.ok()) {
+        page.map = map.image;
+        page.mapSize = printed;
+    }
+    return page;
+}
+
 // --- Writing the booklet -------------------------------------------------------
 
 class BookletWriter
@@ -112,7 +155,7 @@ public:
         booklet->setDefaultFont(font);
     }
 
-    void titlePage(const QString &title)
+    void titlePage(const QString &title, const QImage &map, QSizeF mapSize)
     {
         QTextBlockFormat centred;
         centred.setAlignment(Qt::AlignHCenter);
@@ -123,14 +166,13 @@ public:
         newBlock(centred, titleText);
         m_cursor.insertText(title);
 
-        m_booklet->addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(MapResource)),
-                               QImage(QStringLiteral(":/map.gif")));
-        QTextImageFormat map;
-        map.setName(QString::fromLatin1(MapResource));
-        map.setWidth(MapSize.width());
-        map.setHeight(MapSize.height());
+        m_booklet->addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(MapResource)), map);
+        QTextImageFormat mapFormat;
+        mapFormat.setName(QString::fromLatin1(MapResource));
+        mapFormat.setWidth(mapSize.width());
+        mapFormat.setHeight(mapSize.height());
         newBlock(centred, QTextCharFormat());
-        m_cursor.insertImage(map);
+        m_cursor.insertImage(mapFormat);
         m_nextSectionOnNewPage = true;
     }
 
@@ -404,7 +446,9 @@ std::unique_ptr<QTextDocument> dungeonBooklet(const QString &programFolder, qint
 {
     auto booklet = std::make_unique<QTextDocument>();
     BookletWriter writer(booklet.get());
-    writer.titlePage(dungeonTitle(dungeonNumber));
+    const TitlePage title = titlePageOf(programFolder, dungeonNumber);
+    writer.titlePage(title.title, title.map, title.mapSize);
+    booklet->setMetaInformation(QTextDocument::DocumentTitle, title.title);
     for (int number = 1; number <= EncounterShape::EncounterCount; ++number) {
         const QString numberText = QString::number(number);
         const StoredEncounter encounter =
@@ -487,7 +531,7 @@ Storage::WriteResult exportPdf(const QString &programFolder, qint16 dungeonNumbe
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle(dungeonTitle(dungeonNumber));
+    writer.setTitle(booklet->metaInformation(QTextDocument::DocumentTitle));
     writer.setCreator(QCoreApplication::applicationName());
     writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF()));
     if (!print(booklet.get(), &writer))

@@ -133,6 +133,13 @@ QList<EncounterIndex::Match> EncounterIndex::find(const QString &text) const
     return matches;
 }
 
+int EncounterIndex::filledCount() const
+{
+    return int(std::count_if(m_encounters.begin(), m_encounters.end(), [](const Encounter &encounter) {
+        return !encounter.monsterNames.isEmpty() || !encounter.details.trimmed().isEmpty();
+    }));
+}
+
 QString EncounterIndex::detailsText(const QByteArray &rtf)
 {
     if (rtf.isEmpty())

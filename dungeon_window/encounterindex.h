@@ -29,6 +29,9 @@ public:
     // case and accents, in number order; none for empty text.
     QList<Match> find(const QString &text) const;
 
+    // How many encounters have a monster's name or details text.
+    int filledCount() const;
+
     // Text as find compares it; origin[i] is the index in the text as written
     // of the character text[i] comes from.
     struct FoldedText

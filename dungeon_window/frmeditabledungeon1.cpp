@@ -1,10 +1,15 @@
 #include "frmeditabledungeon1.h"
 
 #include "boardprinting.h"
+#include "dungeon/dungeondescription.h"
+#include "dungeon/mappicture.h"
 #include "kit/busycursor.h"
 #include "kit/controls.h"
 #include "findwindow.h"
 #include "gotodialog.h"
+#include "mapview.h"
+#include "opendungeondialog.h"
+#include "spotplacement.h"
 #include "kit/module1.h"
 #include "kit/monstertable.h"
 #include "assets/pictures.h"
@@ -13,9 +18,14 @@
 #include "rtf/rtf.h"
 #include "storage/encounterfiles.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QImageReader>
+#include <QInputDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTimer>
@@ -83,6 +93,22 @@ private:
     std::function<void()> m_redo, m_undo;
 };
 
+QString caption(int dungeonNumber)
+{
+    return frmEditableDungeon1::tr("Orvane Editable Dungeon %1 (dungeonboard@example.org)").arg(dungeonNumber);
+}
+
+// A spot on a map of its own, whose picture carries no numbers: its number
+// in red on white in a thin dark frame.
+void showAsNumberSquare(Label *spot, int number)
+{
+    spot->resize(MarkerSize, MarkerSize);
+    spot->setAlignment(Qt::AlignCenter);
+    spot->setText(QString::number(number));
+    spot->setStyleSheet(QStringLiteral(
+            "QLabel { background: white; color: red; border: 1px solid #303030; font: bold 7pt; }"));
+}
+
 } // namespace
 
 frmEditableDungeon1 &frmEditableDungeon1::instance()
@@ -94,9 +120,7 @@ frmEditableDungeon1 &frmEditableDungeon1::instance()
 
 void frmEditableDungeon1::setupUi(QWidget *window)
 {
-    setupFormWindow(window, QStringLiteral("frmEditableDungeon1"),
-                    QStringLiteral("Orvane Editable Dungeon 1 (dungeonboard@example.org)"),
-                    {1000, 700}, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setupFormWindow(window, QStringLiteral("frmEditableDungeon1"), caption(1), {1000, 700}, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     setupMap(window);
     setupEncounterDisplay(window);
@@ -112,6 +136,7 @@ void frmEditableDungeon1::setupUi(QWidget *window)
 // then the encounter number caption and box.
 void frmEditableDungeon1::setupMap(QWidget *window)
 {
+    mapView = nullptr; // the last one went with the window
     Picture1 = place(new PictureBox(dungeonMapPicture(), window),
                      QStringLiteral("Picture1"), {16, 8, 504, 684});
     Picture1->setFocusPolicy(Qt::StrongFocus);
@@ -234,17 +259,216 @@ void frmEditableDungeon1::setupShortcuts(QWidget *window)
     add(Qt::CTRL | Qt::Key_Z, [this] { undoStack->undo(); });
     add(Qt::CTRL | Qt::Key_Y, [this] { undoStack->redo(); });
     add(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, [this] { undoStack->redo(); });
+    add(Qt::CTRL | Qt::Key_O, &frmEditableDungeon1::chooseDungeon);
+    add(Qt::CTRL | Qt::Key_N, &frmEditableDungeon1::newDungeonFromPicture);
+    add(Qt::CTRL | Qt::SHIFT | Qt::Key_L, [this] {
+        if (spotPlacement)
+            leaveSpotPlacement();
+        else
+            enterSpotPlacement();
+    });
+    add(Qt::CTRL | Qt::Key_0, [this] {
+        if (mapView && !mapView->isHidden())
+            mapView->fit();
+    });
 }
 
 void frmEditableDungeon1::Form_Load()
 {
+    m_dungeonNumber = 1;
     Module1::DungeonNumber = 1;
+}
+
+// Closing the window is one more way of leaving spot placement.
+void frmEditableDungeon1::Form_Unload()
+{
+    if (spotPlacement)
+        leaveSpotPlacement();
+}
+
+// --- The dungeon on display --------------------------------------------------
+
+void frmEditableDungeon1::openDungeon(int number)
+{
+    Load();
+    if (spotPlacement && !leaveSpotPlacement())
+        return;
+    m_dungeonNumber = number;
+    Module1::DungeonNumber = qint16(number);
+    window()->setWindowTitle(caption(number));
+    if (findWindow) {
+        // Its index and rings belong to the dungeon shown before.
+        findWindow->close();
+        findWindow->deleteLater();
+        findWindow = nullptr;
+    }
+
+    miniclear();
+    Text2->setText(QString());
+    cmdEdit->setEnabled(false);
+    for (Label *marker : Label1)
+        moveMarkerOffMap(marker);
+
+    const QString folder = Dungeon::dungeonFolder(Storage::programFolder(), number);
+    const Dungeon::DescriptionRead read = Dungeon::readDungeonDescription(folder);
+    m_description = read.description;
+    m_descriptionReadable = read.ok();
+    QString error = read.error;
+    if (read.ok() && read.description.hasOwnMap()) {
+        const QString path = Dungeon::mapPath(folder, read.description);
+        const Dungeon::MapPicture picture = Dungeon::readMapPicture(
+                path, Picture1->client()->size() * Picture1->devicePixelRatioF());
+        if (picture.ok()) {
+            showOwnMap(picture, path, read.description.spots);
+            return;
+        }
+        error = tr("%1: %2").arg(QDir::toNativeSeparators(Dungeon::descriptionPath(folder)), picture.error);
+    }
+    showBuiltInMap();
+    if (!error.isEmpty()) {
+        QMessageBox::warning(window(), tr("Dungeon %1").arg(number),
+                             tr("The dungeon's description cannot be read, so it is shown on the built-in map.\n\n%1")
+                                     .arg(error));
+    }
+}
+
+void frmEditableDungeon1::chooseDungeon()
+{
+    OpenDungeonDialog dialog(Storage::programFolder(), m_dungeonNumber, window());
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenDungeon() == 0)
+        return;
+    openDungeon(dialog.chosenDungeon());
+    if (dialog.placeSpots())
+        enterSpotPlacement();
+}
+
+void frmEditableDungeon1::newDungeonFromPicture()
+{
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    const QString picture = QFileDialog::getOpenFileName(
+            window(), tr("New dungeon from a map picture"), QString(),
+            tr("Pictures (%1)").arg(patterns.join(u' ')));
+    if (picture.isEmpty())
+        return;
+    bool accepted = false;
+    const QString title = QInputDialog::getText(window(), tr("New dungeon"), tr("Title of the dungeon:"),
+                                                QLineEdit::Normal, QFileInfo(picture).completeBaseName(),
+                                                &accepted);
+    if (!accepted)
+        return;
+    QString error;
+    const int number = Dungeon::createDungeon(Storage::programFolder(), picture, title, &error);
+    if (number == 0) {
+        QMessageBox::warning(window(), tr("New dungeon"), error);
+        return;
+    }
+    openDungeon(number);
+    enterSpotPlacement();
+}
+
+void frmEditableDungeon1::showOwnMap(const Dungeon::MapPicture &picture, const QString &path,
+                                     const QMap<int, QPointF> &spots)
+{
+    if (!mapView) {
+        mapView = new MapView(Picture1->client());
+        mapView->lower();
+        connect(mapView, &MapView::pressed, this, [this](QPointF at) {
+            mapView->pin(Label1[markerToMove()], at, MapView::Anchor::TopLeft);
+        });
+    }
+    mapView->setPicture(picture.image, picture.fullSize, path);
+    mapView->show();
+    placeSpots(spots);
+}
+
+void frmEditableDungeon1::placeSpots(const QMap<int, QPointF> &spots)
+{
+    for (int n = 1; n <= SpotCount; ++n) {
+        Label *spot = lblEncounter[n - 1];
+        showAsNumberSquare(spot, n);
+        spot->setVisible(spots.contains(n));
+        if (spots.contains(n))
+            mapView->pin(spot, spots.value(n), MapView::Anchor::Centre);
+        else
+            mapView->unpin(spot);
+    }
+}
+
+void frmEditableDungeon1::enterSpotPlacement()
+{
+    if (spotPlacement)
+        return;
+    const QString title = tr("Spot placement");
+    if (!m_descriptionReadable) {
+        QMessageBox::warning(window(), title,
+                             tr("The dungeon's description cannot be read, so it is left as it is. Mend it by hand first."));
+        return;
+    }
+    if (!mapView || mapView->isHidden()) {
+        QMessageBox::information(window(), title,
+                                 tr("Spots are placed on a map of the dungeon's own. Make a dungeon from a map picture with Ctrl+N."));
+        return;
+    }
+    spotPlacement = new SpotPlacement(m_description, mapView, Picture1->client());
+    connect(spotPlacement, &SpotPlacement::saveRequested, this, [this] { leaveSpotPlacement(); });
+    connect(spotPlacement, &SpotPlacement::discardRequested, this, [this] {
+        if (QMessageBox::question(window(), tr("Spot placement"), tr("Leave spot placement without saving?"))
+            == QMessageBox::Yes)
+            leaveSpotPlacement(false);
+    });
+    for (Label *spot : lblEncounter)
+        spot->hide(); // the placement draws the spots as they are being placed
+    spotPlacement->show();
+    spotPlacement->raise();
+    spotPlacement->setFocus();
+}
+
+bool frmEditableDungeon1::leaveSpotPlacement(bool save)
+{
+    if (save) {
+        const QString folder = Dungeon::dungeonFolder(Storage::programFolder(), m_dungeonNumber);
+        const QString error = Dungeon::writeDungeonDescription(folder, spotPlacement->description());
+        if (!error.isEmpty()) {
+            QMessageBox::warning(window(), tr("Spot placement"), error);
+            return false;
+        }
+        m_description = spotPlacement->description();
+    }
+    spotPlacement->hide();
+    spotPlacement->deleteLater();
+    spotPlacement = nullptr;
+    placeSpots(m_description.spots);
+    Picture1->setFocus();
+    return true;
+}
+
+void frmEditableDungeon1::showBuiltInMap()
+{
+    if (mapView) {
+        mapView->setPicture({}, {}, {});
+        mapView->hide();
+    }
+    for (int n = 1; n <= SpotCount; ++n) {
+        Label *spot = lblEncounter[n - 1];
+        spot->setStyleSheet(QString());
+        spot->setText(QString());
+        spot->setGeometry(Map::Spots[n - 1]);
+        spot->show();
+    }
 }
 
 // --- Party markers and clearing the board ----------------------------------
 
 void frmEditableDungeon1::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x,
                                              float y)
+{
+    // The marker's top-left corner lands on the press point, unclamped.
+    Label1[markerToMove()]->move(QPointF(x, y).toPoint());
+}
+
+int frmEditableDungeon1::markerToMove() const
 {
     // Read from the last option to the first, so that should several read
     // as selected the lowest-numbered one wins; with none, marker 0 moves.
@@ -253,8 +477,14 @@ void frmEditableDungeon1::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifi
         if (Option[k]->isChecked())
             index = k;
     }
-    // The marker's top-left corner lands on the press point, unclamped.
-    Label1[index]->move(QPointF(x, y).toPoint());
+    return index;
+}
+
+void frmEditableDungeon1::moveMarkerOffMap(Label *marker)
+{
+    if (mapView)
+        mapView->unpin(marker);
+    marker->move(marker->x(), MarkerClearedTop);
 }
 
 // Clear is a step of the board's undo: Ctrl+Z brings back what it emptied.
@@ -273,7 +503,7 @@ void frmEditableDungeon1::clearBoard()
     for (QLineEdit *name : Text4)
         name->setText(QString());
     for (Label *marker : Label1)
-        marker->move(marker->x(), MarkerClearedTop);
+        moveMarkerOffMap(marker);
     cmdEdit->setEnabled(false);
     Text2->setText(QString());
 }
@@ -399,7 +629,7 @@ void frmEditableDungeon1::showNewSave()
 
 void frmEditableDungeon1::cmdEdit_Click()
 {
-    Module1::DungeonNumber = 1;
+    Module1::DungeonNumber = qint16(m_dungeonNumber);
     Module1::EncounterNumber = Storage::encounterNumber(Text2->text());
     Module1::EditorWindow->Show();
 }

@@ -2,14 +2,22 @@
 
 #include "kit/form.h"
 #include "kit/module1.h"
+#include "dungeon/dungeondescription.h"
 #include "kit/monstertable.h"
 #include "storage/encounterfiles.h"
+
+#include <QMap>
+#include <QPointF>
 
 #include <QPointer>
 
 #include <array>
 
+namespace Dungeon { struct MapPicture; }
+
 class CommandButton;
+class MapView;
+class SpotPlacement;
 class FindWindow;
 class Label;
 class PictureBox;
@@ -34,9 +42,17 @@ public:
 
     void showEncounter(int number) override { lblEncounter_Click(number); }
 
+    // Shows dungeon `number` (1 to 999) with its own map and spots when its
+    // dungeon.json gives them, else with the built-in map: no encounter on
+    // display and the markers off the map, the names and notes kept. A
+    // description that cannot be read is reported, and the built-in map used.
+    void openDungeon(int number);
+    int dungeonOnDisplay() const { return m_dungeonNumber; }
+
 protected:
     void setupUi(QWidget *window) override;
     void Form_Load() override;
+    void Form_Unload() override;
 
 private:
     frmEditableDungeon1() = default;
@@ -74,11 +90,29 @@ private:
     void setupTabOrder();
     void setupShortcuts(QWidget *window);
 
+    void showOwnMap(const Dungeon::MapPicture &picture, const QString &path,
+                    const QMap<int, QPointF> &spots);
+    void showBuiltInMap();
+    int markerToMove() const;
+    void moveMarkerOffMap(Label *marker);
+
     // The keyboard's ways to an encounter, each showing it as a click on its spot does.
     int encounterOnDisplay() const; // 0 with none
     void showNeighbour(int step);   // the next (1) or previous (-1), wrapping around
     void goToEncounter();
     void findEncounter();
+
+    // Ctrl+O and Ctrl+N.
+    void chooseDungeon();
+    void newDungeonFromPicture();
+
+    // Spot placement (Ctrl+Shift+L): entering it needs a map of the
+    // dungeon's own and a description that could be read. Leaving it saves
+    // dungeon.json, unless `save` is false; false when the save failed and
+    // placement goes on.
+    void enterSpotPlacement();
+    bool leaveSpotPlacement(bool save = true);
+    void placeSpots(const QMap<int, QPointF> &spots);
 
     // The controls exist while the window is loaded; a member of a control
     // array is named after the array and its index, e.g. "Text1(13)".
@@ -101,4 +135,9 @@ private:
     Storage::Version m_versionShown;
     static constexpr int SaveSettlesMs = 50;
     QUndoStack *undoStack = nullptr; // what the board itself changed, for Ctrl+Z and Ctrl+Y
+    MapView *mapView = nullptr; // made for the first map of a dungeon's own, hidden on the built-in map
+    int m_dungeonNumber = 1;
+    Dungeon::DungeonDescription m_description;
+    bool m_descriptionReadable = true; // never rewritten when false
+    QPointer<SpotPlacement> spotPlacement;
 };

@@ -16,9 +16,9 @@ namespace {
 
 constexpr MonsterTablePlace MonsterTableAt{{8, 256}};
 
-Storage::EncounterFiles filesOf(const QString &numberText)
+Storage::EncounterFiles filesOf(qint16 dungeonNumber, const QString &numberText)
 {
-    return Storage::encounterFiles(Storage::programFolder(), Module1::DungeonNumber, numberText);
+    return Storage::encounterFiles(Storage::programFolder(), dungeonNumber, numberText);
 }
 
 } // namespace
@@ -84,9 +84,10 @@ void frmDungeonEncounterEditer::setupTabOrder()
 void frmDungeonEncounterEditer::Form_Load()
 {
     Text2->setText(QString::number(Module1::EncounterNumber));
+    m_dungeonNumber = Module1::DungeonNumber;
 
     const Storage::SavedEncounter encounter =
-        Storage::readEncounter(filesOf(Text2->text()), Storage::ReadMode::Open);
+        Storage::readEncounter(filesOf(m_dungeonNumber, Text2->text()), Storage::ReadMode::Open);
     m_versionRead = encounter.version;
     for (int i = 0; i < EncounterShape::CellCount; ++i) {
         Text1[i]->setText(encounter.cells[i]);
@@ -131,7 +132,7 @@ bool frmDungeonEncounterEditer::userAllowsReplace()
 
 bool frmDungeonEncounterEditer::saveEncounter()
 {
-    const Storage::EncounterFiles files = filesOf(Text2->text());
+    const Storage::EncounterFiles files = filesOf(m_dungeonNumber, Text2->text());
     Storage::Cells cells;
     for (int i = 0; i < EncounterShape::CellCount; ++i)
         cells[i] = Text1[i]->text();

@@ -283,4 +283,15 @@ QString metText(bool met)
     return met ? QStringLiteral("yes") : QStringLiteral("**no**");
 }
 
+void report(const char *what, int runs, const Costs &costs, const QString &goal, double goalCpuMs)
+{
+    const Cost cost = costs.median();
+    std::printf("  %-52s %8.2f ms wall %8.2f ms CPU   (median of %d)\n", what, cost.wallMs,
+                cost.cpuMs, runs);
+    printRow(QString::fromLatin1(what),
+             QStringLiteral("%1 ms CPU, %2 ms wall").arg(cost.cpuMs, 0, 'f', 2).arg(cost.wallMs, 0, 'f', 2),
+             goal.isEmpty() ? QStringLiteral("-") : goal,
+             goal.isEmpty() ? QStringLiteral("-") : metText(cost.cpuMs < goalCpuMs));
+}
+
 } // namespace Bench
