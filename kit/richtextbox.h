@@ -5,6 +5,7 @@
 #include <QTextEdit>
 
 class QAction;
+class QActionGroup;
 
 // The formatted text area of both windows: the encounter details and the
 // game master's notes. An editable box offers the usual formatting through
@@ -38,6 +39,7 @@ protected:
 
 private:
     void setupFormatActions();
+    void showFormatState();
     void mergeFormat(const QTextCharFormat &format);
     qreal currentPointSize() const;
     void toggleList(QTextListFormat::Style style);
@@ -45,5 +47,10 @@ private:
     void insertPasted(QTextDocument *pasted, const QImage &offered = {});
     QTextImageFormat addPicture(QImage image, QSizeF shownSize);
 
-    QList<QAction *> m_formatActions;
+    QList<QAction *> m_formatActions; // the context menu's, in its order
+    QAction *m_bold = nullptr;
+    QAction *m_italic = nullptr;
+    QAction *m_underline = nullptr;
+    QAction *m_strikeOut = nullptr;
+    QActionGroup *m_alignments = nullptr;
 };
