@@ -2,6 +2,7 @@
 
 #include "storage/encountershape.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -10,7 +11,7 @@
 int askEncounterNumber(QWidget *parent, int suggested)
 {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Go to encounter"));
+    dialog.setWindowTitle(QCoreApplication::translate("GoToDialog", "Go to encounter"));
 
     auto number = new QSpinBox(&dialog);
     number->setObjectName(QStringLiteral("goToNumber"));
@@ -24,7 +25,7 @@ int askEncounterNumber(QWidget *parent, int suggested)
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 
     auto layout = new QFormLayout(&dialog);
-    layout->addRow(QStringLiteral("Encounter number:"), number);
+    layout->addRow(QCoreApplication::translate("GoToDialog", "Encounter number:"), number);
     layout->addRow(buttons);
 
     return dialog.exec() == QDialog::Accepted ? number->value() : 0;
