@@ -65,15 +65,15 @@ FindWindow::FindWindow(EncounterIndex index, const QList<QWidget *> &spots, QWid
       m_findResults(new QListWidget(this)),
       m_marks(new SpotMarks(spots.first()->parentWidget()))
 {
-    setWindowTitle(QStringLiteral("Find encounter"));
+    setWindowTitle(tr("Find encounter"));
     resize(360, 180);
 
     m_findText->setObjectName(QStringLiteral("findText"));
-    m_findText->setPlaceholderText(QStringLiteral("Monster name or details text"));
-    m_findText->setAccessibleName(QStringLiteral("Find"));
+    m_findText->setPlaceholderText(tr("Monster name or details text"));
+    m_findText->setAccessibleName(tr("Find"));
     m_findText->installEventFilter(this);
     m_findResults->setObjectName(QStringLiteral("findResults"));
-    m_findResults->setAccessibleName(QStringLiteral("Encounters found"));
+    m_findResults->setAccessibleName(tr("Encounters found"));
     m_findResults->setUniformItemSizes(true);
 
     auto layout = new QVBoxLayout(this);
@@ -165,7 +165,7 @@ void FindWindow::search()
     QList<QRect> found;
     for (const EncounterIndex::Match &match : m_index.find(m_findText->text())) {
         auto row = new QListWidgetItem(
-            QStringLiteral("%1: %2").arg(QString::number(match.number), match.context),
+            tr("%1: %2").arg(QString::number(match.number), match.context),
             m_findResults);
         row->setData(Qt::UserRole, match.number);
         found.append(m_spots[match.number - 1]->geometry());

@@ -36,7 +36,8 @@
 
 namespace {
 
-// One row of the party roster and the marker it moves.
+// One row of the party roster and the marker it moves; the texts are
+// translated where they are shown.
 struct PartyMember
 {
     const char *option;
@@ -46,13 +47,13 @@ struct PartyMember
     const char *name;
 };
 constexpr std::array<PartyMember, frmEditableDungeon1::MarkerCount> Party = {{
-    {"Player Character 1", "Label3", qRgb(255, 0, 0), 352, "Character 1"},
-    {"Player Character 2", "Label5", qRgb(0, 0, 255), 376, "Character 2"},
-    {"Player Character 3", "Label6", qRgb(0, 255, 0), 408, "Character 3"},
-    {"Player Character 4", "Label7", qRgb(255, 0, 255), 456, "Character 4"},
-    {"Player Character 5", "Label8", qRgb(255, 255, 0), 488, "Character 5"},
-    {"Player Character 6", "Label9", qRgb(255, 128, 0), 496, "Character 6"},
-    {"Entire Party", "Label10", qRgb(0, 0, 0), 496, "All Member Of The Party"},
+    {QT_TR_NOOP("Player Character 1"), "Label3", qRgb(255, 0, 0), 352, QT_TR_NOOP("Character 1")},
+    {QT_TR_NOOP("Player Character 2"), "Label5", qRgb(0, 0, 255), 376, QT_TR_NOOP("Character 2")},
+    {QT_TR_NOOP("Player Character 3"), "Label6", qRgb(0, 255, 0), 408, QT_TR_NOOP("Character 3")},
+    {QT_TR_NOOP("Player Character 4"), "Label7", qRgb(255, 0, 255), 456, QT_TR_NOOP("Character 4")},
+    {QT_TR_NOOP("Player Character 5"), "Label8", qRgb(255, 255, 0), 488, QT_TR_NOOP("Character 5")},
+    {QT_TR_NOOP("Player Character 6"), "Label9", qRgb(255, 128, 0), 496, QT_TR_NOOP("Character 6")},
+    {QT_TR_NOOP("Entire Party"), "Label10", qRgb(0, 0, 0), 496, QT_TR_NOOP("All Member Of The Party")},
 }};
 constexpr int MarkerSize = 17;
 constexpr int MarkerStartTop = 680; // the first row below the visible map
@@ -120,7 +121,8 @@ frmEditableDungeon1 &frmEditableDungeon1::instance()
 
 void frmEditableDungeon1::setupUi(QWidget *window)
 {
-    setupFormWindow(window, QStringLiteral("frmEditableDungeon1"), caption(1), {1000, 700}, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setupFormWindow(window, QStringLiteral("frmEditableDungeon1"), caption(1), {1000, 700},
+                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     setupMap(window);
     setupEncounterDisplay(window);
@@ -140,7 +142,7 @@ void frmEditableDungeon1::setupMap(QWidget *window)
     Picture1 = place(new PictureBox(dungeonMapPicture(), window),
                      QStringLiteral("Picture1"), {16, 8, 504, 684});
     Picture1->setFocusPolicy(Qt::StrongFocus);
-    Picture1->setAccessibleName(QStringLiteral("Dungeon map"));
+    Picture1->setAccessibleName(tr("Dungeon map"));
     connect(Picture1, &PictureBox::MouseDown, this, &frmEditableDungeon1::Picture1_MouseDown);
     QWidget *map = Picture1->client();
 
@@ -148,12 +150,12 @@ void frmEditableDungeon1::setupMap(QWidget *window)
         Label1[k] = colourSquare(map, indexedName("Label1", k), Party[k].colour,
                                  {Party[k].markerLeft, MarkerStartTop});
         Label1[k]->setAccessibleName(
-            QStringLiteral("%1 marker").arg(QString::fromLatin1(Party[k].option)));
+            tr("%1 marker").arg(tr(Party[k].option)));
     }
 
     for (int n = 1; n <= SpotCount; ++n) {
         auto label = place(new Label(map), QStringLiteral("lblEncounter%1").arg(n), Map::Spots[n - 1]);
-        label->setToolTip(QStringLiteral("Encounter %1").arg(n));
+        label->setToolTip(tr("Encounter %1").arg(n));
         label->setAccessibleName(label->toolTip());
         label->setCursor(Qt::WhatsThisCursor);
         connect(label, &Label::clicked, this, [this, n] { lblEncounter_Click(n); });
@@ -161,7 +163,7 @@ void frmEditableDungeon1::setupMap(QWidget *window)
     }
 
     Label4 = place(new Label(map), QStringLiteral("Label4"), {392, 640, 97, 17});
-    Label4->setText(QStringLiteral("Encounter Number"));
+    Label4->setText(tr("Encounter Number"));
     Label4->setForegroundRole(QPalette::ButtonText);
 
     Text2 = textBox(map, QStringLiteral("Text2"), {392, 656, 97, 19});
@@ -171,7 +173,7 @@ void frmEditableDungeon1::setupMap(QWidget *window)
 
 void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
 {
-    Label2[0] = captionLabel(window, indexedName("Label2", 0), "ENCOUNTER DETAILS", {528, 8, 457, 17});
+    Label2[0] = captionLabel(window, indexedName("Label2", 0), tr("ENCOUNTER DETAILS"), {528, 8, 457, 17});
     RichTextBox1[0] = place(new RichTextBox(window), indexedName("RichTextBox1", 0),
                             {528, 24, 457, 121});
     RichTextBox1[0]->setReadOnly(true);
@@ -181,7 +183,7 @@ void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
     for (QLineEdit *cell : Text1)
         cell->setReadOnly(true);
 
-    Label2[5] = captionLabel(window, indexedName("Label2", 5), "DM NOTES", {528, 592, 353, 17});
+    Label2[5] = captionLabel(window, indexedName("Label2", 5), tr("DM NOTES"), {528, 592, 353, 17});
     RichTextBox1[1] = place(new RichTextBox(window), indexedName("RichTextBox1", 1),
                             {528, 608, 353, 81});
     RichTextBox1[1]->setAccessibleName(Label2[5]->text());
@@ -189,18 +191,18 @@ void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
 
 void frmEditableDungeon1::setupRoster(QWidget *window)
 {
-    Label2[6] = captionLabel(window, indexedName("Label2", 6), "Select Party Member", {576, 408, 353, 17});
+    Label2[6] = captionLabel(window, indexedName("Label2", 6), tr("Select Party Member"), {576, 408, 353, 17});
     for (int k = 0; k < MarkerCount; ++k) {
         const PartyMember &member = Party[k];
         const int top = RosterTop + RowPitch * k;
-        Option[k] = place(new QRadioButton(QString::fromLatin1(member.option), window),
+        Option[k] = place(new QRadioButton(tr(member.option), window),
                           QStringLiteral("Option%1").arg(k + 1), {576, top, 113, 17});
         colourSquare(window, QString::fromLatin1(member.legendName), member.colour, {696, top});
 
         const bool wholeParty = k == MarkerCount - 1;
         QLineEdit *name = textBox(window, wholeParty ? QStringLiteral("Text5") : indexedName("Text4", k),
                                   {720, top, 209, 19});
-        name->setText(QString::fromLatin1(member.name));
+        name->setText(tr(member.name));
         if (wholeParty) {
             name->setReadOnly(true);
             name->setAlignment(Qt::AlignCenter);
@@ -218,9 +220,9 @@ void frmEditableDungeon1::setupButtons(QWidget *window)
     cmdEdit = faceButton(window, QStringLiteral("cmdEdit"), "edit", {888, 600, 105, 25});
     cmdClear = faceButton(window, QStringLiteral("cmdClear"), "clear", {888, 632, 105, 25});
     cmdClose = faceButton(window, QStringLiteral("cmdClose"), "close", {888, 664, 105, 25});
-    cmdEdit->setToolTip(QStringLiteral("Edit"));
-    cmdClear->setToolTip(QStringLiteral("Clear"));
-    cmdClose->setToolTip(QStringLiteral("Close"));
+    cmdEdit->setToolTip(tr("Edit"));
+    cmdClear->setToolTip(tr("Clear"));
+    cmdClose->setToolTip(tr("Close"));
     for (CommandButton *button : {cmdEdit, cmdClear, cmdClose})
         button->setAccessibleName(button->toolTip());
     cmdEdit->setEnabled(false);

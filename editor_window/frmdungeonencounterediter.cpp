@@ -33,15 +33,15 @@ frmDungeonEncounterEditer &frmDungeonEncounterEditer::instance()
 void frmDungeonEncounterEditer::setupUi(QWidget *window)
 {
     setupFormWindow(window, QStringLiteral("frmDungeonEncounterEditer"),
-                    QStringLiteral("Dungeon Encounter Editer"), {473, 568},
+                    tr("Dungeon Encounter Editer"), {473, 568},
                     Qt::WindowCloseButtonHint);
 
-    Label2[5] = captionLabel(window, indexedName("Label2", 5), "ENCOUNTER EDITOR", {8, 8, 457, 17}, 12);
+    Label2[5] = captionLabel(window, indexedName("Label2", 5), tr("ENCOUNTER EDITOR"), {8, 8, 457, 17}, 12);
     QPalette title = Label2[5]->palette();
     title.setColor(QPalette::ButtonText, QColor(192, 0, 0));
     Label2[5]->setPalette(title);
 
-    Label2[0] = captionLabel(window, indexedName("Label2", 0), "Encounter Details", {8, 40, 457, 17});
+    Label2[0] = captionLabel(window, indexedName("Label2", 0), tr("Encounter Details"), {8, 40, 457, 17});
     RichTextBoxEdit = place(new RichTextBox(window), QStringLiteral("RichTextBoxEdit"),
                             {8, 56, 457, 193});
 
@@ -49,7 +49,7 @@ void frmDungeonEncounterEditer::setupUi(QWidget *window)
 
     // The caption reaches into the box below it; the box is in front.
     Label1 = place(new Label(window), QStringLiteral("Label1"), {64, 520, 105, 17});
-    Label1->setText(QStringLiteral("Encounter Number"));
+    Label1->setText(tr("Encounter Number"));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setForegroundRole(QPalette::ButtonText);
     Text2 = place(new QLineEdit(window), QStringLiteral("Text2"), {64, 534, 105, 19});
@@ -58,8 +58,8 @@ void frmDungeonEncounterEditer::setupUi(QWidget *window)
 
     cmdCancel = faceButton(window, QStringLiteral("cmdCancel"), "cancel", {240, 536, 105, 25});
     cmdOK = faceButton(window, QStringLiteral("cmdOK"), "ok", {360, 536, 105, 25});
-    cmdCancel->setToolTip(QStringLiteral("Cancel"));
-    cmdOK->setToolTip(QStringLiteral("OK"));
+    cmdCancel->setToolTip(tr("Cancel"));
+    cmdOK->setToolTip(tr("OK"));
     connect(cmdOK, &CommandButton::clicked, this, &frmDungeonEncounterEditer::cmdOK_Click);
     connect(cmdCancel, &CommandButton::clicked, this, &frmDungeonEncounterEditer::cmdCancel_Click);
 
@@ -118,14 +118,14 @@ void frmDungeonEncounterEditer::cmdOK_Click()
 
 bool frmDungeonEncounterEditer::userAllowsReplace()
 {
-    QMessageBox question(QMessageBox::Warning, QStringLiteral("Encounter changed elsewhere"),
-                         QStringLiteral("Encounter %1 was changed elsewhere since you opened it")
+    QMessageBox question(QMessageBox::Warning, tr("Encounter changed elsewhere"),
+                         tr("Encounter %1 was changed elsewhere since you opened it")
                              .arg(Text2->text()),
                          QMessageBox::NoButton, window());
-    question.setInformativeText(QStringLiteral("Replace puts what the editor shows in its place. "
-                                               "Cancel keeps the editor open with everything you typed."));
-    const QPushButton *replace = question.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
-    question.setDefaultButton(question.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole));
+    question.setInformativeText(tr("Replace puts what the editor shows in its place. "
+                                    "Cancel keeps the editor open with everything you typed."));
+    const QPushButton *replace = question.addButton(tr("Replace"), QMessageBox::DestructiveRole);
+    question.setDefaultButton(question.addButton(tr("Cancel"), QMessageBox::RejectRole));
     question.exec();
     return question.clickedButton() == replace;
 }
@@ -157,9 +157,9 @@ bool frmDungeonEncounterEditer::saveEncounter()
     if (result.ok())
         return true;
 
-    QMessageBox::warning(window(), QStringLiteral("Encounter not saved"),
-                         QStringLiteral("The encounter could not be saved.\n\n%1\n\n"
-                                        "Everything you typed is still here.")
+    QMessageBox::warning(window(), tr("Encounter not saved"),
+                         tr("The encounter could not be saved.\n\n%1\n\n"
+                            "Everything you typed is still here.")
                              .arg(result.written.message()));
     return false;
 }

@@ -3,6 +3,7 @@
 #include "rtf/rtf.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QBuffer>
 #include <QColorDialog>
 #include <QContextMenuEvent>
@@ -200,10 +201,12 @@ void RichTextBox::setupFormatActions()
         auto action = new QAction(text, this);
         action->setShortcut(shortcut);
         action->setShortcutContext(Qt::WidgetShortcut);
-        // A read-only box may be read and copied, never changed.
+        // A read-only box may be read and copied, never changed; a checkable
+        // action checked by a click it ignored shows the text's state again.
         connect(action, &QAction::triggered, this, [this, slot] {
             if (!isReadOnly())
                 slot();
+            showFormatState();
         });
         addAction(action);
         m_formatActions << action;
@@ -215,27 +218,29 @@ void RichTextBox::setupFormatActions()
         m_formatActions << action;
     };
 
-    add(tr("&Bold"), QKeySequence::Bold, [this] {
+    m_bold = add(tr("&Bold"), QKeySequence::Bold, [this] {
         QTextCharFormat format;
         format.setFontWeight(fontWeight() >= QFont::DemiBold ? QFont::Normal : QFont::Bold);
         mergeFormat(format);
     });
-    add(tr("&Italic"), QKeySequence::Italic, [this] {
+    m_italic = add(tr("&Italic"), QKeySequence::Italic, [this] {
         QTextCharFormat format;
         format.setFontItalic(!fontItalic());
         mergeFormat(format);
     });
-    add(tr("Un&derline"), QKeySequence::Underline, [this] {
+    m_underline = add(tr("Un&derline"), QKeySequence::Underline, [this] {
         QTextCharFormat format;
         // Every kind of underline (dotted, wavy ...) counts as one to take off.
         format.setFontUnderline(currentCharFormat().underlineStyle() == QTextCharFormat::NoUnderline);
         mergeFormat(format);
     });
-    add(tr("Stri&ke-out"), QKeySequence(), [this] {
+    m_strikeOut = add(tr("Stri&ke-out"), QKeySequence(), [this] {
         QTextCharFormat format;
         format.setFontStrikeOut(!currentCharFormat().fontStrikeOut());
         mergeFormat(format);
     });
+    for (QAction *action : {m_bold, m_italic, m_underline, m_strikeOut})
+        action->setCheckable(true);
     separator();
     add(tr("Text Col&our..."), QKeySequence(), [this] {
         const QColor colour = QColorDialog::getColor(textColor(), this, tr("Text Colour"));
@@ -261,10 +266,47 @@ void RichTextBox::setupFormatActions()
     add(tr("Bulleted Li&st"), QKeySequence(), [this] { toggleList(QTextListFormat::ListDisc); });
     add(tr("&Numbered List"), QKeySequence(), [this] { toggleList(QTextListFormat::ListDecimal); });
     separator();
-    add(tr("Align Le&ft"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { setAlignment(Qt::AlignLeft); });
-    add(tr("C&entre"), QKeySequence(Qt::CTRL | Qt::Key_E), [this] { setAlignment(Qt::AlignHCenter); });
-    add(tr("Align Ri&ght"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { setAlignment(Qt::AlignRight); });
-    add(tr("&Justify"), QKeySequence(Qt::CTRL | Qt::Key_J), [this] { setAlignment(Qt::AlignJustify); });
+    // Exclusive, so the menu shows the paragraph's one alignment.
+    m_alignments = new QActionGroup(this);
+    const auto addAlignment = [&](const QString &text, QKeyCombination shortcut, Qt::Alignment alignment) {
+        QAction *action = add(text, shortcut, [this, alignment] { setAlignment(alignment); });
+        action->setCheckable(true);
+        action->setData(int(alignment));
+        m_alignments->addAction(action);
+    };
+    addAlignment(tr("Align Le&ft"), Qt::CTRL | Qt::Key_L, Qt::AlignLeft);
+    addAlignment(tr("C&entre"), Qt::CTRL | Qt::Key_E, Qt::AlignHCenter);
+    addAlignment(tr("Align Ri&ght"), Qt::CTRL | Qt::Key_R, Qt::AlignRight);
+    addAlignment(tr("&Justify"), Qt::CTRL | Qt::Key_J, Qt::AlignJustify);
+
+    connect(this, &QTextEdit::currentCharFormatChanged, this, &RichTextBox::showFormatState);
+    connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::showFormatState);
+    showFormatState();
+}
+
+// The checked entries of the menu are what the text at the cursor has.
+void RichTextBox::showFormatState()
+{
+    const QTextCharFormat format = currentCharFormat();
+    m_bold->setChecked(format.fontWeight() >= QFont::DemiBold);
+    m_italic->setChecked(format.fontItalic());
+    m_underline->setChecked(format.fontUnderline());
+    m_strikeOut->setChecked(format.fontStrikeOut());
+
+    // As the writer reads it: centred, justified or right, else left.
+    const Qt::Alignment current = alignment();
+    Qt::Alignment shown = Qt::AlignLeft;
+    for (const Qt::Alignment alignment : {Qt::AlignHCenter, Qt::AlignJustify, Qt::AlignRight}) {
+        if (current & alignment) {
+            shown = alignment;
+            break;
+        }
+    }
+    // Checking one entry of the exclusive group unchecks the others.
+    for (QAction *action : m_alignments->actions()) {
+        if (action->data().toInt() == int(shown))
+            action->setChecked(true);
+    }
 }
 
 // Formats the selection, and what is typed next.

@@ -5,6 +5,7 @@
 #include <QTextEdit>
 
 class QAction;
+class QActionGroup;
 
 // The formatted text area of both windows: the encounter details and the
 // game master's notes. An editable box offers the usual formatting through
@@ -41,6 +42,7 @@ protected:
 
 private:
     void setupFormatActions();
+    void showFormatState();
     void mergeFormat(const QTextCharFormat &format);
     qreal currentPointSize() const;
     void toggleList(QTextListFormat::Style style);
@@ -49,7 +51,12 @@ private:
     QTextImageFormat addPicture(QImage image, QSizeF shownSize);
     void noteWhatSavingDrops();
 
-    QList<QAction *> m_formatActions;
+    QList<QAction *> m_formatActions; // the context menu's, in its order
+    QAction *m_bold = nullptr;
+    QAction *m_italic = nullptr;
+    QAction *m_underline = nullptr;
+    QAction *m_strikeOut = nullptr;
+    QActionGroup *m_alignments = nullptr;
     QByteArray m_loadedRtf;
     unsigned m_unshownContent = 0; // Rtf::UnshownContent of m_loadedRtf
 };

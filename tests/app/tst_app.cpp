@@ -65,6 +65,8 @@ private slots:
     void picturesFitTheBox();
     void unloadablePicturesAreLeftOut();
     void contextMenuLettersAreUnique();
+    void contextMenuShowsFormatAtCursor_data();
+    void contextMenuShowsFormatAtCursor();
 
     void formStyleDrawsAsFusion_data();
     void formStyleDrawsAsFusion();
@@ -334,6 +336,9 @@ void tst_App::readOnlyBoxIgnoresFormatting()
         break;
     }
     QCOMPARE(box.toHtml(), before);
+    // Nor does its menu then show a format the text does not have.
+    for (const QAction *action : box.actions())
+        QVERIFY2(!action->isChecked() || action->actionGroup(), qPrintable(action->text()));
 
     box.selectAll();
     QTest::keySequence(&box, QKeySequence::Copy);
@@ -515,6 +520,60 @@ void tst_App::contextMenuLettersAreUnique()
     QVERIFY(entriesOfLetter.size() > 14); // Qt's entries and ours
     for (const QStringList &entries : entriesOfLetter)
         QVERIFY2(entries.size() == 1, qPrintable(entries.join(QLatin1String(", "))));
+}
+
+void tst_App::contextMenuShowsFormatAtCursor_data()
+{
+    QTest::addColumn<QString>("word"); // clicked in its middle
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QStringList>("checked");
+
+    const QStringList left{QStringLiteral("Align Left")};
+    QTest::newRow("plain") << "plain" << QKeySequence() << left;
+    QTest::newRow("bold") << "strong" << QKeySequence() << QStringList{"Bold", "Align Left"};
+    QTest::newRow("italic underlined") << "both" << QKeySequence() << QStringList{"Italic", "Underline", "Align Left"};
+    QTest::newRow("struck") << "struck" << QKeySequence() << QStringList{"Strike-out", "Align Left"};
+    QTest::newRow("centred") << "centred" << QKeySequence() << QStringList{"Centre"};
+    QTest::newRow("right") << "right" << QKeySequence() << QStringList{"Align Right"};
+    QTest::newRow("justified") << "justified" << QKeySequence() << QStringList{"Justify"};
+    QTest::newRow("bold for what is typed next") << "plain" << QKeySequence(QKeySequence::Bold)
+                                                 << QStringList{"Bold", "Align Left"};
+    QTest::newRow("bold switched off") << "strong" << QKeySequence(QKeySequence::Bold) << left;
+    QTest::newRow("centred by its shortcut") << "plain" << QKeySequence(Qt::CTRL | Qt::Key_E)
+                                             << QStringList{"Centre"};
+}
+
+// The menu's entries are checked as the text at the caret is formatted.
+void tst_App::contextMenuShowsFormatAtCursor()
+{
+    QFETCH(QString, word);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QStringList, checked);
+
+    RichTextBox box;
+    box.setHtml(QStringLiteral("<p>plain <b>strong</b> <i><u>both</u></i> <s>struck</s></p>"
+                               "<p align=center>centred</p><p align=right>right</p><p align=justify>justified</p>"));
+    box.resize(400, 300);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    QTextCursor middle = box.document()->find(word);
+    QVERIFY(!middle.isNull());
+    middle.setPosition(middle.selectionStart() + 2);
+    const QPoint point = box.cursorRect(middle).center();
+    QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, point);
+    QCOMPARE(box.textCursor().position(), middle.position());
+    if (!keys.isEmpty())
+        QTest::keySequence(&box, keys);
+
+    QTest::mouseClick(box.windowHandle(), Qt::RightButton, {}, box.viewport()->mapTo(&box, point));
+    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    QStringList shown;
+    for (const QAction *action : QApplication::activePopupWidget()->actions()) {
+        if (action->isChecked())
+            shown << action->text().remove(QLatin1Char('&'));
+    }
+    QApplication::activePopupWidget()->close();
+    QCOMPARE(shown, checked);
 }
 
 using Setup = std::function<void(QWidget *)>;
