@@ -11,5 +11,6 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     startDungeonBoard().Show();
+    resumeFight();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "combat_window/combattracker.h"
 #include "kit/controls.h"
 #include "kit/formstyle.h"
 #include "editor_window/frmdungeonencounterediter.h"
@@ -48,5 +49,12 @@ Form &startDungeonBoard()
 
     Module1::DungeonWindow = &frmEditableDungeon1::instance();
     Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
+    Module1::CombatWindow = &CombatTracker::instance();
     return *Module1::DungeonWindow;
+}
+
+void resumeFight()
+{
+    if (CombatTracker::fightGoingOn())
+        Module1::CombatWindow->Show();
 }

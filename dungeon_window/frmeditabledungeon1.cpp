@@ -2,6 +2,7 @@
 
 #include "boardprinting.h"
 #include "kit/busycursor.h"
+#include "kit/combatform.h"
 #include "kit/controls.h"
 #include "findwindow.h"
 #include "gotodialog.h"
@@ -215,6 +216,7 @@ void frmEditableDungeon1::setupShortcuts(QWidget *window)
     add(Qt::CTRL | Qt::Key_Z, [this] { undoStack->undo(); });
     add(Qt::CTRL | Qt::Key_Y, [this] { undoStack->redo(); });
     add(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, [this] { undoStack->redo(); });
+    add(Qt::CTRL | Qt::Key_T, &frmEditableDungeon1::addToFight);
 }
 
 void frmEditableDungeon1::Form_Load()
@@ -384,4 +386,18 @@ void frmEditableDungeon1::findEncounter()
         findWindow->move(window()->mapToGlobal(QPoint(576, 408)));
     }
     findWindow->start();
+}
+
+// --- The fight ------------------------------------------------------------------
+
+// Hands the table as shown, not as stored, and the characters as named.
+void frmEditableDungeon1::addToFight()
+{
+    EncounterOnDisplay encounter;
+    encounter.number = encounterOnDisplay();
+    for (int i = 0; i < Storage::CellCount; ++i)
+        encounter.cells[i] = Text1[i]->text();
+    for (QLineEdit *name : Text4)
+        encounter.characters.append(name->text());
+    Module1::CombatWindow->joinFight(encounter);
 }

@@ -66,6 +66,8 @@ private:
     void showNeighbour(int step);   // the next (1) or previous (-1), wrapping around
     void goToEncounter();
     void findEncounter();
+    // Adds the encounter on display and the characters to the fight (Ctrl+T).
+    void addToFight();
 
     // The controls exist while the window is loaded; a member of a control
     // array is named after the array and its index, e.g. "Text1(13)".
