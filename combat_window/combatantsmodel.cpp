@@ -12,11 +12,27 @@ CombatantsModel::CombatantsModel(Fight *fight, QObject *parent)
     connect(fight, &Fight::changed, this, &CombatantsModel::refresh);
 }
 
+// Rows that only move keep their selection and any open editor: a change
+// made in a cell must not destroy the editor that is committing it.
 void CombatantsModel::refresh()
 {
-    beginResetModel();
-    m_order = m_fight->state().order();
-    endResetModel();
+    const QList<int> order = m_fight->state().order();
+    if (order.size() != m_order.size()) {
+        beginResetModel();
+        m_order = order;
+        endResetModel();
+        return;
+    }
+    emit layoutAboutToBeChanged();
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    for (const QModelIndex &index : before)
+        after.append(this->index(int(order.indexOf(m_order[index.row()])), index.column()));
+    m_order = order;
+    changePersistentIndexList(before, after);
+    emit layoutChanged();
+    emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
 int CombatantsModel::rowCount(const QModelIndex &parent) const
@@ -50,7 +66,8 @@ QVariant CombatantsModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         switch (index.column()) {
-        case Initiative: return c.initiative;
+        // Typed in a plain text box, which takes a negative number as well.
+        case Initiative: return QString::number(c.initiative);
         case Name: return c.name;
         case ArmourClass: return c.armourClass;
         case HitPoints:

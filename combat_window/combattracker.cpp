@@ -151,16 +151,6 @@ void CombatTracker::setupTable(QWidget *window, QVBoxLayout *page)
     for (int column = 0; column < CombatantsModel::Conditions; ++column)
         header->resizeSection(column, widths[column]);
     page->addWidget(combatants);
-
-    // A change may move rows; the selection follows its combatant.
-    auto selectedBefore = std::make_shared<int>(0);
-    connect(model, &QAbstractItemModel::modelAboutToBeReset, window,
-            [this, selectedBefore] { *selectedBefore = selectedId(); });
-    connect(model, &QAbstractItemModel::modelReset, window, [this, selectedBefore] {
-        const int row = model->rowOf(*selectedBefore);
-        if (row >= 0)
-            combatants->selectRow(row);
-    });
 }
 
 void CombatTracker::setupHitPointsAndDice(QWidget *window, QVBoxLayout *page)
@@ -237,6 +227,12 @@ void CombatTracker::Form_Load()
         combatants->selectRow(0);
 }
 
+// The file may change while the window is closed: the next load reads it again.
+void CombatTracker::Form_Unload()
+{
+    m_fightFile.clear();
+}
+
 // --- The fight on screen ----------------------------------------------------------
 
 void CombatTracker::openFightOfDungeon()
@@ -245,7 +241,8 @@ void CombatTracker::openFightOfDungeon()
     if (file == m_fightFile)
         return;
     m_fightFile = file;
-    m_report = m_fight.open(file).message;
+    m_openingReport = m_fight.open(file).message;
+    m_report.clear();
 }
 
 void CombatTracker::showFight()
@@ -266,7 +263,7 @@ void CombatTracker::showFight()
     next->setEnabled(!state.combatants.isEmpty());
     endFightButton->setEnabled(!state.combatants.isEmpty());
     const Storage::WriteResult &save = m_fight.lastSave();
-    status->setText(save.ok() ? m_report : save.message());
+    status->setText(save.ok() ? QStringList{m_openingReport, m_report}.join(u' ').trimmed() : save.message());
 }
 
 void CombatTracker::report(const QString &message)

@@ -12,8 +12,8 @@ class QTableView;
 class QVBoxLayout;
 
 // The "Combat" window: the fight in initiative order with hit points and
-// conditions, the turn and round, undo and redo, and a dice box. The fight
-// lives with the form, so closing and reopening the window keeps its undo.
+// conditions, the turn and round, undo and redo, and a dice box. Each load
+// reads the fight from its file; the undo survives closing the window.
 class CombatTracker : public CombatForm
 {
     Q_OBJECT
@@ -31,6 +31,7 @@ public:
 protected:
     void setupUi(QWidget *window) override;
     void Form_Load() override;
+    void Form_Unload() override;
 
 private:
     CombatTracker() = default;
@@ -51,7 +52,8 @@ private:
 
     Fight m_fight;
     QString m_fightFile; // the file opened, even when it could not be read
-    QString m_report;    // the last thing the game master was told
+    QString m_openingReport; // what reading the file found, e.g. a damaged file
+    QString m_report;        // the last thing the game master was told
 
     QLabel *turn = nullptr;
     QPushButton *next = nullptr;

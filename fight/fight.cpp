@@ -115,9 +115,8 @@ Fight::Fight(QObject *parent) : QObject(parent) {}
 
 Fight::OpenResult Fight::open(const QString &path)
 {
-    m_undo.clear();
-    m_redo.clear();
-    m_state = {};
+    const bool sameFile = path == m_path;
+    const FightState before = std::exchange(m_state, {});
     m_path.clear();
     m_lastSave = {};
     OpenResult result;
@@ -146,6 +145,11 @@ Fight::OpenResult Fight::open(const QString &path)
                       tr("The fight file %1 is damaged and cannot be set aside. This fight is not saved.")
                           .arg(path)};
         }
+    }
+    // Reading back the fight just written keeps its undo.
+    if (!sameFile || m_state != before) {
+        m_undo.clear();
+        m_redo.clear();
     }
     emit changed();
     return result;

@@ -109,7 +109,8 @@ public:
 
     explicit Fight(QObject *parent = nullptr);
 
-    // Reads the fight of the file. A damaged file is renamed to
+    // Reads the fight of the file; the undo of the fight it holds is kept
+    // when the file holds it unchanged. A damaged file is renamed to
     // "<path>.damaged" and a new fight starts; one that cannot be read or
     // set aside is never written over: the fight is then kept in memory only.
     OpenResult open(const QString &path);
