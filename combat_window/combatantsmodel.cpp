@@ -20,19 +20,24 @@ void CombatantsModel::refresh()
     if (order.size() != m_order.size()) {
         beginResetModel();
         m_order = order;
+        m_currentId = m_fight->state().currentId;
         endResetModel();
         return;
     }
-    emit layoutAboutToBeChanged();
-    const QModelIndexList before = persistentIndexList();
-    QModelIndexList after;
-    for (const QModelIndex &index : before)
-        after.append(this->index(int(order.indexOf(m_order[index.row()])), index.column()));
-    m_order = order;
-    changePersistentIndexList(before, after);
-    emit layoutChanged();
+    if (order != m_order) {
+        emit layoutAboutToBeChanged();
+        const QModelIndexList before = persistentIndexList();
+        QModelIndexList after;
+        for (const QModelIndex &index : before)
+            after.append(this->index(int(order.indexOf(m_order[index.row()])), index.column()));
+        m_order = order;
+        changePersistentIndexList(before, after);
+        emit layoutChanged();
+    }
     emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
-    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    // A header change makes the view lay itself out again: only when the turn passes.
+    if (std::exchange(m_currentId, m_fight->state().currentId) != m_currentId)
+        emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
 int CombatantsModel::rowCount(const QModelIndex &parent) const

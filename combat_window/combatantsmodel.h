@@ -32,4 +32,5 @@ private:
 
     Fight *m_fight;
     QList<int> m_order; // row -> index into the fight's combatants
+    int m_currentId = 0;
 };

@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QRandomGenerator>
 #include <QShortcut>
 #include <QTableView>
@@ -90,8 +91,8 @@ void CombatTracker::setupUi(QWidget *window)
     window->setObjectName(QStringLiteral("CombatTracker"));
     window->setWindowTitle(tr("Combat"));
     window->setWindowFlag(Qt::Window);
-    window->resize(760, 560);
-    window->setMinimumSize(560, 400);
+    window->resize(780, 600);
+    window->setMinimumSize(600, 440);
 
     auto page = new QVBoxLayout(window);
     setupTurnBar(window, page);
@@ -150,15 +151,22 @@ void CombatTracker::setupTable(QWidget *window, QVBoxLayout *page)
     const int widths[] = {70, 190, 50, 90, 90};
     for (int column = 0; column < CombatantsModel::Conditions; ++column)
         header->resizeSection(column, widths[column]);
-    page->addWidget(combatants);
+    combatants->verticalHeader()->setDefaultSectionSize(combatants->fontMetrics().height() + 10);
+    combatants->verticalHeader()->setMinimumWidth(combatants->fontMetrics().horizontalAdvance(u'\u25B6') + 12);
+    page->addWidget(combatants, 1);
+    connect(combatants->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CombatTracker::showSelected);
 }
 
 void CombatTracker::setupHitPointsAndDice(QWidget *window, QVBoxLayout *page)
 {
     auto row = new QHBoxLayout;
 
-    auto hitPoints = new QGroupBox(tr("Hit points of the selected combatant"), window);
+    auto hitPoints = new QGroupBox(tr("Hit points"), window);
     auto hitPointsLayout = new QVBoxLayout(hitPoints);
+    selected = new QLabel(hitPoints);
+    selected->setObjectName(QStringLiteral("selected"));
+    hitPointsLayout->addWidget(selected);
     hpChange = new QLineEdit(hitPoints);
     hpChange->setObjectName(QStringLiteral("hpChange"));
     hpChange->setPlaceholderText(tr("7 or -7 damage, +7 healing, then Enter"));
@@ -179,7 +187,7 @@ void CombatTracker::setupHitPointsAndDice(QWidget *window, QVBoxLayout *page)
     diceLog = new QListWidget(dice);
     diceLog->setObjectName(QStringLiteral("diceLog"));
     diceLog->setFocusPolicy(Qt::NoFocus);
-    diceLog->setFixedHeight(diceLog->fontMetrics().height() * 5 + 8);
+    diceLog->setFixedHeight(diceLog->fontMetrics().height() * 4 + 8);
     diceLayout->addWidget(diceExpression, 0, 0);
     diceLayout->addWidget(roll, 0, 1);
     diceLayout->addWidget(diceError, 1, 0, 1, 2);
@@ -187,8 +195,10 @@ void CombatTracker::setupHitPointsAndDice(QWidget *window, QVBoxLayout *page)
     connect(diceExpression, &QLineEdit::returnPressed, this, &CombatTracker::rollDice);
     connect(roll, &QPushButton::clicked, this, &CombatTracker::rollDice);
 
-    row->addWidget(hitPoints, 1);
-    row->addWidget(dice, 1);
+    hitPoints->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    dice->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    row->addWidget(hitPoints, 1, Qt::AlignTop);
+    row->addWidget(dice, 1, Qt::AlignTop);
     page->addLayout(row);
 }
 
@@ -221,6 +231,12 @@ void CombatTracker::setupShortcuts(QWidget *window)
 
 void CombatTracker::Form_Load()
 {
+    // Beside the board where the screen has room, so neither hides the other.
+    if (const QWidget *board = Module1::DungeonWindow ? Module1::DungeonWindow->window() : nullptr) {
+        const QRect beside(board->frameGeometry().topRight() + QPoint(8, 0), window()->size());
+        if (board->screen()->availableGeometry().contains(beside))
+            window()->move(beside.topLeft());
+    }
     openFightOfDungeon();
     showFight();
     if (combatants->model()->rowCount() > 0)
@@ -262,6 +278,7 @@ void CombatTracker::showFight()
     redo->setEnabled(m_fight.canRedo());
     next->setEnabled(!state.combatants.isEmpty());
     endFightButton->setEnabled(!state.combatants.isEmpty());
+    showSelected();
     const Storage::WriteResult &save = m_fight.lastSave();
     status->setText(save.ok() ? QStringList{m_openingReport, m_report}.join(u' ').trimmed() : save.message());
 }
@@ -270,6 +287,17 @@ void CombatTracker::report(const QString &message)
 {
     m_report = message;
     showFight();
+}
+
+void CombatTracker::showSelected()
+{
+    const Combatant *combatant = m_fight.state().combatant(selectedId());
+    if (!combatant)
+        selected->setText(tr("Select a combatant in the list."));
+    else if (combatant->maximumHitPoints == 0)
+        selected->setText(tr("%1: hit points not known; type them in the HP column.").arg(combatant->name));
+    else
+        selected->setText(tr("%1: %2 of %3").arg(combatant->name).arg(combatant->hitPoints).arg(combatant->maximumHitPoints));
 }
 
 int CombatTracker::selectedId() const

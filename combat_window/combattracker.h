@@ -44,6 +44,7 @@ private:
 
     void openFightOfDungeon();
     void showFight();
+    void showSelected();
     void applyHitPointChange();
     void rollDice();
     void endFight();
@@ -61,6 +62,7 @@ private:
     QPushButton *redo = nullptr;
     CombatantsModel *model = nullptr;
     QTableView *combatants = nullptr;
+    QLabel *selected = nullptr;
     QLineEdit *hpChange = nullptr;
     QLabel *hpError = nullptr;
     QLineEdit *diceExpression = nullptr;

@@ -13,7 +13,6 @@ struct EncounterOnDisplay
     int number = 0; // 0 with none on display
     Storage::Cells cells;
     QStringList characters;
-    QString dungeonFolder; // where the fight of this dungeon is kept
 };
 
 // The combat tracker as the other windows know it, so that the board needs
