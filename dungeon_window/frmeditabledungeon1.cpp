@@ -395,7 +395,7 @@ void frmEditableDungeon1::addToFight()
 {
     EncounterOnDisplay encounter;
     encounter.number = encounterOnDisplay();
-    for (int i = 0; i < Storage::CellCount; ++i)
+    for (int i = 0; i < EncounterShape::CellCount; ++i)
         encounter.cells[i] = Text1[i]->text();
     for (QLineEdit *name : Text4)
         encounter.characters.append(name->text());

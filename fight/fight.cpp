@@ -163,8 +163,10 @@ bool Fight::addEncounter(int number, const Storage::Cells &cells, const QStringL
     return change([&](FightState &state) {
         if (number > 0)
             state.encounters.append(number);
-        constexpr int Rows = Storage::CellCount / 4;
-        const auto cell = [&cells](int column, int row) { return cells[column * Rows + row].trimmed(); };
+        constexpr int Rows = EncounterShape::MonsterRows;
+        const auto cell = [&cells](int column, int row) {
+            return cells[EncounterShape::cellIndex(column, row)].trimmed();
+        };
 
         QStringList names;
         for (int row = 0; row < Rows; ++row)
