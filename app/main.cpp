@@ -14,5 +14,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     DataFolder::settle();
     startDungeonBoard(commandLine.dungeonNumber).Show();
+    resumeFight();
     return QApplication::exec();
 }

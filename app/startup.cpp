@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "combat_window/combattracker.h"
 #include "kit/controls.h"
 #include "kit/formstyle.h"
 #include "editor_window/frmdungeonencounterediter.h"
@@ -50,6 +51,7 @@ Form &startDungeonBoard(int dungeonNumber)
 
     Module1::DungeonWindow = &frmEditableDungeon1::instance();
     Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
+    Module1::CombatWindow = &CombatTracker::instance();
 
     Dungeon::limitPictureAllocation();
     const Dungeon::DescriptionRead first = Dungeon::readDungeonDescription(
@@ -57,4 +59,10 @@ Form &startDungeonBoard(int dungeonNumber)
     if (dungeonNumber != 1 || !first.ok() || first.description.hasOwnMap())
         frmEditableDungeon1::instance().openDungeon(dungeonNumber);
     return *Module1::DungeonWindow;
+}
+
+void resumeFight()
+{
+    if (CombatTracker::fightGoingOn())
+        Module1::CombatWindow->Show();
 }

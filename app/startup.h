@@ -9,3 +9,7 @@ class Form;
 // The one place that knows both windows: main, the benchmarks and the tests
 // all start the program through it, after creating the QApplication.
 Form &startDungeonBoard(int dungeonNumber = 1);
+
+// Shows the combat tracker when the dungeon has a fight going on, as after a
+// crash or a closed program; costs one look for the fight file otherwise.
+void resumeFight();

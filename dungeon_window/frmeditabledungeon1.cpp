@@ -4,6 +4,7 @@
 #include "dungeon/dungeondescription.h"
 #include "dungeon/mappicture.h"
 #include "kit/busycursor.h"
+#include "kit/combatform.h"
 #include "kit/controls.h"
 #include "findwindow.h"
 #include "gotodialog.h"
@@ -273,6 +274,7 @@ void frmEditableDungeon1::setupShortcuts(QWidget *window)
         if (mapView && !mapView->isHidden())
             mapView->fit();
     });
+    add(Qt::CTRL | Qt::Key_T, &frmEditableDungeon1::addToFight);
 }
 
 void frmEditableDungeon1::Form_Load()
@@ -675,4 +677,18 @@ void frmEditableDungeon1::findEncounter()
         findWindow->placeBeside(window(), {576, 408, 409, 182});
     }
     findWindow->start();
+}
+
+// --- The fight ------------------------------------------------------------------
+
+// Hands the table as shown, not as stored, and the characters as named.
+void frmEditableDungeon1::addToFight()
+{
+    EncounterOnDisplay encounter;
+    encounter.number = encounterOnDisplay();
+    for (int i = 0; i < EncounterShape::CellCount; ++i)
+        encounter.cells[i] = Text1[i]->text();
+    for (QLineEdit *name : Text4)
+        encounter.characters.append(name->text());
+    Module1::CombatWindow->joinFight(encounter);
 }

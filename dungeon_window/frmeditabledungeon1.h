@@ -101,6 +101,8 @@ private:
     void showNeighbour(int step);   // the next (1) or previous (-1), wrapping around
     void goToEncounter();
     void findEncounter();
+    // Adds the encounter on display and the characters to the fight (Ctrl+T).
+    void addToFight();
 
     // Ctrl+O and Ctrl+N.
     void chooseDungeon();
