@@ -8,6 +8,7 @@
 #                     under AddressSanitizer and UndefinedBehaviorSanitizer,
 #                     then each fuzzer for a minute (needs packages-fuzz.txt)
 #   ./dev.sh package  build and make build/dungeon-board-<version>-Linux.tar.gz
+#                     (portable) and build/dungeon-board_<version>_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -135,7 +136,7 @@ test)
 package)
     install_packages
     build default --target dungeon-board
-    (cd build && cpack -G TGZ)
+    (cd build && cpack -G 'TGZ;DEB')
     ;;
 *)
     echo "usage: $0 run|test|package" >&2

@@ -1,6 +1,9 @@
 #include "commandline.h"
 
+#include "datafolder.h"
+
 #include "booklet/booklet.h"
+#include "dungeon/dungeondescription.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -17,8 +20,6 @@
 namespace {
 
 constexpr int UsageError = 2;
-// The one dungeon there is: the board sets Module1::DungeonNumber to it on loading.
-constexpr qint16 TheDungeon = 1;
 
 void printLine(FILE *stream, const QString &text)
 {
@@ -33,7 +34,7 @@ void printUsage(FILE *stream, const QCommandLineParser &parser, int &argc, char 
     std::fputs(qPrintable(parser.helpText()), stream);
 }
 
-int exportPdf(int &argc, char **argv, const QString &pdfPath)
+int exportPdf(int &argc, char **argv, const QString &pdfPath, int dungeonNumber)
 {
     // The export needs no display: without a platform of the user's choice it
     // draws off screen, so it runs where no desktop is.
@@ -45,8 +46,9 @@ int exportPdf(int &argc, char **argv, const QString &pdfPath)
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(QDir::tempPath()) + "/runtime-" + QByteArray::number(geteuid()));
     QGuiApplication application(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Dungeon Board"));
+    DataFolder::settle();
     const Storage::WriteResult result = Booklet::exportPdf(
-            Storage::programFolder(), TheDungeon, pdfPath, Booklet::pageSizeFor(QLocale()));
+            Storage::programFolder(), qint16(dungeonNumber), pdfPath, Booklet::pageSizeFor(QLocale()));
     if (!result.ok()) {
         printLine(stderr, result.message());
         return 1;
@@ -54,9 +56,18 @@ int exportPdf(int &argc, char **argv, const QString &pdfPath)
     return 0;
 }
 
+int printDungeonsFolder(int &argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    printLine(stdout, QDir::toNativeSeparators(
+            DataFolder::chosen(programFolder, DataFolder::userFolder()) + QStringLiteral("/Dungeons")));
+    return 0;
+}
+
 } // namespace
 
-std::optional<int> runCommandLine(int &argc, char **argv, StartOptions *options)
+CommandLine runCommandLine(int &argc, char **argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -64,7 +75,10 @@ std::optional<int> runCommandLine(int &argc, char **argv, StartOptions *options)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-            "The dungeon board: the map, its forty encounters and the encounter editor."));
+            "The dungeon board: the map, its forty encounters and the encounter editor.\n\n"
+            "The dungeons are kept in a Dungeons folder beside the program when there is\n"
+            "one (a portable copy), otherwise in ~/.local/share/dungeon-board/Dungeons,\n"
+            "which gets the sample adventure on the first start."));
     // Qt's own help option would also offer --help-all, which lists the
     // toolkit's options; the program takes none of them.
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
@@ -74,28 +88,46 @@ std::optional<int> runCommandLine(int &argc, char **argv, StartOptions *options)
     const QCommandLineOption exportOption(QStringLiteral("export-pdf"),
             QStringLiteral("Writes the dungeon as a PDF booklet to <file> and exits."), QStringLiteral("file"));
     parser.addOption(exportOption);
+    const QCommandLineOption dungeonsFolderOption(QStringLiteral("dungeons-folder"),
+            QStringLiteral("Prints the Dungeons folder in use and exits."));
+    parser.addOption(dungeonsFolderOption);
+    const QCommandLineOption dungeonOption(QStringLiteral("dungeon"),
+            QStringLiteral("Opens dungeon <number> (1 to %1, the folder Dungeons/Dungeon<number>) "
+                           "instead of dungeon 1; with --export-pdf, exports it.").arg(Dungeon::MaxDungeonNumber),
+            QStringLiteral("number"), QStringLiteral("1"));
+    parser.addOption(dungeonOption);
     const QCommandLineOption playerViewOption(QStringLiteral("player-view"),
             QStringLiteral("Opens the players' view beside the board, as F5 does."));
     parser.addOption(playerViewOption);
 
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-        const QString error = parser.errorText().isEmpty()
-                ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())
-                : parser.errorText();
+    const auto usageError = [&](const QString &error) {
         printLine(stderr, error);
         printUsage(stderr, parser, argc, argv);
-        return UsageError;
+        return CommandLine{UsageError};
+    };
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+    CommandLine commandLine;
+    bool isNumber = false;
+    commandLine.dungeonNumber = parser.value(dungeonOption).toInt(&isNumber);
+    if (!isNumber || commandLine.dungeonNumber < 1 || commandLine.dungeonNumber > Dungeon::MaxDungeonNumber) {
+        return usageError(QStringLiteral("The dungeon number '%1' is not a number from 1 to %2.")
+                                  .arg(parser.value(dungeonOption)).arg(Dungeon::MaxDungeonNumber));
     }
+
     if (parser.isSet(helpOption)) {
         printUsage(stdout, parser, argc, argv);
-        return 0;
-    }
-    if (parser.isSet(versionOption)) {
+        commandLine.exitCode = 0;
+    } else if (parser.isSet(versionOption)) {
         printLine(stdout, QStringLiteral("dungeon-board " DUNGEON_BOARD_VERSION));
-        return 0;
+        commandLine.exitCode = 0;
+    } else if (parser.isSet(dungeonsFolderOption)) {
+        commandLine.exitCode = printDungeonsFolder(argc, argv);
+    } else if (parser.isSet(exportOption)) {
+        commandLine.exitCode = exportPdf(argc, argv, parser.value(exportOption), commandLine.dungeonNumber);
     }
-    if (parser.isSet(exportOption))
-        return exportPdf(argc, argv, parser.value(exportOption));
-    options->playerView = parser.isSet(playerViewOption);
-    return std::nullopt;
+    commandLine.playerView = parser.isSet(playerViewOption);
+    return commandLine;
 }

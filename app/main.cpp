@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "datafolder.h"
 #include "kit/form.h"
 #include "startup.h"
 
@@ -6,13 +7,15 @@
 
 int main(int argc, char *argv[])
 {
-    StartOptions options;
-    if (const std::optional<int> exitCode = runCommandLine(argc, argv, &options))
-        return *exitCode;
+    const CommandLine commandLine = runCommandLine(argc, argv);
+    if (commandLine.exitCode)
+        return *commandLine.exitCode;
 
     QApplication application(argc, argv);
-    startDungeonBoard().Show();
-    if (options.playerView)
+    DataFolder::settle();
+    startDungeonBoard(commandLine.dungeonNumber).Show();
+    resumeFight();
+    if (commandLine.playerView)
         showPlayerView();
     return QApplication::exec();
 }

@@ -1,10 +1,13 @@
 #include "startup.h"
 
+#include "combat_window/combattracker.h"
 #include "kit/controls.h"
 #include "kit/formstyle.h"
 #include "editor_window/frmdungeonencounterediter.h"
 #include "dungeon_window/frmeditabledungeon1.h"
 #include "kit/module1.h"
+#include "dungeon/dungeondescription.h"
+#include "dungeon/mappicture.h"
 #include "storage/encounterfiles.h"
 #include "player_window/playerview.h"
 
@@ -33,7 +36,7 @@ void tellFolderIsUnlocked(const QString &dungeonFolder)
 
 } // namespace
 
-Form &startDungeonBoard()
+Form &startDungeonBoard(int dungeonNumber)
 {
     QApplication::setApplicationName(QStringLiteral("Dungeon Board"));
     QApplication::setStyle(new FormStyle);
@@ -49,6 +52,13 @@ Form &startDungeonBoard()
 
     Module1::DungeonWindow = &frmEditableDungeon1::instance();
     Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
+    Module1::CombatWindow = &CombatTracker::instance();
+
+    Dungeon::limitPictureAllocation();
+    const Dungeon::DescriptionRead first = Dungeon::readDungeonDescription(
+            Dungeon::dungeonFolder(Storage::programFolder(), dungeonNumber));
+    if (dungeonNumber != 1 || !first.ok() || first.description.hasOwnMap())
+        frmEditableDungeon1::instance().openDungeon(dungeonNumber);
     // The players' screen is made on the first F5, so it costs the start nothing.
     frmEditableDungeon1 &board = frmEditableDungeon1::instance();
     static QMetaObject::Connection playerViewKey;
@@ -57,6 +67,12 @@ Form &startDungeonBoard()
                                          [&board] { PlayerView::toggle(board.playerTable(), board.window()); });
     }
     return *Module1::DungeonWindow;
+}
+
+void resumeFight()
+{
+    if (CombatTracker::fightGoingOn())
+        Module1::CombatWindow->Show();
 }
 
 void showPlayerView()

@@ -23,7 +23,7 @@ trap cleanup EXIT
 
 [ -f "$build_dir/CMakeCache.txt" ] ||
     cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-targets=(bench_startup bench_board bench_find bench_player)
+targets=(bench_startup bench_board bench_find bench_dungeon bench_player)
 known_targets=$(cmake --build "$build_dir" --target help)
 for optional in bench_storage bench_rtf bench_booklet; do
     grep -qw "$optional" <<<"$known_targets" && targets+=("$optional")
@@ -87,6 +87,7 @@ fi
 echo
 QT_QPA_PLATFORM=offscreen run "$bench/app/bench_board"
 QT_QPA_PLATFORM=offscreen run "$bench/app/bench_find"
+QT_QPA_PLATFORM=offscreen run "$bench/app/bench_dungeon"
 QT_QPA_PLATFORM=offscreen run "$bench/app/bench_player"
 if [ -x "$bench/booklet/bench_booklet" ]; then
     echo

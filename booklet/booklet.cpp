@@ -1,5 +1,7 @@
 #include "booklet.h"
 
+#include "dungeon/dungeondescription.h"
+#include "dungeon/mappicture.h"
 #include "rtf/rtf.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -21,6 +23,7 @@
 #include <QTextTable>
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -38,6 +41,10 @@ constexpr std::array<qreal, ColumnCount> ColumnPercents = {52, 12, 18, 18};
 // of the layout's 96 per inch: the PDF holds the picture unscaled.
 constexpr QSize MapSize(500, 680);
 const char MapResource[] = "booklet:map";
+
+// A dungeon's own map fills the width of an A4 or Letter page's text, and
+// at most the height left under the title.
+constexpr QSizeF OwnMapArea(210 / 25.4 * 96 - 2 * 2 / 2.54 * 96, 840);
 
 // A block that must share its page with the block after it.
 constexpr int KeepWithNext = QTextFormat::UserProperty + 1;
@@ -98,6 +105,43 @@ StoredEncounter readEncounter(const Storage::EncounterFiles &files)
     return encounter;
 }
 
+// --- The title page ------------------------------------------------------------
+
+struct TitlePage
+{
+    QString title;
+    QImage map;
+    QSizeF mapSize; // in the layout's pixels
+};
+
+// The description's title and map where the dungeon has them. A map that is
+// more than twice as fine as the page needs is scaled down to that; a smaller
+// one goes in with its own pixels.
+TitlePage titlePageOf(const QString &programFolder, qint16 dungeonNumber)
+{
+    TitlePage page{dungeonTitle(dungeonNumber), QImage(QStringLiteral(":/map.gif")), QSizeF(MapSize)};
+    const QString folder = Dungeon::dungeonFolder(programFolder, dungeonNumber);
+    const Dungeon::DescriptionRead read = Dungeon::readDungeonDescription(folder);
+    if (!read.ok())
+        return page;
+    if (!read.description.title.isEmpty())
+        page.title = read.description.title;
+    if (!read.description.hasOwnMap())
+        return page;
+    const QString path = Dungeon::mapPath(folder, read.description);
+    QString error;
+    const QSize pictureSize = Dungeon::mapPictureSize(path, &error);
+    if (!pictureSize.isValid())
+        return page;
+    const QSizeF printed = QSizeF(pictureSize).scaled(OwnMapArea, Qt::KeepAspectRatio);
+    const Dungeon::MapPicture map = Dungeon::readMapPicture(path, (printed * 2).toSize());
+    if (map.ok()) {
+        page.map = map.image;
+        page.mapSize = printed;
+    }
+    return page;
+}
+
 // --- Writing the booklet -------------------------------------------------------
 
 class BookletWriter
@@ -111,7 +155,7 @@ public:
         booklet->setDefaultFont(font);
     }
 
-    void titlePage(const QString &title)
+    void titlePage(const QString &title, const QImage &map, QSizeF mapSize)
     {
         QTextBlockFormat centred;
         centred.setAlignment(Qt::AlignHCenter);
@@ -122,14 +166,13 @@ public:
         newBlock(centred, titleText);
         m_cursor.insertText(title);
 
-        m_booklet->addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(MapResource)),
-                               QImage(QStringLiteral(":/map.gif")));
-        QTextImageFormat map;
-        map.setName(QString::fromLatin1(MapResource));
-        map.setWidth(MapSize.width());
-        map.setHeight(MapSize.height());
+        m_booklet->addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(MapResource)), map);
+        QTextImageFormat mapFormat;
+        mapFormat.setName(QString::fromLatin1(MapResource));
+        mapFormat.setWidth(mapSize.width());
+        mapFormat.setHeight(mapSize.height());
         newBlock(centred, QTextCharFormat());
-        m_cursor.insertImage(map);
+        m_cursor.insertImage(mapFormat);
         m_nextSectionOnNewPage = true;
     }
 
@@ -146,7 +189,7 @@ public:
         headingText.setFontPointSize(16);
         headingText.setFontWeight(QFont::Bold);
         newBlock(heading, headingText);
-        m_cursor.insertText(QStringLiteral("Encounter %1").arg(numberText));
+        m_cursor.insertText(encounterHeading(numberText));
 
         monsterTable(encounter);
         if (encounter.details == Details::Rtf)
@@ -261,6 +304,103 @@ private:
     bool m_nextSectionOnNewPage = false;
 };
 
+// --- Setting the booklet on paper ---------------------------------------------
+
+// How much smaller the small letters of small capitals are, as Qt draws them.
+constexpr qreal SmallCapitalScale = 0.7;
+
+// Small capitals as capitals of two sizes. Qt draws them right on screen, but
+// in a PDF or on a printer the small ones come out tiny and apart from the rest.
+std::vector<std::pair<QString, QTextCharFormat>> inTwoSizesOfCapitals(const QString &text, QTextCharFormat format,
+                                                                       const QFont &defaultFont)
+{
+    format.setFontCapitalization(QFont::MixedCase);
+    QTextCharFormat small = format;
+    if (format.hasProperty(QTextFormat::FontPixelSize))
+        small.setProperty(QTextFormat::FontPixelSize, qRound(format.intProperty(QTextFormat::FontPixelSize) * SmallCapitalScale));
+    else
+        small.setFontPointSize((format.fontPointSize() > 0 ? format.fontPointSize() : defaultFont.pointSizeF()) * SmallCapitalScale);
+    std::vector<std::pair<QString, QTextCharFormat>> runs;
+    for (const QChar character : text) {
+        const bool isSmall = character.isLower();
+        if (runs.empty() || (runs.back().second == small) != isSmall)
+            runs.emplace_back(QString(), isSmall ? small : format);
+        runs.back().first += isSmall ? character.toUpper() : character;
+    }
+    return runs;
+}
+
+// A picture larger than the page's text area is shown smaller, in proportion:
+// a line taller than a page runs over the text of the next one.
+std::optional<QTextImageFormat> fittedPicture(QTextImageFormat picture, const QTextDocument *booklet,
+                                              const QSizeF &textArea)
+{
+    QSizeF shown(picture.width(), picture.height());
+    if (shown.isEmpty())
+        shown = booklet->resource(QTextDocument::ImageResource, QUrl(picture.name())).value<QImage>().size();
+    if (shown.isEmpty() || (shown.width() <= textArea.width() && shown.height() <= textArea.height()))
+        return std::nullopt;
+    shown = shown.scaled(textArea, Qt::KeepAspectRatio);
+    picture.setWidth(shown.width());
+    picture.setHeight(shown.height());
+    return picture;
+}
+
+void setOnPaper(QTextDocument *booklet, const QSizeF &textArea)
+{
+    struct Span
+    {
+        int position, length;
+        QTextCharFormat format;
+    };
+    std::vector<Span> pictures, smallCapitals;
+    for (QTextBlock block = booklet->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (format.isImageFormat()) {
+                if (const auto fitted = fittedPicture(format.toImageFormat(), booklet, textArea))
+                    pictures.push_back({fragment.position(), fragment.length(), *fitted});
+            } else if (format.fontCapitalization() == QFont::SmallCaps) {
+                smallCapitals.push_back({fragment.position(), fragment.length(), format});
+            }
+        }
+    }
+    QTextCursor cursor(booklet);
+    const auto select = [&cursor](const Span &span) {
+        cursor.setPosition(span.position);
+        cursor.setPosition(span.position + span.length, QTextCursor::KeepAnchor);
+    };
+    for (const Span &picture : pictures) {
+        select(picture);
+        cursor.setCharFormat(picture.format);
+    }
+    // From the last, so that a replaced text moves none still to come.
+    for (auto span = smallCapitals.crbegin(); span != smallCapitals.crend(); ++span) {
+        select(*span);
+        const QString text = cursor.selectedText();
+        cursor.removeSelectedText();
+        for (const auto &[run, format] : inTwoSizesOfCapitals(text, span->format, booklet->defaultFont()))
+            cursor.insertText(run, format);
+    }
+}
+
+// What a heading must share its page with: its monster table's captions and
+// first row, or where the table has no row of monsters, the first text after.
+QTextBlock keptWith(const QTextBlock &heading)
+{
+    // An empty block stands between a heading and its monster table.
+    const QTextTable *table = QTextCursor(heading.next().next()).currentTable();
+    if (!table)
+        return heading.next();
+    if (table->rows() > 1)
+        return table->cellAt(1, 0).firstCursorPosition().block();
+    QTextBlock after = QTextCursor(table->lastCursorPosition()).block().next();
+    while (after.isValid() && after.length() <= 1 && !QTextCursor(after.next()).currentTable())
+        after = after.next();
+    return after.isValid() ? after : table->cellAt(0, 0).firstCursorPosition().block();
+}
+
 // Headings go to the next page where what they head would start there. Each
 // move pushes the rest of the booklet down, so the headings are checked in
 // order, each after the moves before it.
@@ -272,14 +412,12 @@ void keepHeadingsWithNext(QTextDocument *booklet)
         return int(layout->blockBoundingRect(block).top() / pageHeight);
     };
     for (QTextBlock block = booklet->begin(); block.isValid(); block = block.next()) {
-        // What a heading heads is its first block with text: an empty block
-        // stands before each monster table.
-        QTextBlock next = block.next();
-        while (next.isValid() && next.length() <= 1)
-            next = next.next();
-        if (!next.isValid() || !block.blockFormat().boolProperty(KeepWithNext)
-            || pageOf(next) == pageOf(block))
+        if (!block.blockFormat().boolProperty(KeepWithNext) || pageOf(keptWith(block)) == pageOf(block))
             continue;
+        // Qt lays a document out lazily, a part at a time. A change made
+        // before the layout is finished passes over the blocks not laid out
+        // yet and leaves them without lines: they would print as blank space.
+        layout->documentSize();
         QTextBlockFormat breakBefore;
         breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         QTextCursor(block).mergeBlockFormat(breakBefore);
@@ -293,6 +431,11 @@ QString dungeonTitle(qint16 dungeonNumber)
     return QStringLiteral("Orvane Editable Dungeon %1").arg(dungeonNumber);
 }
 
+QString encounterHeading(const QString &numberText)
+{
+    return QCoreApplication::translate("Booklet", "Encounter %1").arg(numberText);
+}
+
 QPageSize pageSizeFor(const QLocale &locale)
 {
     return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
@@ -303,7 +446,9 @@ std::unique_ptr<QTextDocument> dungeonBooklet(const QString &programFolder, qint
 {
     auto booklet = std::make_unique<QTextDocument>();
     BookletWriter writer(booklet.get());
-    writer.titlePage(dungeonTitle(dungeonNumber));
+    const TitlePage title = titlePageOf(programFolder, dungeonNumber);
+    writer.titlePage(title.title, title.map, title.mapSize);
+    booklet->setMetaInformation(QTextDocument::DocumentTitle, title.title);
     for (int number = 1; number <= EncounterShape::EncounterCount; ++number) {
         const QString numberText = QString::number(number);
         const StoredEncounter encounter =
@@ -346,6 +491,9 @@ bool print(QTextDocument *booklet, QPagedPaintDevice *device)
     frame.setTopMargin(SideMargin);
     frame.setBottomMargin(FootMargin);
     booklet->rootFrame()->setFrameFormat(frame);
+    // The layout measures in pixels of 96 to the inch and scales them to the device.
+    const QSizeF textArea = QSizeF(paper.size()) * 96.0 / dpi - QSizeF(2 * SideMargin, SideMargin + FootMargin);
+    setOnPaper(booklet, textArea);
     booklet->setPageSize(paper.size());
     keepHeadingsWithNext(booklet);
 
@@ -383,7 +531,7 @@ Storage::WriteResult exportPdf(const QString &programFolder, qint16 dungeonNumbe
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle(dungeonTitle(dungeonNumber));
+    writer.setTitle(booklet->metaInformation(QTextDocument::DocumentTitle));
     writer.setCreator(QCoreApplication::applicationName());
     writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF()));
     if (!print(booklet.get(), &writer))

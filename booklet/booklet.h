@@ -20,6 +20,9 @@ namespace Booklet {
 // The title the booklet opens with.
 QString dungeonTitle(qint16 dungeonNumber);
 
+// The heading of an encounter's section, "Encounter 12".
+QString encounterHeading(const QString &numberText);
+
 // Letter where the locale measures in US units, A4 everywhere else.
 QPageSize pageSizeFor(const QLocale &locale);
 

@@ -5,49 +5,29 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
-#include <vector>
 
 namespace Windows1252 {
 
 namespace {
 
-// The characters of the upper half, asked of Qt's converters once.
-class UpperHalf
+// The byte of each character of the Basic Multilingual Plane beyond ASCII,
+// 0 where the code page lacks it: the writer asks for every character it
+// writes. Only the pages of the characters asked for are ever touched.
+std::array<uchar, 0x10000> bytesOf;
+
+// Asks Qt's converters once which characters the upper half holds.
+bool fillBytes()
 {
-public:
-    UpperHalf()
-    {
-        QStringDecoder decoder(CodecName);
-        QStringEncoder encoder(CodecName);
-        for (int value = 0x80; value <= 0xff; ++value) {
-            const char byte = char(value);
-            const QString character = decoder.decode(QByteArrayView(&byte, 1));
-            if (character.size() != 1 || QByteArray(encoder.encode(character)) != QByteArrayView(&byte, 1))
-                continue;
-            const char16_t unicode = character.front().unicode();
-            if (unicode < latin.size())
-                latin[unicode] = byte;
-            else
-                others.push_back({unicode, byte});
-        }
+    QStringDecoder decoder(CodecName);
+    QStringEncoder encoder(CodecName);
+    for (int value = 0x80; value <= 0xff; ++value) {
+        const char byte = char(value);
+        const QString character = decoder.decode(QByteArrayView(&byte, 1));
+        if (character.size() == 1 && QByteArray(encoder.encode(character)) == QByteArrayView(&byte, 1))
+            bytesOf[character.front().unicode()] = uchar(value);
     }
-
-    std::optional<char> byteFor(char16_t character) const
-    {
-        if (character < latin.size())
-            return latin[character] ? std::optional<char>(latin[character]) : std::nullopt;
-        for (const auto &[unicode, byte] : others) {
-            if (unicode == character)
-                return byte;
-        }
-        return std::nullopt;
-    }
-
-private:
-    std::array<char, 256> latin{};                 // 0: the code page lacks the character
-    std::vector<std::pair<char16_t, char>> others; // the 27 typographic extras: €, “, †, …
-};
+    return true;
+}
 
 } // namespace
 
@@ -55,8 +35,11 @@ std::optional<char> byteFor(char16_t character)
 {
     if (character < 0x80)
         return char(character);
-    static const UpperHalf upperHalf;
-    return upperHalf.byteFor(character);
+    static const bool filled = fillBytes();
+    Q_UNUSED(filled);
+    if (const uchar byte = bytesOf[character])
+        return char(byte);
+    return std::nullopt;
 }
 
 bool canEncode(QStringView text)

@@ -15,12 +15,13 @@ namespace {
 using BookletBuilder = std::function<std::unique_ptr<QTextDocument>()>;
 
 // The booklet is built only once the dialog is accepted: a cancelled dialog
-// costs nothing and prints nothing.
-void printThroughDialog(QWidget *window, const BookletBuilder &build)
+// costs nothing and prints nothing. The document's name is the file name the
+// dialog suggests for printing to a file.
+void printThroughDialog(QWidget *window, const QString &documentName, const BookletBuilder &build)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(Booklet::pageSizeFor(QLocale()));
-    printer.setDocName(Booklet::dungeonTitle(Module1::DungeonNumber));
+    printer.setDocName(documentName);
     QPrintDialog dialog(&printer, window);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -36,14 +37,14 @@ void setupPrintShortcuts(QWidget *window, std::function<QString()> numberOnDispl
         const QString numberText = numberOnDisplay();
         if (numberText.isEmpty())
             return;
-        printThroughDialog(window, [numberText] {
+        printThroughDialog(window, Booklet::encounterHeading(numberText), [numberText] {
             return Booklet::encounterBooklet(Storage::programFolder(), Module1::DungeonNumber, numberText);
         });
     });
 
     auto printDungeon = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), window);
     QObject::connect(printDungeon, &QShortcut::activated, window, [window] {
-        printThroughDialog(window, [] {
+        printThroughDialog(window, Booklet::dungeonTitle(Module1::DungeonNumber), [] {
             return Booklet::dungeonBooklet(Storage::programFolder(), Module1::DungeonNumber);
         });
     });

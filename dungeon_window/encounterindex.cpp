@@ -47,6 +47,30 @@ QString inContext(const QString &text, qsizetype at, qsizetype length)
     return context;
 }
 
+// Search compares text case folded and without accents: "cafe" finds "café".
+// Each character of the folded text remembers where it came from, so that a
+// match is shown in the text as written.
+EncounterIndex::FoldedText folded(const QString &text)
+{
+    EncounterIndex::FoldedText result;
+    result.text.reserve(text.size());
+    result.origin.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar character = text[i];
+        // Decomposition splits "é" into "e" and a combining accent, left out below.
+        const QString parts = character.decompositionTag() == QChar::NoDecomposition
+                ? QString(character)
+                : QString(character).normalized(QString::NormalizationForm_KD);
+        for (const QChar part : parts.toCaseFolded()) {
+            if (part.category() == QChar::Mark_NonSpacing)
+                continue;
+            result.text.append(part);
+            result.origin.append(i);
+        }
+    }
+    return result;
+}
+
 } // namespace
 
 EncounterIndex::EncounterIndex(const QString &programFolder, qint16 dungeonNumber)
@@ -59,6 +83,11 @@ EncounterIndex::EncounterIndex(const QString &programFolder, qint16 dungeonNumbe
 void EncounterIndex::refresh()
 {
     for (Encounter &encounter : m_encounters) {
+        // Taken before the read: a save landing in between changes it again.
+        const Storage::Stamp stamp = Storage::stampOf(encounter.files);
+        if (stamp == encounter.stamp)
+            continue;
+        encounter.stamp = stamp;
         const Storage::SavedEncounter saved =
             Storage::readEncounter(encounter.files, Storage::ReadMode::LookOnly);
         if (saved.version == encounter.version)
@@ -72,6 +101,7 @@ void EncounterIndex::refresh()
         if (saved.details != encounter.rtf) {
             encounter.rtf = saved.details;
             encounter.details = detailsText(saved.details);
+            encounter.foldedDetails = folded(encounter.details);
         }
         encounter.version = saved.version;
     }
@@ -80,22 +110,34 @@ void EncounterIndex::refresh()
 QList<EncounterIndex::Match> EncounterIndex::find(const QString &text) const
 {
     QList<Match> matches;
-    if (text.isEmpty())
+    const QString wanted = folded(text).text;
+    if (wanted.isEmpty())
         return matches;
     for (int n = 1; n <= int(m_encounters.size()); ++n) {
         const Encounter &encounter = m_encounters[n - 1];
         const auto name = std::find_if(
             encounter.monsterNames.begin(), encounter.monsterNames.end(),
-            [&text](const QString &name) { return name.contains(text, Qt::CaseInsensitive); });
+            [&wanted](const QString &name) { return folded(name).text.contains(wanted); });
         if (name != encounter.monsterNames.end()) {
             matches.append({n, *name});
             continue;
         }
-        const qsizetype at = encounter.details.indexOf(text, 0, Qt::CaseInsensitive);
-        if (at >= 0)
-            matches.append({n, inContext(encounter.details, at, text.size())});
+        const FoldedText &details = encounter.foldedDetails;
+        const qsizetype at = details.text.indexOf(wanted);
+        if (at >= 0) {
+            const qsizetype start = details.origin[at];
+            const qsizetype end = details.origin[at + wanted.size() - 1] + 1;
+            matches.append({n, inContext(encounter.details, start, end - start)});
+        }
     }
     return matches;
+}
+
+int EncounterIndex::filledCount() const
+{
+    return int(std::count_if(m_encounters.begin(), m_encounters.end(), [](const Encounter &encounter) {
+        return !encounter.monsterNames.isEmpty() || !encounter.details.trimmed().isEmpty();
+    }));
 }
 
 QString EncounterIndex::detailsText(const QByteArray &rtf)

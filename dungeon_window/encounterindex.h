@@ -26,17 +26,30 @@ public:
     void refresh();
 
     // The encounters whose monster names or details contain text, ignoring
-    // case, in number order; none for empty text.
+    // case and accents, in number order; none for empty text.
     QList<Match> find(const QString &text) const;
+
+    // How many encounters have a monster's name or details text.
+    int filledCount() const;
+
+    // Text as find compares it; origin[i] is the index in the text as written
+    // of the character text[i] comes from.
+    struct FoldedText
+    {
+        QString text;
+        QList<qsizetype> origin;
+    };
 
 private:
     struct Encounter
     {
         Storage::EncounterFiles files;
+        Storage::Stamp stamp;     // of the files when last read
         Storage::Version version; // the save indexed
         QByteArray rtf;           // its details, parsed only when they change
         QStringList monsterNames;
         QString details;
+        FoldedText foldedDetails;
     };
 
     static QString detailsText(const QByteArray &rtf);

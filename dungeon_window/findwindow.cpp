@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -64,15 +65,15 @@ FindWindow::FindWindow(EncounterIndex index, const QList<QWidget *> &spots, QWid
       m_findResults(new QListWidget(this)),
       m_marks(new SpotMarks(spots.first()->parentWidget()))
 {
-    setWindowTitle(QStringLiteral("Find encounter"));
+    setWindowTitle(tr("Find encounter"));
     resize(360, 180);
 
     m_findText->setObjectName(QStringLiteral("findText"));
-    m_findText->setPlaceholderText(QStringLiteral("Monster name or details text"));
-    m_findText->setAccessibleName(QStringLiteral("Find"));
+    m_findText->setPlaceholderText(tr("Monster name or details text"));
+    m_findText->setAccessibleName(tr("Find"));
     m_findText->installEventFilter(this);
     m_findResults->setObjectName(QStringLiteral("findResults"));
-    m_findResults->setAccessibleName(QStringLiteral("Encounters found"));
+    m_findResults->setAccessibleName(tr("Encounters found"));
     m_findResults->setUniformItemSizes(true);
 
     auto layout = new QVBoxLayout(this);
@@ -99,6 +100,27 @@ void FindWindow::start()
     activateWindow();
     m_findText->setFocus();
     m_findText->selectAll();
+}
+
+void FindWindow::placeBeside(QWidget *board, const QRect &fallback)
+{
+    // The title bar and borders the window manager gave the board; a window's
+    // position names its frame's corner.
+    const QRect inner = board->geometry(), outer = board->frameGeometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const QSize framedSize = size().grownBy(frame);
+    const QRect screen = board->screen()->availableGeometry();
+    constexpr int Gap = 8;
+    for (const int left : {outer.right() + 1 + Gap, outer.left() - Gap - framedSize.width()}) {
+        const QRect beside(QPoint(left, outer.top()), framedSize);
+        if (screen.contains(beside)) {
+            move(beside.topLeft());
+            return;
+        }
+    }
+    resize(fallback.size().shrunkBy(frame));
+    move(board->mapToGlobal(fallback.topLeft()));
 }
 
 // Up and Down in the text move in the list, so that the hands stay on the keys.
@@ -143,7 +165,7 @@ void FindWindow::search()
     QList<QRect> found;
     for (const EncounterIndex::Match &match : m_index.find(m_findText->text())) {
         auto row = new QListWidgetItem(
-            QStringLiteral("%1: %2").arg(QString::number(match.number), match.context),
+            tr("%1: %2").arg(QString::number(match.number), match.context),
             m_findResults);
         row->setData(Qt::UserRole, match.number);
         found.append(m_spots[match.number - 1]->geometry());

@@ -24,6 +24,10 @@ public:
     // Shows the window with its text selected, ready for a new search.
     void start();
 
+    // Puts the window beside the board where the screen has room for it,
+    // else into `fallback` (in the board's coordinates), resized to fit.
+    void placeBeside(QWidget *board, const QRect &fallback);
+
 signals:
     // The user chose encounter `number` from the results.
     void encounterChosen(int number);

@@ -1,15 +1,22 @@
 #include "frmeditabledungeon1.h"
 
 #include "boardprinting.h"
+#include "dungeon/dungeondescription.h"
+#include "dungeon/mappicture.h"
 #include "kit/busycursor.h"
+#include "kit/combatform.h"
 #include "kit/controls.h"
 #include "findwindow.h"
 #include "gotodialog.h"
+#include "mapview.h"
+#include "opendungeondialog.h"
+#include "spotplacement.h"
 #include "kit/module1.h"
 #include "kit/monstertable.h"
 #include "assets/pictures.h"
 #include "kit/richtextbox.h"
 #include "kit/spots.h"
+#include "rtf/rtf.h"
 #include "storage/encounterfiles.h"
 #include "dungeon/dungeondescription.h"
 #include "fog/fog.h"
@@ -18,18 +25,25 @@
 #include "roomoutlines.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QImageReader>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTimer>
+#include <QUndoCommand>
 #include <QUndoStack>
+
+#include <functional>
 
 namespace {
 
-// One row of the party roster and the marker it moves.
+// One row of the party roster and the marker it moves; the texts are
+// translated where they are shown.
 struct PartyMember
 {
     const char *option;
@@ -39,13 +53,13 @@ struct PartyMember
     const char *name;
 };
 constexpr std::array<PartyMember, frmEditableDungeon1::MarkerCount> Party = {{
-    {"Player Character 1", "Label3", qRgb(255, 0, 0), 352, "Character 1"},
-    {"Player Character 2", "Label5", qRgb(0, 0, 255), 376, "Character 2"},
-    {"Player Character 3", "Label6", qRgb(0, 255, 0), 408, "Character 3"},
-    {"Player Character 4", "Label7", qRgb(255, 0, 255), 456, "Character 4"},
-    {"Player Character 5", "Label8", qRgb(255, 255, 0), 488, "Character 5"},
-    {"Player Character 6", "Label9", qRgb(255, 128, 0), 496, "Character 6"},
-    {"Entire Party", "Label10", qRgb(0, 0, 0), 496, "All Member Of The Party"},
+    {QT_TR_NOOP("Player Character 1"), "Label3", qRgb(255, 0, 0), 352, QT_TR_NOOP("Character 1")},
+    {QT_TR_NOOP("Player Character 2"), "Label5", qRgb(0, 0, 255), 376, QT_TR_NOOP("Character 2")},
+    {QT_TR_NOOP("Player Character 3"), "Label6", qRgb(0, 255, 0), 408, QT_TR_NOOP("Character 3")},
+    {QT_TR_NOOP("Player Character 4"), "Label7", qRgb(255, 0, 255), 456, QT_TR_NOOP("Character 4")},
+    {QT_TR_NOOP("Player Character 5"), "Label8", qRgb(255, 255, 0), 488, QT_TR_NOOP("Character 5")},
+    {QT_TR_NOOP("Player Character 6"), "Label9", qRgb(255, 128, 0), 496, QT_TR_NOOP("Character 6")},
+    {QT_TR_NOOP("Entire Party"), "Label10", qRgb(0, 0, 0), 496, QT_TR_NOOP("All Member Of The Party")},
 }};
 constexpr int MarkerSize = 17;
 constexpr int MarkerStartTop = 680; // the first row below the visible map
@@ -92,6 +106,37 @@ private:
 constexpr qreal RevealRadius = 48;
 constexpr int UndoLimit = 100;
 
+// A step of the board's undo, told by what doing and undoing it do.
+class BoardCommand : public QUndoCommand
+{
+public:
+    BoardCommand(const QString &text, std::function<void()> redo, std::function<void()> undo)
+        : QUndoCommand(text), m_redo(std::move(redo)), m_undo(std::move(undo))
+    {
+    }
+    void redo() override { m_redo(); }
+    void undo() override { m_undo(); }
+
+private:
+    std::function<void()> m_redo, m_undo;
+};
+
+QString caption(int dungeonNumber)
+{
+    return frmEditableDungeon1::tr("Orvane Editable Dungeon %1 (dungeonboard@example.org)").arg(dungeonNumber);
+}
+
+// A spot on a map of its own, whose picture carries no numbers: its number
+// in red on white in a thin dark frame.
+void showAsNumberSquare(Label *spot, int number)
+{
+    spot->resize(MarkerSize, MarkerSize);
+    spot->setAlignment(Qt::AlignCenter);
+    spot->setText(QString::number(number));
+    spot->setStyleSheet(QStringLiteral(
+            "QLabel { background: white; color: red; border: 1px solid #303030; font: bold 7pt; }"));
+}
+
 } // namespace
 
 frmEditableDungeon1 &frmEditableDungeon1::instance()
@@ -103,9 +148,8 @@ frmEditableDungeon1 &frmEditableDungeon1::instance()
 
 void frmEditableDungeon1::setupUi(QWidget *window)
 {
-    setupFormWindow(window, QStringLiteral("frmEditableDungeon1"),
-                    QStringLiteral("Orvane Editable Dungeon 1 (dungeonboard@example.org)"),
-                    {1000, 700}, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setupFormWindow(window, QStringLiteral("frmEditableDungeon1"), caption(1), {1000, 700},
+                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     setupMap(window);
     setupEncounterDisplay(window);
@@ -121,10 +165,11 @@ void frmEditableDungeon1::setupUi(QWidget *window)
 // then the encounter number caption and box.
 void frmEditableDungeon1::setupMap(QWidget *window)
 {
+    mapView = nullptr; // the last one went with the window
     Picture1 = place(new PictureBox(dungeonMapPicture(), window),
                      QStringLiteral("Picture1"), {16, 8, 504, 684});
     Picture1->setFocusPolicy(Qt::StrongFocus);
-    Picture1->setAccessibleName(QStringLiteral("Dungeon map"));
+    Picture1->setAccessibleName(tr("Dungeon map"));
     connect(Picture1, &PictureBox::MouseDown, this, &frmEditableDungeon1::Picture1_MouseDown);
     QWidget *map = Picture1->client();
 
@@ -132,12 +177,12 @@ void frmEditableDungeon1::setupMap(QWidget *window)
         Label1[k] = colourSquare(map, indexedName("Label1", k), Party[k].colour,
                                  {Party[k].markerLeft, MarkerStartTop});
         Label1[k]->setAccessibleName(
-            QStringLiteral("%1 marker").arg(QString::fromLatin1(Party[k].option)));
+            tr("%1 marker").arg(tr(Party[k].option)));
     }
 
     for (int n = 1; n <= SpotCount; ++n) {
         auto label = place(new Label(map), QStringLiteral("lblEncounter%1").arg(n), Map::Spots[n - 1]);
-        label->setToolTip(QStringLiteral("Encounter %1").arg(n));
+        label->setToolTip(tr("Encounter %1").arg(n));
         label->setAccessibleName(label->toolTip());
         label->setCursor(Qt::WhatsThisCursor);
         connect(label, &Label::clicked, this, [this, n] { lblEncounter_Click(n); });
@@ -145,7 +190,7 @@ void frmEditableDungeon1::setupMap(QWidget *window)
     }
 
     Label4 = place(new Label(map), QStringLiteral("Label4"), {392, 640, 97, 17});
-    Label4->setText(QStringLiteral("Encounter Number"));
+    Label4->setText(tr("Encounter Number"));
     Label4->setForegroundRole(QPalette::ButtonText);
 
     Text2 = textBox(map, QStringLiteral("Text2"), {392, 656, 97, 19});
@@ -155,7 +200,7 @@ void frmEditableDungeon1::setupMap(QWidget *window)
 
 void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
 {
-    Label2[0] = captionLabel(window, indexedName("Label2", 0), "ENCOUNTER DETAILS", {528, 8, 457, 17});
+    Label2[0] = captionLabel(window, indexedName("Label2", 0), tr("ENCOUNTER DETAILS"), {528, 8, 457, 17});
     RichTextBox1[0] = place(new RichTextBox(window), indexedName("RichTextBox1", 0),
                             {528, 24, 457, 121});
     RichTextBox1[0]->setReadOnly(true);
@@ -165,7 +210,7 @@ void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
     for (QLineEdit *cell : Text1)
         cell->setReadOnly(true);
 
-    Label2[5] = captionLabel(window, indexedName("Label2", 5), "DM NOTES", {528, 592, 353, 17});
+    Label2[5] = captionLabel(window, indexedName("Label2", 5), tr("DM NOTES"), {528, 592, 353, 17});
     RichTextBox1[1] = place(new RichTextBox(window), indexedName("RichTextBox1", 1),
                             {528, 608, 353, 81});
     RichTextBox1[1]->setAccessibleName(Label2[5]->text());
@@ -173,18 +218,18 @@ void frmEditableDungeon1::setupEncounterDisplay(QWidget *window)
 
 void frmEditableDungeon1::setupRoster(QWidget *window)
 {
-    Label2[6] = captionLabel(window, indexedName("Label2", 6), "Select Party Member", {576, 408, 353, 17});
+    Label2[6] = captionLabel(window, indexedName("Label2", 6), tr("Select Party Member"), {576, 408, 353, 17});
     for (int k = 0; k < MarkerCount; ++k) {
         const PartyMember &member = Party[k];
         const int top = RosterTop + RowPitch * k;
-        Option[k] = place(new QRadioButton(QString::fromLatin1(member.option), window),
+        Option[k] = place(new QRadioButton(tr(member.option), window),
                           QStringLiteral("Option%1").arg(k + 1), {576, top, 113, 17});
         colourSquare(window, QString::fromLatin1(member.legendName), member.colour, {696, top});
 
         const bool wholeParty = k == MarkerCount - 1;
         QLineEdit *name = textBox(window, wholeParty ? QStringLiteral("Text5") : indexedName("Text4", k),
                                   {720, top, 209, 19});
-        name->setText(QString::fromLatin1(member.name));
+        name->setText(tr(member.name));
         if (wholeParty) {
             name->setReadOnly(true);
             name->setAlignment(Qt::AlignCenter);
@@ -202,9 +247,9 @@ void frmEditableDungeon1::setupButtons(QWidget *window)
     cmdEdit = faceButton(window, QStringLiteral("cmdEdit"), "edit", {888, 600, 105, 25});
     cmdClear = faceButton(window, QStringLiteral("cmdClear"), "clear", {888, 632, 105, 25});
     cmdClose = faceButton(window, QStringLiteral("cmdClose"), "close", {888, 664, 105, 25});
-    cmdEdit->setToolTip(QStringLiteral("Edit"));
-    cmdClear->setToolTip(QStringLiteral("Clear"));
-    cmdClose->setToolTip(QStringLiteral("Close"));
+    cmdEdit->setToolTip(tr("Edit"));
+    cmdClear->setToolTip(tr("Clear"));
+    cmdClose->setToolTip(tr("Close"));
     for (CommandButton *button : {cmdEdit, cmdClear, cmdClose})
         button->setAccessibleName(button->toolTip());
     cmdEdit->setEnabled(false);
@@ -250,18 +295,218 @@ void frmEditableDungeon1::setupShortcuts(QWidget *window)
     add(Qt::Key_F6, &frmEditableDungeon1::revealRoom);
     add(Qt::SHIFT | Qt::Key_F6, &frmEditableDungeon1::hideRoom);
     add(Qt::CTRL | Qt::SHIFT | Qt::Key_F6, &frmEditableDungeon1::hideAllRooms);
+    add(Qt::CTRL | Qt::Key_O, &frmEditableDungeon1::chooseDungeon);
+    add(Qt::CTRL | Qt::Key_N, &frmEditableDungeon1::newDungeonFromPicture);
+    add(Qt::CTRL | Qt::SHIFT | Qt::Key_L, [this] {
+        if (spotPlacement)
+            leaveSpotPlacement();
+        else
+            enterSpotPlacement();
+    });
+    add(Qt::CTRL | Qt::Key_0, [this] {
+        if (mapView && !mapView->isHidden())
+            mapView->fit();
+    });
+    add(Qt::CTRL | Qt::Key_T, &frmEditableDungeon1::addToFight);
 }
 
 void frmEditableDungeon1::Form_Load()
 {
+    m_dungeonNumber = 1;
     Module1::DungeonNumber = 1;
     setupPlayerTable();
+}
+
+// Closing the window is one more way of leaving spot placement.
+void frmEditableDungeon1::Form_Unload()
+{
+    if (spotPlacement)
+        leaveSpotPlacement();
+}
+
+// --- The dungeon on display --------------------------------------------------
+
+void frmEditableDungeon1::openDungeon(int number)
+{
+    Load();
+    if (spotPlacement && !leaveSpotPlacement())
+        return;
+    m_dungeonNumber = number;
+    Module1::DungeonNumber = qint16(number);
+    window()->setWindowTitle(caption(number));
+    if (findWindow) {
+        // Its index and rings belong to the dungeon shown before.
+        findWindow->close();
+        findWindow->deleteLater();
+        findWindow = nullptr;
+    }
+
+    miniclear();
+    Text2->setText(QString());
+    cmdEdit->setEnabled(false);
+    for (Label *marker : Label1)
+        moveMarkerOffMap(marker);
+
+    const QString folder = Dungeon::dungeonFolder(Storage::programFolder(), number);
+    const Dungeon::DescriptionRead read = Dungeon::readDungeonDescription(folder);
+    m_description = read.description;
+    m_descriptionReadable = read.ok();
+    QString error = read.error;
+    if (read.ok() && read.description.hasOwnMap()) {
+        const QString path = Dungeon::mapPath(folder, read.description);
+        const Dungeon::MapPicture picture = Dungeon::readMapPicture(
+                path, Picture1->client()->size() * Picture1->devicePixelRatioF());
+        if (picture.ok()) {
+            showOwnMap(picture, path, read.description.spots);
+            return;
+        }
+        error = tr("%1: %2").arg(QDir::toNativeSeparators(Dungeon::descriptionPath(folder)), picture.error);
+    }
+    showBuiltInMap();
+    if (!error.isEmpty()) {
+        QMessageBox::warning(window(), tr("Dungeon %1").arg(number),
+                             tr("The dungeon's description cannot be read, so it is shown on the built-in map.\n\n%1")
+                                     .arg(error));
+    }
+}
+
+void frmEditableDungeon1::chooseDungeon()
+{
+    OpenDungeonDialog dialog(Storage::programFolder(), m_dungeonNumber, window());
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenDungeon() == 0)
+        return;
+    openDungeon(dialog.chosenDungeon());
+    if (dialog.placeSpots())
+        enterSpotPlacement();
+}
+
+void frmEditableDungeon1::newDungeonFromPicture()
+{
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    const QString picture = QFileDialog::getOpenFileName(
+            window(), tr("New dungeon from a map picture"), QString(),
+            tr("Pictures (%1)").arg(patterns.join(u' ')));
+    if (picture.isEmpty())
+        return;
+    bool accepted = false;
+    const QString title = QInputDialog::getText(window(), tr("New dungeon"), tr("Title of the dungeon:"),
+                                                QLineEdit::Normal, QFileInfo(picture).completeBaseName(),
+                                                &accepted);
+    if (!accepted)
+        return;
+    QString error;
+    const int number = Dungeon::createDungeon(Storage::programFolder(), picture, title, &error);
+    if (number == 0) {
+        QMessageBox::warning(window(), tr("New dungeon"), error);
+        return;
+    }
+    openDungeon(number);
+    enterSpotPlacement();
+}
+
+void frmEditableDungeon1::showOwnMap(const Dungeon::MapPicture &picture, const QString &path,
+                                     const QMap<int, QPointF> &spots)
+{
+    if (!mapView) {
+        mapView = new MapView(Picture1->client());
+        mapView->lower();
+        connect(mapView, &MapView::pressed, this, [this](QPointF at) {
+            mapView->pin(Label1[markerToMove()], at, MapView::Anchor::TopLeft);
+        });
+    }
+    mapView->setPicture(picture.image, picture.fullSize, path);
+    mapView->show();
+    placeSpots(spots);
+}
+
+void frmEditableDungeon1::placeSpots(const QMap<int, QPointF> &spots)
+{
+    for (int n = 1; n <= SpotCount; ++n) {
+        Label *spot = lblEncounter[n - 1];
+        showAsNumberSquare(spot, n);
+        spot->setVisible(spots.contains(n));
+        if (spots.contains(n))
+            mapView->pin(spot, spots.value(n), MapView::Anchor::Centre);
+        else
+            mapView->unpin(spot);
+    }
+}
+
+void frmEditableDungeon1::enterSpotPlacement()
+{
+    if (spotPlacement)
+        return;
+    const QString title = tr("Spot placement");
+    if (!m_descriptionReadable) {
+        QMessageBox::warning(window(), title,
+                             tr("The dungeon's description cannot be read, so it is left as it is. Mend it by hand first."));
+        return;
+    }
+    if (!mapView || mapView->isHidden()) {
+        QMessageBox::information(window(), title,
+                                 tr("Spots are placed on a map of the dungeon's own. Make a dungeon from a map picture with Ctrl+N."));
+        return;
+    }
+    spotPlacement = new SpotPlacement(m_description, mapView, Picture1->client());
+    connect(spotPlacement, &SpotPlacement::saveRequested, this, [this] { leaveSpotPlacement(); });
+    connect(spotPlacement, &SpotPlacement::discardRequested, this, [this] {
+        if (QMessageBox::question(window(), tr("Spot placement"), tr("Leave spot placement without saving?"))
+            == QMessageBox::Yes)
+            leaveSpotPlacement(false);
+    });
+    for (Label *spot : lblEncounter)
+        spot->hide(); // the placement draws the spots as they are being placed
+    spotPlacement->show();
+    spotPlacement->raise();
+    spotPlacement->setFocus();
+}
+
+bool frmEditableDungeon1::leaveSpotPlacement(bool save)
+{
+    if (save) {
+        const QString folder = Dungeon::dungeonFolder(Storage::programFolder(), m_dungeonNumber);
+        const QString error = Dungeon::writeDungeonDescription(folder, spotPlacement->description());
+        if (!error.isEmpty()) {
+            QMessageBox::warning(window(), tr("Spot placement"), error);
+            return false;
+        }
+        m_description = spotPlacement->description();
+    }
+    spotPlacement->hide();
+    spotPlacement->deleteLater();
+    spotPlacement = nullptr;
+    placeSpots(m_description.spots);
+    Picture1->setFocus();
+    return true;
+}
+
+void frmEditableDungeon1::showBuiltInMap()
+{
+    if (mapView) {
+        mapView->setPicture({}, {}, {});
+        mapView->hide();
+    }
+    for (int n = 1; n <= SpotCount; ++n) {
+        Label *spot = lblEncounter[n - 1];
+        spot->setStyleSheet(QString());
+        spot->setText(QString());
+        spot->setGeometry(Map::Spots[n - 1]);
+        spot->show();
+    }
 }
 
 // --- Party markers and clearing the board ----------------------------------
 
 void frmEditableDungeon1::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x,
                                              float y)
+{
+    // The marker's top-left corner lands on the press point, unclamped.
+    undoStack->push(new MarkerMove(Label1[markerToMove()], QPointF(x, y).toPoint()));
+}
+
+int frmEditableDungeon1::markerToMove() const
 {
     // Read from the last option to the first, so that should several read
     // as selected the lowest-numbered one wins; with none, marker 0 moves.
@@ -270,11 +515,24 @@ void frmEditableDungeon1::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifi
         if (Option[k]->isChecked())
             index = k;
     }
-    // The marker's top-left corner lands on the press point, unclamped.
-    undoStack->push(new MarkerMove(Label1[index], QPointF(x, y).toPoint()));
+    return index;
 }
 
+void frmEditableDungeon1::moveMarkerOffMap(Label *marker)
+{
+    if (mapView)
+        mapView->unpin(marker);
+    marker->move(marker->x(), MarkerClearedTop);
+}
+
+// Clear is a step of the board's undo: Ctrl+Z brings back what it emptied.
 void frmEditableDungeon1::cmdClear_Click()
+{
+    undoStack->push(new BoardCommand(tr("Clear"), [this] { clearBoard(); },
+                                     [this, before = boardContents()] { restoreBoard(before); }));
+}
+
+void frmEditableDungeon1::clearBoard()
 {
     for (QLineEdit *cell : Text1)
         cell->setText(QString());
@@ -283,9 +541,41 @@ void frmEditableDungeon1::cmdClear_Click()
     for (QLineEdit *name : Text4)
         name->setText(QString());
     for (Label *marker : Label1)
-        marker->move(marker->x(), MarkerClearedTop);
+        moveMarkerOffMap(marker);
     cmdEdit->setEnabled(false);
     Text2->setText(QString());
+}
+
+frmEditableDungeon1::BoardContents frmEditableDungeon1::boardContents() const
+{
+    BoardContents contents;
+    contents.encounterNumber = Text2->text();
+    for (int i = 0; i < int(Text1.size()); ++i)
+        contents.cells[i] = Text1[i]->text();
+    contents.details = Rtf::write(RichTextBox1[0]->document());
+    contents.notes = Rtf::write(RichTextBox1[1]->document());
+    for (int k = 0; k < int(Text4.size()); ++k)
+        contents.names[k] = Text4[k]->text();
+    for (int k = 0; k < MarkerCount; ++k)
+        contents.markers[k] = Label1[k]->pos();
+    contents.editEnabled = cmdEdit->isEnabled();
+    return contents;
+}
+
+void frmEditableDungeon1::restoreBoard(const BoardContents &contents)
+{
+    Text2->setText(contents.encounterNumber);
+    for (int i = 0; i < int(Text1.size()); ++i) {
+        Text1[i]->setText(contents.cells[i]);
+        Text1[i]->setCursorPosition(0);
+    }
+    RichTextBox1[0]->loadRtf(contents.details);
+    RichTextBox1[1]->loadRtf(contents.notes);
+    for (int k = 0; k < int(Text4.size()); ++k)
+        Text4[k]->setText(contents.names[k]);
+    for (int k = 0; k < MarkerCount; ++k)
+        Label1[k]->move(contents.markers[k]);
+    cmdEdit->setEnabled(contents.editEnabled);
 }
 
 void frmEditableDungeon1::cmdClose_Click()
@@ -377,7 +667,7 @@ void frmEditableDungeon1::showNewSave()
 
 void frmEditableDungeon1::cmdEdit_Click()
 {
-    Module1::DungeonNumber = 1;
+    Module1::DungeonNumber = qint16(m_dungeonNumber);
     Module1::EncounterNumber = Storage::encounterNumber(Text2->text());
     Module1::EditorWindow->Show();
 }
@@ -415,9 +705,10 @@ void frmEditableDungeon1::findEncounter()
                                     window());
         connect(findWindow, &FindWindow::encounterChosen, this,
                 &frmEditableDungeon1::lblEncounter_Click);
-        // Over the party roster, so the marks on the map and the encounter
-        // shown stay in view.
-        findWindow->move(window()->mapToGlobal(QPoint(576, 408)));
+        // Where the screen has no room beside the board: over the party
+        // roster, so that the marks on the map, the encounter shown, the
+        // notes and the Edit button stay in view.
+        findWindow->placeBeside(window(), {576, 408, 409, 182});
     }
     findWindow->start();
 }
@@ -510,4 +801,18 @@ void frmEditableDungeon1::report(const QString &message)
                                window());
     box->setAttribute(Qt::WA_DeleteOnClose);
     QTimer::singleShot(0, box, [box] { box->open(); });
+}
+
+// --- The fight ------------------------------------------------------------------
+
+// Hands the table as shown, not as stored, and the characters as named.
+void frmEditableDungeon1::addToFight()
+{
+    EncounterOnDisplay encounter;
+    encounter.number = encounterOnDisplay();
+    for (int i = 0; i < EncounterShape::CellCount; ++i)
+        encounter.cells[i] = Text1[i]->text();
+    for (QLineEdit *name : Text4)
+        encounter.characters.append(name->text());
+    Module1::CombatWindow->joinFight(encounter);
 }

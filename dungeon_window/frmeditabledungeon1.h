@@ -2,15 +2,23 @@
 
 #include "kit/form.h"
 #include "kit/module1.h"
+#include "dungeon/dungeondescription.h"
 #include "kit/monstertable.h"
 #include "storage/encounterfiles.h"
 #include "fog/fogstate.h"
+
+#include <QMap>
+#include <QPointF>
 
 #include <QPointer>
 
 #include <array>
 
+namespace Dungeon { struct MapPicture; }
+
 class CommandButton;
+class MapView;
+class SpotPlacement;
 class FindWindow;
 class Label;
 class PictureBox;
@@ -37,6 +45,13 @@ public:
 
     void showEncounter(int number) override { lblEncounter_Click(number); }
 
+    // Shows dungeon `number` (1 to 999) with its own map and spots when its
+    // dungeon.json gives them, else with the built-in map: no encounter on
+    // display and the markers off the map, the names and notes kept. A
+    // description that cannot be read is reported, and the built-in map used.
+    void openDungeon(int number);
+    int dungeonOnDisplay() const { return m_dungeonNumber; }
+
     // What the players' screen shows of the board, while the window is loaded.
     PlayerTable *playerTable() const { return players; }
 
@@ -48,6 +63,7 @@ protected:
     void setupUi(QWidget *window) override;
     void Form_Load() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void Form_Unload() override;
 
 private:
     frmEditableDungeon1() = default;
@@ -63,6 +79,19 @@ private:
     void cmdEdit_Click();
     void cmdClose_Click();
     void cmdClear_Click();
+    // What Clear empties, kept so that undoing Clear brings it back.
+    struct BoardContents
+    {
+        QString encounterNumber;
+        std::array<QString, EncounterShape::CellCount> cells;
+        QByteArray details, notes; // as RTF
+        std::array<QString, 6> names;
+        std::array<QPoint, MarkerCount> markers;
+        bool editEnabled;
+    };
+    BoardContents boardContents() const;
+    void restoreBoard(const BoardContents &contents);
+    void clearBoard();
     void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
 
     void setupMap(QWidget *window);
@@ -72,11 +101,31 @@ private:
     void setupTabOrder();
     void setupShortcuts(QWidget *window);
 
+    void showOwnMap(const Dungeon::MapPicture &picture, const QString &path,
+                    const QMap<int, QPointF> &spots);
+    void showBuiltInMap();
+    int markerToMove() const;
+    void moveMarkerOffMap(Label *marker);
+
     // The keyboard's ways to an encounter, each showing it as a click on its spot does.
     int encounterOnDisplay() const; // 0 with none
     void showNeighbour(int step);   // the next (1) or previous (-1), wrapping around
     void goToEncounter();
     void findEncounter();
+    // Adds the encounter on display and the characters to the fight (Ctrl+T).
+    void addToFight();
+
+    // Ctrl+O and Ctrl+N.
+    void chooseDungeon();
+    void newDungeonFromPicture();
+
+    // Spot placement (Ctrl+Shift+L): entering it needs a map of the
+    // dungeon's own and a description that could be read. Leaving it saves
+    // dungeon.json, unless `save` is false; false when the save failed and
+    // placement goes on.
+    void enterSpotPlacement();
+    bool leaveSpotPlacement(bool save = true);
+    void placeSpots(const QMap<int, QPointF> &spots);
 
     // The rooms the players see, revealed by the encounter on display.
     void setupPlayerTable();
@@ -110,4 +159,9 @@ private:
     QUndoStack *undoStack = nullptr; // what the board itself changed, for Ctrl+Z and Ctrl+Y
     PlayerTable *players = nullptr;  // the map, fog and markers the players see
     QPointer<RoomOutlines> roomOutlines; // created once a room is revealed
+    MapView *mapView = nullptr; // made for the first map of a dungeon's own, hidden on the built-in map
+    int m_dungeonNumber = 1;
+    Dungeon::DungeonDescription m_description;
+    bool m_descriptionReadable = true; // never rewritten when false
+    QPointer<SpotPlacement> spotPlacement;
 };

@@ -7,7 +7,6 @@
 #include "kit/module1.h"
 #include "kit/monstertable.h"
 #include "kit/richtextbox.h"
-#include "rtf/rtf.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,9 +16,9 @@ namespace {
 
 constexpr MonsterTablePlace MonsterTableAt{{8, 256}};
 
-Storage::EncounterFiles filesOf(const QString &numberText)
+Storage::EncounterFiles filesOf(qint16 dungeonNumber, const QString &numberText)
 {
-    return Storage::encounterFiles(Storage::programFolder(), Module1::DungeonNumber, numberText);
+    return Storage::encounterFiles(Storage::programFolder(), dungeonNumber, numberText);
 }
 
 } // namespace
@@ -34,15 +33,15 @@ frmDungeonEncounterEditer &frmDungeonEncounterEditer::instance()
 void frmDungeonEncounterEditer::setupUi(QWidget *window)
 {
     setupFormWindow(window, QStringLiteral("frmDungeonEncounterEditer"),
-                    QStringLiteral("Dungeon Encounter Editer"), {473, 568},
+                    tr("Dungeon Encounter Editer"), {473, 568},
                     Qt::WindowCloseButtonHint);
 
-    Label2[5] = captionLabel(window, indexedName("Label2", 5), "ENCOUNTER EDITOR", {8, 8, 457, 17}, 12);
+    Label2[5] = captionLabel(window, indexedName("Label2", 5), tr("ENCOUNTER EDITOR"), {8, 8, 457, 17}, 12);
     QPalette title = Label2[5]->palette();
     title.setColor(QPalette::ButtonText, QColor(192, 0, 0));
     Label2[5]->setPalette(title);
 
-    Label2[0] = captionLabel(window, indexedName("Label2", 0), "Encounter Details", {8, 40, 457, 17});
+    Label2[0] = captionLabel(window, indexedName("Label2", 0), tr("Encounter Details"), {8, 40, 457, 17});
     RichTextBoxEdit = place(new RichTextBox(window), QStringLiteral("RichTextBoxEdit"),
                             {8, 56, 457, 193});
 
@@ -50,7 +49,7 @@ void frmDungeonEncounterEditer::setupUi(QWidget *window)
 
     // The caption reaches into the box below it; the box is in front.
     Label1 = place(new Label(window), QStringLiteral("Label1"), {64, 520, 105, 17});
-    Label1->setText(QStringLiteral("Encounter Number"));
+    Label1->setText(tr("Encounter Number"));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setForegroundRole(QPalette::ButtonText);
     Text2 = place(new QLineEdit(window), QStringLiteral("Text2"), {64, 534, 105, 19});
@@ -59,8 +58,8 @@ void frmDungeonEncounterEditer::setupUi(QWidget *window)
 
     cmdCancel = faceButton(window, QStringLiteral("cmdCancel"), "cancel", {240, 536, 105, 25});
     cmdOK = faceButton(window, QStringLiteral("cmdOK"), "ok", {360, 536, 105, 25});
-    cmdCancel->setToolTip(QStringLiteral("Cancel"));
-    cmdOK->setToolTip(QStringLiteral("OK"));
+    cmdCancel->setToolTip(tr("Cancel"));
+    cmdOK->setToolTip(tr("OK"));
     connect(cmdOK, &CommandButton::clicked, this, &frmDungeonEncounterEditer::cmdOK_Click);
     connect(cmdCancel, &CommandButton::clicked, this, &frmDungeonEncounterEditer::cmdCancel_Click);
 
@@ -85,9 +84,10 @@ void frmDungeonEncounterEditer::setupTabOrder()
 void frmDungeonEncounterEditer::Form_Load()
 {
     Text2->setText(QString::number(Module1::EncounterNumber));
+    m_dungeonNumber = Module1::DungeonNumber;
 
     const Storage::SavedEncounter encounter =
-        Storage::readEncounter(filesOf(Text2->text()), Storage::ReadMode::Open);
+        Storage::readEncounter(filesOf(m_dungeonNumber, Text2->text()), Storage::ReadMode::Open);
     m_versionRead = encounter.version;
     for (int i = 0; i < EncounterShape::CellCount; ++i) {
         Text1[i]->setText(encounter.cells[i]);
@@ -118,28 +118,28 @@ void frmDungeonEncounterEditer::cmdOK_Click()
 
 bool frmDungeonEncounterEditer::userAllowsReplace()
 {
-    QMessageBox question(QMessageBox::Warning, QStringLiteral("Encounter changed elsewhere"),
-                         QStringLiteral("Encounter %1 was changed elsewhere since you opened it")
+    QMessageBox question(QMessageBox::Warning, tr("Encounter changed elsewhere"),
+                         tr("Encounter %1 was changed elsewhere since you opened it")
                              .arg(Text2->text()),
                          QMessageBox::NoButton, window());
-    question.setInformativeText(QStringLiteral("Replace puts what the editor shows in its place. "
-                                               "Cancel keeps the editor open with everything you typed."));
-    const QPushButton *replace = question.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
-    question.setDefaultButton(question.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole));
+    question.setInformativeText(tr("Replace puts what the editor shows in its place. "
+                                    "Cancel keeps the editor open with everything you typed."));
+    const QPushButton *replace = question.addButton(tr("Replace"), QMessageBox::DestructiveRole);
+    question.setDefaultButton(question.addButton(tr("Cancel"), QMessageBox::RejectRole));
     question.exec();
     return question.clickedButton() == replace;
 }
 
 bool frmDungeonEncounterEditer::saveEncounter()
 {
-    const Storage::EncounterFiles files = filesOf(Text2->text());
+    const Storage::EncounterFiles files = filesOf(m_dungeonNumber, Text2->text());
     Storage::Cells cells;
     for (int i = 0; i < EncounterShape::CellCount; ++i)
         cells[i] = Text1[i]->text();
     const auto save = [&](const Storage::Version &expected) {
         // Pasted pictures can make the smallest encounter slow to write.
         const BusyCursor busy;
-        return Storage::saveEncounter(files, cells, Rtf::write(RichTextBoxEdit->document()), expected);
+        return Storage::saveEncounter(files, cells, RichTextBoxEdit->rtf(), expected);
     };
 
     // Another copy of the program, or a file sync, may have saved the
@@ -157,9 +157,9 @@ bool frmDungeonEncounterEditer::saveEncounter()
     if (result.ok())
         return true;
 
-    QMessageBox::warning(window(), QStringLiteral("Encounter not saved"),
-                         QStringLiteral("The encounter could not be saved.\n\n%1\n\n"
-                                        "Everything you typed is still here.")
+    QMessageBox::warning(window(), tr("Encounter not saved"),
+                         tr("The encounter could not be saved.\n\n%1\n\n"
+                            "Everything you typed is still here.")
                              .arg(result.written.message()));
     return false;
 }

@@ -47,6 +47,9 @@ private:
     CommandButton *cmdCancel = nullptr;
     CommandButton *cmdOK = nullptr;
 
+    // The dungeon of the encounter, taken when it loads: the board may show
+    // another dungeon before OK.
+    qint16 m_dungeonNumber = 0;
     // The save the editor works on: the one Form_Load read, then its own.
     Storage::Version m_versionRead;
 };

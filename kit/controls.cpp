@@ -68,11 +68,11 @@ void chainTabOrder(const std::vector<QWidget *> &order)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-Label *captionLabel(QWidget *parent, const QString &name, const char *text, const QRect &geometry,
+Label *captionLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
                     qreal pointSize)
 {
     auto label = place(new Label(parent), name, geometry);
-    label->setText(QString::fromLatin1(text));
+    label->setText(text);
     label->setFont(formFont(pointSize, QFont::Bold));
     label->setAlignment(Qt::AlignCenter);
     label->setForegroundRole(QPalette::ButtonText);

@@ -37,7 +37,7 @@ class Label;
 class CommandButton;
 
 // A transparent, centred, bold caption in the button-text colour.
-Label *captionLabel(QWidget *parent, const QString &name, const char *text, const QRect &geometry,
+Label *captionLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
                     qreal pointSize = 9.75);
 
 // A command button showing the face ":/faces/<face>.png".

@@ -8,6 +8,7 @@ qint16 DungeonNumber = 0;
 qint16 EncounterNumber = 0;
 Form *DungeonWindow = nullptr;
 Form *EditorWindow = nullptr;
+CombatForm *CombatWindow = nullptr;
 
 void LoadDungeonWindow()
 {

@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 
+class CombatForm;
 class Form;
 
 // The state the dungeon window and the encounter editor share.
@@ -23,6 +24,8 @@ extern qint16 EncounterNumber;
 // each other. Start-up sets them before anything is shown.
 extern Form *DungeonWindow;
 extern Form *EditorWindow;
+// The combat tracker, whose window is built on first use.
+extern CombatForm *CombatWindow;
 
 // Makes sure the dungeon window is loaded; leaves a loaded one untouched.
 void LoadDungeonWindow();

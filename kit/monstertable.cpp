@@ -2,6 +2,7 @@
 
 #include "controls.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace {
@@ -34,10 +35,10 @@ void setupMonsterTable(QWidget *window, MonsterTablePlace where, std::span<Label
 {
     for (int column = 0; column < ColumnCount; ++column) {
         const MonsterColumn &c = MonsterColumns[column];
-        const char *caption = EncounterShape::ColumnCaptions[column];
+        const QString caption =
+            QCoreApplication::translate("MonsterTable", EncounterShape::ColumnCaptions[column]);
         const int left = where.origin.x() + c.left;
-        captions[c.captionIndex] = captionLabel(window, indexedName("Label2", c.captionIndex),
-                                                caption,
+        captions[c.captionIndex] = captionLabel(window, indexedName("Label2", c.captionIndex), caption,
                                                 {left, where.origin.y(), c.width, CaptionHeight});
         const int indent = column == 0 ? where.nameIndent : 0;
         for (int row = 0; row < MonsterRows; ++row) {
@@ -47,7 +48,7 @@ void setupMonsterTable(QWidget *window, MonsterTablePlace where, std::span<Label
             cells[index] = place(new QLineEdit(window), indexedName("Text1", index), geometry);
             cells[index]->setMaxLength(EncounterShape::MaxCellBytes); // a stored text shows whole
             cells[index]->setAccessibleName(
-                QStringLiteral("%1, row %2").arg(QLatin1StringView(caption)).arg(row + 1));
+                QCoreApplication::translate("MonsterTable", "%1, row %2").arg(caption).arg(row + 1));
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "rtf/rtf.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QBuffer>
 #include <QColorDialog>
 #include <QContextMenuEvent>
@@ -127,10 +128,13 @@ RichTextBox::RichTextBox(QWidget *parent)
     // document out a second time.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setupFormatActions();
+    connect(document(), &QTextDocument::modificationChanged, this, &RichTextBox::noteWhatSavingDrops);
 }
 
 void RichTextBox::setText(const QString &text)
 {
+    m_loadedRtf.clear();
+    m_unshownContent = Rtf::NothingUnshown;
     clear();
     setCurrentCharFormat(QTextCharFormat());
     if (!text.isEmpty())
@@ -151,7 +155,10 @@ bool RichTextBox::LoadFile(const QString &path)
 
 void RichTextBox::loadRtf(const QByteArray &data)
 {
-    Rtf::read(data, document());
+    m_unshownContent = Rtf::read(data, document());
+    m_loadedRtf = Rtf::isRtf(data) ? data : QByteArray();
+    document()->setModified(false);
+    noteWhatSavingDrops();
     // The reader leaves the caret after the last character, and a box shown
     // for the first time scrolls to its caret.
     moveCursor(QTextCursor::Start);
@@ -160,7 +167,30 @@ void RichTextBox::loadRtf(const QByteArray &data)
 
 Storage::WriteResult RichTextBox::SaveFile(const QString &path) const
 {
-    return Storage::writeFileAtomically(path, Rtf::write(document()));
+    return Storage::writeFileAtomically(path, rtf());
+}
+
+QByteArray RichTextBox::rtf() const
+{
+    return document()->isModified() || m_loadedRtf.isEmpty() ? Rtf::write(document()) : m_loadedRtf;
+}
+
+// Once the text has changed, a save writes what the box shows: an editable
+// box says what of the loaded document that leaves out.
+void RichTextBox::noteWhatSavingDrops()
+{
+    QStringList dropped;
+    if (!isReadOnly() && document()->isModified()) {
+        if (m_unshownContent & Rtf::HeadersAndFooters)
+            dropped << tr("headers and footers");
+        if (m_unshownContent & Rtf::Comments)
+            dropped << tr("comments");
+        if (m_unshownContent & Rtf::HiddenText)
+            dropped << tr("hidden text");
+    }
+    setToolTip(dropped.isEmpty() ? QString()
+                                 : tr("Saving your changes leaves out what this box cannot show: %1.")
+                                       .arg(dropped.join(tr(", "))));
 }
 
 // --- Editing comfort --------------------------------------------------------
@@ -171,10 +201,12 @@ void RichTextBox::setupFormatActions()
         auto action = new QAction(text, this);
         action->setShortcut(shortcut);
         action->setShortcutContext(Qt::WidgetShortcut);
-        // A read-only box may be read and copied, never changed.
+        // A read-only box may be read and copied, never changed; a checkable
+        // action checked by a click it ignored shows the text's state again.
         connect(action, &QAction::triggered, this, [this, slot] {
             if (!isReadOnly())
                 slot();
+            showFormatState();
         });
         addAction(action);
         m_formatActions << action;
@@ -186,26 +218,29 @@ void RichTextBox::setupFormatActions()
         m_formatActions << action;
     };
 
-    add(tr("&Bold"), QKeySequence::Bold, [this] {
+    m_bold = add(tr("&Bold"), QKeySequence::Bold, [this] {
         QTextCharFormat format;
         format.setFontWeight(fontWeight() >= QFont::DemiBold ? QFont::Normal : QFont::Bold);
         mergeFormat(format);
     });
-    add(tr("&Italic"), QKeySequence::Italic, [this] {
+    m_italic = add(tr("&Italic"), QKeySequence::Italic, [this] {
         QTextCharFormat format;
         format.setFontItalic(!fontItalic());
         mergeFormat(format);
     });
-    add(tr("Un&derline"), QKeySequence::Underline, [this] {
+    m_underline = add(tr("Un&derline"), QKeySequence::Underline, [this] {
         QTextCharFormat format;
-        format.setFontUnderline(!fontUnderline());
+        // Every kind of underline (dotted, wavy ...) counts as one to take off.
+        format.setFontUnderline(currentCharFormat().underlineStyle() == QTextCharFormat::NoUnderline);
         mergeFormat(format);
     });
-    add(tr("Stri&ke-out"), QKeySequence(), [this] {
+    m_strikeOut = add(tr("Stri&ke-out"), QKeySequence(), [this] {
         QTextCharFormat format;
         format.setFontStrikeOut(!currentCharFormat().fontStrikeOut());
         mergeFormat(format);
     });
+    for (QAction *action : {m_bold, m_italic, m_underline, m_strikeOut})
+        action->setCheckable(true);
     separator();
     add(tr("Text Col&our..."), QKeySequence(), [this] {
         const QColor colour = QColorDialog::getColor(textColor(), this, tr("Text Colour"));
@@ -231,10 +266,47 @@ void RichTextBox::setupFormatActions()
     add(tr("Bulleted Li&st"), QKeySequence(), [this] { toggleList(QTextListFormat::ListDisc); });
     add(tr("&Numbered List"), QKeySequence(), [this] { toggleList(QTextListFormat::ListDecimal); });
     separator();
-    add(tr("Align Le&ft"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { setAlignment(Qt::AlignLeft); });
-    add(tr("C&entre"), QKeySequence(Qt::CTRL | Qt::Key_E), [this] { setAlignment(Qt::AlignHCenter); });
-    add(tr("Align Ri&ght"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { setAlignment(Qt::AlignRight); });
-    add(tr("&Justify"), QKeySequence(Qt::CTRL | Qt::Key_J), [this] { setAlignment(Qt::AlignJustify); });
+    // Exclusive, so the menu shows the paragraph's one alignment.
+    m_alignments = new QActionGroup(this);
+    const auto addAlignment = [&](const QString &text, QKeyCombination shortcut, Qt::Alignment alignment) {
+        QAction *action = add(text, shortcut, [this, alignment] { setAlignment(alignment); });
+        action->setCheckable(true);
+        action->setData(int(alignment));
+        m_alignments->addAction(action);
+    };
+    addAlignment(tr("Align Le&ft"), Qt::CTRL | Qt::Key_L, Qt::AlignLeft);
+    addAlignment(tr("C&entre"), Qt::CTRL | Qt::Key_E, Qt::AlignHCenter);
+    addAlignment(tr("Align Ri&ght"), Qt::CTRL | Qt::Key_R, Qt::AlignRight);
+    addAlignment(tr("&Justify"), Qt::CTRL | Qt::Key_J, Qt::AlignJustify);
+
+    connect(this, &QTextEdit::currentCharFormatChanged, this, &RichTextBox::showFormatState);
+    connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::showFormatState);
+    showFormatState();
+}
+
+// The checked entries of the menu are what the text at the cursor has.
+void RichTextBox::showFormatState()
+{
+    const QTextCharFormat format = currentCharFormat();
+    m_bold->setChecked(format.fontWeight() >= QFont::DemiBold);
+    m_italic->setChecked(format.fontItalic());
+    m_underline->setChecked(format.fontUnderline());
+    m_strikeOut->setChecked(format.fontStrikeOut());
+
+    // As the writer reads it: centred, justified or right, else left.
+    const Qt::Alignment current = alignment();
+    Qt::Alignment shown = Qt::AlignLeft;
+    for (const Qt::Alignment alignment : {Qt::AlignHCenter, Qt::AlignJustify, Qt::AlignRight}) {
+        if (current & alignment) {
+            shown = alignment;
+            break;
+        }
+    }
+    // Checking one entry of the exclusive group unchecks the others.
+    for (QAction *action : m_alignments->actions()) {
+        if (action->data().toInt() == int(shown))
+            action->setChecked(true);
+    }
 }
 
 // Formats the selection, and what is typed next.

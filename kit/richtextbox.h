@@ -5,6 +5,7 @@
 #include <QTextEdit>
 
 class QAction;
+class QActionGroup;
 
 // The formatted text area of both windows: the encounter details and the
 // game master's notes. An editable box offers the usual formatting through
@@ -29,6 +30,9 @@ public:
     // Writes the whole content as an RTF document, replacing the file only
     // once the new one is complete.
     Storage::WriteResult SaveFile(const QString &path) const;
+    // The content as an RTF document. Until the text changes, that is the RTF
+    // it was loaded from, byte for byte, with all the box does not show.
+    QByteArray rtf() const;
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -38,12 +42,21 @@ protected:
 
 private:
     void setupFormatActions();
+    void showFormatState();
     void mergeFormat(const QTextCharFormat &format);
     qreal currentPointSize() const;
     void toggleList(QTextListFormat::Style style);
     void insertRtf(const QByteArray &rtf);
     void insertPasted(QTextDocument *pasted, const QImage &offered = {});
     QTextImageFormat addPicture(QImage image, QSizeF shownSize);
+    void noteWhatSavingDrops();
 
-    QList<QAction *> m_formatActions;
+    QList<QAction *> m_formatActions; // the context menu's, in its order
+    QAction *m_bold = nullptr;
+    QAction *m_italic = nullptr;
+    QAction *m_underline = nullptr;
+    QAction *m_strikeOut = nullptr;
+    QActionGroup *m_alignments = nullptr;
+    QByteArray m_loadedRtf;
+    unsigned m_unshownContent = 0; // Rtf::UnshownContent of m_loadedRtf
 };

@@ -30,6 +30,7 @@ struct CharProps
     int halfPoints = 0;
     int foreground = -1;
     int background = -1;
+    int footnote = 0; // the number of the footnote a reference names
     QTextCharFormat::UnderlineStyle underline = QTextCharFormat::NoUnderline;
     QTextCharFormat::VerticalAlignment vertical = QTextCharFormat::AlignNormal;
     QFont::Capitalization capitalization = QFont::MixedCase;
@@ -44,13 +45,14 @@ struct CharProps
 // RTF keeps nine levels per list.
 constexpr int ListLevels = 9;
 
-// \levelnfc values of the numbered list styles; every bullet is 23, and 255
-// ("no number") reads as one too.
+// \levelnfc values of the numbered list styles; every bullet is 23. A level
+// of 255 has no number: LibreOffice's headings sit in such an outline list.
 constexpr std::pair<int, QTextListFormat::Style> levelNumberFormats[] = {
     {0, QTextListFormat::ListDecimal},    {1, QTextListFormat::ListUpperRoman}, {2, QTextListFormat::ListLowerRoman},
     {3, QTextListFormat::ListUpperAlpha}, {4, QTextListFormat::ListLowerAlpha},
 };
 constexpr int BulletNumberFormat = 23;
+constexpr int NoNumberFormat = 255;
 
 constexpr int levelNumberFormat(QTextListFormat::Style style)
 {
@@ -63,8 +65,10 @@ constexpr int levelNumberFormat(QTextListFormat::Style style)
 
 constexpr QTextListFormat::Style levelStyle(int numberFormat)
 {
-    if (numberFormat == BulletNumberFormat || numberFormat == 255)
+    if (numberFormat == BulletNumberFormat)
         return QTextListFormat::ListDisc;
+    if (numberFormat == NoNumberFormat)
+        return QTextListFormat::ListStyleUndefined;
     for (const auto &[known, style] : levelNumberFormats) {
         if (known == numberFormat)
             return style;

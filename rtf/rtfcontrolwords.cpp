@@ -1,5 +1,7 @@
 #include "rtfcontrolwords.h"
 
+#include "rtf.h"
+
 #include <QFont>
 #include <QTextCharFormat>
 #include <QTextListFormat>
@@ -15,9 +17,9 @@ using CF = QTextCharFormat;
 using LF = QTextListFormat;
 
 // A word that opens a destination we understand.
-constexpr WordEntry destination(std::string_view name, Word word)
+constexpr WordEntry destination(std::string_view name, Word word, int value = 0)
 {
-    return {name, word, 0, true};
+    return {name, word, value, true};
 }
 
 // Sorted by name for binary search (checked below).
@@ -25,7 +27,7 @@ constexpr WordEntry wordTable[] = {
     destination("aftncn", Word::SkipDestination),
     destination("aftnsep", Word::SkipDestination),
     destination("aftnsepc", Word::SkipDestination),
-    destination("annotation", Word::SkipDestination),
+    destination("annotation", Word::SkipDestination, Comments),
     {"ansi", Word::CharacterSet, 1252},
     {"ansicpg", Word::AnsiCodePage},
     destination("atnid", Word::SkipDestination),
@@ -41,6 +43,7 @@ constexpr WordEntry wordTable[] = {
     {"cellx", Word::CellBoundary},
     {"cf", Word::Foreground},
     {"chcbpat", Word::Background},
+    {"chftn", Word::FootnoteMark},
     {"clcbpat", Word::CellBackground},
     {"clmgf", Word::CellMerge, int(CellMerge::First)},
     {"clmrg", Word::CellMerge, int(CellMerge::Merged)},
@@ -76,20 +79,20 @@ constexpr WordEntry wordTable[] = {
     destination("fldinst", Word::FieldInstruction),
     destination("fldrslt", Word::FieldResult),
     destination("fonttbl", Word::FontTable),
-    destination("footer", Word::SkipDestination),
-    destination("footerf", Word::SkipDestination),
-    destination("footerl", Word::SkipDestination),
-    destination("footerr", Word::SkipDestination),
-    destination("footnote", Word::SkipDestination),
+    destination("footer", Word::SkipDestination, HeadersAndFooters),
+    destination("footerf", Word::SkipDestination, HeadersAndFooters),
+    destination("footerl", Word::SkipDestination, HeadersAndFooters),
+    destination("footerr", Word::SkipDestination, HeadersAndFooters),
+    destination("footnote", Word::Footnote),
     {"fs", Word::FontSize},
     destination("ftncn", Word::SkipDestination),
     destination("ftnsep", Word::SkipDestination),
     destination("ftnsepc", Word::SkipDestination),
     {"green", Word::ColorComponent, 1},
-    destination("header", Word::SkipDestination),
-    destination("headerf", Word::SkipDestination),
-    destination("headerl", Word::SkipDestination),
-    destination("headerr", Word::SkipDestination),
+    destination("header", Word::SkipDestination, HeadersAndFooters),
+    destination("headerf", Word::SkipDestination, HeadersAndFooters),
+    destination("headerl", Word::SkipDestination, HeadersAndFooters),
+    destination("headerr", Word::SkipDestination, HeadersAndFooters),
     {"highlight", Word::Background},
     {"i", Word::Italic},
     {"ilvl", Word::ListLevelNumber},

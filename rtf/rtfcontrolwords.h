@@ -34,6 +34,7 @@ enum class Word : quint8 {
     ShapeValue,
     Alternatives, // \upr and \object: only the \ud or \result part is read
     Alternative,
+    Footnote,
     // Document and text
     CharacterSet,
     AnsiCodePage,
@@ -47,6 +48,7 @@ enum class Word : quint8 {
     Character,
     Paragraph,
     PageBreak,
+    FootnoteMark, // \chftn: the automatic number of the footnote it stands beside
     Cell,
     Row,
     RowDefaults,

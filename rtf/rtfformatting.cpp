@@ -163,6 +163,8 @@ QTextCharFormat Reader::charFormat(const CharProps &chars, int link) const
         format.setForeground(foreground);
     if (const QColor background = color(chars.background); background.isValid())
         format.setBackground(background);
+    if (chars.footnote)
+        format.setProperty(FootnoteProperty, chars.footnote);
     if (link >= 0 && size_t(link) < m_fields.size()) {
         format.setAnchor(true);
         format.setAnchorHref(m_fields[size_t(link)].href);

@@ -94,6 +94,7 @@ void Reader::read()
         applyBlockFormat();
     while (!m_tables.empty())
         closeInnermostTable();
+    appendFootnotes();
     if (!m_rootClosed)
         warn(Truncated, "document ends inside a group");
 }
@@ -210,8 +211,11 @@ void Reader::handleWord(const Token &token)
     if (destination || ignorable) {
         if (m_overflowDepth == 0 && m_groups.size() == 1)
             return; // the root group is the document, never a destination
-        if (m_overflowDepth > 0 || !destination || !handleDestinationWord(entry))
+        if (m_overflowDepth > 0 || !destination || !handleDestinationWord(entry)) {
+            if (entry.word == Word::SkipDestination)
+                m_unshown |= unsigned(entry.value);
             skipGroup();
+        }
         return;
     }
 
@@ -276,7 +280,15 @@ void Reader::handleWord(const Token &token)
         if (group.destination == Destination::Text) {
             endParagraph();
             m_paragraph = ParagraphState::Ended;
+        } else if (group.destination == Destination::Footnote) {
+            deliver(U'\u2028'); // a note shows as one paragraph
         }
+        break;
+    case Word::FootnoteMark:
+        // In the note itself it is the note's own number, which the notes
+        // at the end show anyway.
+        if (group.destination == Destination::Text)
+            markFootnote();
         break;
     case Word::PageBreak:
         breakPage();
@@ -349,6 +361,17 @@ bool Reader::handleDestinationWord(const WordEntry &entry)
         setDestination(Destination::Text);
         return true;
     }
+    case Word::Footnote:
+        if (current != Destination::Text)
+            return false;
+        // A note without an automatic number beside it still gets a
+        // reference, so that it stays a footnote when written back.
+        if (size_t(m_footnoteMarks) <= m_footnotes.size())
+            markFootnote();
+        flushText();
+        m_footnotes.emplace_back();
+        setDestination(Destination::Footnote);
+        return true;
     case Word::Picture:
         if (current != Destination::Text && current != Destination::ShapePicture)
             return false;
@@ -558,6 +581,10 @@ void Reader::deliver(QStringView text)
     case Destination::ShapeName:
         m_shapeName += text;
         break;
+    case Destination::Footnote:
+        if (!state().chars.hidden)
+            m_footnotes.back() += text;
+        break;
     default:
         break;
     }
@@ -566,8 +593,10 @@ void Reader::deliver(QStringView text)
 void Reader::appendText(QStringView text)
 {
     const GroupState &group = state();
-    if (group.chars.hidden)
+    if (group.chars.hidden) {
+        m_unshown |= HiddenText;
         return;
+    }
     beginContent();
     if (!m_text.isEmpty() && (m_textChars != group.chars || m_textLink != group.link))
         flushText();
@@ -642,7 +671,8 @@ void Reader::applyBlockFormat()
     } else {
         // Legacy lists end at the first paragraph outside them.
         dropLists(LegacyListKey, 0);
-        if (!m_listText.isEmpty()) {
+        // A level without a number (LibreOffice's headings) shows no list text.
+        if (!m_listText.isEmpty() && para.listNumber == 0) {
             // A list we could not place: keep its number or bullet as text.
             const int position = m_cursor.position();
             m_cursor.setPosition(m_cursor.block().position());
@@ -651,6 +681,38 @@ void Reader::applyBlockFormat()
         }
     }
     m_listText.clear();
+}
+
+// ---------------------------------------------------------------------------
+// Footnotes
+// ---------------------------------------------------------------------------
+
+// A reference to a footnote shows the note's number, in the text's format.
+void Reader::markFootnote()
+{
+    int &footnote = state().chars.footnote;
+    const int outside = std::exchange(footnote, ++m_footnoteMarks);
+    appendText(QString::number(m_footnoteMarks));
+    footnote = outside;
+}
+
+// The notes follow the text, each a paragraph that opens with its number.
+void Reader::appendFootnotes()
+{
+    m_cursor.movePosition(QTextCursor::End);
+    for (size_t index = 0; index < m_footnotes.size(); ++index) {
+        const int number = int(index) + 1;
+        QTextBlockFormat note;
+        note.setProperty(FootnoteProperty, number);
+        if (index == 0)
+            note.setTopMargin(FootnotesGap);
+        QTextCharFormat mark;
+        mark.setVerticalAlignment(CF::AlignSuperScript);
+        mark.setProperty(FootnoteProperty, number);
+        m_cursor.insertBlock(note, QTextCharFormat());
+        m_cursor.insertText(QString::number(number), mark);
+        m_cursor.insertText(u' ' + m_footnotes[index].trimmed(), QTextCharFormat());
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -676,17 +738,22 @@ bool isRtf(QByteArrayView data)
     return rtfStart(data) >= 0;
 }
 
-void read(const QByteArray &data, QTextDocument *document)
+unsigned read(const QByteArray &data, QTextDocument *document)
 {
     document->clear();
     QTextCursor cursor(document);
     cursor.beginEditBlock();
+    unsigned unshown = NothingUnshown;
     const qsizetype start = rtfStart(data);
-    if (start < 0)
+    if (start < 0) {
         cursor.insertText(plainText(data));
-    else
-        Reader(data, start, document, cursor).read();
+    } else {
+        Reader reader(data, start, document, cursor);
+        reader.read();
+        unshown = reader.unshownContent();
+    }
     cursor.endEditBlock();
+    return unshown;
 }
 
 } // namespace Rtf

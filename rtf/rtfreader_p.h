@@ -2,6 +2,7 @@
 
 // The RTF reader's state and its parts; private to the rtf library.
 
+#include "rtf.h"
 #include "rtfcodepages.h"
 #include "rtfcommon.h"
 #include "rtfcontrolwords.h"
@@ -47,6 +48,7 @@ constexpr int MaxTableColumns = 63;
 // a list goes on as a new one rather than make reading quadratic.
 constexpr int MaxListItems = 1000;
 constexpr int LegacyListKey = -1; // \pn lists share one key; \ls numbers are positive
+constexpr qreal FootnotesGap = 12; // points between the text and the notes after it
 
 // ---------------------------------------------------------------------------
 // Group state
@@ -104,6 +106,7 @@ enum class Destination : quint8 {
     ShapePicture, // the value of a shape's "pib" property: its picture
     StyleSheet,
     StyleEntry,   // one style of the stylesheet
+    Footnote,     // its text is gathered for the notes at the end
 };
 
 struct GroupState
@@ -225,6 +228,7 @@ public:
     }
 
     void read();
+    unsigned unshownContent() const { return m_unshown; }
 
 private:
     enum Problem : quint32 {
@@ -267,6 +271,10 @@ private:
     void endParagraph();
     void breakPage();
     void applyBlockFormat();
+
+    // Footnotes (rtfreader.cpp)
+    void markFootnote();
+    void appendFootnotes();
 
     // Formats (rtfformatting.cpp)
     QTextCharFormat charFormat(const CharProps &chars, int link) const;
@@ -361,6 +369,9 @@ private:
     Picture m_picture;
     QString m_shapeName;
     int m_imageCount = 0;
+    std::vector<QString> m_footnotes; // their text, in the order of the notes
+    int m_footnoteMarks = 0;
+    unsigned m_unshown = 0; // UnshownContent
 };
 
 } // namespace Rtf

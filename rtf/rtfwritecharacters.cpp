@@ -56,6 +56,7 @@ qreal shownPointSize(const QTextCharFormat &format, const QFont &font, const QFo
 void Writer::writeRuns(const QTextBlock &block)
 {
     QString link;
+    int reference = 0; // the footnote whose reference the last fragment wrote
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const RunFormat run = runFormatOf(fragment);
@@ -66,6 +67,11 @@ void Writer::writeRuns(const QTextBlock &block)
                 openLink(run.link);
             link = run.link;
         }
+        // A footnote's number is one reference however its formats cut it.
+        if (run.footnote != reference)
+            reference = run.footnote && writeFootnoteReference(run.footnote, run.chars) ? run.footnote : 0;
+        if (reference)
+            continue;
         switchTo(run.chars);
         if (run.image) {
             const QTextImageFormat format = fragment.charFormat().toImageFormat();

@@ -48,6 +48,7 @@ QByteArray Writer::write()
     // \deff and RTF's 12 points imply, for readers that fall back to
     // defaults of their own: the current font and size are "not given".
     switchTo(charProps(QTextCharFormat()));
+    findFootnotes();
     writeFrame(document->rootFrame());
     QByteArray rtf = header();
     rtf += out.bytes;
@@ -67,6 +68,8 @@ void Writer::writeFrame(const QTextFrame *frame)
             // Every paragraph ends with \par, the last one too: readers
             // take a \par before the closing brace as the end of the last
             // paragraph, not as the start of an empty one.
+            if (isFootnote(it.currentBlock()))
+                continue; // written at its reference
             writeParagraph(it.currentBlock(), InTable::No);
             endParagraph();
         }

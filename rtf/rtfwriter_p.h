@@ -2,6 +2,7 @@
 
 // The RTF writer and its parts; private to the rtf library.
 
+#include "rtf.h"
 #include "rtfcommon.h"
 #include "rtfoutput.h"
 
@@ -9,12 +10,13 @@
 #include <QList>
 #include <QLoggingCategory>
 #include <QString>
+#include <QSet>
 #include <QStringList>
+#include <QTextBlock>
 #include <QTextCharFormat>
 
 #include <vector>
 
-class QTextBlock;
 class QTextDocument;
 class QTextFrame;
 class QTextList;
@@ -34,6 +36,7 @@ struct RunFormat
     CharProps chars; // resolved against the document's default font
     QString link; // empty outside hyperlinks
     bool image = false;
+    int footnote = 0; // the note a reference, or a note's own number, names
 };
 
 // Writes the body first, collecting fonts, colours and lists on the way, then
@@ -87,6 +90,11 @@ private:
     void open();
     void close();
 
+    // Footnotes (rtfwritefootnotes.cpp)
+    void findFootnotes();
+    bool isFootnote(const QTextBlock &block) const;
+    bool writeFootnoteReference(int number, const CharProps &chars);
+
     // Pictures and hyperlink fields (rtfwritepictures.cpp)
     void writeImage(const QTextImageFormat &format);
     void openLink(const QString &href);
@@ -101,6 +109,9 @@ private:
     QList<QTextListFormat> lists;
     QHash<const QTextList *, int> listIndexes;
     QHash<int, RunFormat> runFormats;
+    QHash<int, QTextBlock> footnotes; // by number
+    QSet<int> footnotesWritten;
+    bool writingFootnote = false;
     CharProps current; // what a reader has in effect here
     std::vector<CharProps> saved;
 };
@@ -114,7 +125,7 @@ const RunFormat &Writer::runFormatOf(const Piece &piece)
     if (known == runFormats.constEnd()) {
         const QTextCharFormat format = piece.charFormat();
         known = runFormats.insert(index, {charProps(format), format.isAnchor() ? format.anchorHref() : QString(),
-                                          format.isImageFormat()});
+                                          format.isImageFormat(), format.intProperty(FootnoteProperty)});
     }
     return *known;
 }

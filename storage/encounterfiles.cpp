@@ -20,6 +20,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Storage {
@@ -83,7 +84,9 @@ qint16 encounterNumber(const QString &numberText)
     static const QRegularExpression decimal(
             QRegularExpression::anchoredPattern(QStringLiteral(R"(([+-]?)([0-9]*)(?:\.([0-9]*))?)")));
 
-    const QRegularExpressionMatch match = decimal.match(trimSpaces(numberText));
+    // A copy, not the view: Qt 6.8 deprecates matching a view in favour of
+    // matchView(), which Qt 6.4 does not have.
+    const QRegularExpressionMatch match = decimal.match(trimSpaces(numberText).toString());
     const QStringView whole = match.capturedView(2);
     QStringView fraction = match.capturedView(3);
     if (!match.hasMatch() || (whole.isEmpty() && fraction.isEmpty()))
@@ -108,9 +111,22 @@ qint16 encounterNumber(const QString &numberText)
     return qint16(value);
 }
 
+namespace {
+QString &chosenProgramFolder()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
 QString programFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    return chosenProgramFolder().isEmpty() ? QCoreApplication::applicationDirPath() : chosenProgramFolder();
+}
+
+void useProgramFolder(const QString &folder)
+{
+    chosenProgramFolder() = folder;
 }
 
 EncounterFiles encounterFiles(const QString &programFolder, qint16 dungeonNumber,
@@ -353,6 +369,23 @@ SavedEncounter readEncounter(const EncounterFiles &files, ReadMode mode)
     readDetails(saved.detailsFile, &encounter);
     encounter.version = Version(table, encounter.details);
     return encounter;
+}
+
+Stamp stampOf(const EncounterFiles &files)
+{
+    const auto nanoseconds = [](const timespec &time) {
+        return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+    };
+    Stamp stamp;
+    const QString paths[] = { files.tableFile, files.detailsFile, pendingName(files.tableFile),
+                              pendingName(files.detailsFile) };
+    for (size_t i = 0; i < stamp.m_files.size(); ++i) {
+        struct stat status;
+        if (::stat(QFile::encodeName(paths[i]).constData(), &status) == 0)
+            stamp.m_files[i] = { qint64(status.st_ino), qint64(status.st_size),
+                                 nanoseconds(status.st_mtim), nanoseconds(status.st_ctim) };
+    }
+    return stamp;
 }
 
 Cells readTableCreatingFile(const EncounterFiles &files)

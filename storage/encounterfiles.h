@@ -54,8 +54,10 @@ struct EncounterFiles
 // fit in 16 bits.
 qint16 encounterNumber(const QString &numberText);
 
-// The folder holding the executable.
+// The folder holding the Dungeons folder: the executable's own, unless the
+// start-up chose another with useProgramFolder().
 QString programFolder();
+void useProgramFolder(const QString &folder);
 
 EncounterFiles encounterFiles(const QString &programFolder, qint16 dungeonNumber,
                               const QString &numberText);
@@ -98,6 +100,22 @@ enum class ReadMode {
 // Both files of the encounter's last save, read as one. Never fails: what
 // cannot be read is empty.
 SavedEncounter readEncounter(const EncounterFiles &files, ReadMode mode);
+
+// A cheap sign of a new save, for readers that look often (find, on every
+// keystroke): the status of the encounter's files, their pending ones
+// included, taken without reading or locking. Every save changes it, but for
+// two saves of equal sizes within one tick of the file system's clock that
+// reuse the same file numbers; readEncounter is the exact reading.
+class Stamp
+{
+public:
+    bool operator==(const Stamp &) const = default;
+
+private:
+    friend Stamp stampOf(const EncounterFiles &files);
+    std::array<std::array<qint64, 4>, 4> m_files{}; // number, size, modified, changed
+};
+Stamp stampOf(const EncounterFiles &files);
 
 struct SaveResult
 {

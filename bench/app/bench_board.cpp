@@ -16,49 +16,8 @@
 #include <QWindow>
 
 #include <cstdio>
-#include <ctime>
 
 namespace {
-
-// Wall-clock time, and the CPU time of the whole process with every thread:
-// the work a press costs the machine, whatever else the machine is doing.
-struct Cost
-{
-    double wallMs, cpuMs;
-};
-
-class Stopwatch
-{
-public:
-    Cost elapsed() const
-    {
-        return {(now(CLOCK_MONOTONIC) - m_wall) / 1e6,
-                (now(CLOCK_PROCESS_CPUTIME_ID) - m_cpu) / 1e6};
-    }
-
-private:
-    static qint64 now(clockid_t clock)
-    {
-        timespec time;
-        clock_gettime(clock, &time);
-        return time.tv_sec * 1'000'000'000LL + time.tv_nsec;
-    }
-
-    qint64 m_wall = now(CLOCK_MONOTONIC);
-    qint64 m_cpu = now(CLOCK_PROCESS_CPUTIME_ID);
-};
-
-struct Costs
-{
-    std::vector<double> wallMs, cpuMs;
-
-    void add(Cost cost)
-    {
-        wallMs.push_back(cost.wallMs);
-        cpuMs.push_back(cost.cpuMs);
-    }
-    Cost median() const { return {Bench::median(wallMs), Bench::median(cpuMs)}; }
-};
 
 // The press handlers run synchronously; what remains is the layout of the
 // whole details document, which Qt otherwise finishes in the background, and
@@ -75,19 +34,19 @@ void expectShown(int number)
         qFatal("the board does not show encounter %d", number);
 }
 
-Cost clickSpot(int number)
+Bench::Cost clickSpot(int number)
 {
     const QPoint spot = centreOf(control(board(), QStringLiteral("lblEncounter%1").arg(number)));
-    const Stopwatch stopwatch;
+    const Bench::Stopwatch stopwatch;
     pressAt(board(), spot);
     finishShowing();
-    const Cost cost = stopwatch.elapsed();
+    const Bench::Cost cost = stopwatch.elapsed();
     expectShown(number);
     return cost;
 }
 
 // From OK in the editor to both files on disk and the board showing them.
-Cost saveEncounter(int number)
+Bench::Cost saveEncounter(int number)
 {
     clickSpot(number);
     pressAt(board(), centreOf(control(board(), QStringLiteral("cmdEdit"))));
@@ -96,10 +55,10 @@ Cost saveEncounter(int number)
     QCoreApplication::processEvents();
 
     const QPoint ok = centreOf(control(editor(), QStringLiteral("cmdOK")));
-    const Stopwatch stopwatch;
+    const Bench::Stopwatch stopwatch;
     pressAt(editor(), ok);
     finishShowing();
-    const Cost cost = stopwatch.elapsed();
+    const Bench::Cost cost = stopwatch.elapsed();
     if (frmDungeonEncounterEditer::instance().isLoaded())
         qFatal("encounter %d was not saved", number);
     expectShown(number);
@@ -109,42 +68,29 @@ Cost saveEncounter(int number)
 
 // From Edit on the board to the editor showing the encounter, its details
 // laid out and painted.
-Cost openEditor(int number)
+Bench::Cost openEditor(int number)
 {
     clickSpot(number);
     const QPoint edit = centreOf(control(board(), QStringLiteral("cmdEdit")));
-    const Stopwatch stopwatch;
+    const Bench::Stopwatch stopwatch;
     pressAt(board(), edit);
     if (!QTest::qWaitForWindowExposed(editor()))
         qFatal("the editor did not open");
     control<RichTextBox>(editor(), QStringLiteral("RichTextBoxEdit"))->document()->size();
     QCoreApplication::processEvents();
-    const Cost cost = stopwatch.elapsed();
+    const Bench::Cost cost = stopwatch.elapsed();
     pressAt(editor(), centreOf(control(editor(), QStringLiteral("cmdCancel"))));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return cost;
 }
 
 template<typename Step>
-Costs repeat(int runs, Step step)
+Bench::Costs repeat(int runs, Step step)
 {
-    Costs costs;
+    Bench::Costs costs;
     for (int run = 0; run < runs; ++run)
         costs.add(step(run));
     return costs;
-}
-
-void report(const char *what, int runs, const Costs &costs, const QString &goal = {},
-            double goalCpuMs = 0)
-{
-    const Cost cost = costs.median();
-    std::printf("  %-40s %8.2f ms wall %8.2f ms CPU   (median of %d)\n", what, cost.wallMs,
-                cost.cpuMs, runs);
-    Bench::printRow(QString::fromLatin1(what),
-                    QStringLiteral("%1 ms CPU, %2 ms wall")
-                        .arg(cost.cpuMs, 0, 'f', 2).arg(cost.wallMs, 0, 'f', 2),
-                    goal.isEmpty() ? QStringLiteral("-") : goal,
-                    goal.isEmpty() ? QStringLiteral("-") : Bench::metText(cost.cpuMs < goalCpuMs));
 }
 
 } // namespace
@@ -174,25 +120,25 @@ int main(int argc, char *argv[])
 
     const int clicks = 400, largeClicks = 30, saves = 40, largeSaves = 15;
     // Typical clicks alternate between two encounters, as a game master does.
-    const Costs typicalClick = repeat(clicks, [](int run) { return clickSpot(1 + run % 2); });
-    const Costs largeClick = repeat(largeClicks, [](int) { return clickSpot(3); });
-    const Costs typicalSave = repeat(saves, [](int) { return saveEncounter(1); });
-    const Costs largeSave = repeat(largeSaves, [](int) { return saveEncounter(3); });
+    const Bench::Costs typicalClick = repeat(clicks, [](int run) { return clickSpot(1 + run % 2); });
+    const Bench::Costs largeClick = repeat(largeClicks, [](int) { return clickSpot(3); });
+    const Bench::Costs typicalSave = repeat(saves, [](int) { return saveEncounter(1); });
+    const Bench::Costs largeSave = repeat(largeSaves, [](int) { return saveEncounter(3); });
     const int photoRuns = 10;
-    const Costs photoClick = repeat(photoRuns, [](int) { return clickSpot(4); });
-    const Costs photoOpen = repeat(photoRuns, [](int) { return openEditor(4); });
+    const Bench::Costs photoClick = repeat(photoRuns, [](int) { return clickSpot(4); });
+    const Bench::Costs photoOpen = repeat(photoRuns, [](int) { return openEditor(4); });
 
     std::printf("Board, in process on %s; the large details are %lld KiB of RTF\n",
                 qPrintable(QGuiApplication::platformName()), static_cast<long long>(largeBytes / 1024));
-    report("Click to display, typical encounter", clicks, typicalClick,
+    Bench::report("Click to display, typical encounter", clicks, typicalClick,
            QStringLiteral("under 2 ms of work"), 2);
-    report("Click to display, large encounter (1 MB RTF)", largeClicks, largeClick,
+    Bench::report("Click to display, large encounter (1 MB RTF)", largeClicks, largeClick,
            QStringLiteral("under 100 ms of work"), 100);
-    report("Save (OK to files and board), typical", saves, typicalSave);
-    report("Save (OK to files and board), large", largeSaves, largeSave);
+    Bench::report("Save (OK to files and board), typical", saves, typicalSave);
+    Bench::report("Save (OK to files and board), large", largeSaves, largeSave);
     std::printf("  the encounter with photos is %lld KiB of RTF\n", static_cast<long long>(photoBytes / 1024));
-    report("Click to display, 5 MB encounter with photos", photoRuns, photoClick);
-    report("Open the editor, 5 MB encounter with photos", photoRuns, photoOpen,
+    Bench::report("Click to display, 5 MB encounter with photos", photoRuns, photoClick);
+    Bench::report("Open the editor, 5 MB encounter with photos", photoRuns, photoOpen,
            QStringLiteral("under 1 s"), 1000);
     return 0;
 }

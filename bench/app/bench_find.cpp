@@ -16,6 +16,41 @@
 #include <cstdio>
 #include <ctime>
 
+namespace {
+
+// The CPU time counts the work itself, however busy the machine is.
+struct Costs
+{
+    std::vector<double> wallMs, cpuMs;
+
+    template<typename Work>
+    void time(Work work)
+    {
+        QElapsedTimer wall;
+        wall.start();
+        const std::clock_t cpu = std::clock();
+        work();
+        cpuMs.push_back((std::clock() - cpu) * 1000.0 / CLOCKS_PER_SEC);
+        wallMs.push_back(wall.nsecsElapsed() / 1e6);
+    }
+};
+
+// A goal of 0 ms: a figure to explain the others, with no goal of its own.
+void report(const char *what, const Costs &costs, const char *goal = "-", double goalCpuMs = 0)
+{
+    const double cpu = Bench::median(costs.cpuMs), wall = Bench::median(costs.wallMs);
+    const double worstCpu = *std::max_element(costs.cpuMs.begin(), costs.cpuMs.end());
+    std::printf("  %-44s %7.2f ms CPU %7.2f ms wall, worst %.2f ms CPU  (median of %zu)\n", what,
+                cpu, wall, worstCpu, costs.cpuMs.size());
+    Bench::printRow(QString::fromLatin1(what),
+                    QStringLiteral("%1 ms CPU, %2 ms wall")
+                        .arg(cpu, 0, 'f', 2).arg(wall, 0, 'f', 2),
+                    QString::fromLatin1(goal),
+                    goalCpuMs > 0 ? Bench::metText(cpu < goalCpuMs) : QStringLiteral("-"));
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
@@ -29,7 +64,7 @@ int main(int argc, char *argv[])
             return 1;
     }
 
-    Bench::Costs build;
+    Costs build;
     for (int run = 0; run < 30; ++run) {
         build.time([] {
             EncounterIndex index(Storage::programFolder(), 1);
@@ -38,7 +73,7 @@ int main(int argc, char *argv[])
     }
 
     // The search behind a keystroke: checking the files for saves, then the text.
-    Bench::Costs lookUp;
+    Costs lookUp;
     EncounterIndex index(Storage::programFolder(), 1);
     index.refresh();
     for (int run = 0; run < 100; ++run) {
@@ -60,7 +95,7 @@ int main(int argc, char *argv[])
 
     // Every typical encounter holds a lantern: forty rows and forty marks.
     const QString typed = QStringLiteral("lantern");
-    Bench::Costs keystroke;
+    Costs keystroke;
     for (int run = 0; run < 20; ++run) {
         for (QChar character : typed) {
             keystroke.time([&] {
@@ -74,8 +109,8 @@ int main(int argc, char *argv[])
 
     std::printf("Find, in process on %s, 40 typical encounters\n",
                 qPrintable(QGuiApplication::platformName()));
-    Bench::report("Find: index of 40 typical encounters", build, "under 30 ms", 30);
-    Bench::report("Find: keystroke, the index's part", lookUp);
-    Bench::report("Find: keystroke to results, marks and paint", keystroke, "under 5 ms", 5);
+    report("Find: index of 40 typical encounters", build, "under 30 ms", 30);
+    report("Find: keystroke, the index's part", lookUp);
+    report("Find: keystroke to results, marks and paint", keystroke, "under 5 ms", 5);
     return 0;
 }

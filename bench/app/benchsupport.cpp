@@ -283,15 +283,15 @@ QString metText(bool met)
     return met ? QStringLiteral("yes") : QStringLiteral("**no**");
 }
 
-void report(const char *what, const Costs &costs, const char *goal, double goalCpuMs)
+void report(const char *what, int runs, const Costs &costs, const QString &goal, double goalCpuMs)
 {
-    const double cpu = median(costs.cpuMs), wall = median(costs.wallMs);
-    const double worstCpu = *std::max_element(costs.cpuMs.begin(), costs.cpuMs.end());
-    std::printf("  %-44s %7.2f ms CPU %7.2f ms wall, worst %.2f ms CPU  (median of %zu)\n", what,
-                cpu, wall, worstCpu, costs.cpuMs.size());
+    const Cost cost = costs.median();
+    std::printf("  %-52s %8.2f ms wall %8.2f ms CPU   (median of %d)\n", what, cost.wallMs,
+                cost.cpuMs, runs);
     printRow(QString::fromLatin1(what),
-             QStringLiteral("%1 ms CPU, %2 ms wall").arg(cpu, 0, 'f', 2).arg(wall, 0, 'f', 2),
-             QString::fromLatin1(goal), goalCpuMs > 0 ? metText(cpu < goalCpuMs) : QStringLiteral("-"));
+             QStringLiteral("%1 ms CPU, %2 ms wall").arg(cost.cpuMs, 0, 'f', 2).arg(cost.wallMs, 0, 'f', 2),
+             goal.isEmpty() ? QStringLiteral("-") : goal,
+             goal.isEmpty() ? QStringLiteral("-") : metText(cost.cpuMs < goalCpuMs));
 }
 
 } // namespace Bench

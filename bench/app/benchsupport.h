@@ -5,10 +5,10 @@
 
 #include "storage/filesteps.h"
 
-#include <QElapsedTimer>
 #include <QString>
 
 #include <ctime>
+
 #include <vector>
 
 class QTextDocument;
@@ -47,31 +47,63 @@ private:
 
 double median(std::vector<double> values);
 
-// Wall and CPU time of repeated work. The CPU time counts the work itself,
-// however busy the machine is.
+// Wall-clock time, and the CPU time of the whole process with every thread:
+// the work a press costs the machine, whatever else the machine is doing.
+struct Cost
+{
+    double wallMs, cpuMs;
+};
+
+class Stopwatch
+{
+public:
+    Cost elapsed() const
+    {
+        return {(now(CLOCK_MONOTONIC) - m_wall) / 1e6,
+                (now(CLOCK_PROCESS_CPUTIME_ID) - m_cpu) / 1e6};
+    }
+
+private:
+    static qint64 now(clockid_t clock)
+    {
+        timespec time;
+        clock_gettime(clock, &time);
+        return time.tv_sec * 1'000'000'000LL + time.tv_nsec;
+    }
+
+    qint64 m_wall = now(CLOCK_MONOTONIC);
+    qint64 m_cpu = now(CLOCK_PROCESS_CPUTIME_ID);
+};
+
 struct Costs
 {
     std::vector<double> wallMs, cpuMs;
 
+    void add(Cost cost)
+    {
+        wallMs.push_back(cost.wallMs);
+        cpuMs.push_back(cost.cpuMs);
+    }
+    Cost median() const { return {Bench::median(wallMs), Bench::median(cpuMs)}; }
+
     template<typename Work>
     void time(Work work)
     {
-        QElapsedTimer wall;
-        wall.start();
-        const std::clock_t cpu = std::clock();
+        const Stopwatch stopwatch;
         work();
-        cpuMs.push_back((std::clock() - cpu) * 1000.0 / CLOCKS_PER_SEC);
-        wallMs.push_back(wall.nsecsElapsed() / 1e6);
+        add(stopwatch.elapsed());
     }
 };
 
-// Prints the medians and the worst CPU time, and their row of the table. A
-// goal of 0 ms: a figure to explain the others, with no goal of its own.
-void report(const char *what, const Costs &costs, const char *goal = "-", double goalCpuMs = 0);
 
 // One row of the table bench/run-all.sh prints.
 void printRow(const QString &benchmark, const QString &figure, const QString &goal,
               const QString &met);
 QString metText(bool met);
+
+// Prints the medians of a step's costs and their row of the table; met when
+// the CPU time is under goalCpuMs.
+void report(const char *what, int runs, const Costs &costs, const QString &goal = {},
+            double goalCpuMs = 0);
 
 } // namespace Bench

@@ -63,5 +63,6 @@ int main(int argc, char *argv[])
 
     // From here on, word for word what app/main.cpp does.
     startDungeonBoard().Show();
+    resumeFight();
     return QApplication::exec();
 }

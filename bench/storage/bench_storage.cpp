@@ -1,5 +1,6 @@
-// Prints how long reading and writing one full table file takes: the median
-// of many runs, in microseconds.
+// Prints how long reading and writing one full table file takes, and one
+// whole encounter (the table and typical details) as the program reads and
+// saves it: the median of many runs, in microseconds.
 #include "storage/filesteps.h"
 
 #include <QElapsedTimer>
@@ -66,6 +67,15 @@ int main()
     }));
     std::printf("write table file   %9.1f us\n", medianMicroseconds(runs, [&] {
         sink = Storage::writeTable(files.tableFile, cells).ok();
+    }));
+
+    const QByteArray details = "{\\rtf1\\ansi " + QByteArray(2000, 'x') + '}';
+    Storage::Version version = Storage::readEncounter(files, Storage::ReadMode::Open).version;
+    std::printf("save encounter     %9.1f us\n", medianMicroseconds(runs, [&] {
+        version = Storage::saveEncounter(files, cells, details, version).onDisk;
+    }));
+    std::printf("read encounter     %9.1f us\n", medianMicroseconds(runs, [&] {
+        sink = Storage::readEncounter(files, Storage::ReadMode::Open).details.size();
     }));
     return 0;
 }

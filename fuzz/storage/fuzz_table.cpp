@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const Cells cells = decodeTable(file);
     for (const QString &cell : cells) {
-        if (cell.size() > MaxCellBytes || cell.startsWith(u' ') || cell.endsWith(u' '))
+        if (cell.size() > EncounterShape::MaxCellBytes || cell.startsWith(u' ') || cell.endsWith(u' '))
             std::abort();
     }
 

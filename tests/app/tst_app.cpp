@@ -65,6 +65,8 @@ private slots:
     void picturesFitTheBox();
     void unloadablePicturesAreLeftOut();
     void contextMenuLettersAreUnique();
+    void contextMenuShowsFormatAtCursor_data();
+    void contextMenuShowsFormatAtCursor();
 
     void formStyleDrawsAsFusion_data();
     void formStyleDrawsAsFusion();
@@ -206,23 +208,29 @@ void tst_App::failedSaveKeepsFileAndSaysWhy()
 
 void tst_App::formattingShortcuts_data()
 {
+    QTest::addColumn<QByteArray>("rtf"); // empty: typed text
     QTest::addColumn<QKeySequence>("shortcut");
     QTest::addColumn<int>("property");
     QTest::addColumn<QVariant>("value");
 
-    QTest::newRow("bold") << QKeySequence(QKeySequence::Bold) << int(QTextFormat::FontWeight)
+    QTest::newRow("bold") << QByteArray() << QKeySequence(QKeySequence::Bold) << int(QTextFormat::FontWeight)
                           << QVariant(int(QFont::Bold));
-    QTest::newRow("italic") << QKeySequence(QKeySequence::Italic) << int(QTextFormat::FontItalic)
+    QTest::newRow("italic") << QByteArray() << QKeySequence(QKeySequence::Italic) << int(QTextFormat::FontItalic)
                             << QVariant(true);
-    QTest::newRow("underline") << QKeySequence(QKeySequence::Underline)
+    QTest::newRow("underline") << QByteArray() << QKeySequence(QKeySequence::Underline)
                                << int(QTextFormat::TextUnderlineStyle)
                                << QVariant(int(QTextCharFormat::SingleUnderline));
-    QTest::newRow("larger") << QKeySequence(Qt::CTRL | Qt::Key_BracketRight)
+    QTest::newRow("larger") << QByteArray() << QKeySequence(Qt::CTRL | Qt::Key_BracketRight)
                             << int(QTextFormat::FontPointSize) << QVariant(10.0 + 2);
+    QTest::newRow("underline off a dotted one") << QByteArray("{\\rtf1 \\uld goblin king}")
+                                                << QKeySequence(QKeySequence::Underline)
+                                                << int(QTextFormat::TextUnderlineStyle)
+                                                << QVariant(int(QTextCharFormat::NoUnderline));
 }
 
 void tst_App::formattingShortcuts()
 {
+    QFETCH(QByteArray, rtf);
     QFETCH(QKeySequence, shortcut);
     QFETCH(int, property);
     QFETCH(QVariant, value);
@@ -231,7 +239,10 @@ void tst_App::formattingShortcuts()
     box.setFont(QFont(box.font().family(), 10));
     box.show();
     QVERIFY(QTest::qWaitForWindowActive(&box));
-    QTest::keyClicks(&box, QStringLiteral("goblin king"));
+    if (rtf.isEmpty())
+        QTest::keyClicks(&box, QStringLiteral("goblin king"));
+    else
+        box.loadRtf(rtf);
     box.selectAll();
     QTest::keySequence(&box, shortcut);
 
@@ -325,6 +336,9 @@ void tst_App::readOnlyBoxIgnoresFormatting()
         break;
     }
     QCOMPARE(box.toHtml(), before);
+    // Nor does its menu then show a format the text does not have.
+    for (const QAction *action : box.actions())
+        QVERIFY2(!action->isChecked() || action->actionGroup(), qPrintable(action->text()));
 
     box.selectAll();
     QTest::keySequence(&box, QKeySequence::Copy);
@@ -463,6 +477,7 @@ void tst_App::picturesFitTheBox()
     box.resize(457, 193);
     box.show();
     QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box.horizontalScrollBar()->maximum(), 0); // nothing cut at the right
 
     QTextCursor cursor(box.document());
     cursor.movePosition(QTextCursor::NextCharacter);
@@ -505,6 +520,60 @@ void tst_App::contextMenuLettersAreUnique()
     QVERIFY(entriesOfLetter.size() > 14); // Qt's entries and ours
     for (const QStringList &entries : entriesOfLetter)
         QVERIFY2(entries.size() == 1, qPrintable(entries.join(QLatin1String(", "))));
+}
+
+void tst_App::contextMenuShowsFormatAtCursor_data()
+{
+    QTest::addColumn<QString>("word"); // clicked in its middle
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QStringList>("checked");
+
+    const QStringList left{QStringLiteral("Align Left")};
+    QTest::newRow("plain") << "plain" << QKeySequence() << left;
+    QTest::newRow("bold") << "strong" << QKeySequence() << QStringList{"Bold", "Align Left"};
+    QTest::newRow("italic underlined") << "both" << QKeySequence() << QStringList{"Italic", "Underline", "Align Left"};
+    QTest::newRow("struck") << "struck" << QKeySequence() << QStringList{"Strike-out", "Align Left"};
+    QTest::newRow("centred") << "centred" << QKeySequence() << QStringList{"Centre"};
+    QTest::newRow("right") << "right" << QKeySequence() << QStringList{"Align Right"};
+    QTest::newRow("justified") << "justified" << QKeySequence() << QStringList{"Justify"};
+    QTest::newRow("bold for what is typed next") << "plain" << QKeySequence(QKeySequence::Bold)
+                                                 << QStringList{"Bold", "Align Left"};
+    QTest::newRow("bold switched off") << "strong" << QKeySequence(QKeySequence::Bold) << left;
+    QTest::newRow("centred by its shortcut") << "plain" << QKeySequence(Qt::CTRL | Qt::Key_E)
+                                             << QStringList{"Centre"};
+}
+
+// The menu's entries are checked as the text at the caret is formatted.
+void tst_App::contextMenuShowsFormatAtCursor()
+{
+    QFETCH(QString, word);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QStringList, checked);
+
+    RichTextBox box;
+    box.setHtml(QStringLiteral("<p>plain <b>strong</b> <i><u>both</u></i> <s>struck</s></p>"
+                               "<p align=center>centred</p><p align=right>right</p><p align=justify>justified</p>"));
+    box.resize(400, 300);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    QTextCursor middle = box.document()->find(word);
+    QVERIFY(!middle.isNull());
+    middle.setPosition(middle.selectionStart() + 2);
+    const QPoint point = box.cursorRect(middle).center();
+    QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, point);
+    QCOMPARE(box.textCursor().position(), middle.position());
+    if (!keys.isEmpty())
+        QTest::keySequence(&box, keys);
+
+    QTest::mouseClick(box.windowHandle(), Qt::RightButton, {}, box.viewport()->mapTo(&box, point));
+    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    QStringList shown;
+    for (const QAction *action : QApplication::activePopupWidget()->actions()) {
+        if (action->isChecked())
+            shown << action->text().remove(QLatin1Char('&'));
+    }
+    QApplication::activePopupWidget()->close();
+    QCOMPARE(shown, checked);
 }
 
 using Setup = std::function<void(QWidget *)>;

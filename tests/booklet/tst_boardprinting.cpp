@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -39,12 +40,14 @@ private slots:
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::addColumn<bool>("accept");
         QTest::addColumn<QString>("printed"); // a pattern; empty when nothing may be printed
+        QTest::addColumn<QString>("documentName"); // what printing to a file suggests
         const Qt::KeyboardModifiers control = Qt::ControlModifier;
-        QTest::newRow("Ctrl+P, encounter 7 on display") << 7 << control << true << "^ *Encounter 7\\n *Monster Name.*\\n *Bat of room 7\\n[^E]*Page 1\\n\\f$";
+        QTest::newRow("Ctrl+P, encounter 7 on display") << 7 << control << true << "^ *Encounter 7\\n *Monster Name.*\\n *Bat of room 7\\n[^E]*Page 1\\n\\f$" << "Encounter 7";
         QTest::newRow("Ctrl+Shift+P, the whole dungeon")
-                << 7 << (control | Qt::ShiftModifier) << true << "Dungeon 1.*Page 1.*Encounter 2.*Bat of room 2.*Encounter 7.*Bat of room 7.*Page 2";
-        QTest::newRow("Ctrl+P, cancelled") << 7 << control << false << "";
-        QTest::newRow("Ctrl+P, no encounter on display") << 0 << control << true << "";
+                << 7 << (control | Qt::ShiftModifier) << true << "Dungeon 1.*Page 1.*Encounter 2.*Bat of room 2.*Encounter 7.*Bat of room 7.*Page 2"
+                << "Orvane Editable Dungeon 1";
+        QTest::newRow("Ctrl+P, cancelled") << 7 << control << false << "" << "Encounter 7";
+        QTest::newRow("Ctrl+P, no encounter on display") << 0 << control << true << "" << "";
     }
 
     void print()
@@ -53,6 +56,7 @@ private slots:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(bool, accept);
         QFETCH(QString, printed);
+        QFETCH(QString, documentName);
         QWidget *board = ::board();
         board->activateWindow(); // the dialog of the row before had the focus
         QVERIFY(QTest::qWaitForWindowActive(board));
@@ -67,6 +71,7 @@ private slots:
             auto dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
             if (!(dialogShown = dialog != nullptr))
                 return;
+            QCOMPARE(dialog->printer()->docName(), documentName);
             auto printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
             printers->setCurrentIndex(printers->count() - 1); // Print to File (PDF)
             dialog->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(pdf);

@@ -1,6 +1,7 @@
 #include "tests/support/filetesting.h"
 
 #include "booklet/booklet.h"
+#include "rtf/rtf.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -10,8 +11,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QPainter>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 
 #include <sys/resource.h>
 #include <csignal>
@@ -38,6 +42,66 @@ QStringList dungeonListing(const QString &programFolder)
     return listing;
 }
 
+// Forty encounters from a few lines to several pages long, with monster rows
+// (some without a name), tables and pictures up to larger than a page.
+void writeGeneratedDungeon(const QString &programFolder)
+{
+    for (int n = 1; n <= 40; ++n) {
+        QStringList cells(40);
+        for (int row = 0; row < 1 + n % 10; ++row) {
+            cells[row] = row % 4 == 3 ? QString() : QStringLiteral("Monster %1.%2").arg(n).arg(row);
+            cells[10 + row] = QString::number(100 * n + row); // AC
+        }
+        QTextDocument details;
+        QTextCursor cursor(&details);
+        const int paragraphs = n % 13 == 0 ? 120 : n * 7 % 23;
+        for (int i = 0; i < paragraphs; ++i) {
+            cursor.insertText(QStringLiteral("Paragraph %1.%2 of the room, ").arg(n).arg(i).repeated(1 + i % 5));
+            if (i == 3 && n % 3 == 0)
+                cursor.insertTable(2, 2)->cellAt(1, 1).firstCursorPosition().insertText(QStringLiteral("Cell %1").arg(n));
+            if (i == 2 && n % 4 == 0) {
+                QImage picture(n * 40, n * 30, QImage::Format_RGB32);
+                picture.fill(Qt::darkCyan);
+                details.addResource(QTextDocument::ImageResource, QUrl("picture"), picture);
+                cursor.insertImage(QStringLiteral("picture"));
+            }
+            cursor.insertBlock();
+        }
+        writeEncounter(programFolder, n, cells, Rtf::write(&details));
+    }
+}
+
+// Each encounter that has details: its heading, its monster cells and the
+// paragraphs of its details, each paragraph on one line.
+QStringList encounterTexts(const QString &programFolder)
+{
+    QStringList texts;
+    for (int n = 1; n <= 40; ++n) {
+        const Storage::EncounterFiles files = Storage::encounterFiles(programFolder, 1, QString::number(n));
+        if (!QFile::exists(files.detailsFile))
+            continue;
+        texts << QStringLiteral("Encounter %1").arg(n);
+        const Storage::Cells cells = Storage::readExistingTable(files.tableFile);
+        for (int row = 0; row < 10; ++row)
+            for (int column = 0; column < 4; ++column)
+                texts << cells[10 * column + row];
+        QTextDocument details;
+        Rtf::read(content(files.detailsFile), &details);
+        for (QTextBlock block = details.begin(); block.isValid(); block = block.next())
+            texts << block.text().remove(QChar::ObjectReplacementCharacter).simplified();
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+QString printedText(const QString &pdf)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
 } // namespace
 
 // The booklet read back from its PDF with poppler-utils, and the command line
@@ -49,6 +113,7 @@ class tst_Booklet : public QObject
     QTemporaryDir m_scratch;
     const QString m_folder = m_scratch.filePath(QStringLiteral("program"));
     QStringList m_dungeonBeforeExports;
+    const QString m_sample = m_scratch.filePath(QStringLiteral("sample"));
 
     QString exportPdf(const QLocale &locale = QLocale::c())
     {
@@ -67,8 +132,12 @@ private slots:
         writeEncounter(m_folder, 5, {"Skeleton"}, QByteArray());
         writeEncounter(m_folder, 7, {}, R"({\rtf1\ansi\qc A draughty corridor.\par})");
         writeEncounter(m_folder, 9, {"Ogre"}, "PK\x03\x04 no details here");
+        writeEncounter(m_folder, 11, {}, R"({\rtf1\ansi The {\scaps Bugbear Chieftain} waits.\par})");
         putFile(m_folder + "/Dungeons/Dungeon1/3.Encounter", ""); // as the board leaves it
         m_dungeonBeforeExports = dungeonListing(m_folder);
+        QVERIFY(QDir().mkpath(m_sample + "/Dungeons/Dungeon1"));
+        for (const QFileInfo &file : QDir(QStringLiteral(SAMPLE_DUNGEON)).entryInfoList(QDir::Files))
+            QVERIFY(QFile::copy(file.filePath(), m_sample + "/Dungeons/Dungeon1/" + file.fileName()));
     }
 
     void pdf_data()
@@ -91,6 +160,8 @@ private slots:
         QTest::newRow("details only") << text << c << QStringList{"Encounter 7", "HP\\n\\s* {20}A draughty corridor.", "Encounter 9"} << "";
         QTest::newRow("details that are no RTF") << text << c
                 << QStringList{"Encounter 9", "Ogre", "The encounter details cannot be read."} << "no details here";
+        // Capitals where the text has them, smaller ones for its small letters.
+        QTest::newRow("small capitals") << text << c << QStringList{"The BUGBEAR CHIEFTAIN waits."} << "";
         QTest::newRow("Letter in the United States") << QStringList{"pdfinfo", "PDF"} << QLocale(QLocale::English, QLocale::UnitedStates)
                 << QStringList{"Pages: +2\\n", "Page size: +612 x 792 pts \\(letter\\)"} << "";
         QTest::newRow("A4 in Germany") << QStringList{"pdfinfo", "PDF"} << QLocale(QLocale::German, QLocale::Germany)
@@ -145,6 +216,74 @@ private slots:
                     && block.blockFormat().pageBreakPolicy() != QTextFormat::PageBreak_Auto;
         }
         QVERIFY2(moved > 0, "no heading came near the foot of a page: the check was not exercised");
+    }
+
+    void everythingPrinted_data()
+    {
+        QTest::addColumn<QString>("programFolder");
+        QTest::addColumn<QPageSize>("pageSize");
+        const QString generated = m_scratch.filePath(QStringLiteral("generated"));
+        writeGeneratedDungeon(generated);
+        QTest::newRow("sample adventure, A4") << m_sample << QPageSize(QPageSize::A4);
+        QTest::newRow("sample adventure, Letter") << m_sample << QPageSize(QPageSize::Letter);
+        QTest::newRow("generated, A4") << generated << QPageSize(QPageSize::A4);
+        QTest::newRow("generated, A5") << generated << QPageSize(QPageSize::A5);
+    }
+
+    // Every heading, monster cell and paragraph, once and in number order;
+    // each heading on the page of its captions and first monster row.
+    void everythingPrinted()
+    {
+        QFETCH(QString, programFolder);
+        QFETCH(QPageSize, pageSize);
+        const QString pdf = m_scratch.filePath(QStringLiteral("everything.pdf"));
+        QVERIFY(Booklet::exportPdf(programFolder, 1, pdf, pageSize).ok());
+        const QString printed = printedText(pdf);
+        QString flowing = printed;
+        flowing.remove(QRegularExpression(QStringLiteral("\\n *Page \\d+\\n\\f"))); // the feet
+        flowing = flowing.normalized(QString::NormalizationForm_KC).simplified(); // no ligatures
+        qsizetype at = 0;
+        for (const QString &text : encounterTexts(programFolder)) {
+            const qsizetype found = flowing.indexOf(text, at);
+            QVERIFY2(found >= 0, qPrintable(text + " is missing or out of order"));
+            if (text.startsWith(QStringLiteral("Paragraph")) || text.startsWith(QStringLiteral("Encounter")))
+                QVERIFY2(flowing.indexOf(text + ' ', found + 1) < 0, qPrintable(text + " printed twice"));
+            at = found + text.size();
+        }
+        for (const QString &page : printed.split(u'\f')) {
+            const qsizetype heading = page.lastIndexOf(QRegularExpression(QStringLiteral("^Encounter \\d+ *$"), QRegularExpression::MultilineOption));
+            QVERIFY2(heading < 0 || page.indexOf(QRegularExpression(QStringLiteral("Monster Name +AC +DMG +HP\\n.*\\S")), heading) > 0,
+                     qPrintable(page));
+        }
+    }
+
+    void pageRange_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("the first page") << 1 << 1;
+        QTest::newRow("pages 2 to 4") << 2 << 4;
+        QTest::newRow("the last page") << 6 << 6;
+    }
+
+    // The pages chosen in the print dialog, as the whole booklet has them.
+    void pageRange()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        const auto printedPages = [this](int from, int to) {
+            const QString pdf = m_scratch.filePath(QStringLiteral("range.pdf"));
+            QPdfWriter writer(pdf);
+            QPageRanges range;
+            if (from > 0)
+                range.addRange(from, to);
+            writer.setPageRanges(range);
+            Booklet::print(Booklet::dungeonBooklet(m_sample, 1).get(), &writer);
+            return printedText(pdf).split(u'\f', Qt::SkipEmptyParts);
+        };
+        const QStringList whole = printedPages(0, 0);
+        QCOMPARE(whole.size(), 6);
+        QCOMPARE(printedPages(from, to), whole.mid(from - 1, to - from + 1));
     }
 
     void commandLine_data()

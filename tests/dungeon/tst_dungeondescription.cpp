@@ -36,15 +36,21 @@ namespace {
 
 const QSize PictureSize(1000, 800);
 
-// A BMP whose header gives `size` but whose pixels are those of a 4 x 4 picture.
-QByteArray bmpClaiming(QSize size)
+QByteArray encoded(QSize size, const char *format)
 {
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkRed);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// A BMP whose header gives `size` but whose pixels are those of a 4 x 4 picture.
+QByteArray bmpClaiming(QSize size)
+{
+    QByteArray bytes = encoded({4, 4}, "BMP");
     qToLittleEndian<qint32>(size.width(), bytes.data() + 18);
     qToLittleEndian<qint32>(size.height(), bytes.data() + 22);
     return bytes;
@@ -53,12 +59,7 @@ QByteArray bmpClaiming(QSize size)
 // A PNG cut short: its header promises pixels its data no longer holds.
 QByteArray pngCutShort()
 {
-    QImage image(2000, 1500, QImage::Format_RGB32);
-    image.fill(Qt::darkRed);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    const QByteArray bytes = encoded({2000, 1500}, "PNG");
     return bytes.left(bytes.size() / 3);
 }
 

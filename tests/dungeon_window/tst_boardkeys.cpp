@@ -8,9 +8,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QScreen>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -27,6 +29,9 @@ private slots:
     void keys_data();
     void keys();
     void find();
+    void findFolds_data();
+    void findFolds();
+    void goToTitleFits();
     void accessibleNames_data();
     void accessibleNames();
 
@@ -147,6 +152,15 @@ void tst_BoardKeys::find()
 
     QListWidget *results = openFind();
     QVERIFY(results);
+    // Beside the board where the screen has room, and never over the Edit
+    // button or the notes.
+    const QRect findFrame = results->window()->frameGeometry(), boardFrame = board()->frameGeometry();
+    if (board()->screen()->availableGeometry().width() > boardFrame.width() + findFrame.width() + 20)
+        QVERIFY(!findFrame.intersects(boardFrame));
+    for (const char *uncovered : {"cmdEdit", "RichTextBox1(1)"}) {
+        QWidget *widget = control(board(), uncovered);
+        QVERIFY2(!findFrame.intersects(QRect(widget->mapToGlobal(QPoint()), widget->size())), uncovered);
+    }
     typeText(QApplication::focusWidget(), QStringLiteral("basil"));
     QCOMPARE(results->count(), 2);
     QCOMPARE(results->item(0)->text(), "3: Basilisk");
@@ -195,6 +209,55 @@ void tst_BoardKeys::find()
     QVERIFY(!results->isVisible());
     const QRect aboveNumberBox(0, 0, 500, 630);
     QCOMPARE(map->grab().toImage().copy(aboveNumberBox), plain.copy(aboveNumberBox));
+}
+
+void tst_BoardKeys::findFolds_data()
+{
+    QTest::addColumn<QString>("monster");
+    QTest::addColumn<QString>("details");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("found"); // the result row, empty for none
+    QTest::newRow("accent in the details") << "Rat" << "Meet at the café by the well." << "cafe"
+                                           << "1: Meet at the café by the well.";
+    QTest::newRow("accent typed") << "Rat" << "An old CAFE sign." << "Café" << "1: An old CAFE sign.";
+    QTest::newRow("combining accent") << "Rat" << "Le cafe\u0301 noir." << "CAFE" << "1: Le cafe\u0301 noir.";
+    QTest::newRow("accent in a name") << "Élan wight" << "" << "elan" << "1: Élan wight";
+    QTest::newRow("other letter") << "Rat" << "A café." << "cafa" << "";
+}
+
+// Case and accents aside, and the match shown as written.
+void tst_BoardKeys::findFolds()
+{
+    QFETCH(QString, monster);
+    QFETCH(QString, details);
+    QFETCH(QString, typed);
+    QFETCH(QString, found);
+    save(1, monster, details);
+    QListWidget *results = openFind();
+    QVERIFY(results);
+    typeText(QApplication::focusWidget(), typed);
+    QCOMPARE(results->count() ? results->item(0)->text() : QString(), found);
+}
+
+// Room for the whole title in a common title bar: its icon, three buttons
+// and a bold font a fifth larger than the dialog's.
+void tst_BoardKeys::goToTitleFits()
+{
+    int width = 0, needed = 0;
+    QTimer::singleShot(0, this, [&] {
+        auto dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        QFont titleFont = dialog->font();
+        titleFont.setBold(true);
+        titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+        needed = QFontMetrics(titleFont).horizontalAdvance(dialog->windowTitle()) + 4 * 30;
+        width = dialog->width();
+        dialog->reject();
+    });
+    press(Qt::CTRL | Qt::Key_G);
+    QVERIFY(needed > 0);
+    QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 pixels wide, %2 needed").arg(width).arg(needed)));
 }
 
 void tst_BoardKeys::accessibleNames_data()

@@ -9,6 +9,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -46,6 +49,7 @@ private slots:
     void noOptionSelectedMovesFirstMarker();
     void clear();
     void clearOnClearBoard();
+    void undoClear();
 
     void closingEndsApplication();
 
@@ -528,6 +532,39 @@ void tst_DungeonWindow::clearOnClearBoard()
     const QImage once = board()->grab().toImage();
     clickControl(control(board(), "cmdClear"));
     QCOMPARE(board()->grab().toImage(), once);
+}
+
+// Ctrl+Z brings back what Clear emptied; Ctrl+Y clears again.
+void tst_DungeonWindow::undoClear()
+{
+    selectOption(2);
+    pressAt(board(), inMap(50, 60));
+    auto details = control<RichTextBox>(board(), "RichTextBox1(0)");
+    details->setHtml(QStringLiteral("<b>Bold</b> details"));
+    control<RichTextBox>(board(), "RichTextBox1(1)")->setPlainText(QStringLiteral("Trap in room 4"));
+    control<QLineEdit>(board(), "Text1(13)")->setText(QStringLiteral("5"));
+    control<QLineEdit>(board(), "Text4(2)")->setText(QStringLiteral("Mira"));
+    control<QLineEdit>(board(), "Text2")->setText(QStringLiteral("7"));
+    control(board(), "cmdEdit")->setEnabled(true);
+    const auto shown = [this, details] {
+        QStringList state{details->toPlainText(), QString::number(details->document()->begin().begin().fragment().charFormat().fontWeight()),
+                          control<RichTextBox>(board(), "RichTextBox1(1)")->toPlainText(),
+                          control(board(), "cmdEdit")->isEnabled() ? "Edit enabled" : "Edit disabled"};
+        for (const char *name : {"Text1(13)", "Text4(2)", "Text4(0)", "Text2"})
+            state << textOf(board(), name);
+        for (int k = 0; k < 7; ++k)
+            state << QString::number(marker(k)->x()) + ',' + QString::number(marker(k)->y());
+        return state;
+    };
+    const QStringList before = shown();
+    clickControl(control(board(), "cmdClear"));
+    const QStringList cleared = shown();
+    QVERIFY(cleared != before);
+
+    QTest::keyClick(board(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(shown(), before);
+    QTest::keyClick(board(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(shown(), cleared);
 }
 
 void tst_DungeonWindow::closingEndsApplication()

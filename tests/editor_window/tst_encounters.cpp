@@ -62,6 +62,8 @@ private slots:
     void okAsksWhenAnotherProcessSaved();
     void noQuestionAfterOwnHalfFailedSave();
     void boardShowsAnotherCopysSave();
+    void okKeepsWhatTheDetailsDoNotShow_data();
+    void okKeepsWhatTheDetailsDoNotShow();
 
 private:
     Storage::EncounterFiles files(int number) const;
@@ -770,4 +772,30 @@ void tst_Encounters::longStoredCellsStayWhole()
 }
 
 QTEST_MAIN(tst_Encounters)
+// Footnotes show at the end of the details; a header does not show at all.
+void tst_Encounters::okKeepsWhatTheDetailsDoNotShow_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("nothing changed: every byte kept") << QString();
+    QTest::newRow("text changed: the tool tip names the loss") << QStringLiteral("More ");
+}
+
+void tst_Encounters::okKeepsWhatTheDetailsDoNotShow()
+{
+    QFETCH(QString, typed);
+    const QByteArray details = "{\\rtf1\\ansi{\\header Page head}Smoke{\\super\\chftn}{\\footnote Fire.}\\par}\r\n";
+    saveEncounter(5, {}, QString());
+    QVERIFY(Storage::writeFileAtomically(files(5).detailsFile, details).ok());
+    openEditor(5);
+    auto box = control<RichTextBox>(editor(), "RichTextBoxEdit");
+    QCOMPARE(box->toPlainText(), QStringLiteral("Smoke1\n1 Fire."));
+    if (!typed.isEmpty())
+        typeInto(box, typed);
+    QCOMPARE(box->toolTip().contains(QStringLiteral("headers and footers")), !typed.isEmpty());
+    clickControl(control(editor(), "cmdOK"));
+    const QByteArray saved = content(files(5).detailsFile);
+    QCOMPARE(saved == details, typed.isEmpty());
+    QCOMPARE(saved.contains("{\\footnote"), true);
+}
+
 #include "tst_encounters.moc"

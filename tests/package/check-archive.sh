@@ -32,21 +32,6 @@ if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$program_folder/dungeon-board.desktop"
 fi
 
-# Started from another folder, the program must still find its own; a start
-# that lasts until the timeout (124) is a start that did not fail.
-status=0
-(cd "$work" && QT_QPA_PLATFORM=offscreen timeout 3 "$program_folder/dungeon-board") || status=$?
-if [ "$status" -ne 0 ] && [ "$status" -ne 124 ]; then
-    echo "the unpacked program ended with status $status"
-    exit 1
-fi
-
-# It answers for its version, and prints the adventure kept beside it.
-version=$(cd "$work" && "$program_folder/dungeon-board" --version)
-[[ $top == dungeon-board-${version##* }-Linux ]] || { echo "unexpected version: $version"; exit 1; }
-(cd "$work" && "$program_folder/dungeon-board" --export-pdf "$work/sample.pdf")
-if command -v pdftotext >/dev/null; then
-    [[ $(pdftotext "$work/sample.pdf" - 2>/dev/null) == *"Encounter 12"* ]] ||
-        { echo "the booklet lacks the sample adventure"; exit 1; }
-fi
+source "$(dirname "$0")/start-program.sh"
+start_program "$program_folder/dungeon-board" "$work" "$version"
 echo "archive $top.tar.gz: contents as expected, the program starts and prints its adventure"

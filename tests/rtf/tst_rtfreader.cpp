@@ -98,6 +98,8 @@ private slots:
     void robustness();
     void logging_data();
     void logging();
+    void unshownContent_data();
+    void unshownContent();
     void replacesContent();
 };
 
@@ -132,7 +134,7 @@ void tst_RtfReader::text_data()
                                            << u"body"_s;
     QTest::newRow("ignorable destination") << "{\\rtf1 a{\\*\\unknown {\\b nested} text}b}"_ba << u"ab"_s;
     QTest::newRow("known word after star") << "{\\rtf1 a{\\*\\bkmkstart x}b{\\*\\generator Msftedit;}c}"_ba << u"abc"_s;
-    QTest::newRow("headers and footnotes skipped") << "{\\rtf1 a{\\header h}{\\footer f}{\\footnote n}b}"_ba << u"ab"_s;
+    QTest::newRow("headers and footers skipped") << "{\\rtf1 a{\\header h}{\\footer f}b}"_ba << u"ab"_s;
     QTest::newRow("hidden text dropped") << "{\\rtf1 a{\\v hidden}b\\v c\\v0 d}"_ba << u"abd"_s;
     QTest::newRow("upr reads ud") << "{\\rtf1 {\\upr{ansi}{\\*\\ud{uni}}}}"_ba << u"uni"_s;
     QTest::newRow("object reads result") << "{\\rtf1 {\\object\\objemb{\\*\\objclass X}{\\*\\objdata 0102}{\\result shown}}}"_ba
@@ -465,6 +467,11 @@ void tst_RtfReader::lists_data()
     QTest::newRow("list goes on after a table")
         << withLists("\\ls2 a\\par\\trowd\\cellx1\\pard\\intbl x\\cell\\row\\pard\\ls2 b\\par")
         << u"a:decimal/1#1 x b:decimal/1#1"_s;
+    QTest::newRow("level without a number is no list")
+        << "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc255{\\leveltext\\'01\\'00;}}\\listid1}}"
+           "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}"
+           "\\pard\\outlinelevel0{\\listtext\\pard\\plain \\tab}\\ls1 Heading\\par}"_ba
+        << u"Heading"_s;
     QTest::newRow("unknown ls is a bullet list") << "{\\rtf1\\ls7 {\\listtext -\\tab}a\\par}"_ba << u"a:disc/1#1"_s;
     QTest::newRow("listtext kept without a list") << "{\\rtf1{\\listtext 1.\\tab}a\\par}"_ba << u"1.\ta"_s;
     QTest::newRow("wordpad bullets")
@@ -796,6 +803,22 @@ void tst_RtfReader::logging()
     else
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
     load(rtf);
+}
+
+void tst_RtfReader::unshownContent_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<unsigned>("expected");
+    QTest::newRow("header, comment, footer") << "{\\rtf1{\\headerr h}{\\*\\annotation c}{\\footerf f}a}"_ba
+                                             << unsigned(Rtf::HeadersAndFooters | Rtf::Comments);
+    QTest::newRow("hidden text") << "{\\rtf1 a{\\v b}}"_ba << unsigned(Rtf::HiddenText);
+}
+
+void tst_RtfReader::unshownContent()
+{
+    QFETCH(QByteArray, rtf);
+    QTextDocument document;
+    QTEST(Rtf::read(rtf, &document), "expected");
 }
 
 void tst_RtfReader::replacesContent()

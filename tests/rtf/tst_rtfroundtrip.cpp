@@ -20,6 +20,8 @@
 #include <QTextList>
 #include <QTextTable>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 enum Feature {
@@ -50,7 +52,7 @@ public:
         // A default font other than the reading document's own shows
         // whether the reader applies the RTF's default font and size.
         if (chance(50))
-            document->setDefaultFont(pick({QFont(u"DejaVu Serif"_qs, 11), QFont(u"Courier New"_qs, 10)}));
+            document->setDefaultFont(pick({QFont(u"DejaVu Serif"_s, 11), QFont(u"Courier New"_s, 10)}));
         QTextCursor cursor(target);
         fresh = true;
         addItems(cursor, 1 + below(6), Paragraph);
@@ -158,11 +160,11 @@ private:
     void addPastedHtml(QTextCursor &cursor)
     {
         startBlock(cursor, QTextBlockFormat());
-        cursor.insertHtml(pick({u"<h1>1</h1><h2>2</h2><h3>3</h3><h4>4</h4><h5>5</h5><h6>6</h6>"_qs,
-                                u"<font size=1>1</font><font size=6>6</font><small>s</small><big>b</big>"_qs,
-                                u"<span style='font-size:x-large'>xl <b>b</b></span><p style='background:#fc0'>p</p>"_qs,
-                                u"<table cellpadding=4><tr><td bgcolor=lime>a</td><td style='padding:9px'>b</td></table>"_qs,
-                                u"<p>above</p><hr><p>below</p>"_qs}));
+        cursor.insertHtml(pick({u"<h1>1</h1><h2>2</h2><h3>3</h3><h4>4</h4><h5>5</h5><h6>6</h6>"_s,
+                                u"<font size=1>1</font><font size=6>6</font><small>s</small><big>b</big>"_s,
+                                u"<span style='font-size:x-large'>xl <b>b</b></span><p style='background:#fc0'>p</p>"_s,
+                                u"<table cellpadding=4><tr><td bgcolor=lime>a</td><td style='padding:9px'>b</td></table>"_s,
+                                u"<p>above</p><hr><p>below</p>"_s}));
     }
 
     void addRuns(QTextCursor &cursor)
@@ -173,9 +175,9 @@ private:
             if (has(Links) && chance(30)) {
                 // Often the same link again, so one link holds several formats.
                 if (link.isEmpty() || chance(30))
-                    link = pick({u"https://example.com/"_qs, u"https://example.com/a?b=1&c=d"_qs, u"#encounter-7"_qs,
-                                 u"mailto:dm@example.com"_qs, u"https://example.com/caf\u00e9 dungeon"_qs,
-                                 u"file:///C:/Dungeons/1.Encounter"_qs, u"Dungeons\\Dungeon1\\7.Encounter7"_qs});
+                    link = pick({u"https://example.com/"_s, u"https://example.com/a?b=1&c=d"_s, u"#encounter-7"_s,
+                                 u"mailto:dm@example.com"_s, u"https://example.com/caf\u00e9 dungeon"_s,
+                                 u"file:///C:/Dungeons/1.Encounter"_s, u"Dungeons\\Dungeon1\\7.Encounter7"_s});
                 format.setAnchor(true);
                 format.setAnchorHref(link);
             } else {
@@ -195,7 +197,7 @@ private:
             for (int x = 0; x < image.width(); ++x)
                 image.setPixel(x, y, image.hasAlphaChannel() ? random.generate() | 0x01000000 : random.generate());
         }
-        const QUrl name(u"generated/%1.png"_qs.arg(++images));
+        const QUrl name(u"generated/%1.png"_s.arg(++images));
         switch (below(3)) {
         case 0: target->addResource(QTextDocument::ImageResource, name, image); break;
         case 1: target->addResource(QTextDocument::ImageResource, name, QPixmap::fromImage(image)); break;
@@ -226,20 +228,20 @@ private:
     QString text()
     {
         static const QStringList plain = {
-            u"dragon"_qs, u"Gold"_qs, u"12"_qs, u"-3"_qs, u"d20"_qs, u"(AC)"_qs, u"{brace}"_qs, u"back\\slash"_qs,
-            u"tab\there"_qs, u"two  spaces"_qs, u" lead"_qs, u"trail "_qs, u"line\u2028break"_qs, u"50%"_qs,
-            u"\"quoted\""_qs, u"semi;colon"_qs, u"*star"_qs, u"?"_qs,
+            u"dragon"_s, u"Gold"_s, u"12"_s, u"-3"_s, u"d20"_s, u"(AC)"_s, u"{brace}"_s, u"back\\slash"_s,
+            u"tab\there"_s, u"two  spaces"_s, u" lead"_s, u"trail "_s, u"line\u2028break"_s, u"50%"_s,
+            u"\"quoted\""_s, u"semi;colon"_s, u"*star"_s, u"?"_s,
         };
         static const QStringList codePage = {
-            u"caf\u00e9"_qs, u"na\u00efve"_qs, u"\u00c6r\u00f8"_qs, u"\u00bd"_qs, u"\u00a9 \u00ae"_qs, u"\u20ac5"_qs,
-            u"\u201cquote\u201d"_qs, u"\u2014"_qs, u"\u2026"_qs, u"no\u00a0break"_qs, u"\u00ff"_qs,
+            u"caf\u00e9"_s, u"na\u00efve"_s, u"\u00c6r\u00f8"_s, u"\u00bd"_s, u"\u00a9 \u00ae"_s, u"\u20ac5"_s,
+            u"\u201cquote\u201d"_s, u"\u2014"_s, u"\u2026"_s, u"no\u00a0break"_s, u"\u00ff"_s,
         };
         static const QStringList scripts = {
-            u"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac"_qs, u"\u041a\u0438\u0440\u0438\u043b\u043b\u0438\u0446\u0430"_qs,
-            u"\u65e5\u672c\u8a9e"_qs, u"\ud55c\uad6d\uc5b4"_qs, u"\u0627\u0644\u0639\u0631\u0628\u064a\u0629"_qs,
-            u"\u05e2\u05d1\u05e8\u05d9\u05ea"_qs, u"\U0001f409"_qs, u"\U0001f3b2\U0001f44d\U0001f3fd"_qs,
-            u"e\u0301"_qs, u"\U0001d518\U0001d52b"_qs, u"\uff21\uff22"_qs,
-            u"\U0001f409?"_qs, // a real "?" after the pair's two fallbacks
+            u"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac"_s, u"\u041a\u0438\u0440\u0438\u043b\u043b\u0438\u0446\u0430"_s,
+            u"\u65e5\u672c\u8a9e"_s, u"\ud55c\uad6d\uc5b4"_s, u"\u0627\u0644\u0639\u0631\u0628\u064a\u0629"_s,
+            u"\u05e2\u05d1\u05e8\u05d9\u05ea"_s, u"\U0001f409"_s, u"\U0001f3b2\U0001f44d\U0001f3fd"_s,
+            u"e\u0301"_s, u"\U0001d518\U0001d52b"_s, u"\uff21\uff22"_s,
+            u"\U0001f409?"_s, // a real "?" after the pair's two fallbacks
         };
         QString words;
         for (int count = 1 + below(4); count > 0; --count) {
@@ -268,8 +270,8 @@ private:
         if (chance(20))
             format.setFontStrikeOut(true);
         if (chance(25))
-            format.setFontFamilies({pick({u"Courier New"_qs, u"Times New Roman"_qs, u"DejaVu Serif"_qs,
-                                          u"Noto Sans Mono"_qs, u"Comic Sans MS"_qs, u"Caf\u00e9 Script"_qs})});
+            format.setFontFamilies({pick({u"Courier New"_s, u"Times New Roman"_s, u"DejaVu Serif"_s,
+                                          u"Noto Sans Mono"_s, u"Comic Sans MS"_s, u"Caf\u00e9 Script"_s})});
         if (chance(30))
             format.setFontPointSize(pick({7.0, 8.5, 9.0, 10.0, 11.5, 12.0, 14.0, 18.0, 24.0, 36.0, 72.0}));
         if (chance(25))
@@ -349,7 +351,7 @@ private:
     {
         for (auto it = frame->begin(); !it.atEnd(); ++it) {
             if (const auto *table = qobject_cast<const QTextTable *>(it.currentFrame())) {
-                lines += indent + u"table %1x%2"_qs.arg(table->rows()).arg(table->columns());
+                lines += indent + u"table %1x%2"_s.arg(table->rows()).arg(table->columns());
                 for (int row = 0; row < table->rows(); ++row) {
                     for (int column = 0; column < table->columns(); ++column) {
                         const QTextTableCell cell = table->cellAt(row, column);
@@ -359,12 +361,12 @@ private:
                         const auto padding = [&](QTextFormat::Property side) {
                             return format.hasProperty(side) ? format.doubleProperty(side) : table->format().cellPadding();
                         };
-                        lines += indent + u"  cell %1,%2 spans %3x%4 background %5 padding %6 %7 %8 %9"_qs.arg(row).arg(column)
+                        lines += indent + u"  cell %1,%2 spans %3x%4 background %5 padding %6 %7 %8 %9"_s.arg(row).arg(column)
                                               .arg(cell.rowSpan()).arg(cell.columnSpan()).arg(brush(format.background()))
                                               .arg(padding(QTextFormat::TableCellTopPadding)).arg(padding(QTextFormat::TableCellBottomPadding))
                                               .arg(padding(QTextFormat::TableCellLeftPadding)).arg(padding(QTextFormat::TableCellRightPadding));
                         for (auto inCell = cell.begin(); !inCell.atEnd(); ++inCell)
-                            block(inCell.currentBlock(), indent + u"    "_qs);
+                            block(inCell.currentBlock(), indent + u"    "_s);
                     }
                 }
             } else if (it.currentFrame()) {
@@ -382,28 +384,28 @@ private:
         const QTextBlockFormat format = block.blockFormat();
         QStringList properties;
         const Qt::Alignment alignment = format.alignment() & Qt::AlignHorizontal_Mask;
-        properties += alignment & Qt::AlignHCenter ? u"centre"_qs
-            : alignment & Qt::AlignJustify         ? u"justify"_qs
-            : alignment & Qt::AlignRight           ? u"right"_qs
-                                                   : u"left"_qs;
-        addLength(properties, u"left"_qs, format.leftMargin() + format.indent() * document.indentWidth());
-        addLength(properties, u"right"_qs, format.rightMargin());
-        addLength(properties, u"first"_qs, format.textIndent());
-        addLength(properties, u"before"_qs, format.topMargin());
-        addLength(properties, u"after"_qs, format.bottomMargin());
+        properties += alignment & Qt::AlignHCenter ? u"centre"_s
+            : alignment & Qt::AlignJustify         ? u"justify"_s
+            : alignment & Qt::AlignRight           ? u"right"_s
+                                                   : u"left"_s;
+        addLength(properties, u"left"_s, format.leftMargin() + format.indent() * document.indentWidth());
+        addLength(properties, u"right"_s, format.rightMargin());
+        addLength(properties, u"first"_s, format.textIndent());
+        addLength(properties, u"before"_s, format.topMargin());
+        addLength(properties, u"after"_s, format.bottomMargin());
         const qreal height = format.lineHeight();
         switch (format.lineHeightType()) {
         case QTextBlockFormat::ProportionalHeight:
             if (height != 100)
-                properties += u"line %1%"_qs.arg(height);
+                properties += u"line %1%"_s.arg(height);
             break;
-        case QTextBlockFormat::MinimumHeight: properties += u"line at least %1"_qs.arg(height); break;
-        case QTextBlockFormat::FixedHeight: properties += u"line exactly %1"_qs.arg(height); break;
+        case QTextBlockFormat::MinimumHeight: properties += u"line at least %1"_s.arg(height); break;
+        case QTextBlockFormat::FixedHeight: properties += u"line exactly %1"_s.arg(height); break;
         default: break;
         }
-        properties += u"heading %1 background %2"_qs.arg(format.headingLevel()).arg(brush(format.background()));
+        properties += u"heading %1 background %2"_s.arg(format.headingLevel()).arg(brush(format.background()));
         if (format.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth))
-            properties += u"rule"_qs;
+            properties += u"rule"_s;
         if (const QTextList *list = block.textList()) {
             if (!lists.contains(list))
                 lists += list;
@@ -412,10 +414,10 @@ private:
             QTextCharFormat numberFormat = block.charFormat();
             numberFormat.clearProperty(QTextFormat::AnchorHref);
             numberFormat.clearProperty(QTextFormat::TextVerticalAlignment);
-            properties += u"list %1 style %2 indent %3 number %4"_qs.arg(number).arg(list->format().style())
+            properties += u"list %1 style %2 indent %3 number %4"_s.arg(number).arg(list->format().style())
                               .arg(list->format().indent()).arg(characters(numberFormat));
         }
-        lines += indent + u"paragraph "_qs + properties.join(u", ");
+        lines += indent + u"paragraph "_s + properties.join(u", ");
 
         // Runs are split where the description changes, not where Qt's
         // fragments happen to end.
@@ -423,7 +425,7 @@ private:
         QString runText;
         const auto flush = [&] {
             if (!runText.isEmpty())
-                lines += indent + u"  \""_qs + runText + u"\" "_qs + run;
+                lines += indent + u"  \""_s + runText + u"\" "_s + run;
             runText.clear();
         };
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -432,9 +434,9 @@ private:
             if (format.isImageFormat()) {
                 flush();
                 // A picture's font is invisible; what shows is where it leads.
-                const QString link = format.isAnchor() ? u" link "_qs + format.anchorHref() : QString();
+                const QString link = format.isAnchor() ? u" link "_s + format.anchorHref() : QString();
                 for (qsizetype count = fragment.length(); count > 0; --count)
-                    lines += indent + u"  "_qs + image(format.toImageFormat()) + link;
+                    lines += indent + u"  "_s + image(format.toImageFormat()) + link;
                 continue;
             }
             const QString description = characters(format);
@@ -446,7 +448,7 @@ private:
         flush();
     }
 
-    static QString brush(const QBrush &brush) { return brush.style() == Qt::NoBrush ? u"none"_qs : brush.color().name(); }
+    static QString brush(const QBrush &brush) { return brush.style() == Qt::NoBrush ? u"none"_s : brush.color().name(); }
 
     static void addLength(QStringList &properties, const QString &name, qreal value)
     {
@@ -462,28 +464,28 @@ private:
         QStringList properties;
         properties += font.family();
         const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
-        properties += QString::number(qRound(points * 2) / 2.0) + u"pt"_qs;
+        properties += QString::number(qRound(points * 2) / 2.0) + u"pt"_s;
         if (font.weight() >= QFont::DemiBold)
-            properties += u"bold"_qs;
+            properties += u"bold"_s;
         if (font.italic())
-            properties += u"italic"_qs;
+            properties += u"italic"_s;
         const QTextCharFormat::UnderlineStyle underline = format.hasProperty(QTextFormat::TextUnderlineStyle)
             ? format.underlineStyle()
             : font.underline() ? QTextCharFormat::SingleUnderline : QTextCharFormat::NoUnderline;
         if (underline != QTextCharFormat::NoUnderline)
-            properties += u"underline %1"_qs.arg(underline);
+            properties += u"underline %1"_s.arg(underline);
         if (font.strikeOut())
-            properties += u"strike-out"_qs;
+            properties += u"strike-out"_s;
         if (format.foreground().style() != Qt::NoBrush)
-            properties += u"colour "_qs + format.foreground().color().name();
+            properties += u"colour "_s + format.foreground().color().name();
         if (format.background().style() != Qt::NoBrush)
-            properties += u"highlight "_qs + format.background().color().name();
+            properties += u"highlight "_s + format.background().color().name();
         if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
-            properties += u"superscript"_qs;
+            properties += u"superscript"_s;
         if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
-            properties += u"subscript"_qs;
+            properties += u"subscript"_s;
         if (format.isAnchor() && !format.anchorHref().isEmpty())
-            properties += u"link "_qs + format.anchorHref();
+            properties += u"link "_s + format.anchorHref();
         return properties.join(u", ");
     }
 
@@ -500,7 +502,7 @@ private:
         else if (resource.userType() == QMetaType::QByteArray)
             image = QImage::fromData(resource.toByteArray());
         if (image.isNull())
-            return u"image (missing)"_qs;
+            return u"image (missing)"_s;
         image.convertTo(QImage::Format_ARGB32);
 
         QCryptographicHash pixels(QCryptographicHash::Sha1);
@@ -515,7 +517,7 @@ private:
             shown = {format.width(), format.width() * image.height() / image.width()};
         else if (hasHeight)
             shown = {format.height() * image.width() / image.height(), format.height()};
-        return u"image %1x%2 shown %3x%4 pixels %5"_qs.arg(image.width()).arg(image.height())
+        return u"image %1x%2 shown %3x%4 pixels %5"_s.arg(image.width()).arg(image.height())
             .arg(qRound(shown.width())).arg(qRound(shown.height()))
             .arg(QString::fromLatin1(pixels.result().toHex().left(12)));
     }
@@ -538,11 +540,11 @@ QString minimalDiff(const QStringList &expected, const QStringList &actual)
 
     QStringList diff;
     if (start > 0)
-        diff += u"  "_qs + expected[start - 1];
+        diff += u"  "_s + expected[start - 1];
     for (qsizetype line = start; line < expected.size() - end; ++line)
-        diff += u"- "_qs + expected[line];
+        diff += u"- "_s + expected[line];
     for (qsizetype line = start; line < actual.size() - end; ++line)
-        diff += u"+ "_qs + actual[line];
+        diff += u"+ "_s + actual[line];
     return diff.join(u'\n');
 }
 
@@ -590,9 +592,9 @@ void tst_RtfRoundTrip::roundTrip()
         const QStringList actual = Description::of(copy);
         if (expected != actual) {
             constexpr qsizetype shownBytes = 3000;
-            QFAIL(qPrintable(u"seed %1 (features 0x%2) does not survive the round trip:\n%3\nRTF%4:\n%5"_qs
+            QFAIL(qPrintable(u"seed %1 (features 0x%2) does not survive the round trip:\n%3\nRTF%4:\n%5"_s
                                  .arg(seed).arg(features, 0, 16).arg(minimalDiff(expected, actual))
-                                 .arg(rtf.size() > shownBytes ? u" (start)"_qs : QString())
+                                 .arg(rtf.size() > shownBytes ? u" (start)"_s : QString())
                                  .arg(QString::fromLatin1(rtf.left(shownBytes)))));
         }
     }

@@ -161,6 +161,8 @@ private slots:
     void pictures();
     void hyperlinks_data();
     void hyperlinks();
+    void footnotes_data();
+    void footnotes();
 };
 
 void tst_RtfWriter::emptyDocument()
@@ -505,6 +507,7 @@ void tst_RtfWriter::tableCells()
     QTextCursor cursor(document.get());
     QTextTableFormat format;
     format.setBorder(0);
+    format.setCellPadding(0); // Qt 6.8 pads cells by 4 pixels unless told
     format.setColumnWidthConstraints(constraints);
     format.setWidth(width);
     QTextTable *table = cursor.insertTable(2, 3, format);
@@ -528,6 +531,7 @@ void tst_RtfWriter::tableSpans()
     QTextCursor cursor(document.get());
     QTextTableFormat format;
     format.setBorder(1);
+    format.setCellPadding(0);
     format.setBorderBrush(QColor(Qt::blue));
     QTextTable *table = cursor.insertTable(2, 3, format);
     table->mergeCells(0, 0, 1, 2); // across the first two columns
@@ -668,6 +672,45 @@ void tst_RtfWriter::hyperlinks()
     // the field needs no \b0.
     QCOMPARE(bodyOf(writeChecked(*document)),
              "\\pard see {\\field{\\*\\fldinst{" + instruction + "}}{\\fldrslt{the \\b bold\\b0  link}}} here\\par\n");
+}
+
+
+// The reader shows footnotes as notes after the text, and the writer puts
+// them back at their references; a note without its reference, or a
+// reference without its note, stays text.
+void tst_RtfWriter::footnotes_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("removed");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("footnotes");
+    const QByteArray oneNote("{\\rtf1 a\\chftn{\\footnote x}b\\par}");
+    QTest::newRow("libreoffice") << QByteArray("{\\rtf1 a{\\super \\chftn{\\*\\footnote \\chftn\\pard\\plain{\\tab x}}} b\\par}")
+                                 << QString() << QStringLiteral("a1 b\n1 x") << 1;
+    QTest::newRow("word, two notes") << QByteArray("{\\rtf1 a{\\super\\chftn}{\\footnote{\\super\\chftn} x\\par y}b"
+                                                   "{\\super\\chftn}{\\footnote{\\super\\chftn} z}\\par}")
+                                     << QString() << QStringLiteral("a1b2\n1 x\u2028y\n2 z") << 2;
+    QTest::newRow("no automatic number") << QByteArray("{\\rtf1 a{\\footnote x}b}") << QString() << QStringLiteral("a1b\n1 x") << 1;
+    QTest::newRow("reference deleted") << oneNote << QStringLiteral("1") << QStringLiteral("ab\n1 x") << 0;
+    QTest::newRow("note deleted") << oneNote << QStringLiteral("1 x") << QStringLiteral("a1b\n") << 0;
+}
+
+void tst_RtfWriter::footnotes()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, removed);
+    auto document = makeDocument();
+    Rtf::read(rtf, document.get());
+    if (!removed.isEmpty())
+        document->find(removed).removeSelectedText();
+    const QByteArray written = writeChecked(*document);
+    QTEST(int(written.count("\\chftn{\\footnote\\pard")), "footnotes");
+
+    Rtf::read(written, document.get());
+    QStringList blocks;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        blocks << block.text();
+    QTEST(blocks.join(u'\n'), "expected");
 }
 
 QTEST_MAIN(tst_RtfWriter)

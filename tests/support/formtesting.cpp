@@ -1,5 +1,6 @@
 #include "formtesting.h"
 
+#include "kit/combatform.h"
 #include "kit/form.h"
 #include "kit/module1.h"
 
@@ -53,6 +54,7 @@ bool showBoard()
 
 void unloadWindows()
 {
+    Module1::CombatWindow->Unload();
     Module1::EditorWindow->Unload();
     Module1::DungeonWindow->Unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -54,6 +54,6 @@ QWidget *editor();
 // Shows the board and waits until it is on screen; false when it never is.
 bool showBoard();
 
-// Unloads both windows and lets Qt delete what they leave behind, so that
+// Unloads every window and lets Qt delete what they leave behind, so that
 // the next test starts from a program with no window loaded.
 void unloadWindows();

@@ -1,5 +1,7 @@
 #include "dungeonmap.h"
 
+#include "dungeonplan.h"
+
 #include "kit/spots.h"
 
 #include <QImage>
@@ -12,6 +14,8 @@
 
 namespace {
 
+using namespace DungeonPlan;
+
 constexpr QRgb Ground = qRgb(217, 217, 217);
 constexpr QRgb GridDot = qRgb(138, 138, 138);
 constexpr QRgb Floor = qRgb(255, 255, 255);
@@ -20,96 +24,9 @@ constexpr QRgb Ink = qRgb(255, 0, 0);
 
 constexpr QSize MapSize(500, 680);
 
-// The grid: lines 20 pixels apart, the first at x = 10 and y = 20. Rooms may
-// reach one row below the last drawn line (y = 640), down to y = 660.
-constexpr int Pitch = 20;
-constexpr int FirstLineX = 10;
-constexpr int FirstLineY = 20;
+// The last grid line drawn; rooms may reach one row below it, down to y = 660.
 constexpr int LastLineY = 640;
-constexpr int Columns = 24;
-constexpr int Rows = 32;
 constexpr int DotSpacing = 2;
-
-constexpr int lineX(int i) { return FirstLineX + Pitch * i; }
-constexpr int lineY(int j) { return FirstLineY + Pitch * j; }
-
-// The dungeon, keyed by hand. Counting from 0, even lines run along the
-// horizontal grid lines and odd lines through rows of cells; likewise even
-// characters sit on vertical grid lines and odd ones inside cells. So a cell
-// is an odd character of an odd line, an intersection an even character of an
-// even line, and the rest are the edges between cells.
-//   cells:   ' ' rock, '.' floor, and floor holding '=' stairs going
-//            north-south, '"' stairs going east-west, 'w' a well,
-//            'c' a sarcophagus, 'a' an altar
-//   edges:   '-' or '|' wall, 'd' wall with a door gap
-//   corners: 'o' pillar; anything else there is only for the eye
-constexpr char Plan[] = R"(
-+-+-+-+-+-+-+                 +-+-+-+-+
-|. . . . . .|        =        |. . . .|
-+           +   +-+-+d+-+-+-+ +       +-+-+
-|. . . . . .|   |. . . . . .| |. . w .d. .|
-+-+-+d+-+-+d+-+ +   o   o   + +       +   +
-|. . . .|. . .d.d. . . . . .| |. . . .|. .|
-+       +     + +           + +d+-+-+-+   +
-|. . . .|. . .|.|. . . . . .|  .|. . .|. .|
-+-+d+-+-+-+d+-+ +-+   +d+-+d+-+ +     +   +-+-+-+
-   . . . . . . .   . .|.|. . .|.|. . .|. . . . .|
-+-+-+d+-+             + +     + +     +         +
-|. . . .|      .   = =|a|. . .d.d. . .|. . . . .|
-+       +             +-+     + +     +-+-+-+d+-+
-|. . . .|      .   = =  |. . .|.|. . .d. . . . .|
-+       +               +-+-+-+ +     +         +
-|. . . .|      .   . .         .|. . .|. . . . .|
-+-+d+-+-+       +-+   +-+-+-+   +-+-+-+-+-+d+-+-+
-   .           .|. . . . . .|  .        |. .|. .|
-                +           +           +   +   +
-   .           .|. . . . . .|  .        |. .|. .|
-                +   o   o   +           +   +   +
-   .           .|. . . . . .|  .        |. .d. .|
-                +           +           +-+-+   +
-   .           .d. . . . . .d. .            |. .|
-+-+d+-+-+-+-+-+ +   o   o   + +-+-+-+-+-+-+-+d+-+
-|. . . .|. . .|.|. . . . . .| |. . . .|. . . . .|
-+       +     + +           + +       +         +
-|. . . .d. . .d.|. . . . . .| |. . . .d. . . . .|
-+       +     + +-+ o   o +-+ +       + o   o   +
-|. . . .|. . .|.  |. . . .|   |. . . .|. . . . .|
-+       +     +   +-+d+d+-+   +       +         +
-|. . . .|. . .|. . . . . . . .d. . . .|. . . . .|
-+-+-+d+-+-+-+-+ +-+d+-+-+d+-+ +-+-+d+-+ o   o   +
-|. . . .|      .|. . .|. . .| |.|. . .|. . . . .|
-+       +       +     +     + + +     +         +
-|. . . .|      .|. . .d. . .| |. . . .d. . . . .|
-+-+d+-+-+-+     +     +     + +       +-o   o   +
-|. . . . .|    .|. . .|. . .| |. . . .| |. . . .|
-+         +     +-+-+-+     + +-+-+-+-+ +       +
-|. . . . .d. . .      |. . .|           |. . . .|
-+-+-+d+-+-+           +-+-+d+-+         +-+-+d+-+
-     .         .        |. . .|         |. . . .|
-                        +     +         +       +
-     .         .        |. . .d. . . . .d. . . .|
-              +d+-+-+-+ +     +         +       +
-     .        |. . . .d.d. . .|         |. . . .|
-              +       + +-+d+-+         +       +
-     .        |. . . .|    .            |. . . .|
-              +-+d+-+-+               +-+-+d+-+-+
-     .        |. . . .|    .          |. . . .|
-  +-+d+-+     +       + +-+d+-+-+     +       +-+
-  |. . .d. . .d. . . .| |. . . .|     |. . . . .|
-  +     +     +       + +       +     +         +
-  |. . .|     |. . . .| |. . . .d. . .d. . . . .|
-  +     +     +-+-+d+-+ +       +     +       +-+
-  |. . .|          .    |. . . .|.    |. . . .|
-+-+d+-+-+-+-+-+         +-+d+-+-+     +-+-+-+-+
-|. .|. .|. . .|    .       .     .
-+   +   +     +-+-+d+-+       +-+d+-+-+
-|. . . .|. c .|. . . .|    =  |. . . .|
-+       +     +       +-+-+   +       +
-|. c c .d. c .d. . . . . .|   |. . . .|
-+       +     +           +   +       +
-|. . . .|. . .|. . . . . .|   |. . . .|
-+-+-+-+-+-+-+-+-+-+-+-+-+-+   +-+-+-+-+
-)";
 
 constexpr char Title[] = "THE SUNKEN HALLS OF ORVANE";
 constexpr QRect TitleBox(136, 665, 233, 12);
@@ -196,21 +113,6 @@ struct PixelText
 };
 
 // ---------------------------------------------------------------------------
-
-QStringList planLines()
-{
-    QStringList lines = QString::fromLatin1(Plan).split(u'\n');
-    lines.removeFirst(); // the raw string starts with a line break
-    lines.removeLast();
-    if (lines.size() != 2 * Rows + 1)
-        qFatal("assetgen: the plan has %lld lines, not %d", qlonglong(lines.size()), 2 * Rows + 1);
-    for (QString &line : lines) {
-        if (line.size() > 2 * Columns + 1)
-            qFatal("assetgen: plan line too long: %s", qPrintable(line));
-        line = line.leftJustified(2 * Columns + 1);
-    }
-    return lines;
-}
 
 void drawFloors(QPainter &painter, const QStringList &plan)
 {

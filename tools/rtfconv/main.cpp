@@ -17,6 +17,8 @@
 #include <pwd.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 int fail(const QString &message)
@@ -72,29 +74,29 @@ int main(int argc, char *argv[])
 {
     prepareHeadlessRun();
     QGuiApplication application(argc, argv);
-    QGuiApplication::setApplicationName(u"rtfconv"_qs);
+    QGuiApplication::setApplicationName(u"rtfconv"_s);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Reads an RTF file and prints it as Qt's HTML, or as plain text;\n"
-                                     "or reads an HTML file and prints it as RTF."_qs);
+                                     "or reads an HTML file and prints it as RTF."_s);
     const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption textOption(u"text"_qs, u"Print the plain text of the RTF file."_qs);
-    const QCommandLineOption toRtfOption(u"to-rtf"_qs, u"Read FILE as HTML and print it as RTF."_qs);
+    const QCommandLineOption textOption(u"text"_s, u"Print the plain text of the RTF file."_s);
+    const QCommandLineOption toRtfOption(u"to-rtf"_s, u"Read FILE as HTML and print it as RTF."_s);
     parser.addOptions({textOption, toRtfOption});
-    parser.addPositionalArgument(u"FILE"_qs, u"The RTF file (with --to-rtf, the HTML file)."_qs);
+    parser.addPositionalArgument(u"FILE"_s, u"The RTF file (with --to-rtf, the HTML file)."_s);
 
     if (!parser.parse(application.arguments()))
         return fail(parser.errorText());
-    if (parser.isSet(u"help-all"_qs))
+    if (parser.isSet(u"help-all"_s))
         parser.process(application); // prints Qt's own options too, and exits
     if (parser.isSet(helpOption))
-        return printBytes(parser.helpText().toUtf8()) ? 0 : fail(u"cannot write the output"_qs);
+        return printBytes(parser.helpText().toUtf8()) ? 0 : fail(u"cannot write the output"_s);
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        return fail(files.isEmpty() ? u"no FILE given (see --help)"_qs
-                                    : u"one FILE only, not "_qs + files.mid(1).join(u' '));
+        return fail(files.isEmpty() ? u"no FILE given (see --help)"_s
+                                    : u"one FILE only, not "_s + files.mid(1).join(u' '));
     if (parser.isSet(textOption) && parser.isSet(toRtfOption))
-        return fail(u"--text and --to-rtf exclude each other"_qs);
+        return fail(u"--text and --to-rtf exclude each other"_s);
 
     const QString path = files.first();
     QFile file(path);
@@ -121,6 +123,6 @@ int main(int argc, char *argv[])
                      .toUtf8();
     }
     if (!printBytes(output))
-        return fail(u"cannot write the output"_qs);
+        return fail(u"cannot write the output"_s);
     return 0;
 }

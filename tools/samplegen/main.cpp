@@ -3,7 +3,8 @@
 //   samplegen <sources folder> <dungeon folder>
 //
 // reads cells.txt and N.html from the sources folder (see sampleadventure.h)
-// and writes N.Encounter and N.EncounterN into the dungeon folder.
+// and writes N.Encounter, N.EncounterN and dungeon.json (the built-in map's
+// rooms) into the dungeon folder.
 
 #include "sampleadventure.h"
 

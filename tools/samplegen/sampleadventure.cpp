@@ -1,5 +1,8 @@
 #include "sampleadventure.h"
 
+#include "dungeon/dungeondescription.h"
+#include "tools/assetgen/dungeonplan.h"
+
 #include "rtf/rtf.h"
 
 #include <QDir>
@@ -93,6 +96,12 @@ StoredFiles generate(const QString &sourceFolder)
         stored.files.append({number + QStringLiteral(".Encounter"), Storage::encodeTable(it.value())});
         stored.files.append({number + QStringLiteral(".Encounter") + number, Rtf::write(&document)});
     }
+
+    // Only the rooms of the built-in map, for the player view: no map or title
+    // of its own, so the board and the booklet stay as they are.
+    Dungeon::DungeonDescription description;
+    description.rooms = DungeonPlan::roomOutlines();
+    stored.files.append({QStringLiteral("dungeon.json"), Dungeon::descriptionJson(description)});
     return stored;
 }
 

@@ -17,7 +17,7 @@ namespace SampleAdventure {
 
 struct StoredFile
 {
-    QString name; // N.Encounter or N.EncounterN
+    QString name; // N.Encounter, N.EncounterN or dungeon.json
     QByteArray bytes;
 };
 
@@ -36,7 +36,8 @@ struct StoredFiles
 // The monster tables of cells.txt, by encounter number.
 Encounters readTables(const QString &sourceFolder);
 
-// Both stored files of every encounter in the sources, in encounter order.
+// Both stored files of every encounter in the sources, in encounter order,
+// then the dungeon's description with the rooms of the built-in map.
 // The same sources always give the same bytes.
 StoredFiles generate(const QString &sourceFolder);
 

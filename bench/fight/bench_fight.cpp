@@ -1,0 +1,119 @@
+// Prints the CPU time of adding an encounter of ten monsters to a fight and of
+// applying damage, each with the fight file written: in the model alone, and
+// through the board's Ctrl+T and the tracker's hit point box with the window
+// painted. Medians of many runs, in milliseconds.
+#include "app/startup.h"
+#include "combat_window/combattracker.h"
+#include "fight/fight.h"
+#include "kit/module1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QTableView>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+double cpuMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+// The median CPU time of step, run `runs` times with prepare before each.
+template<typename Prepare, typename Step>
+double median(int runs, Prepare prepare, Step step)
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        prepare();
+        const double start = cpuMilliseconds();
+        step();
+        times.push_back(cpuMilliseconds() - start);
+    }
+    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+    return times[runs / 2];
+}
+
+// Ten monsters of four kinds, hit points given both ways.
+EncounterOnDisplay tenMonsters()
+{
+    EncounterOnDisplay encounter;
+    encounter.number = 7;
+    encounter.characters = {"Aria", "Bram", "Cora", "Dain", "Eske", "Finn"};
+    const char *names[] = {"Goblin", "Goblin", "Goblin", "Goblin", "Wolf", "Wolf", "Hobgoblin",
+                           "Hobgoblin", "Bugbear", "Hobgoblin Captain"};
+    for (int row = 0; row < 10; ++row) {
+        encounter.cells[row] = QString::fromLatin1(names[row]);
+        encounter.cells[10 + row] = QString::number(12 + row % 5);
+        encounter.cells[20 + row] = QStringLiteral("2d6+%1").arg(row % 3);
+        encounter.cells[30 + row] = row % 2 ? QStringLiteral("22 (4d8+4)") : QStringLiteral("5d8+5");
+    }
+    return encounter;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    // The offscreen platform's note on every raise of the shown tracker.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    const QString dungeons = QCoreApplication::applicationDirPath() + QStringLiteral("/Dungeons");
+    QDir(dungeons).removeRecursively();
+    const EncounterOnDisplay encounter = tenMonsters();
+    const int runs = 200;
+
+    Fight fight;
+    fight.open(QDir::tempPath() + QStringLiteral("/bench_fight.json"));
+    QRandomGenerator generator(1);
+    std::printf("CPU time, median of %d runs, the fight file written each time\n", runs);
+    std::printf("model: add 10 monsters and 6 characters  %7.3f ms\n", median(runs, [&] { fight.end(); }, [&] {
+        fight.addEncounter(7, encounter.cells, encounter.characters, generator);
+    }));
+    int damaged = 0;
+    std::printf("model: apply damage                      %7.3f ms\n", median(runs, [] {}, [&] {
+        fight.changeHitPoints(fight.state().combatants[damaged++ % 10].id, -1);
+    }));
+    QFile::remove(fight.path());
+
+    startDungeonBoard().Show();
+    Module1::CombatWindow->joinFight(encounter);
+    QWidget *tracker = Module1::CombatWindow->window();
+    if (!QTest::qWaitForWindowExposed(tracker))
+        return 1;
+    QTableView *table = nullptr;
+    QLineEdit *hpChange = nullptr;
+
+    std::printf("window: Ctrl+T's join, painted            %7.3f ms\n", median(runs, [&] {
+        QFile::remove(CombatTracker::fightFile());
+        Module1::CombatWindow->Unload();
+        Module1::CombatWindow->Load();
+        Module1::CombatWindow->Show();
+        tracker = Module1::CombatWindow->window();
+        table = tracker->findChild<QTableView *>(QStringLiteral("combatants"));
+        QCoreApplication::processEvents();
+    }, [&] {
+        Module1::CombatWindow->joinFight(encounter);
+        QCoreApplication::processEvents(); // lays out and paints what changed
+    }));
+    hpChange = tracker->findChild<QLineEdit *>(QStringLiteral("hpChange"));
+    std::printf("window: damage typed, Enter, painted     %7.3f ms\n", median(runs, [&] {
+        // Damage and healing in turn, so that each changes the fight.
+        table->selectRow(0);
+        hpChange->setText(damaged++ % 2 ? QStringLiteral("+1") : QStringLiteral("1"));
+    }, [&] {
+        QTest::keyClick(hpChange, Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }));
+    QDir(dungeons).removeRecursively();
+    return 0;
+}

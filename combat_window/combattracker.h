@@ -1,0 +1,73 @@
+#pragma once
+
+#include "kit/combatform.h"
+#include "fight/fight.h"
+
+class CombatantsModel;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableView;
+class QVBoxLayout;
+
+// The "Combat" window: the fight in initiative order with hit points and
+// conditions, the turn and round, undo and redo, and a dice box. Each load
+// reads the fight from its file; the undo survives closing the window.
+class CombatTracker : public CombatForm
+{
+    Q_OBJECT
+
+public:
+    static CombatTracker &instance();
+
+    void joinFight(const EncounterOnDisplay &encounter) override;
+
+    // The file of the dungeon's fight, e.g. ".../Dungeons/Dungeon1/fight.json".
+    static QString fightFile();
+    // Whether the dungeon's fight file holds combatants; reads nothing else.
+    static bool fightGoingOn();
+
+protected:
+    void setupUi(QWidget *window) override;
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
+    CombatTracker() = default;
+
+    void setupTurnBar(QWidget *window, QVBoxLayout *page);
+    void setupTable(QWidget *window, QVBoxLayout *page);
+    void setupHitPointsAndDice(QWidget *window, QVBoxLayout *page);
+    void setupFooter(QWidget *window, QVBoxLayout *page);
+    void setupShortcuts(QWidget *window);
+
+    void openFightOfDungeon();
+    void showFight();
+    void showSelected();
+    void applyHitPointChange();
+    void rollDice();
+    void endFight();
+    void report(const QString &message);
+    int selectedId() const;
+
+    Fight m_fight;
+    QString m_fightFile; // the file opened, even when it could not be read
+    QString m_openingReport; // what reading the file found, e.g. a damaged file
+    QString m_report;        // the last thing the game master was told
+
+    QLabel *turn = nullptr;
+    QPushButton *next = nullptr;
+    QPushButton *undo = nullptr;
+    QPushButton *redo = nullptr;
+    CombatantsModel *model = nullptr;
+    QTableView *combatants = nullptr;
+    QLabel *selected = nullptr;
+    QLineEdit *hpChange = nullptr;
+    QLabel *hpError = nullptr;
+    QLineEdit *diceExpression = nullptr;
+    QLabel *diceError = nullptr;
+    QListWidget *diceLog = nullptr;
+    QLabel *status = nullptr;
+    QPushButton *endFightButton = nullptr;
+};

@@ -1,0 +1,80 @@
+#include "opendungeondialog.h"
+
+#include "assets/pictures.h"
+#include "dungeon/dungeondescription.h"
+#include "dungeon/mappicture.h"
+#include "encounterindex.h"
+
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr QSize ThumbnailSize(48, 64);
+
+QListWidgetItem *dungeonItem(const QString &programFolder, int number)
+{
+    const QString folder = Dungeon::dungeonFolder(programFolder, number);
+    const Dungeon::DescriptionRead read = Dungeon::readDungeonDescription(folder);
+    QImage thumbnail;
+    if (read.ok() && read.description.hasOwnMap())
+        thumbnail = Dungeon::readMapPicture(Dungeon::mapPath(folder, read.description), ThumbnailSize).image;
+    if (thumbnail.isNull())
+        thumbnail = dungeonMapPicture().scaled(ThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+
+    EncounterIndex encounters(programFolder, qint16(number));
+    encounters.refresh();
+    const QString title = !read.ok() ? OpenDungeonDialog::tr("(its description cannot be read)")
+                                     : read.description.title;
+    auto item = new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnail)),
+                                    OpenDungeonDialog::tr("Dungeon %1  %2\n%n encounter(s) hold something", nullptr,
+                                                          encounters.filledCount())
+                                            .arg(number)
+                                            .arg(title));
+    item->setData(Qt::UserRole, number);
+    return item;
+}
+
+} // namespace
+
+OpenDungeonDialog::OpenDungeonDialog(const QString &programFolder, int dungeonOnDisplay, QWidget *parent)
+    : QDialog(parent), m_dungeonList(new QListWidget(this))
+{
+    setWindowTitle(tr("Open dungeon"));
+    m_dungeonList->setObjectName(QStringLiteral("dungeonList"));
+    m_dungeonList->setAccessibleName(tr("Dungeons"));
+    m_dungeonList->setIconSize(ThumbnailSize);
+    for (int number : Dungeon::dungeonNumbers(programFolder)) {
+        m_dungeonList->addItem(dungeonItem(programFolder, number));
+        if (number == dungeonOnDisplay)
+            m_dungeonList->setCurrentRow(m_dungeonList->count() - 1);
+    }
+    if (!m_dungeonList->currentItem())
+        m_dungeonList->setCurrentRow(0);
+    connect(m_dungeonList, &QListWidget::itemActivated, this, &QDialog::accept);
+
+    auto buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
+    QPushButton *placeSpots = buttons->addButton(tr("Place spots"), QDialogButtonBox::ActionRole);
+    placeSpots->setObjectName(QStringLiteral("placeSpots"));
+    connect(placeSpots, &QPushButton::clicked, this, [this] {
+        m_placeSpots = true;
+        accept();
+    });
+    for (QPushButton *button : {buttons->button(QDialogButtonBox::Open), placeSpots})
+        button->setEnabled(m_dungeonList->count() > 0);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto layout = new QVBoxLayout(this);
+    layout->addWidget(m_dungeonList);
+    layout->addWidget(buttons);
+    resize(360, 420);
+}
+
+int OpenDungeonDialog::chosenDungeon() const
+{
+    const QListWidgetItem *item = m_dungeonList->currentItem();
+    return item ? item->data(Qt::UserRole).toInt() : 0;
+}

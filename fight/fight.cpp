@@ -1,0 +1,355 @@
+#include "fight.h"
+
+#include "dice.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Fight", text);
+}
+
+} // namespace
+
+// --- The state ---------------------------------------------------------------------
+
+const Combatant *FightState::combatant(int id) const
+{
+    const auto found = std::find_if(combatants.begin(), combatants.end(),
+                                    [id](const Combatant &c) { return c.id == id; });
+    return found == combatants.end() ? nullptr : &*found;
+}
+
+QList<int> FightState::order() const
+{
+    QList<int> indices(combatants.size());
+    std::iota(indices.begin(), indices.end(), 0);
+    std::stable_sort(indices.begin(), indices.end(), [this](int a, int b) {
+        return combatants[a].initiative > combatants[b].initiative;
+    });
+    return indices;
+}
+
+// --- The rules ---------------------------------------------------------------------
+
+int hitPointsFromCell(const QString &cell, QRandomGenerator &generator)
+{
+    static const QRegularExpression wholeNumber(QStringLiteral(R"(\d+)"));
+    const QRegularExpressionMatch number = wholeNumber.match(Dice::withoutDice(cell));
+    if (number.hasMatch())
+        return number.capturedLength() > 6 ? 999999 : number.capturedView().toInt();
+    const Dice::Parsed dice = Dice::parse(cell);
+    return dice.ok() ? std::max(1, Dice::roll(cell, dice.expression, generator).total) : 0;
+}
+
+std::optional<int> parseHitPointChange(const QString &text)
+{
+    static const QRegularExpression change(QStringLiteral(R"(^\s*([+-]?)\s*(\d{1,6})\s*$)"));
+    const QRegularExpressionMatch match = change.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int amount = match.capturedView(2).toInt();
+    return match.capturedView(1) == u"+" ? amount : -amount;
+}
+
+QList<Condition> parseConditions(const QString &text)
+{
+    static const QRegularExpression counted(QStringLiteral(R"(^(.*\S)\s+(\d{1,4})$)"));
+    QList<Condition> conditions;
+    for (const QString &item : text.split(QRegularExpression(QStringLiteral("[,;]")))) {
+        const QString trimmed = item.trimmed();
+        if (trimmed.isEmpty())
+            continue;
+        const QRegularExpressionMatch match = counted.match(trimmed);
+        if (match.hasMatch() && match.capturedView(2).toInt() > 0)
+            conditions.append({match.captured(1), match.capturedView(2).toInt()});
+        else if (!match.hasMatch())
+            conditions.append({trimmed, 0});
+    }
+    return conditions;
+}
+
+QString conditionsText(const QList<Condition> &conditions)
+{
+    QStringList items;
+    for (const Condition &condition : conditions)
+        items.append(condition.rounds ? QStringLiteral("%1 %2").arg(condition.name).arg(condition.rounds)
+                                      : condition.name);
+    return items.join(QStringLiteral(", "));
+}
+
+QString healthWord(const Combatant &combatant)
+{
+    if (combatant.side == Combatant::Side::Character)
+        return {};
+    if (combatant.maximumHitPoints == 0 || combatant.hitPoints == combatant.maximumHitPoints)
+        return tr("Healthy");
+    if (combatant.hitPoints == 0)
+        return tr("Defeated");
+    return 2 * combatant.hitPoints <= combatant.maximumHitPoints ? tr("Bloodied") : tr("Hurt");
+}
+
+QList<PlayersEntry> playersOrder(const FightState &state)
+{
+    QList<PlayersEntry> entries;
+    for (int index : state.order()) {
+        const Combatant &combatant = state.combatants[index];
+        if (!combatant.hiddenFromPlayers)
+            entries.append({combatant.name, combatant.id == state.currentId, healthWord(combatant)});
+    }
+    return entries;
+}
+
+// --- The fight -------------------------------------------------------------------
+
+Fight::Fight(QObject *parent) : QObject(parent) {}
+
+Fight::OpenResult Fight::open(const QString &path)
+{
+    const bool sameFile = path == m_path;
+    const FightState before = std::exchange(m_state, {});
+    m_path.clear();
+    m_lastSave = {};
+    OpenResult result;
+
+    QFile file(path);
+    if (!file.exists()) {
+        m_path = path;
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        result = {Opened::Unreadable,
+                  tr("Cannot read %1: %2. This fight is not saved.").arg(path, file.errorString())};
+    } else if (std::optional<FightState> state = decodeFight(file.readAll())) {
+        m_state = std::move(*state);
+        m_path = path;
+        result.opened = Opened::Restored;
+    } else {
+        file.close();
+        const QString asidePath = path + QStringLiteral(".damaged");
+        QFile::remove(asidePath);
+        if (QFile::rename(path, asidePath)) {
+            m_path = path;
+            result = {Opened::DamagedKeptAside,
+                      tr("The fight file was damaged; it is kept as %1 and a new fight begins.")
+                          .arg(QFileInfo(asidePath).fileName())};
+        } else {
+            result = {Opened::Unreadable,
+                      tr("The fight file %1 is damaged and cannot be set aside. This fight is not saved.")
+                          .arg(path)};
+        }
+    }
+    // Reading back the fight just written keeps its undo.
+    if (!sameFile || m_state != before) {
+        m_undo.clear();
+        m_redo.clear();
+    }
+    emit changed();
+    return result;
+}
+
+bool Fight::addEncounter(int number, const Storage::Cells &cells, const QStringList &characters,
+                         QRandomGenerator &generator)
+{
+    if (number > 0 && m_state.encounters.contains(number))
+        return false;
+    return change([&](FightState &state) {
+        if (number > 0)
+            state.encounters.append(number);
+        constexpr int Rows = EncounterShape::MonsterRows;
+        const auto cell = [&cells](int column, int row) {
+            return cells[EncounterShape::cellIndex(column, row)].trimmed();
+        };
+
+        QStringList names;
+        for (int row = 0; row < Rows; ++row)
+            names.append(cell(0, row));
+        for (int row = 0; row < Rows; ++row) {
+            const QString &group = names[row];
+            if (group.isEmpty())
+                continue;
+            Combatant monster;
+            monster.id = ++state.lastId;
+            monster.group = group;
+            const auto inGroup = std::count_if(state.combatants.begin(), state.combatants.end(),
+                                               [&group](const Combatant &c) { return c.group == group; });
+            const auto sameNameRows = names.count(group);
+            monster.name = inGroup == 0 && sameNameRows == 1 ? group
+                                                              : QStringLiteral("%1 %2").arg(group).arg(inGroup + 1);
+            const auto relative = std::find_if(state.combatants.begin(), state.combatants.end(),
+                                               [&group](const Combatant &c) { return c.group == group; });
+            monster.initiative = relative != state.combatants.end() ? relative->initiative
+                                                                    : int(generator.bounded(20)) + 1;
+            monster.armourClass = cell(1, row);
+            monster.damage = cell(2, row);
+            monster.maximumHitPoints = monster.hitPoints = hitPointsFromCell(cell(3, row), generator);
+            state.combatants.append(monster);
+        }
+
+        for (const QString &name : characters) {
+            const QString trimmed = name.trimmed();
+            const bool present = std::any_of(state.combatants.begin(), state.combatants.end(), [&](const Combatant &c) {
+                return c.side == Combatant::Side::Character && c.name == trimmed;
+            });
+            if (trimmed.isEmpty() || present)
+                continue;
+            Combatant character;
+            character.id = ++state.lastId;
+            character.side = Combatant::Side::Character;
+            character.group = character.name = trimmed;
+            state.combatants.append(character);
+        }
+    });
+}
+
+void Fight::setInitiative(int id, int initiative)
+{
+    changeCombatant(id, [initiative](Combatant &c) { c.initiative = initiative; });
+}
+
+void Fight::setName(int id, const QString &name)
+{
+    if (!name.trimmed().isEmpty())
+        changeCombatant(id, [&name](Combatant &c) { c.name = name.trimmed(); });
+}
+
+void Fight::setArmourClass(int id, const QString &armourClass)
+{
+    changeCombatant(id, [&armourClass](Combatant &c) { c.armourClass = armourClass.trimmed(); });
+}
+
+void Fight::setDamage(int id, const QString &damage)
+{
+    changeCombatant(id, [&damage](Combatant &c) { c.damage = damage.trimmed(); });
+}
+
+void Fight::setHitPoints(int id, int hitPoints, int maximumHitPoints)
+{
+    changeCombatant(id, [=](Combatant &c) {
+        c.maximumHitPoints = std::max(0, maximumHitPoints);
+        c.hitPoints = std::clamp(hitPoints, 0, c.maximumHitPoints);
+    });
+}
+
+void Fight::changeHitPoints(int id, int change)
+{
+    changeCombatant(id, [change](Combatant &c) {
+        c.hitPoints = std::clamp(qint64(c.hitPoints) + change, qint64(0), qint64(c.maximumHitPoints));
+    });
+}
+
+void Fight::setConditions(int id, const QList<Condition> &conditions)
+{
+    changeCombatant(id, [&conditions](Combatant &c) { c.conditions = conditions; });
+}
+
+void Fight::setHiddenFromPlayers(int id, bool hidden)
+{
+    changeCombatant(id, [hidden](Combatant &c) { c.hiddenFromPlayers = hidden; });
+}
+
+void Fight::nextTurn()
+{
+    change([](FightState &state) {
+        const QList<int> order = state.order();
+        const auto isUp = [&](qsizetype position) { return !state.combatants[order[position]].isDefeated(); };
+        if (std::none_of(order.begin(), order.end(), [&](int index) { return !state.combatants[index].isDefeated(); }))
+            return; // nobody left to act
+
+        qsizetype position = -1;
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            if (state.combatants[order[i]].id == state.currentId)
+                position = i;
+        }
+        state.round = std::max(state.round, 1);
+        do {
+            if (++position == order.size()) {
+                position = 0;
+                ++state.round;
+            }
+        } while (!isUp(position));
+
+        Combatant &next = state.combatants[order[position]];
+        state.currentId = next.id;
+        QList<Condition> lasting;
+        for (Condition condition : std::as_const(next.conditions)) {
+            if (condition.rounds == 0 || --condition.rounds > 0)
+                lasting.append(condition);
+        }
+        next.conditions = lasting;
+    });
+}
+
+void Fight::end()
+{
+    change([](FightState &state) {
+        QJsonObject otherKeys = state.otherKeys;
+        state = {};
+        state.otherKeys = otherKeys;
+    });
+}
+
+void Fight::undo()
+{
+    if (m_undo.isEmpty())
+        return;
+    m_redo.append(m_state);
+    replaceState(m_undo.takeLast());
+}
+
+void Fight::redo()
+{
+    if (m_redo.isEmpty())
+        return;
+    m_undo.append(m_state);
+    replaceState(m_redo.takeLast());
+}
+
+bool Fight::change(const std::function<void(FightState &)> &edit)
+{
+    FightState edited = m_state;
+    edit(edited);
+    if (edited == m_state)
+        return false;
+    m_undo.append(m_state);
+    m_redo.clear();
+    replaceState(std::move(edited));
+    return true;
+}
+
+void Fight::changeCombatant(int id, const std::function<void(Combatant &)> &edit)
+{
+    change([&](FightState &state) {
+        for (Combatant &combatant : state.combatants) {
+            if (combatant.id == id)
+                edit(combatant);
+        }
+    });
+}
+
+void Fight::replaceState(FightState state)
+{
+    m_state = std::move(state);
+    save();
+    emit changed();
+}
+
+void Fight::save()
+{
+    if (m_path.isEmpty())
+        return;
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        m_lastSave = {Storage::WriteResult::Failure::CannotCreateFolder, folder,
+                      tr("the folder cannot be created")};
+        return;
+    }
+    m_lastSave = Storage::writeFileAtomically(m_path, encodeFight(m_state));
+}

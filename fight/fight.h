@@ -1,0 +1,166 @@
+#pragma once
+
+#include "storage/encounterfiles.h"
+
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QRandomGenerator;
+
+// A condition on a combatant, e.g. "stunned" for 2 rounds. Counted down at
+// the start of the combatant's turn and removed at 0; without a number of
+// rounds it lasts until the game master removes it.
+struct Condition
+{
+    QString name;
+    int rounds = 0; // 0: no count
+
+    bool operator==(const Condition &) const = default;
+};
+
+struct Combatant
+{
+    enum class Side { Monster, Character };
+
+    int id = 0; // the order of joining: ties in initiative keep it
+    Side side = Side::Monster;
+    QString group; // the monster table's name; one initiative per group
+    QString name;  // "Goblin 2"
+    int initiative = 0;
+    QString armourClass;
+    QString damage;
+    int hitPoints = 0;
+    int maximumHitPoints = 0; // 0: not known, so never defeated
+    QList<Condition> conditions;
+    bool hiddenFromPlayers = false;
+
+    // A defeated monster is struck through and skipped by the turn.
+    bool isDefeated() const
+    {
+        return side == Side::Monster && maximumHitPoints > 0 && hitPoints == 0;
+    }
+    bool operator==(const Combatant &) const = default;
+};
+
+struct FightState
+{
+    QList<Combatant> combatants; // in the order they joined
+    QList<int> encounters;       // added already: adding one again only shows the fight
+    int round = 0;               // 0 before the first turn
+    int currentId = 0;           // whose turn it is; 0 before the first turn
+    int lastId = 0;
+    QJsonObject otherKeys;       // keys of the file this program does not know, kept
+
+    bool operator==(const FightState &) const = default;
+
+    const Combatant *combatant(int id) const;
+    // Indices into combatants, highest initiative first, ties in joining order.
+    QList<int> order() const;
+};
+
+// --- The rules, without a fight --------------------------------------------------
+
+// The maximum hit points of a monster row's HP cell: the first whole number
+// outside dice notation ("22", "22 (4d8+4)"); otherwise its dice are rolled
+// ("4d8+4"); 0 when the cell gives neither.
+int hitPointsFromCell(const QString &cell, QRandomGenerator &generator);
+
+// What the game master types into the hit point box: "7" and "-7" are
+// damage (-7), "+7" is healing (+7); nothing for anything else.
+std::optional<int> parseHitPointChange(const QString &text);
+
+// "stunned 2, prone" and back.
+QList<Condition> parseConditions(const QString &text);
+QString conditionsText(const QList<Condition> &conditions);
+
+// The players' side of the order: no numbers, no AC, no hidden monster.
+struct PlayersEntry
+{
+    QString name;
+    bool isCurrent = false;
+    QString health; // "Healthy", "Hurt", "Bloodied", "Defeated"; empty for characters
+
+    bool operator==(const PlayersEntry &) const = default;
+};
+QString healthWord(const Combatant &combatant);
+QList<PlayersEntry> playersOrder(const FightState &state);
+
+// --- The fight kept in its file ---------------------------------------------------
+
+// The fight of one dungeon. Every change is one step of undo and redo and is
+// written to the fight file at once, atomically.
+class Fight : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Opened { New, Restored, DamagedKeptAside, Unreadable };
+    struct OpenResult
+    {
+        Opened opened = Opened::New;
+        QString message; // what the game master is told, when anything
+    };
+
+    explicit Fight(QObject *parent = nullptr);
+
+    // Reads the fight of the file; the undo of the fight it holds is kept
+    // when the file holds it unchanged. A damaged file is renamed to
+    // "<path>.damaged" and a new fight starts; one that cannot be read or
+    // set aside is never written over: the fight is then kept in memory only.
+    OpenResult open(const QString &path);
+    QString path() const { return m_path; }
+    const FightState &state() const { return m_state; }
+    // The outcome of the last write; a failure names the file and the reason.
+    const Storage::WriteResult &lastSave() const { return m_lastSave; }
+
+    // Adds the monsters of an encounter table (rows with a name) and the
+    // characters not in the fight yet. False, changing nothing, when the
+    // encounter is in the fight already.
+    bool addEncounter(int number, const Storage::Cells &cells, const QStringList &characters,
+                      QRandomGenerator &generator);
+    void setInitiative(int id, int initiative);
+    void setName(int id, const QString &name);
+    void setArmourClass(int id, const QString &armourClass);
+    void setDamage(int id, const QString &damage);
+    // A new maximum; the current hit points stay within it.
+    void setHitPoints(int id, int hitPoints, int maximumHitPoints);
+    // Damage (negative) or healing, within 0 and the maximum.
+    void changeHitPoints(int id, int change);
+    void setConditions(int id, const QList<Condition> &conditions);
+    void setHiddenFromPlayers(int id, bool hidden);
+    // Passes the turn to the next combatant not defeated, counting the round
+    // up after the last, and counts down the new combatant's conditions.
+    void nextTurn();
+    void end();
+
+    bool canUndo() const { return !m_undo.isEmpty(); }
+    bool canRedo() const { return !m_redo.isEmpty(); }
+    void undo();
+    void redo();
+
+signals:
+    void changed();
+
+private:
+    // Applies edit as one undoable step, unless it changes nothing.
+    bool change(const std::function<void(FightState &)> &edit);
+    void changeCombatant(int id, const std::function<void(Combatant &)> &edit);
+    void replaceState(FightState state);
+    void save();
+
+    FightState m_state;
+    QList<FightState> m_undo;
+    QList<FightState> m_redo;
+    QString m_path; // empty: not written
+    Storage::WriteResult m_lastSave;
+};
+
+// The fight file's JSON, and back; nothing when the bytes are not a fight.
+QByteArray encodeFight(const FightState &state);
+std::optional<FightState> decodeFight(const QByteArray &bytes);

@@ -1,0 +1,321 @@
+#include "tests/support/formtesting.h"
+
+#include "app/startup.h"
+#include "combat_window/combattracker.h"
+#include "fight/fight.h"
+#include "kit/module1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+
+// The fight through the real windows: Ctrl+T on the board, then the tracker
+// as the game master uses it.
+class tst_CombatTracker : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void fightAtTheTable();
+    void dice_data();
+    void dice();
+    void damagedFileKeptAside();
+
+private:
+    QWidget *addToFight();
+    QString cell(int row, int column) const;
+    int rowOf(const QString &name) const;
+    void clickCell(int row, int column);
+    void editCell(const QString &name, int column, const QString &text);
+    void changeHitPoints(const QString &name, const QString &change);
+    QStringList shownFight() const;
+
+    const QString m_dungeons = Storage::programFolder() + QStringLiteral("/Dungeons");
+    QTableView *m_view = nullptr;
+};
+
+namespace {
+
+enum Column { Initiative, Name, ArmourClass, HitPoints, Damage, Conditions };
+
+void press(QKeyCombination keys)
+{
+    QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
+}
+
+// Clicks Yes in the next question asked, once it is on screen.
+void answerYes()
+{
+    QTimer::singleShot(10, [] {
+        if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Yes)->click();
+        else
+            answerYes();
+    });
+}
+
+} // namespace
+
+void tst_CombatTracker::initTestCase()
+{
+    startDungeonBoard();
+}
+
+void tst_CombatTracker::init()
+{
+    QDir(m_dungeons).removeRecursively();
+    Storage::Cells cells;
+    const QStringList rows[] = {{"Goblin", "15", "1d6", "7"}, {"Goblin", "15", "1d6", "22 (4d8+4)"},
+                                {"Orc", "13", "1d12", "4d8+4"}, {"", "12", "", "5"},
+                                {"Bugbear", "16", "2d8+2", "27"}};
+    for (int row = 0; row < 5; ++row) {
+        for (int column = 0; column < 4; ++column)
+            cells[10 * column + row] = rows[row][column];
+    }
+    QVERIFY(Storage::writeEncounter(Storage::encounterFiles(Storage::programFolder(), 1, "7"), cells, {}).ok());
+    QVERIFY(showBoard());
+    clickControl(control(board(), "lblEncounter7"));
+}
+
+void tst_CombatTracker::cleanup()
+{
+    unloadWindows();
+    QDir(m_dungeons).removeRecursively();
+}
+
+// Names the first character and presses Ctrl+T where the focus is, in a name box.
+QWidget *tst_CombatTracker::addToFight()
+{
+    auto name = control<QLineEdit>(board(), "Text4(0)");
+    name->setFocus();
+    name->selectAll();
+    typeText(name, "Aria");
+    press(Qt::CTRL | Qt::Key_T);
+    QWidget *tracker = Module1::CombatWindow->window();
+    if (!tracker || !tracker->isVisible())
+        return nullptr;
+    m_view = control<QTableView>(tracker, "combatants");
+    tracker->activateWindow();
+    return QTest::qWaitForWindowActive(tracker) ? tracker : nullptr;
+}
+
+QString tst_CombatTracker::cell(int row, int column) const
+{
+    return m_view->model()->index(row, column).data().toString();
+}
+
+int tst_CombatTracker::rowOf(const QString &name) const
+{
+    for (int row = 0; row < m_view->model()->rowCount(); ++row) {
+        if (cell(row, Name) == name)
+            return row;
+    }
+    return -1;
+}
+
+void tst_CombatTracker::clickCell(int row, int column)
+{
+    const QRect rect = m_view->visualRect(m_view->model()->index(row, column));
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+void tst_CombatTracker::editCell(const QString &name, int column, const QString &text)
+{
+    clickCell(rowOf(name), column);
+    press(Qt::Key_F2);
+    auto editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(editor);
+    editor->selectAll();
+    typeText(editor, text);
+    press(Qt::Key_Return);
+    // The view commits what Return ends a moment later.
+    const QPointer<QLineEdit> committing = editor;
+    QTRY_VERIFY(!committing);
+}
+
+void tst_CombatTracker::changeHitPoints(const QString &name, const QString &change)
+{
+    clickCell(rowOf(name), Name);
+    auto box = control<QLineEdit>(m_view->window(), "hpChange");
+    box->setFocus();
+    typeText(box, change);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+// Row by row: initiative, name, hit points and conditions.
+QStringList tst_CombatTracker::shownFight() const
+{
+    QStringList rows;
+    for (int row = 0; row < m_view->model()->rowCount(); ++row)
+        rows.append(QStringList{cell(row, Initiative), cell(row, Name), cell(row, HitPoints), cell(row, Conditions)}.join('|'));
+    return rows;
+}
+
+void tst_CombatTracker::fightAtTheTable()
+{
+    QWidget *tracker = addToFight();
+    QVERIFY(tracker);
+    QCOMPARE(tracker->objectName(), QStringLiteral("CombatTracker"));
+    QCOMPARE(tracker->windowTitle(), QStringLiteral("Combat"));
+
+    const QStringList joined = {"Goblin 1", "Goblin 2", "Orc", "Bugbear", "Aria", "Character 2",
+                                "Character 3", "Character 4", "Character 5", "Character 6"};
+    QCOMPARE(m_view->model()->rowCount(), joined.size());
+    for (const QString &name : joined)
+        QVERIFY2(rowOf(name) >= 0, qPrintable(name));
+    QCOMPARE(cell(rowOf("Goblin 1"), HitPoints), QStringLiteral("7 / 7"));
+    QCOMPARE(cell(rowOf("Goblin 2"), HitPoints), QStringLiteral("22 / 22"));
+    QCOMPARE(cell(rowOf("Bugbear"), ArmourClass), QStringLiteral("16"));
+    const int orcHitPoints = cell(rowOf("Orc"), HitPoints).section('/', 1).toInt();
+    QVERIFY(orcHitPoints >= 8 && orcHitPoints <= 36);
+    QCOMPARE(cell(rowOf("Goblin 1"), Initiative), cell(rowOf("Goblin 2"), Initiative));
+
+    // A second Ctrl+T adds nobody twice.
+    board()->activateWindow();
+    QVERIFY(addToFight());
+    QCOMPARE(m_view->model()->rowCount(), joined.size());
+
+    // Order: the typed initiative counts; ties keep the joining order.
+    editCell("Aria", Initiative, "25");
+    editCell("Bugbear", Initiative, cell(rowOf("Orc"), Initiative));
+    QCOMPARE(cell(0, Name), QStringLiteral("Aria"));
+    for (int row = 1; row < m_view->model()->rowCount(); ++row) {
+        QVERIFY(cell(row - 1, Initiative).toInt() >= cell(row, Initiative).toInt());
+        if (cell(row - 1, Initiative) == cell(row, Initiative))
+            QVERIFY(joined.indexOf(cell(row - 1, Name)) < joined.indexOf(cell(row, Name)));
+    }
+
+    // Damage, defeat, healing and the limits; undo and redo.
+    changeHitPoints("Goblin 1", "10");
+    QCOMPARE(cell(rowOf("Goblin 1"), HitPoints), QStringLiteral("0 / 7"));
+    QVERIFY(m_view->model()->index(rowOf("Goblin 1"), Name).data(Qt::FontRole).value<QFont>().strikeOut());
+    m_view->setFocus();
+    press(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(cell(rowOf("Goblin 1"), HitPoints), QStringLiteral("7 / 7"));
+    press(Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(cell(rowOf("Goblin 1"), HitPoints), QStringLiteral("0 / 7"));
+    changeHitPoints("Goblin 2", "-5");
+    changeHitPoints("Goblin 2", "+100");
+    QCOMPARE(cell(rowOf("Goblin 2"), HitPoints), QStringLiteral("22 / 22"));
+    editCell("Goblin 2", HitPoints, "30");
+    changeHitPoints("Goblin 2", "+100");
+    QCOMPARE(cell(rowOf("Goblin 2"), HitPoints), QStringLiteral("30 / 30"));
+
+    // Turns: the defeated goblin is skipped; the orc's condition counts down.
+    editCell("Orc", Conditions, "stunned 1, prone");
+    QStringList turns;
+    m_view->setFocus();
+    for (int i = 0; i < joined.size(); ++i) {
+        press(Qt::Key_Space);
+        const int current = [this] {
+            for (int row = 0; row < m_view->model()->rowCount(); ++row) {
+                if (!m_view->model()->headerData(row, Qt::Vertical).toString().isEmpty())
+                    return row;
+            }
+            return -1;
+        }();
+        turns.append(cell(current, Name));
+        if (turns.last() == "Orc")
+            QCOMPARE(cell(current, Conditions), QStringLiteral("prone"));
+    }
+    QCOMPARE(turns.count("Goblin 1"), 0);
+    QCOMPARE(turns.first(), QStringLiteral("Aria"));
+    QCOMPARE(turns.last(), QStringLiteral("Aria"));
+    QVERIFY(control<QLabel>(tracker, "turn")->text().contains("Round 2"));
+
+    // Nothing lost: the file holds what is shown, and the next start shows it.
+    const QStringList shown = shownFight();
+    Module1::CombatWindow->Unload();
+    resumeFight();
+    tracker = Module1::CombatWindow->window();
+    QVERIFY(tracker && tracker->isVisible());
+    tracker->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(tracker));
+    m_view = control<QTableView>(tracker, "combatants");
+    QCOMPARE(shownFight(), shown);
+
+    // "End fight" asks first; undo brings the fight back.
+    answerYes();
+    clickControl(control(m_view->window(), "endFight"));
+    QCOMPARE(m_view->model()->rowCount(), 0);
+    tracker->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(tracker));
+    m_view->setFocus();
+    press(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(shownFight(), shown);
+}
+
+void tst_CombatTracker::dice_data()
+{
+    QTest::addColumn<QString>("notation");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::newRow("d20") << "d20" << 1 << 20;
+    QTest::newRow("3D6 + 2") << "3D6 + 2" << 5 << 20;
+    QTest::newRow("4d6kh3") << "4d6kh3" << 3 << 18;
+    QTest::newRow("d%") << "d%" << 1 << 100;
+    QTest::newRow("wrong") << "3x" << 0 << 0;
+    QTest::newRow("too many dice") << "500d6" << 0 << 0;
+}
+
+void tst_CombatTracker::dice()
+{
+    QFETCH(QString, notation);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+    QWidget *tracker = addToFight();
+    QVERIFY(tracker);
+    const QString turn = control<QLabel>(tracker, "turn")->text();
+    auto box = control<QLineEdit>(tracker, "diceExpression");
+    auto log = control<QListWidget>(tracker, "diceLog");
+    const int logged = log->count();
+    box->setFocus();
+    typeText(box, notation);
+    QTest::keyClick(box, Qt::Key_Return);
+
+    const QString error = control<QLabel>(tracker, "diceError")->text();
+    if (highest == 0) {
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(log->count(), logged);
+        QCOMPARE(box->text(), notation);
+    } else {
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(log->count(), logged + 1);
+        const QString roll = log->item(0)->text();
+        QVERIFY(roll.startsWith(notation + ':'));
+        const int total = roll.section("= ", -1).toInt();
+        QVERIFY(total >= lowest && total <= highest);
+    }
+    QCOMPARE(control<QLabel>(tracker, "turn")->text(), turn); // a typed space passes no turn
+}
+
+void tst_CombatTracker::damagedFileKeptAside()
+{
+    const QString file = CombatTracker::fightFile();
+    QFile damaged(file);
+    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("{\"combatants\": [") > 0);
+    damaged.close();
+
+    QWidget *tracker = addToFight();
+    QVERIFY(tracker);
+    QVERIFY(control<QLabel>(tracker, "status")->text().contains("fight.json.damaged"));
+    QFile aside(file + ".damaged");
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), QByteArray("{\"combatants\": ["));
+    Fight written;
+    QCOMPARE(written.open(file).opened, Fight::Opened::Restored);
+    QCOMPARE(written.state().combatants.size(), m_view->model()->rowCount());
+}
+
+QTEST_MAIN(tst_CombatTracker)
+#include "tst_combattracker.moc"

@@ -1,0 +1,391 @@
+#include "tests/support/filetesting.h"
+#include "tests/support/formtesting.h"
+
+#include "app/startup.h"
+#include "dungeon/dungeondescription.h"
+#include "dungeon_window/frmeditabledungeon1.h"
+#include "dungeon_window/spotplacement.h"
+#include "kit/module1.h"
+#include "kit/spots.h"
+#include "storage/encounterfiles.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonArray>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWheelEvent>
+#include <QWindow>
+
+// Dungeons of the game master's own: a map picture of their own, the spots
+// where dungeon.json puts them, zoom and pan, and descriptions that cannot be
+// read.
+class tst_OwnDungeons : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void spotsWhereTheDescriptionPutsThem_data();
+    void spotsWhereTheDescriptionPutsThem();
+    void unplacedSpotsAreHiddenAndUnclickable();
+    void markersStayOnTheirPlaceOfTheMap();
+    void openingEmptiesTheDisplayAndKeepsTheParty();
+    void unreadableDescriptions_data();
+    void unreadableDescriptions();
+    void openDungeonList();
+    void editorSavesIntoItsOwnDungeon();
+
+    void placingMovingAndUnplacingSpots();
+    void drawingARoom();
+    void escapeLeavesWithoutSaving();
+
+private:
+    frmEditableDungeon1 &boardForm() { return frmEditableDungeon1::instance(); }
+    QWidget *spot(int n) const { return control(board(), QStringLiteral("lblEncounter%1").arg(n)); }
+    // Opens the dungeon and returns the text of the message it shows, empty with none.
+    QString openDungeon(int number);
+    void zoomAt(QPoint inWindow, int wheelSteps);
+
+    // Answers the next message box with `button` and keeps its text.
+    void answerNextMessage(QMessageBox::StandardButton button, QString *text = nullptr);
+    QJsonObject storedDescription() const;
+    QWidget *placement() const { return board()->findChild<QWidget *>("spotPlacement"); }
+    void drag(QPoint from, QPoint to);
+
+    QString m_folder;
+};
+
+namespace {
+
+constexpr int OwnMapDungeon = 7;
+
+// The map picture is 1000 x 1200: fitted into the 500 x 680 box it is shown
+// at half its size, 600 pixels high, 40 pixels below the box's top.
+constexpr QPoint FittedOrigin(0, 40);
+
+QPoint inMap(QPointF boxPoint)
+{
+    // The map's client area starts inside its 2-pixel border.
+    return QPoint(18, 10) + boxPoint.toPoint();
+}
+
+QString dungeonFolder(int number)
+{
+    return Dungeon::dungeonFolder(Storage::programFolder(), number);
+}
+
+const QByteArray Description = R"({"title": "Halls", "map": "map.png", "author": {"name": "Ann"},
+    "spots": {"3": [100, 200], "12": [900, 300], "40": [0, 1200]}})";
+
+} // namespace
+
+void tst_OwnDungeons::initTestCase()
+{
+    startDungeonBoard();
+    m_folder = dungeonFolder(OwnMapDungeon);
+    QVERIFY(QDir().mkpath(m_folder));
+    QImage map(1000, 1200, QImage::Format_RGB32);
+    map.fill(Qt::darkGreen);
+    QVERIFY(map.save(m_folder + QStringLiteral("/map.png")));
+    putFile(Dungeon::descriptionPath(m_folder), Description);
+}
+
+void tst_OwnDungeons::init()
+{
+    QVERIFY(showBoard());
+    board()->activateWindow(); // the board's keys work in its active window
+    QVERIFY(QTest::qWaitForWindowActive(board()));
+    QCOMPARE(openDungeon(OwnMapDungeon), QString());
+}
+
+void tst_OwnDungeons::cleanup()
+{
+    unloadWindows();
+}
+
+void tst_OwnDungeons::cleanupTestCase()
+{
+    for (int number : {OwnMapDungeon, OwnMapDungeon + 1, OwnMapDungeon + 2})
+        QDir(dungeonFolder(number)).removeRecursively();
+}
+
+void tst_OwnDungeons::answerNextMessage(QMessageBox::StandardButton button, QString *text)
+{
+    QTimer::singleShot(0, this, [button, text] {
+        if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            if (text)
+                *text = box->text();
+            box->button(button)->click();
+        }
+    });
+}
+
+QString tst_OwnDungeons::openDungeon(int number)
+{
+    QString message;
+    answerNextMessage(QMessageBox::Ok, &message);
+    boardForm().openDungeon(number);
+    QCoreApplication::processEvents();
+    return message;
+}
+
+QJsonObject tst_OwnDungeons::storedDescription() const
+{
+    return QJsonDocument::fromJson(content(Dungeon::descriptionPath(m_folder))).object();
+}
+
+void tst_OwnDungeons::drag(QPoint from, QPoint to)
+{
+    QWindow *window = board()->windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window, (from + to) / 2);
+    QTest::mouseMove(window, to);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, to);
+}
+
+void tst_OwnDungeons::zoomAt(QPoint inWindow, int wheelSteps)
+{
+    QWidget *target = board()->childAt(inWindow);
+    const QPointF position = target->mapFrom(board(), inWindow);
+    QWheelEvent wheel(position, board()->mapToGlobal(inWindow), {}, {0, 120 * wheelSteps},
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
+}
+
+void tst_OwnDungeons::spotsWhereTheDescriptionPutsThem_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QPointF>("fitted"); // where the spot's centre lies in the box at 1x
+    QTest::addColumn<bool>("zoomable"); // the corner's zoom is held back by the box's edge
+
+    QTest::newRow("3") << 3 << QPointF(50, 100) + FittedOrigin << true;
+    QTest::newRow("12") << 12 << QPointF(450, 150) + FittedOrigin << true;
+    QTest::newRow("40, in the corner") << 40 << QPointF(0, 600) + FittedOrigin << false;
+}
+
+void tst_OwnDungeons::spotsWhereTheDescriptionPutsThem()
+{
+    QFETCH(int, number);
+    QFETCH(QPointF, fitted);
+    QFETCH(bool, zoomable);
+
+    QVERIFY(board()->windowTitle().startsWith(QStringLiteral("Orvane Editable Dungeon 7 (")));
+    QCOMPARE(spot(number)->size(), QSize(17, 17));
+    QCOMPARE(spot(number)->toolTip(), QStringLiteral("Encounter %1").arg(number));
+    QCOMPARE(qobject_cast<QLabel *>(spot(number))->text(), QString::number(number));
+
+    pressAt(board(), inMap(fitted));
+    QCOMPARE(textOf(board(), "Text2"), QString::number(number));
+
+    // Zoomed twice by a quarter about a point of the map, every place moves
+    // away from that point by 1.5625 times its distance.
+    if (!zoomable)
+        return;
+    const QPointF about = fitted + QPointF(10, 10);
+    zoomAt(inMap(about), 2);
+    const QPointF zoomed = about + (fitted - about) * 1.5625;
+    QCOMPARE(spot(number)->geometry().center(), zoomed.toPoint());
+    pressAt(board(), QPoint(700, 20)); // away from the map, over the details
+    control<QLineEdit>(board(), "Text2")->clear();
+    pressAt(board(), inMap(zoomed));
+    QCOMPARE(textOf(board(), "Text2"), QString::number(number));
+}
+
+void tst_OwnDungeons::unplacedSpotsAreHiddenAndUnclickable()
+{
+    for (int n = 1; n <= 40; ++n)
+        QCOMPARE(spot(n)->isVisible(), n == 3 || n == 12 || n == 40);
+
+    // Where the built-in map has spot 5, a press now places the marker.
+    const QRect builtInSpot5 = Map::Spots[4];
+    pressAt(board(), inMap(QPointF(builtInSpot5.center()) + QPointF(0, 300)));
+    QCOMPARE(textOf(board(), "Text2"), QString());
+    QCOMPARE(control(board(), "Label1(6)")->pos(), builtInSpot5.center() + QPoint(0, 300));
+}
+
+void tst_OwnDungeons::markersStayOnTheirPlaceOfTheMap()
+{
+    const QPointF placed(300, 400); // picture pixel (600, 720)
+    pressAt(board(), inMap(placed));
+    QWidget *marker = control(board(), "Label1(6)");
+    QCOMPARE(marker->pos(), placed.toPoint());
+
+    const QPointF about(100, 300);
+    zoomAt(inMap(about), 3);
+    QCOMPARE(marker->pos(), (about + (placed - about) * 1.953125).toPoint());
+
+    QTest::keyClick(board(), Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(marker->pos(), placed.toPoint());
+    // The right button pans nothing at 1x, and places no marker.
+    pressAt(board(), inMap({50, 300}), Qt::RightButton);
+    QCOMPARE(marker->pos(), placed.toPoint());
+}
+
+void tst_OwnDungeons::openingEmptiesTheDisplayAndKeepsTheParty()
+{
+    pressAt(board(), inMap(QPointF(50, 100) + FittedOrigin));
+    pressAt(board(), inMap({300, 400}));
+    control<QLineEdit>(board(), "Text4(2)")->setText(QStringLiteral("Brena"));
+    QVERIFY(control(board(), "cmdEdit")->isEnabled());
+    QTest::mouseClick(control(board(), "cmdEdit"), Qt::LeftButton);
+    QCOMPARE(Module1::DungeonNumber, qint16(OwnMapDungeon));
+    Module1::EditorWindow->Unload();
+
+    QCOMPARE(openDungeon(1), QString());
+    QVERIFY(board()->windowTitle().startsWith(QStringLiteral("Orvane Editable Dungeon 1 (")));
+    QCOMPARE(textOf(board(), "Text2"), QString());
+    QVERIFY(!control(board(), "cmdEdit")->isEnabled());
+    QCOMPARE(textOf(board(), "Text4(2)"), QStringLiteral("Brena"));
+    QCOMPARE(control(board(), "Label1(6)")->y(), 710);
+    // Dungeon 1 without a description: the built-in spots, as laid out.
+    for (int n = 1; n <= 40; ++n) {
+        QCOMPARE(spot(n)->geometry(), Map::Spots[n - 1]);
+        QVERIFY(spot(n)->isVisible());
+    }
+}
+
+void tst_OwnDungeons::unreadableDescriptions_data()
+{
+    QTest::addColumn<QByteArray>("description");
+    QTest::addColumn<QByteArray>("picture");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("not JSON") << QByteArray(R"({"map": "map.png",})") << QByteArray() << "not valid JSON";
+    QTest::newRow("spot off the picture") << QByteArray(R"({"map": "map.png", "spots": {"1": [5, 900]}})")
+                                          << QByteArray("png") << "spot 1 (5, 900) lies off";
+    QTest::newRow("no picture") << QByteArray(R"({"map": "map.png"})") << QByteArray() << "is missing";
+    QTest::newRow("zero-byte picture") << QByteArray(R"({"map": "map.png"})") << QByteArray("empty") << "is empty";
+}
+
+void tst_OwnDungeons::unreadableDescriptions()
+{
+    QFETCH(QByteArray, description);
+    QFETCH(QByteArray, picture);
+    QFETCH(QString, reason);
+
+    const QString folder = dungeonFolder(OwnMapDungeon + 1);
+    QDir(folder).removeRecursively();
+    QVERIFY(QDir().mkpath(folder));
+    putFile(Dungeon::descriptionPath(folder), description);
+    if (picture == "png")
+        QVERIFY(QImage(40, 30, QImage::Format_RGB32).save(folder + QStringLiteral("/map.png")));
+    else if (picture == "empty")
+        putFile(folder + QStringLiteral("/map.png"), {});
+
+    const QString message = openDungeon(OwnMapDungeon + 1);
+    QVERIFY2(message.contains(QDir::toNativeSeparators(Dungeon::descriptionPath(folder))), qPrintable(message));
+    QVERIFY2(message.contains(reason), qPrintable(message));
+    for (int n = 1; n <= 40; ++n)
+        QCOMPARE(spot(n)->geometry(), Map::Spots[n - 1]);
+    QCOMPARE(content(Dungeon::descriptionPath(folder)), description);
+}
+
+void tst_OwnDungeons::openDungeonList()
+{
+    QCOMPARE(openDungeon(1), QString());
+    QTimer::singleShot(0, this, [] {
+        auto list = QApplication::activeModalWidget()->findChild<QListWidget *>("dungeonList");
+        QVERIFY(list);
+        const QList<QListWidgetItem *> items = list->findItems("Dungeon 7  Halls", Qt::MatchStartsWith);
+        QCOMPARE(items.size(), 1);
+        list->setCurrentItem(items.first());
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    QTest::keyClick(board(), Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(board()->windowTitle().startsWith(QStringLiteral("Orvane Editable Dungeon 7 (")));
+    QVERIFY(spot(3)->isVisible() && !spot(4)->isVisible());
+}
+
+void tst_OwnDungeons::editorSavesIntoItsOwnDungeon()
+{
+    pressAt(board(), inMap(QPointF(50, 100) + FittedOrigin)); // spot 3 of dungeon 7
+    QTest::mouseClick(control(board(), "cmdEdit"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(editor()));
+    QCOMPARE(openDungeon(OwnMapDungeon + 2), QString()); // the board moves on, the editor stays
+    control<QLineEdit>(editor(), "Text1(0)")->setText(QStringLiteral("Ogre"));
+    QTest::mouseClick(control(editor(), "cmdOK"), Qt::LeftButton);
+
+    const auto stored = [](int dungeon) {
+        return Storage::readEncounter(Storage::encounterFiles(Storage::programFolder(), qint16(dungeon), "3"),
+                                      Storage::ReadMode::LookOnly).cells[0];
+    };
+    QCOMPARE(stored(OwnMapDungeon), QStringLiteral("Ogre"));
+    QCOMPARE(stored(OwnMapDungeon + 2), QString());
+}
+
+void tst_OwnDungeons::placingMovingAndUnplacingSpots()
+{
+    QTest::keyClick(board(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(placement());
+    const QPoint origin = placement()->mapTo(board(), QPoint());
+
+    // Number 5 from the strip to box point (100, 340), picture pixel (200, 600).
+    const QRect square5 = static_cast<SpotPlacement *>(placement())->stripSquare(5);
+    drag(origin + square5.center(), inMap({100, 340}));
+    // A click on the map selects no encounter and moves no marker.
+    pressAt(board(), inMap({300, 500}));
+    QCOMPARE(textOf(board(), "Text2"), QString());
+    QCOMPARE(control(board(), "Label1(6)")->y(), 710);
+    // Spot 3 moves from picture pixel (100, 200) to (300, 400); spot 12 is chosen and unplaced.
+    drag(inMap(QPointF(50, 100) + FittedOrigin), inMap(QPointF(150, 200) + FittedOrigin));
+    pressAt(board(), inMap(QPointF(450, 150) + FittedOrigin));
+    QTest::keyClick(placement(), Qt::Key_Delete);
+    QTest::keyClick(placement(), Qt::Key_Return);
+    QTRY_VERIFY(!placement());
+
+    const QJsonObject json = storedDescription();
+    QCOMPARE(json.value("spots").toObject().toVariantMap(),
+             QVariantMap({{"3", QVariantList{300, 400}}, {"5", QVariantList{200, 600}}, {"40", QVariantList{0, 1200}}}));
+    QCOMPARE(json.value("author").toObject().value("name").toString(), QStringLiteral("Ann"));
+    QCOMPARE(json.value("map").toString(), QStringLiteral("map.png"));
+    // The board shows the spots as saved.
+    QVERIFY(spot(5)->isVisible() && !spot(12)->isVisible());
+    pressAt(board(), inMap({100, 340}));
+    QCOMPARE(textOf(board(), "Text2"), QStringLiteral("5"));
+    putFile(Dungeon::descriptionPath(m_folder), Description);
+}
+
+void tst_OwnDungeons::drawingARoom()
+{
+    QTest::keyClick(board(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    pressAt(board(), inMap(QPointF(50, 100) + FittedOrigin)); // chooses spot 3
+    for (QPointF corner : {QPointF(10, 10), QPointF(200, 10), QPointF(200, 300)})
+        pressAt(board(), inMap(corner + FittedOrigin));
+    QTest::mouseDClick(board()->windowHandle(), Qt::LeftButton, {}, inMap(QPointF(10, 300) + FittedOrigin));
+    QTest::keyClick(board(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier); // leaving saves
+    QTRY_VERIFY(!placement());
+
+    const QVariantList room = storedDescription().value("rooms").toObject().value("3").toArray().toVariantList();
+    QCOMPARE(room, QVariantList({QVariantList{20, 20}, QVariantList{400, 20}, QVariantList{400, 600},
+                                 QVariantList{20, 600}}));
+    putFile(Dungeon::descriptionPath(m_folder), Description);
+}
+
+void tst_OwnDungeons::escapeLeavesWithoutSaving()
+{
+    QTest::keyClick(board(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    drag(inMap(QPointF(50, 100) + FittedOrigin), inMap({400, 600}));
+    answerNextMessage(QMessageBox::No);
+    QTest::keyClick(placement(), Qt::Key_Escape);
+    QVERIFY(placement()); // still placing
+    answerNextMessage(QMessageBox::Yes);
+    QTest::keyClick(placement(), Qt::Key_Escape);
+    QTRY_VERIFY(!placement());
+    QCOMPARE(content(Dungeon::descriptionPath(m_folder)), Description);
+    pressAt(board(), inMap(QPointF(50, 100) + FittedOrigin));
+    QCOMPARE(textOf(board(), "Text2"), QStringLiteral("3"));
+}
+
+QTEST_MAIN(tst_OwnDungeons)
+#include "tst_owndungeons.moc"

@@ -1,0 +1,342 @@
+#include "fight/dice.h"
+#include "fight/fight.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The fight without windows: dice, the hit point rules, order and turns,
+// undo and redo, and the fight file.
+class tst_Fight : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dice_data();
+    void dice();
+    void diceErrors_data();
+    void diceErrors();
+    void hitPointsFromCell_data();
+    void hitPointsFromCell();
+    void hitPointChange_data();
+    void hitPointChange();
+    void encounterJoins();
+    void turnsAndConditions();
+    void undoRedo();
+    void restoredFromFile();
+    void damagedFileKeptAside_data();
+    void damagedFileKeptAside();
+    void playersOrder();
+};
+
+namespace {
+
+Storage::Cells table(const QList<QStringList> &rows)
+{
+    Storage::Cells cells;
+    for (int row = 0; row < rows.size(); ++row) {
+        for (int column = 0; column < rows[row].size(); ++column)
+            cells[column * 10 + row] = rows[row][column];
+    }
+    return cells;
+}
+
+int idOf(const Fight &fight, const QString &name)
+{
+    for (const Combatant &c : fight.state().combatants) {
+        if (c.name == name)
+            return c.id;
+    }
+    return 0;
+}
+
+QStringList orderedNames(const FightState &state)
+{
+    QStringList names;
+    for (int index : state.order())
+        names.append(state.combatants[index].name);
+    return names;
+}
+
+} // namespace
+
+void tst_Fight::dice_data()
+{
+    QTest::addColumn<QString>("notation");
+    QTest::addColumn<int>("dice");
+    QTest::addColumn<int>("kept");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::newRow("d20") << "d20" << 1 << 1 << 1 << 20;
+    QTest::newRow("3d6+2") << "3d6+2" << 3 << 3 << 5 << 20;
+    QTest::newRow("2d8-1") << "2d8-1" << 2 << 2 << 1 << 15;
+    QTest::newRow("keep highest") << "4d6kh3" << 4 << 3 << 3 << 18;
+    QTest::newRow("percent") << "d%" << 1 << 1 << 1 << 100;
+    QTest::newRow("capitals, spaces") << " 3D6 + 2 " << 3 << 3 << 5 << 20;
+}
+
+void tst_Fight::dice()
+{
+    QFETCH(QString, notation);
+    QFETCH(int, dice);
+    QFETCH(int, kept);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+    const Dice::Parsed parsed = Dice::parse(notation);
+    QVERIFY2(parsed.ok(), qPrintable(parsed.error));
+    for (quint32 seed = 1; seed <= 300; ++seed) {
+        QRandomGenerator generator(seed);
+        const Dice::Roll roll = Dice::roll(notation, parsed.expression, generator);
+        QCOMPARE(roll.dice.size(), dice);
+        QCOMPARE(roll.kept.count(true), kept);
+        QVERIFY(roll.total >= lowest && roll.total <= highest);
+        int sum = roll.modifier, lowestKept = INT_MAX, highestDropped = 0;
+        for (int i = 0; i < roll.dice.size(); ++i) {
+            if (roll.kept[i]) {
+                sum += roll.dice[i];
+                lowestKept = std::min(lowestKept, roll.dice[i]);
+            } else {
+                highestDropped = std::max(highestDropped, roll.dice[i]);
+            }
+        }
+        QCOMPARE(roll.total, sum);
+        QVERIFY(highestDropped <= lowestKept);
+        QVERIFY(roll.text().startsWith(notation.trimmed() + u':'));
+        QVERIFY(roll.text().endsWith(QStringLiteral("= %1").arg(roll.total)));
+        QRandomGenerator again(seed);
+        QCOMPARE(Dice::roll(notation, parsed.expression, again).dice, roll.dice);
+    }
+}
+
+void tst_Fight::diceErrors_data()
+{
+    QTest::addColumn<QString>("notation");
+    for (const char *wrong : {"", "d", "3d", "2d1", "0d6", "101d6", "4d6kh5", "4d6kh0", "d20+", "abc",
+                              "3d6+2x", "d99999999999", "2d6+1d4", "d20 + 99999999"})
+        QTest::newRow(wrong) << QString::fromLatin1(wrong);
+}
+
+void tst_Fight::diceErrors()
+{
+    QFETCH(QString, notation);
+    const Dice::Parsed parsed = Dice::parse(notation);
+    QVERIFY(!parsed.ok());
+    QVERIFY(parsed.error.size() > 10);
+}
+
+void tst_Fight::hitPointsFromCell_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::newRow("number") << "22" << 22 << 22;
+    QTest::newRow("number, then dice") << "22 (4d8+4)" << 22 << 22;
+    QTest::newRow("dice, then number") << "4d8+4 (22)" << 22 << 22;
+    QTest::newRow("dice only") << "4d8+4" << 8 << 36;
+    QTest::newRow("one die") << "d6" << 1 << 6;
+    QTest::newRow("words") << "bloodied 12" << 12 << 12;
+    QTest::newRow("empty") << "" << 0 << 0;
+    QTest::newRow("no number") << "many" << 0 << 0;
+}
+
+void tst_Fight::hitPointsFromCell()
+{
+    QFETCH(QString, cell);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+    for (quint32 seed = 1; seed <= 50; ++seed) {
+        QRandomGenerator generator(seed);
+        const int hitPoints = ::hitPointsFromCell(cell, generator);
+        QVERIFY2(hitPoints >= lowest && hitPoints <= highest, qPrintable(QString::number(hitPoints)));
+    }
+}
+
+void tst_Fight::hitPointChange_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<int>>("change");
+    QTest::newRow("damage") << "7" << std::optional(-7);
+    QTest::newRow("damage, minus") << "-7" << std::optional(-7);
+    QTest::newRow("healing") << " + 7 " << std::optional(7);
+    QTest::newRow("empty") << "" << std::optional<int>();
+    QTest::newRow("fraction") << "7.5" << std::optional<int>();
+    QTest::newRow("word") << "seven" << std::optional<int>();
+}
+
+void tst_Fight::hitPointChange()
+{
+    QFETCH(QString, text);
+    QFETCH(std::optional<int>, change);
+    QCOMPARE(parseHitPointChange(text), change);
+}
+
+void tst_Fight::encounterJoins()
+{
+    Fight fight;
+    QRandomGenerator generator(7);
+    const Storage::Cells cells = table({{"Goblin", "15", "1d6", "7"}, {"Ogre", "11", "2d8", "59"},
+                                        {}, {"Goblin", "15", "1d6", "22 (4d8+4)"}});
+    QVERIFY(fight.addEncounter(3, cells, {"Aria", "", "Bram"}, generator));
+    QCOMPARE(orderedNames(fight.state()).size(), 5);
+    QVERIFY(!fight.addEncounter(3, cells, {"Aria"}, generator));
+    QVERIFY(fight.addEncounter(4, table({{"Goblin", "15", "1d6", "5"}}), {"Aria", "Cora"}, generator));
+
+    QStringList names;
+    for (const Combatant &c : fight.state().combatants)
+        names.append(c.name);
+    QCOMPARE(names, QStringList({"Goblin 1", "Ogre", "Goblin 2", "Aria", "Bram", "Goblin 3", "Cora"}));
+    const FightState &state = fight.state();
+    QCOMPARE(state.combatants[2].initiative, state.combatants[0].initiative);
+    QCOMPARE(state.combatants[5].initiative, state.combatants[0].initiative);
+    QCOMPARE(state.combatants[2].maximumHitPoints, 22);
+    QCOMPARE(state.combatants[1].armourClass, QStringLiteral("11"));
+
+    // Ties keep the joining order; a typed initiative moves the combatant.
+    const int ogre = idOf(fight, "Ogre");
+    fight.setInitiative(ogre, state.combatants[0].initiative);
+    fight.setInitiative(idOf(fight, "Bram"), 30);
+    QCOMPARE(orderedNames(fight.state()),
+             QStringList({"Bram", "Goblin 1", "Ogre", "Goblin 2", "Goblin 3", "Aria", "Cora"}));
+
+    fight.changeHitPoints(ogre, -100);
+    QCOMPARE(fight.state().combatant(ogre)->hitPoints, 0);
+    QVERIFY(fight.state().combatant(ogre)->isDefeated());
+    fight.changeHitPoints(ogre, 30);
+    fight.changeHitPoints(ogre, 100);
+    QCOMPARE(fight.state().combatant(ogre)->hitPoints, 59);
+    fight.setHitPoints(ogre, 70, 70);
+    QCOMPARE(fight.state().combatant(ogre)->hitPoints, 70);
+}
+
+void tst_Fight::turnsAndConditions()
+{
+    Fight fight;
+    QRandomGenerator generator(1);
+    fight.addEncounter(1, table({{"Orc", "13", "1d12", "15"}}), {"Aria", "Bram"}, generator);
+    const int orc = idOf(fight, "Orc"), aria = idOf(fight, "Aria"), bram = idOf(fight, "Bram");
+    fight.setInitiative(orc, 10);
+    fight.setInitiative(aria, 20);
+    fight.setInitiative(bram, 5);
+    fight.setConditions(orc, parseConditions("stunned 2, prone"));
+    QCOMPARE(conditionsText(fight.state().combatant(orc)->conditions), QStringLiteral("stunned 2, prone"));
+
+    const auto turn = [&fight] {
+        fight.nextTurn();
+        return std::pair(fight.state().round, fight.state().combatant(fight.state().currentId)->name);
+    };
+    QCOMPARE(turn(), std::pair(1, QStringLiteral("Aria")));
+    QCOMPARE(turn(), std::pair(1, QStringLiteral("Orc")));
+    QCOMPARE(conditionsText(fight.state().combatant(orc)->conditions), QStringLiteral("stunned 1, prone"));
+    QCOMPARE(turn(), std::pair(1, QStringLiteral("Bram")));
+    QCOMPARE(turn(), std::pair(2, QStringLiteral("Aria")));
+    QCOMPARE(turn(), std::pair(2, QStringLiteral("Orc")));
+    QCOMPARE(conditionsText(fight.state().combatant(orc)->conditions), QStringLiteral("prone"));
+
+    fight.changeHitPoints(orc, -15);
+    QCOMPARE(turn(), std::pair(2, QStringLiteral("Bram")));
+    QCOMPARE(turn(), std::pair(3, QStringLiteral("Aria")));
+    QCOMPARE(turn(), std::pair(3, QStringLiteral("Bram"))); // the defeated orc is skipped
+}
+
+void tst_Fight::undoRedo()
+{
+    Fight fight;
+    QRandomGenerator generator(3);
+    fight.addEncounter(1, table({{"Orc", "13", "1d12", "15"}}), {}, generator);
+    const FightState added = fight.state();
+    const int orc = idOf(fight, "Orc");
+    fight.changeHitPoints(orc, -4);
+    fight.nextTurn();
+    const FightState last = fight.state();
+
+    fight.changeHitPoints(orc, 0); // no change, no step
+    fight.undo();
+    fight.undo();
+    QCOMPARE(fight.state(), added);
+    fight.undo();
+    QCOMPARE(fight.state(), FightState());
+    QVERIFY(!fight.canUndo());
+    fight.redo();
+    fight.redo();
+    fight.redo();
+    QCOMPARE(fight.state(), last);
+    fight.undo();
+    fight.end();
+    QVERIFY(!fight.canRedo());
+    QVERIFY(fight.state().combatants.isEmpty());
+    fight.undo();
+    QCOMPARE(fight.state().combatant(orc)->hitPoints, 11);
+}
+
+void tst_Fight::restoredFromFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Dungeon1/fight.json"));
+    Fight fight;
+    QCOMPARE(fight.open(path).opened, Fight::Opened::New);
+    QRandomGenerator generator(5);
+    fight.addEncounter(2, table({{"Orc", "13", "1d12", "4d8"}, {"Orc", "13", "1d12", "15"}}), {"Aria"}, generator);
+    fight.setConditions(idOf(fight, "Orc 1"), parseConditions("stunned 3"));
+    fight.nextTurn();
+    fight.changeHitPoints(idOf(fight, "Orc 2"), -6);
+    QVERIFY(fight.lastSave().ok());
+
+    Fight restored;
+    QCOMPARE(restored.open(path).opened, Fight::Opened::Restored);
+    QCOMPARE(restored.state(), fight.state());
+}
+
+void tst_Fight::damagedFileKeptAside_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray valid = encodeFight(FightState{{Combatant{1, {}, "Orc", "Orc", 3, "", "", 5, 9, {}, false}}, {}, 1, 1, 1, {}});
+    QVERIFY(decodeFight(valid).has_value());
+    QTest::newRow("cut short") << valid.left(valid.size() / 2);
+    QTest::newRow("not JSON") << QByteArray("\x00\x01garbage");
+    QTest::newRow("hit points above maximum") << QByteArray(valid).replace("\"hp\": 5", "\"hp\": 10");
+    QTest::newRow("current unknown") << QByteArray(valid).replace("\"current\": 1", "\"current\": 2");
+    QTest::newRow("name a number") << QByteArray(valid).replace("\"name\": \"Orc\"", "\"name\": 4");
+}
+
+void tst_Fight::damagedFileKeptAside()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("fight.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    Fight fight;
+    const Fight::OpenResult result = fight.open(path);
+    QCOMPARE(result.opened, Fight::Opened::DamagedKeptAside);
+    QVERIFY(result.message.contains(QStringLiteral("fight.json.damaged")));
+    QFile aside(path + QStringLiteral(".damaged"));
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), bytes);
+    QRandomGenerator generator(1);
+    fight.addEncounter(1, table({{"Rat", "12", "1", "2"}}), {}, generator);
+    QVERIFY(fight.lastSave().ok() && QFile::exists(path));
+}
+
+void tst_Fight::playersOrder()
+{
+    Fight fight;
+    QRandomGenerator generator(2);
+    fight.addEncounter(1, table({{"Rat", "", "", "10"}, {"Rat", "", "", "10"}, {"Rat", "", "", "10"},
+                                 {"Bat", "", "", "10"}, {"Imp", "", "", ""}}), {"Aria"}, generator);
+    for (int i = 1; i <= 5; ++i)
+        fight.setInitiative(i, 10 - i);
+    fight.changeHitPoints(idOf(fight, "Rat 1"), -1);
+    fight.changeHitPoints(idOf(fight, "Rat 2"), -5);
+    fight.changeHitPoints(idOf(fight, "Rat 3"), -10);
+    fight.setHiddenFromPlayers(idOf(fight, "Bat"), true);
+    fight.nextTurn();
+    const QList<PlayersEntry> expected = {{"Rat 1", true, "Hurt"}, {"Rat 2", false, "Bloodied"},
+                                          {"Rat 3", false, "Defeated"}, {"Imp", false, "Healthy"},
+                                          {"Aria", false, ""}};
+    QCOMPARE(::playersOrder(fight.state()), expected);
+}
+
+QTEST_GUILESS_MAIN(tst_Fight)
+#include "tst_fight.moc"
