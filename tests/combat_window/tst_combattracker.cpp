@@ -4,6 +4,7 @@
 #include "combat_window/combattracker.h"
 #include "fight/fight.h"
 #include "kit/module1.h"
+#include "storage/filesteps.h"
 
 #include <QApplication>
 #include <QDir>

@@ -213,8 +213,6 @@ void tst_RtfCorpus::everyFile()
     if (QFile::exists(base + u".expected.txt"_s))
         QCOMPARE(text.simplified(), QString::fromUtf8(readFile(base + u".expected.txt"_s)).simplified());
     if (QFile::exists(base + u".expected.html"_s)) {
-        if (file == u"rtfpipe/inline_mix.rtf")
-            QEXPECT_FAIL("", "footnotes are left out; RtfPipe shows them at the end", Continue);
         QCOMPARE(htmlComparable(text),
                  htmlComparable(htmlText(QString::fromUtf8(readFile(base + u".expected.html"_s)))));
     }
