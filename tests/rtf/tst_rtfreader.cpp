@@ -771,7 +771,7 @@ void tst_RtfReader::robustness()
     QElapsedTimer timer;
     timer.start();
     const auto document = load(rtf);
-    QVERIFY2(timer.elapsed() < 5000, "reading must not take long");
+    QVERIFY2(timer.elapsed() < 60000, "reading must not take long");
     QVERIFY2(blocksText(*document).contains(contains), qPrintable(blocksText(*document).left(200)));
 }
 
