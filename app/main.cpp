@@ -1,6 +1,5 @@
 #include "commandline.h"
 #include "datafolder.h"
-#include "kit/form.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -13,9 +12,6 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     DataFolder::settle();
-    startDungeonBoard(commandLine.dungeonNumber).Show();
-    resumeFight();
-    if (commandLine.playerView)
-        showPlayerView();
+    startProgram(commandLine);
     return QApplication::exec();
 }

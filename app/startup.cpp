@@ -1,15 +1,17 @@
 #include "startup.h"
 
+#include "commandline.h"
+
 #include "combat_window/combattracker.h"
-#include "kit/controls.h"
-#include "kit/formstyle.h"
-#include "editor_window/frmdungeonencounterediter.h"
-#include "dungeon_window/frmeditabledungeon1.h"
-#include "kit/module1.h"
 #include "dungeon/dungeondescription.h"
 #include "dungeon/mappicture.h"
-#include "storage/encounterfiles.h"
+#include "dungeon_window/frmeditabledungeon1.h"
+#include "editor_window/frmdungeonencounterediter.h"
+#include "kit/controls.h"
+#include "kit/formstyle.h"
+#include "kit/module1.h"
 #include "player_window/playerview.h"
+#include "storage/encounterfiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -80,4 +82,12 @@ void showPlayerView()
     frmEditableDungeon1 &board = frmEditableDungeon1::instance();
     if (board.playerTable())
         PlayerView::show(board.playerTable(), board.window());
+}
+
+void startProgram(const CommandLine &commandLine)
+{
+    startDungeonBoard(commandLine.dungeonNumber).Show();
+    resumeFight();
+    if (commandLine.playerView)
+        showPlayerView();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 class Form;
+struct CommandLine;
 
 // Sets the running application up as the program needs it and gives Module1
 // the two windows; returns the dungeon window, not shown. Dungeon 1 on the
@@ -16,3 +17,8 @@ void resumeFight();
 
 // Shows the players' screen of the loaded board, as F5 does.
 void showPlayerView();
+
+// Starts the program as its command line asks, once the QApplication exists:
+// the board shown, a fight going on resumed, and the players' screen when
+// asked for.
+void startProgram(const CommandLine &commandLine);

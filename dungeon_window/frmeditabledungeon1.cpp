@@ -1,28 +1,28 @@
 #include "frmeditabledungeon1.h"
 
 #include "boardprinting.h"
-#include "dungeon/dungeondescription.h"
-#include "dungeon/mappicture.h"
-#include "kit/busycursor.h"
-#include "kit/combatform.h"
-#include "kit/controls.h"
 #include "findwindow.h"
 #include "gotodialog.h"
 #include "mapview.h"
 #include "opendungeondialog.h"
+#include "roomoutlines.h"
 #include "spotplacement.h"
+
+#include "assets/pictures.h"
+#include "dungeon/dungeondescription.h"
+#include "dungeon/mappicture.h"
+#include "fog/fog.h"
+#include "fog/playertable.h"
+#include "fog/tablefile.h"
+#include "kit/busycursor.h"
+#include "kit/combatform.h"
+#include "kit/controls.h"
 #include "kit/module1.h"
 #include "kit/monstertable.h"
-#include "assets/pictures.h"
 #include "kit/richtextbox.h"
 #include "kit/spots.h"
 #include "rtf/rtf.h"
 #include "storage/encounterfiles.h"
-#include "dungeon/dungeondescription.h"
-#include "fog/fog.h"
-#include "fog/playertable.h"
-#include "fog/tablefile.h"
-#include "roomoutlines.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -314,6 +314,10 @@ void frmEditableDungeon1::Form_Load()
 {
     m_dungeonNumber = 1;
     Module1::DungeonNumber = 1;
+    const Dungeon::DescriptionRead read =
+            Dungeon::readDungeonDescription(Dungeon::dungeonFolder(Storage::programFolder(), 1));
+    m_description = read.description;
+    m_descriptionReadable = read.ok();
     setupPlayerTable();
 }
 
@@ -358,11 +362,13 @@ void frmEditableDungeon1::openDungeon(int number)
                 path, Picture1->client()->size() * Picture1->devicePixelRatioF());
         if (picture.ok()) {
             showOwnMap(picture, path, read.description.spots);
+            showDungeonToPlayers();
             return;
         }
         error = tr("%1: %2").arg(QDir::toNativeSeparators(Dungeon::descriptionPath(folder)), picture.error);
     }
     showBuiltInMap();
+    showDungeonToPlayers();
     if (!error.isEmpty()) {
         QMessageBox::warning(window(), tr("Dungeon %1").arg(number),
                              tr("The dungeon's description cannot be read, so it is shown on the built-in map.\n\n%1")
@@ -413,7 +419,9 @@ void frmEditableDungeon1::showOwnMap(const Dungeon::MapPicture &picture, const Q
         mapView = new MapView(Picture1->client());
         mapView->lower();
         connect(mapView, &MapView::pressed, this, [this](QPointF at) {
-            mapView->pin(Label1[markerToMove()], at, MapView::Anchor::TopLeft);
+            const int marker = markerToMove();
+            mapView->pin(Label1[marker], at, MapView::Anchor::TopLeft);
+            players->moveMarker(marker, markerOnMap(marker)); // though it stays where it was on the box
         });
     }
     mapView->setPicture(picture.image, picture.fullSize, path);
@@ -473,6 +481,8 @@ bool frmEditableDungeon1::leaveSpotPlacement(bool save)
             return false;
         }
         m_description = spotPlacement->description();
+        // Rooms and spots may have moved under the fog.
+        showDungeonToPlayers();
     }
     spotPlacement->hide();
     spotPlacement->deleteLater();
@@ -717,26 +727,53 @@ void frmEditableDungeon1::findEncounter()
 
 void frmEditableDungeon1::setupPlayerTable()
 {
-    const QString dungeonFolder = Storage::dungeonFolder(Storage::programFolder(), Module1::DungeonNumber);
-    // Rooms outlined in the dungeon's description; without one a reveal
-    // uncovers a circle about the spot. An unreadable description is the
-    // board's to report.
-    const Dungeon::DescriptionRead read = Dungeon::readDungeonDescription(dungeonFolder);
+    players = new PlayerTable(window());
+    for (Label *marker : Label1)
+        marker->installEventFilter(this);
+    showDungeonToPlayers();
+}
+
+// The players' screen of the dungeon on display: its map, the rooms outlined
+// in its description (without one a reveal uncovers a circle about the spot),
+// and what was revealed before, from its table file.
+void frmEditableDungeon1::showDungeonToPlayers()
+{
+    // The board's undo steps and outlines belong to the fog shown before.
+    undoStack->clear();
+    delete roomOutlines;
+
+    const bool ownMap = mapView && !mapView->isHidden();
     QHash<int, QPolygonF> rooms;
     QHash<int, QPointF> spotCentres;
-    for (int n = 1; n <= SpotCount; ++n)
-        spotCentres.insert(n, QRectF(Map::Spots[n - 1]).center());
-    if (read.ok() && !read.description.hasOwnMap()) {
-        for (auto room = read.description.rooms.cbegin(); room != read.description.rooms.cend(); ++room)
+    if (ownMap) {
+        for (auto spot = m_description.spots.cbegin(); spot != m_description.spots.cend(); ++spot)
+            spotCentres.insert(spot.key(), spot.value());
+    } else {
+        for (int n = 1; n <= SpotCount; ++n)
+            spotCentres.insert(n, QRectF(Map::Spots[n - 1]).center());
+    }
+    // Outlines drawn on a map of the dungeon's own mean nothing on the built-in one.
+    if (ownMap == m_description.hasOwnMap()) {
+        for (auto room = m_description.rooms.cbegin(); room != m_description.rooms.cend(); ++room)
             rooms.insert(room.key(), room.value());
     }
     auto fog = new Fog(rooms, spotCentres, RevealRadius);
-    QList<PartyMarker> markers;
-    for (int k = 0; k < MarkerCount; ++k) {
-        markers.append({QRectF(Label1[k]->geometry()), QColor::fromRgb(Party[k].colour)});
-        Label1[k]->installEventFilter(this);
+
+    const QString dungeonFolder = Storage::dungeonFolder(Storage::programFolder(), m_dungeonNumber);
+    std::function<QImage()> makeMap = playerMapPicture;
+    QSize mapSize = Dungeon::BuiltInMapSize;
+    if (ownMap) {
+        makeMap = [path = Dungeon::mapPath(dungeonFolder, m_description)] {
+            return Dungeon::readMapPicture(path).image;
+        };
+        mapSize = mapView->pictureSize();
     }
-    players = new PlayerTable(playerMapPicture, dungeonMapPicture().size(), fog, markers, window());
+    QList<PartyMarker> markers;
+    for (int k = 0; k < MarkerCount; ++k)
+        markers.append({QRectF(), QColor::fromRgb(Party[k].colour)});
+    players->setDungeon(makeMap, mapSize, fog, markers);
+    for (int k = 0; k < MarkerCount; ++k)
+        players->moveMarker(k, markerOnMap(k));
 
     const QString tableFile = TableFile::path(dungeonFolder);
     if (const QString error = fog->load(tableFile); !error.isEmpty()) {
@@ -749,13 +786,30 @@ void frmEditableDungeon1::setupPlayerTable()
     showRoomOutlines();
 }
 
+// Where a marker lies on the map the players see, in map pixels. On a map of
+// the dungeon's own a marker keeps the size it has on the fitted map.
+QRectF frmEditableDungeon1::markerOnMap(int index) const
+{
+    Label *marker = Label1[index];
+    if (!mapView || mapView->isHidden())
+        return QRectF(marker->geometry());
+    const QSize picture = mapView->pictureSize();
+    const QSize fitted = picture.scaled(mapView->size(), Qt::KeepAspectRatio);
+    const qreal mapPixelsPerPixel = fitted.isEmpty() ? 1 : qreal(picture.width()) / fitted.width();
+    const QSizeF size = QSizeF(marker->size()) * mapPixelsPerPixel;
+    const std::optional<QPointF> place = mapView->place(marker);
+    return QRectF(place ? *place : QPointF(0, picture.height()), size);
+}
+
 // The players' screen follows every move of a marker, whoever makes it.
 bool frmEditableDungeon1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Move && players) {
         const auto marker = std::find(Label1.begin(), Label1.end(), watched);
-        if (marker != Label1.end())
-            players->moveMarker(int(marker - Label1.begin()), QRectF((*marker)->geometry()));
+        if (marker != Label1.end()) {
+            const int index = int(marker - Label1.begin());
+            players->moveMarker(index, markerOnMap(index));
+        }
     }
     return Form::eventFilter(watched, event);
 }
@@ -790,8 +844,15 @@ void frmEditableDungeon1::hideAllRooms()
 
 void frmEditableDungeon1::showRoomOutlines()
 {
-    if (!roomOutlines && !players->fog()->state().revealed.isEmpty())
-        roomOutlines = new RoomOutlines(players->fog(), Picture1->client());
+    if (roomOutlines || players->fog()->state().revealed.isEmpty())
+        return;
+    roomOutlines = new RoomOutlines(players->fog(), Picture1->client());
+    roomOutlines->stackUnder(Label1[0]); // above a map of the dungeon's own, behind the markers
+    if (mapView && !mapView->isHidden()) {
+        const auto follow = [this] { roomOutlines->setMapTransform(mapView->mapToView()); };
+        connect(mapView, &MapView::viewChanged, roomOutlines, follow);
+        follow();
+    }
 }
 
 // Told without stopping the game: the board goes on while the message shows.

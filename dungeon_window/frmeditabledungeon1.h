@@ -129,6 +129,8 @@ private:
 
     // The rooms the players see, revealed by the encounter on display.
     void setupPlayerTable();
+    void showDungeonToPlayers();
+    QRectF markerOnMap(int index) const;
     void revealRoom();
     void hideRoom();
     void hideAllRooms();

@@ -84,6 +84,11 @@ QPointF MapView::toView(QPointF mapPoint) const
     return m_origin + mapPoint * scale();
 }
 
+QTransform MapView::mapToView() const
+{
+    return QTransform::fromTranslate(m_origin.x(), m_origin.y()).scale(scale(), scale());
+}
+
 void MapView::zoomAbout(QPointF viewPoint, qreal zoom)
 {
     const QPointF mapPoint = toMap(viewPoint);

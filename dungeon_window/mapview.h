@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QTransform>
 #include <QWidget>
 
 #include <optional>
@@ -36,6 +37,7 @@ public:
 
     QPointF toMap(QPointF viewPoint) const;
     QPointF toView(QPointF mapPoint) const;
+    QTransform mapToView() const;
     qreal zoom() const { return m_zoom; }
     QSize pictureSize() const { return m_pictureSize; }
 

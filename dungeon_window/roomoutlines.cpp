@@ -12,9 +12,14 @@ RoomOutlines::RoomOutlines(const Fog *fog, QWidget *map) : QWidget(map), m_fog(f
     // The map may be laid out after the outlines are made: they follow its size.
     setGeometry(map->rect());
     map->installEventFilter(this);
-    lower(); // behind the markers and spots
     connect(fog, &Fog::changed, this, qOverload<>(&QWidget::update));
     show();
+}
+
+void RoomOutlines::setMapTransform(const QTransform &mapToBox)
+{
+    m_mapToBox = mapToBox;
+    update();
 }
 
 bool RoomOutlines::eventFilter(QObject *watched, QEvent *event)
@@ -29,12 +34,18 @@ void RoomOutlines::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
+    painter.setTransform(m_mapToBox);
+    const auto pen = [](QColor colour, int width) {
+        QPen pen(colour, width);
+        pen.setCosmetic(true); // as thin on a zoomed map
+        return pen;
+    };
     const FogState &state = m_fog->state();
-    painter.setPen(QPen(QColor(0, 110, 200, 160), 1));
+    painter.setPen(pen(QColor(0, 110, 200, 160), 1));
     for (int spot : state.revealed) {
         if (state.isExplored(spot))
             painter.drawPath(m_fog->room(spot));
     }
-    painter.setPen(QPen(QColor(0, 200, 255), 2));
+    painter.setPen(pen(QColor(0, 200, 255), 2));
     painter.drawPath(m_fog->room(state.current));
 }

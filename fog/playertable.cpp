@@ -2,12 +2,18 @@
 
 #include "fog.h"
 
-PlayerTable::PlayerTable(std::function<QImage()> makeMap, QSize mapSize, Fog *fog,
-                         QList<PartyMarker> markers, QObject *parent)
-    : QObject(parent), m_makeMap(std::move(makeMap)), m_mapSize(mapSize), m_fog(fog),
-      m_markers(std::move(markers))
+void PlayerTable::setDungeon(std::function<QImage()> makeMap, QSize mapSize, Fog *fog,
+                             QList<PartyMarker> markers)
 {
+    delete m_fog;
+    m_makeMap = std::move(makeMap);
+    m_map = QImage();
+    m_mapSize = mapSize;
+    m_fog = fog;
+    m_markers = std::move(markers);
     fog->setParent(this);
+    connect(fog, &Fog::changed, this, &PlayerTable::fogChanged);
+    emit dungeonChanged();
 }
 
 QImage PlayerTable::map() const

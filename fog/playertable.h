@@ -17,17 +17,21 @@ struct PartyMarker
     QColor colour;
 };
 
-// What the players' screen shows of the game master's board: the map without
-// the game master's marks, the fog over it and the party markers on it.
+// What the players' screen shows of the game master's board: the map of the
+// dungeon on display without the game master's marks, the fog over it and the
+// party markers on it.
 class PlayerTable : public QObject
 {
     Q_OBJECT
 
 public:
-    // The map is made by makeMap on first use, so a board whose players'
-    // screen is never opened never makes it; it is mapSize pixels.
-    PlayerTable(std::function<QImage()> makeMap, QSize mapSize, Fog *fog,
-                QList<PartyMarker> markers, QObject *parent = nullptr);
+    explicit PlayerTable(QObject *parent = nullptr) : QObject(parent) {}
+
+    // Shows another dungeon. The map is made by makeMap on first use, so a
+    // board whose players' screen is never opened never makes it; it is
+    // mapSize pixels. The table takes the fog and drops the one before.
+    void setDungeon(std::function<QImage()> makeMap, QSize mapSize, Fog *fog,
+                    QList<PartyMarker> markers);
 
     QImage map() const;
     QSize mapSize() const { return m_mapSize; }
@@ -39,12 +43,14 @@ public:
     bool isOnMap(int index) const { return m_markers[index].place.top() < m_mapSize.height(); }
 
 signals:
+    void dungeonChanged();
+    void fogChanged();
     void markerMoved(int index, const QRectF &previousPlace);
 
 private:
     std::function<QImage()> m_makeMap;
     mutable QImage m_map;
     QSize m_mapSize;
-    Fog *m_fog;
+    Fog *m_fog = nullptr;
     QList<PartyMarker> m_markers;
 };

@@ -58,7 +58,8 @@ PlayerView::PlayerView(PlayerTable *table, QWidget *board)
     setMinimumSize(160, 120);
 
     connect(table, &QObject::destroyed, this, &QObject::deleteLater);
-    connect(table->fog(), &Fog::changed, this, [this] {
+    connect(table, &PlayerTable::dungeonChanged, this, &PlayerView::showDungeon);
+    connect(table, &PlayerTable::fogChanged, this, [this] {
         drawFog();
         update(mapArea());
     });
@@ -203,6 +204,15 @@ void PlayerView::scaleMap()
     QPainter(&m_dimmedMap).fillRect(m_dimmedMap.rect(), QColor(0, 0, 0, DimmingAlpha));
     m_fogged = QImage(devicePixels, QImage::Format_RGB32);
     m_fogged.setDevicePixelRatio(ratio);
+}
+
+// Another map, perhaps of another shape: scaled anew, and the fog drawn over it.
+void PlayerView::showDungeon()
+{
+    m_brightMap = QImage();
+    scaleMap();
+    drawFog();
+    update();
 }
 
 void PlayerView::drawFog()

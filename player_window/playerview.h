@@ -41,6 +41,7 @@ private:
     // Where the map lies in the view: as large as fits, its aspect kept, centred.
     QRect mapArea() const;
     QRect markerArea(int index) const;
+    void showDungeon();
     void scaleMap();
     void drawFog();
     void moveMarker(int index, const QRectF &previousPlace);

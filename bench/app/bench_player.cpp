@@ -78,7 +78,8 @@ int main(int argc, char *argv[])
     QList<PartyMarker> markers;
     for (int k = 0; k < 7; ++k)
         markers.append({QRectF(100 + 60 * k, 100, 139, 139), QColor::fromHsv(50 * k, 255, 255)});
-    PlayerTable table(drawnMap, QSize(MapSide, MapSide), fog, markers);
+    PlayerTable table;
+    table.setDungeon(drawnMap, QSize(MapSide, MapSide), fog, markers);
 
     table.map(); // made before the clock runs, as a picture file would be read
     Bench::Costs open;

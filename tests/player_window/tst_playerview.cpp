@@ -1,5 +1,6 @@
 #include "tests/support/formtesting.h"
 
+#include "app/commandline.h"
 #include "app/startup.h"
 #include "assets/pictures.h"
 #include "player_window/playerview.h"
@@ -8,11 +9,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 
 // The players' screen on a second screen, driven from the board's keys and
 // looked at through grabs of the real window. Runs with two screens side by
@@ -33,6 +36,9 @@ private slots:
     void outlinedRoom();
     void keptAfterRestart();
     void damagedTableFileLeftAlone();
+    void screenChosenInTheMenu_data();
+    void screenChosenInTheMenu();
+    void ownDungeonFromTheCommandLine();
 
 private:
     const QString m_dungeons = Storage::programFolder() + QStringLiteral("/Dungeons");
@@ -61,13 +67,30 @@ PlayerView *openPlayerView()
     return view && QTest::qWaitForWindowExposed(view) ? view : nullptr;
 }
 
-// The colour the players see at a point of the map.
-QColor seenAt(PlayerView *view, QPointF mapPoint)
+// The colour the players see at a point of a map of mapSize.
+QColor seenAt(PlayerView *view, QPointF mapPoint, QSize mapSize = MapSize)
 {
-    const QSize area = MapSize.scaled(view->size(), Qt::KeepAspectRatio);
+    const QSize area = mapSize.scaled(view->size(), Qt::KeepAspectRatio);
     const QPointF topLeft((view->width() - area.width()) / 2, (view->height() - area.height()) / 2);
-    const qreal scale = qreal(area.width()) / MapSize.width();
+    const qreal scale = qreal(area.width()) / mapSize.width();
     return view->grab().toImage().pixelColor((topLeft + mapPoint * scale).toPoint());
+}
+
+// Chooses the entry of the view's context menu whose text starts with `entry`.
+void chooseInMenu(PlayerView *view, const QString &entry)
+{
+    QTimer::singleShot(0, view, [entry] {
+        const auto menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction *action : menu->actions()) {
+            if (action->text().startsWith(entry)) {
+                action->trigger();
+                break;
+            }
+        }
+        menu->close();
+    });
+    pressAt(view, view->rect().center(), Qt::RightButton);
 }
 
 // Plain floor in the rooms of encounters 12, 1 and 40, clear of walls and numbers.
@@ -248,6 +271,73 @@ void tst_PlayerView::damagedTableFileLeftAlone()
     QCOMPARE(qGray(seenAt(view, Room12).rgb()), 255);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), damaged);
+}
+
+void tst_PlayerView::screenChosenInTheMenu_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<bool>("fullScreen");
+    QTest::newRow("the board's screen") << "Screen 1:" << 0 << true;
+    QTest::newRow("a window") << "Full screen" << 1 << false;
+}
+
+// What the menu chooses is where the view opens from then on.
+void tst_PlayerView::screenChosenInTheMenu()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, screen);
+    QFETCH(bool, fullScreen);
+    PlayerView *view = openPlayerView();
+    QVERIFY(view);
+    chooseInMenu(view, entry);
+    for (int opening = 0; opening < 2; ++opening) {
+        QTRY_COMPARE(view->screen(), QGuiApplication::screens().at(screen));
+        QCOMPARE(view->isFullScreen(), fullScreen);
+        press(Qt::Key_F5);
+        QVERIFY(!view->isVisible());
+        QCOMPARE(openPlayerView(), view);
+    }
+}
+
+// A dungeon with a map of its own shows that map to the players, revealed
+// about its spots, with the markers at their places of that map.
+void tst_PlayerView::ownDungeonFromTheCommandLine()
+{
+    const QString folder = m_dungeons + QStringLiteral("/Dungeon2");
+    QVERIFY(QDir().mkpath(folder));
+    const QSize mapSize(1000, 1200);
+    QImage map(mapSize, QImage::Format_RGB32);
+    map.fill(Qt::blue);
+    QVERIFY(map.save(folder + QStringLiteral("/map.png")));
+    QFile description(folder + QStringLiteral("/dungeon.json"));
+    QVERIFY(description.open(QIODevice::WriteOnly));
+    description.write(R"({"map": "map.png", "spots": {"3": [500, 300]}})");
+    description.close();
+
+    unloadWindows();
+    QByteArrayList arguments{"dungeon-board", "--dungeon", "2", "--player-view"};
+    std::vector<char *> argv;
+    for (QByteArray &argument : arguments)
+        argv.push_back(argument.data());
+    int argc = int(argv.size());
+    startProgram(runCommandLine(argc, argv.data()));
+    QVERIFY(QTest::qWaitForWindowActive(board()));
+    PlayerView *view = PlayerView::current();
+    QVERIFY(view && QTest::qWaitForWindowExposed(view));
+    QVERIFY(view->screen() != board()->screen());
+
+    QCOMPARE(seenAt(view, {500, 300}, mapSize), QColor(Qt::black));
+    showEncounter(3);
+    press(Qt::Key_F6);
+    QCOMPARE(seenAt(view, {500, 300}, mapSize), QColor(Qt::blue));
+    QCOMPARE(seenAt(view, {500, 300 + 60}, mapSize), QColor(Qt::black)); // 48 map pixels about the spot
+    // The box shows the 1000 x 1200 map at half its size, 40 pixels down.
+    clickControl(control(board(), QStringLiteral("Option1")));
+    QWidget *box = control(board(), QStringLiteral("Picture1"));
+    pressAt(board(), box->mapTo(board(), QPoint(2, 2) + QPoint(100, 40 + 60)));
+    QCOMPARE(seenAt(view, {205, 125}, mapSize), QColor(Qt::red));
+    QDir(folder).removeRecursively();
 }
 
 QTEST_MAIN(tst_PlayerView)
