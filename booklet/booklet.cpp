@@ -23,6 +23,7 @@
 #include <QTextTable>
 
 #include <array>
+#include <climits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -53,6 +54,43 @@ constexpr int KeepWithNext = QTextFormat::UserProperty + 1;
 // 2 cm, and more at the foot, where the page number stands.
 constexpr qreal SideMargin = 2 / 2.54 * 96;
 constexpr qreal FootMargin = 2.5 / 2.54 * 96;
+
+// Marks the monster tables among the tables of the details.
+constexpr int MonsterTable = QTextFormat::UserProperty + 2;
+
+// --- Monster tables ----------------------------------------------------------
+
+QTextTableFormat monsterTableFormat()
+{
+    QTextTableFormat format;
+    format.setProperty(MonsterTable, true);
+    format.setHeaderRowCount(1);
+    format.setBorderCollapse(true);
+    format.setBorder(1);
+    format.setCellSpacing(0);
+    format.setCellPadding(3);
+    format.setBottomMargin(10);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    QList<QTextLength> widths;
+    for (qreal percent : ColumnPercents)
+        widths << QTextLength(QTextLength::PercentageLength, percent);
+    format.setColumnWidthConstraints(widths);
+    return format;
+}
+
+// The captions in bold, then a row for each monster, at the cursor.
+void insertMonsterTable(QTextCursor &cursor, const QList<QStringList> &monsters, const QTextTableFormat &format)
+{
+    QTextTable *table = cursor.insertTable(1 + int(monsters.size()), ColumnCount, format);
+    QTextCharFormat captionText;
+    captionText.setFontWeight(QFont::Bold);
+    for (int column = 0; column < ColumnCount; ++column) {
+        table->cellAt(0, column).firstCursorPosition().insertText(
+                QString::fromLatin1(EncounterShape::ColumnCaptions[column]), captionText);
+        for (int row = 0; row < int(monsters.size()); ++row)
+            table->cellAt(1 + row, column).firstCursorPosition().insertText(monsters[row][column]);
+    }
+}
 
 // --- Reading an encounter without touching it --------------------------------
 
@@ -215,36 +253,17 @@ private:
 
     void monsterTable(const StoredEncounter &encounter)
     {
-        std::vector<int> rows;
+        QList<QStringList> monsters;
         for (int row = 0; row < MonsterRows; ++row) {
-            if (encounter.rowHoldsSomething(row))
-                rows.push_back(row);
+            if (!encounter.rowHoldsSomething(row))
+                continue;
+            QStringList cells;
+            for (int column = 0; column < ColumnCount; ++column)
+                cells << encounter.cells[EncounterShape::cellIndex(column, row)];
+            monsters << cells;
         }
-
-        QTextTableFormat format;
-        format.setHeaderRowCount(1);
-        format.setBorderCollapse(true);
-        format.setBorder(1);
-        format.setCellSpacing(0);
-        format.setCellPadding(3);
-        format.setBottomMargin(10);
-        format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-        QList<QTextLength> widths;
-        for (qreal percent : ColumnPercents)
-            widths << QTextLength(QTextLength::PercentageLength, percent);
-        format.setColumnWidthConstraints(widths);
-
         newBlock(QTextBlockFormat(), QTextCharFormat());
-        QTextTable *table = m_cursor.insertTable(1 + int(rows.size()), ColumnCount, format);
-        QTextCharFormat captionText;
-        captionText.setFontWeight(QFont::Bold);
-        for (int column = 0; column < ColumnCount; ++column) {
-            table->cellAt(0, column).firstCursorPosition().insertText(
-                    QString::fromLatin1(EncounterShape::ColumnCaptions[column]), captionText);
-            for (int i = 0; i < int(rows.size()); ++i)
-                table->cellAt(1 + i, column).firstCursorPosition().insertText(
-                        encounter.cells[EncounterShape::cellIndex(column, rows[i])]);
-        }
+        insertMonsterTable(m_cursor, monsters, monsterTableFormat());
     }
 
     void details(const QByteArray &rtf)
@@ -385,42 +404,129 @@ void setOnPaper(QTextDocument *booklet, const QSizeF &textArea)
     }
 }
 
-// What a heading must share its page with: its monster table's captions and
-// first row, or where the table has no row of monsters, the first text after.
-QTextBlock keptWith(const QTextBlock &heading)
+// The pages of the booklet's layout, as far as its lines go.
+class Pages
+{
+public:
+    explicit Pages(QTextDocument *booklet)
+        : m_layout(booklet->documentLayout()), m_height(booklet->pageSize().height())
+    {
+    }
+
+    int ofTop(const QTextBlock &block) const { return int(m_layout->blockBoundingRect(block).top() / m_height); }
+
+    // Qt moves the lines of a block that runs over a page's foot to the next
+    // page one by one: the last line tells where the block ends.
+    int ofBottom(const QTextBlock &block) const
+    {
+        const QTextLayout *lines = block.layout();
+        if (lines->lineCount() == 0)
+            return ofTop(block);
+        const QTextLine last = lines->lineAt(lines->lineCount() - 1);
+        const qreal bottom = m_layout->blockBoundingRect(block).top() + last.y() + last.height();
+        return int((bottom - 0.01) / m_height);
+    }
+
+    // A monster row's pages: its cells hold a block each.
+    std::pair<int, int> ofRow(const QTextTable *table, int row) const
+    {
+        std::pair<int, int> pages{INT_MAX, 0};
+        for (int column = 0; column < table->columns(); ++column) {
+            const QTextBlock cell = table->cellAt(row, column).firstCursorPosition().block();
+            pages = {std::min(pages.first, ofTop(cell)), std::max(pages.second, ofBottom(cell))};
+        }
+        return pages;
+    }
+
+    // Qt lays a document out lazily, a part at a time. A change made before
+    // the layout is finished passes over the blocks not laid out yet and
+    // leaves them without lines: they would print as blank space.
+    void finishLayout() const { m_layout->documentSize(); }
+
+private:
+    QAbstractTextDocumentLayout *m_layout;
+    qreal m_height;
+};
+
+const QTextTable *monsterTableAfter(const QTextBlock &heading)
 {
     // An empty block stands between a heading and its monster table.
     const QTextTable *table = QTextCursor(heading.next().next()).currentTable();
+    return table && table->format().boolProperty(MonsterTable) ? table : nullptr;
+}
+
+// Whether a heading lies on another page than what it must share its page
+// with: its monster table's captions and first row, or where the table has no
+// row of monsters, the first text after.
+bool parted(const QTextBlock &heading, const Pages &pages)
+{
+    const QTextTable *table = monsterTableAfter(heading);
     if (!table)
-        return heading.next();
+        return pages.ofTop(heading.next()) != pages.ofTop(heading);
     if (table->rows() > 1)
-        return table->cellAt(1, 0).firstCursorPosition().block();
+        return pages.ofRow(table, 1).second != pages.ofTop(heading);
     QTextBlock after = QTextCursor(table->lastCursorPosition()).block().next();
     while (after.isValid() && after.length() <= 1 && !QTextCursor(after.next()).currentTable())
         after = after.next();
-    return after.isValid() ? after : table->cellAt(0, 0).firstCursorPosition().block();
+    return pages.ofTop(after.isValid() ? after : table->cellAt(0, 0).firstCursorPosition().block())
+        != pages.ofTop(heading);
 }
 
-// Headings go to the next page where what they head would start there. Each
-// move pushes the rest of the booklet down, so the headings are checked in
-// order, each after the moves before it.
-void keepHeadingsWithNext(QTextDocument *booklet)
+// A monster row that would run over a page's foot starts a table of its own
+// on the next page, under the captions again, with the rows after it.
+// Returns a block of the new table: the rows before it are set.
+QTextBlock moveRowsToNextPage(QTextTable *table, int firstMoved)
 {
-    QAbstractTextDocumentLayout *layout = booklet->documentLayout();
-    const qreal pageHeight = booklet->pageSize().height();
-    const auto pageOf = [&](const QTextBlock &block) {
-        return int(layout->blockBoundingRect(block).top() / pageHeight);
-    };
+    QList<QStringList> moved;
+    for (int row = firstMoved; row < table->rows(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columns(); ++column)
+            cells << table->cellAt(row, column).firstCursorPosition().block().text();
+        moved << cells;
+    }
+    QTextTableFormat format = table->format();
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    table->removeRows(firstMoved, table->rows() - firstMoved);
+    // The block after the table holds what follows it, a heading or details:
+    // an empty block goes in before it, for the new table to go into.
+    QTextCursor cursor(table->lastCursorPosition());
+    cursor.movePosition(QTextCursor::NextBlock);
+    const QTextBlock next = cursor.block();
+    cursor.insertBlock(next.blockFormat(), next.charFormat());
+    cursor.movePosition(QTextCursor::PreviousBlock);
+    cursor.setBlockFormat(QTextBlockFormat());
+    cursor.setBlockCharFormat(QTextCharFormat());
+    insertMonsterTable(cursor, moved, format);
+    return cursor.block();
+}
+
+// Headings go to the next page where what they head would start there, and
+// monster rows where they would be cut at a page's foot. Each move pushes the
+// rest of the booklet down, so the blocks are checked in order, each after
+// the moves before it.
+void keepTogether(QTextDocument *booklet)
+{
+    const Pages pages(booklet);
     for (QTextBlock block = booklet->begin(); block.isValid(); block = block.next()) {
-        if (!block.blockFormat().boolProperty(KeepWithNext) || pageOf(keptWith(block)) == pageOf(block))
+        if (block.blockFormat().boolProperty(KeepWithNext)) {
+            if (!parted(block, pages))
+                continue;
+            pages.finishLayout();
+            QTextBlockFormat breakBefore;
+            breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(block).mergeBlockFormat(breakBefore);
             continue;
-        // Qt lays a document out lazily, a part at a time. A change made
-        // before the layout is finished passes over the blocks not laid out
-        // yet and leaves them without lines: they would print as blank space.
-        layout->documentSize();
-        QTextBlockFormat breakBefore;
-        breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        QTextCursor(block).mergeBlockFormat(breakBefore);
+        }
+        QTextTable *table = QTextCursor(block).currentTable();
+        if (!table || !table->format().boolProperty(MonsterTable))
+            continue;
+        const QTextTableCell cell = table->cellAt(block.position());
+        if (cell.row() < 2 || cell.column() != 0 || cell.firstCursorPosition().block() != block)
+            continue;
+        if (const auto [top, bottom] = pages.ofRow(table, cell.row()); top != bottom) {
+            pages.finishLayout();
+            block = moveRowsToNextPage(table, cell.row());
+        }
     }
 }
 
@@ -495,7 +601,7 @@ bool print(QTextDocument *booklet, QPagedPaintDevice *device)
     const QSizeF textArea = QSizeF(paper.size()) * 96.0 / dpi - QSizeF(2 * SideMargin, SideMargin + FootMargin);
     setOnPaper(booklet, textArea);
     booklet->setPageSize(paper.size());
-    keepHeadingsWithNext(booklet);
+    keepTogether(booklet);
 
     const qreal footHeight = FootMargin * dpi / 96.0;
     const QRectF foot(0, paper.height() - footHeight, paper.width(), footHeight);

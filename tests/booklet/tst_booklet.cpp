@@ -218,6 +218,43 @@ private slots:
         QVERIFY2(moved > 0, "no heading came near the foot of a page: the check was not exercised");
     }
 
+    void monsterRowsStayWhole_data()
+    {
+        QTest::addColumn<QPageSize>("pageSize");
+        QTest::newRow("A4") << QPageSize(QPageSize::A4);
+        QTest::newRow("A5") << QPageSize(QPageSize::A5);
+    }
+
+    // Monster rows several lines high: wherever one would meet a page's foot,
+    // it goes whole to the next page.
+    void monsterRowsStayWhole()
+    {
+        QFETCH(QPageSize, pageSize);
+        QTemporaryDir folder;
+        const auto damage = [](int number, int row) {
+            return QStringLiteral("claws 2d6+3 and a bite of 1d8+2, rows %1.%2 end here").arg(number).arg(row);
+        };
+        for (int number = 1; number <= 12; ++number) {
+            QStringList cells(40);
+            for (int row = 0; row < 10; ++row) {
+                cells[EncounterShape::cellIndex(0, row)] = QStringLiteral("Troll");
+                cells[EncounterShape::cellIndex(2, row)] = damage(number, row);
+            }
+            writeEncounter(folder.path(), number, cells, QByteArray("{\\rtf1 A den.}"));
+        }
+        const QString pdf = m_scratch.filePath(QStringLiteral("trolls.pdf"));
+        QVERIFY(Booklet::exportPdf(folder.path(), 1, pdf, pageSize).ok());
+        const QStringList pages = printedText(pdf).split(u'\f');
+        for (int number = 1; number <= 12; ++number) {
+            for (int row = 0; row < 10; ++row) {
+                const QString text = damage(number, row);
+                QVERIFY2(std::any_of(pages.cbegin(), pages.cend(),
+                                     [&text](const QString &page) { return page.simplified().contains(text); }),
+                         qPrintable(text + " is not whole on one page"));
+            }
+        }
+    }
+
     void everythingPrinted_data()
     {
         QTest::addColumn<QString>("programFolder");
