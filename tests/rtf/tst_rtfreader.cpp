@@ -285,6 +285,14 @@ void tst_RtfReader::charFormat_data()
                            {F::ForegroundBrush, QBrush(Qt::black)}});
     QTest::newRow("word run") << "{\\rtf1{\\rtlch\\fcs1 \\ab\\af4 \\ltrch\\fcs0 \\b\\insrsid123 w}}"_ba << u"w"_s
                               << charFormatWith({{F::FontWeight, QFont::Bold}});
+    // The list text's font and size, and its level's, are the bullet's alone.
+    QTest::newRow("list item in its paragraph's font")
+        << "{\\rtf1{\\fonttbl{\\f1\\froman Times New Roman;}{\\f2\\fnil OpenSymbol;}}"
+           "{\\*\\listtable{\\list{\\listlevel\\levelnfc23{\\leveltext \\'01\\u8226 ?;}{\\levelnumbers;}\\f2\\fs18}\\listid1}}"
+           "{\\listoverridetable{\\listoverride\\listid1\\ls1}}"
+           "\\pard\\plain\\ls1\\f1\\fs24{\\listtext\\pard\\plain\\f2\\fs18 \\u8226\\'95\\tab}Item\\par}"_ba
+        << u"Item"_s
+        << charFormatWith({{F::FontPointSize, 12.0}, {F::FontFamilies, QStringList{u"Times New Roman"_s}}});
 }
 
 void tst_RtfReader::charFormat()
