@@ -1,3 +1,4 @@
+#include "tests/support/filetesting.h"
 #include "tests/support/formtesting.h"
 
 #include "app/commandline.h"
@@ -207,10 +208,8 @@ void tst_PlayerView::outlinedRoom()
 {
     unloadWindows();
     QVERIFY(QDir().mkpath(QFileInfo(m_tableFile).path()));
-    QFile description(QFileInfo(m_tableFile).path() + QStringLiteral("/dungeon.json"));
-    QVERIFY(description.open(QIODevice::WriteOnly));
-    description.write(R"({"rooms": {"12": [[150, 160], [240, 160], [240, 240], [150, 240]]}})");
-    description.close();
+    putFile(QFileInfo(m_tableFile).path() + QStringLiteral("/dungeon.json"),
+            R"({"rooms": {"12": [[150, 160], [240, 160], [240, 240], [150, 240]]}})");
     QVERIFY(showBoard());
     QVERIFY(QTest::qWaitForWindowActive(board()));
 
@@ -247,10 +246,7 @@ void tst_PlayerView::damagedTableFileLeftAlone()
     unloadWindows();
     QVERIFY(QDir().mkpath(QFileInfo(m_tableFile).path()));
     const QByteArray damaged = R"({"revealed": [12, )";
-    QFile file(m_tableFile);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(damaged);
-    file.close();
+    putFile(m_tableFile, damaged);
 
     QVERIFY(showBoard());
     QMessageBox *message = nullptr;
@@ -269,8 +265,7 @@ void tst_PlayerView::damagedTableFileLeftAlone()
     showEncounter(12);
     press(Qt::Key_F6);
     QCOMPARE(qGray(seenAt(view, Room12).rgb()), 255);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), damaged);
+    QCOMPARE(content(m_tableFile), damaged);
 }
 
 void tst_PlayerView::screenChosenInTheMenu_data()
@@ -310,18 +305,12 @@ void tst_PlayerView::ownDungeonFromTheCommandLine()
     QImage map(mapSize, QImage::Format_RGB32);
     map.fill(Qt::blue);
     QVERIFY(map.save(folder + QStringLiteral("/map.png")));
-    QFile description(folder + QStringLiteral("/dungeon.json"));
-    QVERIFY(description.open(QIODevice::WriteOnly));
-    description.write(R"({"map": "map.png", "spots": {"3": [500, 300]}})");
-    description.close();
+    putFile(folder + QStringLiteral("/dungeon.json"), R"({"map": "map.png", "spots": {"3": [500, 300]}})");
 
     unloadWindows();
-    QByteArrayList arguments{"dungeon-board", "--dungeon", "2", "--player-view"};
-    std::vector<char *> argv;
-    for (QByteArray &argument : arguments)
-        argv.push_back(argument.data());
-    int argc = int(argv.size());
-    startProgram(runCommandLine(argc, argv.data()));
+    char *argv[] = {qstrdup("dungeon-board"), qstrdup("--dungeon"), qstrdup("2"), qstrdup("--player-view")};
+    int argc = 4;
+    startProgram(runCommandLine(argc, argv));
     QVERIFY(QTest::qWaitForWindowActive(board()));
     PlayerView *view = PlayerView::current();
     QVERIFY(view && QTest::qWaitForWindowExposed(view));
