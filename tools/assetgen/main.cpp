@@ -14,33 +14,23 @@
 #include "dungeonmap.h"
 #include "gifwriter.h"
 #include "assets/rawpicture.h"
+#include "tools/support/toolsupport.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
 #include <QtEndian>
 
-#include <cstdio>
-
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        std::fprintf(stderr, "assetgen: cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
-}
+using ToolSupport::writeFile;
 
 bool writePng(const QString &path, const QImage &image)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        std::fprintf(stderr, "assetgen: cannot write %s\n", qPrintable(path));
+        ToolSupport::fail(QStringLiteral("cannot write %1").arg(path));
         return false;
     }
     return true;
@@ -80,21 +70,16 @@ bool writePngAndRaw(const QString &path, const QImage &image)
 int main(int argc, char *argv[])
 {
     // Fonts need a GUI application, but nothing here is ever shown.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ToolSupport::prepareHeadlessRun();
     QGuiApplication app(argc, argv);
 
     const QStringList arguments = app.arguments();
-    if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: assetgen <assets folder>\n");
-        return 2;
-    }
+    if (arguments.size() != 2)
+        return ToolSupport::usage("assetgen <assets folder>");
     const QDir assets(arguments[1]);
     for (const QString folder : {"faces", "icon"}) {
-        if (!assets.mkpath(folder)) {
-            std::fprintf(stderr, "assetgen: cannot create %s\n", qPrintable(assets.filePath(folder)));
-            return 1;
-        }
+        if (!assets.mkpath(folder))
+            return ToolSupport::fail(QStringLiteral("cannot create %1").arg(assets.filePath(folder)));
     }
 
     const QImage map = drawDungeonMap();

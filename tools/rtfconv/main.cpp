@@ -2,9 +2,9 @@
 // against other programs and for timing whole runs (rtfconv --help).
 
 #include "rtf/rtf.h"
+#include "tools/support/toolsupport.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -14,18 +14,11 @@
 
 #include <cstdio>
 
-#include <pwd.h>
-#include <unistd.h>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-int fail(const QString &message)
-{
-    std::fprintf(stderr, "rtfconv: %s\n", qPrintable(message));
-    return 1;
-}
+using ToolSupport::fail;
 
 bool printBytes(const QByteArray &bytes)
 {
@@ -53,26 +46,12 @@ void loadImages(QTextDocument &document, const QUrl &base)
     }
 }
 
-// A converter needs no screen. Qt looks into the session's runtime directory
-// for a Wayland display even so, and where there is no session (a build
-// machine, a cron job) it warns on stderr before falling back to a directory
-// of its own: name that directory, which Qt then makes without a word.
-void prepareHeadlessRun()
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const passwd *user = getpwuid(geteuid());
-        const QByteArray name = user ? QByteArray(user->pw_name) : QByteArray::number(geteuid());
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(QDir::tempPath()) + "/runtime-" + name);
-    }
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    prepareHeadlessRun();
+    // A converter needs no screen: it runs in build machines and cron jobs too.
+    ToolSupport::prepareHeadlessRun();
     QGuiApplication application(argc, argv);
     QGuiApplication::setApplicationName(u"rtfconv"_s);
 

@@ -7,41 +7,29 @@
 // rooms) into the dungeon folder.
 
 #include "sampleadventure.h"
+#include "tools/support/toolsupport.h"
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QSaveFile>
-
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
     // Documents need a GUI application for their fonts, but nothing is shown.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ToolSupport::prepareHeadlessRun();
     QGuiApplication app(argc, argv);
 
     const QStringList arguments = app.arguments();
-    if (arguments.size() != 3) {
-        std::fprintf(stderr, "usage: samplegen <sources folder> <dungeon folder>\n");
-        return 2;
-    }
+    if (arguments.size() != 3)
+        return ToolSupport::usage("samplegen <sources folder> <dungeon folder>");
     const SampleAdventure::StoredFiles stored = SampleAdventure::generate(arguments[1]);
-    if (!stored.error.isEmpty()) {
-        std::fprintf(stderr, "samplegen: %s\n", qPrintable(stored.error));
-        return 1;
-    }
+    if (!stored.error.isEmpty())
+        return ToolSupport::fail(stored.error);
     const QDir dungeon(arguments[2]);
-    if (!dungeon.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "samplegen: cannot create %s\n", qPrintable(arguments[2]));
-        return 1;
-    }
+    if (!dungeon.mkpath(QStringLiteral(".")))
+        return ToolSupport::fail(QStringLiteral("cannot create %1").arg(arguments[2]));
     for (const SampleAdventure::StoredFile &file : stored.files) {
-        QSaveFile out(dungeon.filePath(file.name));
-        if (!out.open(QIODevice::WriteOnly) || out.write(file.bytes) != file.bytes.size() || !out.commit()) {
-            std::fprintf(stderr, "samplegen: cannot write %s\n", qPrintable(out.fileName()));
+        if (!ToolSupport::writeFile(dungeon.filePath(file.name), file.bytes))
             return 1;
-        }
     }
     return 0;
 }
