@@ -19,6 +19,7 @@ archive=$work/$top.tar.gz
 
 {
     printf '%s\n' dungeon-board dungeon-board.desktop dungeon-board.png dungeon-board.svg README.md LICENSE
+    (cd "$source" && find docs -type f)
     (cd "$source/assets/sample-dungeon" && find Dungeon1 -type f | sed 's|^|Dungeons/|')
 } | sed "s|^|$top/|" | sort >"$work/expected"
 tar -tzf "$archive" | grep -v '/$' | sort >"$work/held"
