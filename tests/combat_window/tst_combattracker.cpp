@@ -13,6 +13,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
@@ -31,6 +33,7 @@ private slots:
     void dice_data();
     void dice();
     void damagedFileKeptAside();
+    void restoredAfterKill();
 
 private:
     QWidget *addToFight();
@@ -316,6 +319,39 @@ void tst_CombatTracker::damagedFileKeptAside()
     Fight written;
     QCOMPARE(written.open(file).opened, Fight::Opened::Restored);
     QCOMPARE(written.state().combatants.size(), m_view->model()->rowCount());
+}
+
+// Runs twice: here, and in a child process that fights, says what it shows
+// and waits for its SIGKILL. The next start shows that same fight.
+void tst_CombatTracker::restoredAfterKill()
+{
+    if (qEnvironmentVariableIsSet("FIGHT_UNTIL_KILLED")) {
+        QVERIFY(addToFight());
+        changeHitPoints("Bugbear", "5");
+        QTextStream(stdout) << "shown:" << shownFight().join(u'/') << Qt::endl;
+        QTest::qWait(60000);
+        QFAIL("not killed");
+    }
+    unloadWindows();
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("FIGHT_UNTIL_KILLED", "1");
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {"restoredAfterKill"});
+    QString output;
+    QRegularExpressionMatch shown;
+    QVERIFY(QTest::qWaitFor([&] {
+        shown = QRegularExpression("shown:(.*)\n").match(output += child.readAllStandardOutput());
+        return shown.hasMatch();
+    }, 60000));
+    child.kill();
+    QVERIFY(child.waitForFinished() && child.exitStatus() == QProcess::CrashExit);
+
+    resumeFight();
+    QVERIFY(Module1::CombatWindow->window());
+    m_view = control<QTableView>(Module1::CombatWindow->window(), "combatants");
+    QVERIFY(shownFight().join(u'/').contains("|22 / 27|"));
+    QCOMPARE(shownFight().join(u'/'), shown.captured(1));
 }
 
 QTEST_MAIN(tst_CombatTracker)
