@@ -36,6 +36,13 @@ void tellFolderIsUnlocked(const QString &dungeonFolder)
     note->open();
 }
 
+// The players' screen shows the fight's order while the tracker offers it.
+void showOrderToPlayers()
+{
+    if (PlayerView *view = PlayerView::current())
+        view->setOrder(CombatTracker::instance().orderForPlayers());
+}
+
 } // namespace
 
 Form &startDungeonBoard(int dungeonNumber)
@@ -65,8 +72,11 @@ Form &startDungeonBoard(int dungeonNumber)
     frmEditableDungeon1 &board = frmEditableDungeon1::instance();
     static QMetaObject::Connection playerViewKey;
     if (!playerViewKey) {
-        playerViewKey = QObject::connect(&board, &frmEditableDungeon1::playerViewToggled, &board,
-                                         [&board] { PlayerView::toggle(board.playerTable(), board.window()); });
+        playerViewKey = QObject::connect(&board, &frmEditableDungeon1::playerViewToggled, &board, [&board] {
+            PlayerView::toggle(board.playerTable(), board.window());
+            showOrderToPlayers();
+        });
+        QObject::connect(&CombatTracker::instance(), &CombatTracker::playersOrderChanged, &showOrderToPlayers);
     }
     return *Module1::DungeonWindow;
 }
@@ -80,8 +90,10 @@ void resumeFight()
 void showPlayerView()
 {
     frmEditableDungeon1 &board = frmEditableDungeon1::instance();
-    if (board.playerTable())
+    if (board.playerTable()) {
         PlayerView::show(board.playerTable(), board.window());
+        showOrderToPlayers();
+    }
 }
 
 void startProgram(const CommandLine &commandLine)

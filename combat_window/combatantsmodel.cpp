@@ -87,6 +87,7 @@ QVariant CombatantsModel::data(const QModelIndex &index, int role) const
         QFont font;
         font.setBold(current);
         font.setStrikeOut(c.isDefeated());
+        font.setItalic(c.hiddenFromPlayers);
         return font;
     }
     case Qt::ForegroundRole:
@@ -100,6 +101,8 @@ QVariant CombatantsModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         if (c.isDefeated())
             return tr("%1 is defeated").arg(c.name);
+        if (c.hiddenFromPlayers)
+            return tr("%1 is hidden from the players").arg(c.name);
         if (c.side == Combatant::Side::Character && index.column() == Initiative)
             return tr("Type the initiative %1 rolled").arg(c.name);
         break;

@@ -4,6 +4,7 @@
 #include "fight/dice.h"
 #include "kit/module1.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -84,6 +85,11 @@ void CombatTracker::joinFight(const EncounterOnDisplay &encounter)
     Show();
 }
 
+QList<PlayersEntry> CombatTracker::orderForPlayers() const
+{
+    return isLoaded() && m_showOrderToPlayers ? playersOrder(m_fight.state()) : QList<PlayersEntry>();
+}
+
 // --- Building the window --------------------------------------------------------
 
 void CombatTracker::setupUi(QWidget *window)
@@ -101,7 +107,12 @@ void CombatTracker::setupUi(QWidget *window)
     setupFooter(window, page);
     setupShortcuts(window);
 
-    connect(&m_fight, &Fight::changed, window, [this] { showFight(); });
+    connect(&m_fight, &Fight::changed, window, [this] {
+        showFight();
+        emit playersOrderChanged();
+    });
+    // Closing the window takes the order off the players' view; it is unloaded by then.
+    connect(window, &QObject::destroyed, this, &CombatTracker::playersOrderChanged);
     combatants->setFocus();
 }
 
@@ -172,10 +183,16 @@ void CombatTracker::setupHitPointsAndDice(QWidget *window, QVBoxLayout *page)
     hpChange->setPlaceholderText(tr("7 or -7 damage, +7 healing, then Enter"));
     hpChange->setClearButtonEnabled(true);
     hpError = errorLabel(hitPoints, QStringLiteral("hpError"));
+    hiddenFromPlayers = new QCheckBox(tr("Hidden from the players"), hitPoints);
+    hiddenFromPlayers->setObjectName(QStringLiteral("hiddenFromPlayers"));
+    hiddenFromPlayers->setToolTip(tr("Leave this monster out of the order on the players' view"));
     hitPointsLayout->addWidget(hpChange);
     hitPointsLayout->addWidget(hpError);
+    hitPointsLayout->addWidget(hiddenFromPlayers, 0, Qt::AlignLeft);
     hitPointsLayout->addStretch();
     connect(hpChange, &QLineEdit::returnPressed, this, &CombatTracker::applyHitPointChange);
+    // Only the game master's click changes the fight, not showing another combatant.
+    connect(hiddenFromPlayers, &QCheckBox::clicked, this, &CombatTracker::hideSelectedFromPlayers);
 
     auto dice = new QGroupBox(tr("Dice"), window);
     auto diceLayout = new QGridLayout(dice);
@@ -210,10 +227,19 @@ void CombatTracker::setupFooter(QWidget *window, QVBoxLayout *page)
     status->setWordWrap(true);
     endFightButton = button(window, QStringLiteral("endFight"), tr("End fight"),
                             tr("Remove every combatant, after asking"));
+    showOrderToPlayers = new QCheckBox(tr("Show the order on the players' view"), window);
+    showOrderToPlayers->setObjectName(QStringLiteral("showOrderToPlayers"));
+    showOrderToPlayers->setToolTip(tr("Names, the turn and each monster's health as a word; never numbers"));
+    showOrderToPlayers->setChecked(m_showOrderToPlayers);
     footer->addWidget(status, 1);
+    footer->addWidget(showOrderToPlayers);
     footer->addWidget(endFightButton);
     page->addLayout(footer);
     connect(endFightButton, &QPushButton::clicked, this, &CombatTracker::endFight);
+    connect(showOrderToPlayers, &QCheckBox::toggled, this, [this](bool on) {
+        m_showOrderToPlayers = on;
+        emit playersOrderChanged();
+    });
 }
 
 // Space passes the turn except where it is typed: the text boxes and the
@@ -298,6 +324,15 @@ void CombatTracker::showSelected()
         selected->setText(tr("%1: hit points not known; type them in the HP column.").arg(combatant->name));
     else
         selected->setText(tr("%1: %2 of %3").arg(combatant->name).arg(combatant->hitPoints).arg(combatant->maximumHitPoints));
+    // The characters sit at the table: the players know them.
+    hiddenFromPlayers->setEnabled(combatant && combatant->side == Combatant::Side::Monster);
+    hiddenFromPlayers->setChecked(combatant && combatant->hiddenFromPlayers);
+}
+
+void CombatTracker::hideSelectedFromPlayers(bool hidden)
+{
+    if (const int id = selectedId())
+        m_fight.setHiddenFromPlayers(id, hidden);
 }
 
 int CombatTracker::selectedId() const

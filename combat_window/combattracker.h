@@ -4,6 +4,7 @@
 #include "fight/fight.h"
 
 class CombatantsModel;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -28,6 +29,14 @@ public:
     // Whether the dungeon's fight file holds combatants; reads nothing else.
     static bool fightGoingOn();
 
+    // What the players' screen shows of the fight: nothing unless the game
+    // master switched it on and the window is loaded.
+    QList<PlayersEntry> orderForPlayers() const;
+
+signals:
+    // What orderForPlayers() returns may have changed.
+    void playersOrderChanged();
+
 protected:
     void setupUi(QWidget *window) override;
     void Form_Load() override;
@@ -45,6 +54,7 @@ private:
     void openFightOfDungeon();
     void showFight();
     void showSelected();
+    void hideSelectedFromPlayers(bool hidden);
     void applyHitPointChange();
     void rollDice();
     void endFight();
@@ -55,6 +65,7 @@ private:
     QString m_fightFile; // the file opened, even when it could not be read
     QString m_openingReport; // what reading the file found, e.g. a damaged file
     QString m_report;        // the last thing the game master was told
+    bool m_showOrderToPlayers = false; // kept while the window is closed
 
     QLabel *turn = nullptr;
     QPushButton *next = nullptr;
@@ -65,9 +76,11 @@ private:
     QLabel *selected = nullptr;
     QLineEdit *hpChange = nullptr;
     QLabel *hpError = nullptr;
+    QCheckBox *hiddenFromPlayers = nullptr;
     QLineEdit *diceExpression = nullptr;
     QLabel *diceError = nullptr;
     QListWidget *diceLog = nullptr;
     QLabel *status = nullptr;
+    QCheckBox *showOrderToPlayers = nullptr;
     QPushButton *endFightButton = nullptr;
 };

@@ -21,6 +21,13 @@ const QString FullScreenKey = QStringLiteral("PlayerView/fullScreen");
 // Explored rooms keep this much of their brightness.
 constexpr int DimmingAlpha = 150;
 
+// The order's lines: a twenty-fourth of the screen's height (45 pixels on a
+// 1080-line TV), never smaller than this when the order is long.
+constexpr int OrderLinesPerScreen = 24;
+constexpr int SmallestOrderLine = 12;
+const QColor CurrentTurnColour(255, 204, 64);
+const QColor HealthColour(170, 190, 215);
+
 } // namespace
 
 void PlayerView::toggle(PlayerTable *table, QWidget *board)
@@ -267,4 +274,97 @@ void PlayerView::paintEvent(QPaintEvent *event)
         if (!marker.isEmpty() && marker.intersects(event->rect()))
             painter.fillRect(marker, markers[i].colour);
     }
+    if (const OrderPanel order = orderPanel(); order.area.intersects(event->rect()))
+        drawOrder(painter, order);
+}
+
+// --- The fight's order ------------------------------------------------------------
+
+void PlayerView::setOrder(const QList<PlayersEntry> &order)
+{
+    if (order == m_order)
+        return;
+    update(orderPanel().area);
+    m_order = order;
+    update(orderPanel().area);
+}
+
+PlayerView::OrderPanel PlayerView::orderPanel() const
+{
+    if (m_order.isEmpty())
+        return {};
+    const QRect map = mapArea();
+    const int leftMargin = map.isEmpty() ? width() : map.left();
+    const int rightMargin = map.isEmpty() ? width() : width() - 1 - map.right();
+    const int fullLine = std::max(height() / OrderLinesPerScreen, SmallestOrderLine);
+    const int line = std::clamp(height() * 2 / 3 / int(m_order.size() + 1), SmallestOrderLine, fullLine);
+
+    // The widest line of the order in a font for lines of that height.
+    const auto measure = [this](int lineHeight) {
+        OrderPanel panel;
+        panel.lineHeight = lineHeight;
+        panel.font = font();
+        panel.font.setPixelSize(lineHeight * 2 / 3);
+        panel.font.setBold(true);
+        const QFontMetrics metrics(panel.font);
+        int names = 0, health = 0;
+        for (const PlayersEntry &entry : m_order) {
+            names = std::max(names, metrics.horizontalAdvance(entry.name));
+            health = std::max(health, metrics.horizontalAdvance(entry.health));
+        }
+        const int padding = lineHeight / 2;
+        const int columns = metrics.horizontalAdvance(QStringLiteral("\u25B6 ")) + names
+                            + (health > 0 ? lineHeight + health : 0);
+        panel.area.setSize(QSize(std::min(columns + 2 * padding, width() / 2),
+                                 int(m_order.size()) * lineHeight + 2 * padding));
+        return panel;
+    };
+
+    // Beside the map where a margin takes it at no less than three quarters
+    // of the full size; otherwise over the map's top right corner.
+    const int margin = std::max(leftMargin, rightMargin);
+    for (int lineHeight = line; lineHeight * 4 >= line * 3; --lineHeight) {
+        OrderPanel panel = measure(lineHeight);
+        if (panel.area.width() <= margin) {
+            const int left = rightMargin >= leftMargin ? width() - rightMargin : 0;
+            panel.area.moveTo(left + (margin - panel.area.width()) / 2, lineHeight / 2);
+            return panel;
+        }
+    }
+    OrderPanel panel = measure(line);
+    panel.overMap = true;
+    panel.area.moveTopRight(map.topRight() + QPoint(-line / 2, line / 2));
+    return panel;
+}
+
+void PlayerView::drawOrder(QPainter &painter, const OrderPanel &panel) const
+{
+    const QFontMetrics metrics(panel.font);
+    const int lineHeight = panel.lineHeight;
+    const int padding = lineHeight / 2;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (panel.overMap) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 190));
+        painter.drawRoundedRect(panel.area, padding, padding);
+    }
+    painter.setFont(panel.font);
+    const QString mark = QStringLiteral("\u25B6 ");
+    const int markWidth = metrics.horizontalAdvance(mark);
+    QRect line(panel.area.left() + padding, panel.area.top() + padding,
+               panel.area.width() - 2 * padding, lineHeight);
+    for (const PlayersEntry &entry : m_order) {
+        const int healthWidth = entry.health.isEmpty() ? 0 : metrics.horizontalAdvance(entry.health);
+        const QRect name = line.adjusted(markWidth, 0, healthWidth > 0 ? -healthWidth - lineHeight : 0, 0);
+        painter.setPen(entry.isCurrent ? CurrentTurnColour : QColor(Qt::white));
+        if (entry.isCurrent)
+            painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, mark);
+        painter.drawText(name, Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(entry.name, Qt::ElideRight, name.width()));
+        painter.setPen(HealthColour);
+        painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, entry.health);
+        line.translate(0, lineHeight);
+    }
+    painter.restore();
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "fight/fight.h"
+
+#include <QFont>
 #include <QPointer>
 #include <QWidget>
 
@@ -24,6 +27,10 @@ public:
     // The players' screen while it exists, shown or hidden.
     static PlayerView *current();
 
+    // The fight's order as the players may see it, drawn beside the map or
+    // over its corner; an empty order draws nothing.
+    void setOrder(const QList<PlayersEntry> &order);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -46,8 +53,20 @@ private:
     void drawFog();
     void moveMarker(int index, const QRectF &previousPlace);
 
+    // Where and how large the order is drawn: large enough to read across a table.
+    struct OrderPanel
+    {
+        QRect area; // empty: nothing to draw
+        QFont font;
+        int lineHeight = 0;
+        bool overMap = false;
+    };
+    OrderPanel orderPanel() const;
+    void drawOrder(QPainter &painter, const OrderPanel &panel) const;
+
     QPointer<PlayerTable> m_table;
     QPointer<QWidget> m_board;
     QImage m_brightMap, m_dimmedMap; // the map at the screen's size
     QImage m_fogged;                 // the map under the fog, the same size
+    QList<PlayersEntry> m_order;
 };

@@ -4,10 +4,14 @@
 #include "app/commandline.h"
 #include "app/startup.h"
 #include "assets/pictures.h"
+#include "combat_window/combattracker.h"
+#include "kit/module1.h"
 #include "player_window/playerview.h"
 #include "storage/encounterfiles.h"
+#include "storage/filesteps.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -16,6 +20,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTimer>
 
 // The players' screen on a second screen, driven from the board's keys and
@@ -40,6 +45,8 @@ private slots:
     void screenChosenInTheMenu_data();
     void screenChosenInTheMenu();
     void ownDungeonFromTheCommandLine();
+    void fightOrder_data();
+    void fightOrder();
 
 private:
     const QString m_dungeons = Storage::programFolder() + QStringLiteral("/Dungeons");
@@ -327,6 +334,52 @@ void tst_PlayerView::ownDungeonFromTheCommandLine()
     pressAt(board(), box->mapTo(board(), QPoint(2, 2) + QPoint(100, 40 + 60)));
     QCOMPARE(seenAt(view, {205, 125}, mapSize), QColor(Qt::red));
     QDir(folder).removeRecursively();
+}
+
+void tst_PlayerView::fightOrder_data()
+{
+    QTest::addColumn<QSize>("size"); // empty: full screen
+    QTest::addColumn<bool>("overMap");
+    QTest::newRow("full screen: beside the map") << QSize() << false;
+    QTest::newRow("narrow window: over the map") << QSize(520, 600) << true;
+}
+
+void tst_PlayerView::fightOrder()
+{
+    QFETCH(QSize, size);
+    QFETCH(bool, overMap);
+    Storage::Cells cells;
+    cells[0] = "Ghoul";
+    QVERIFY(Storage::writeEncounter(Storage::encounterFiles(Storage::programFolder(), 1, "12"), cells, {}).ok());
+    QSettings().setValue("PlayerView/fullScreen", size.isEmpty());
+    PlayerView *view = openPlayerView();
+    QVERIFY(view);
+    view->resize(size.isEmpty() ? view->size() : size);
+    showEncounter(12);
+    press(Qt::Key_F6);
+    press(Qt::CTRL | Qt::Key_T);
+    QWidget *tracker = Module1::CombatWindow->window();
+    QVERIFY(tracker);
+    const QImage without = view->grab().toImage();
+    auto orderSwitch = control<QCheckBox>(tracker, "showOrderToPlayers");
+    QVERIFY(!orderSwitch->isChecked());
+    clickControl(orderSwitch);
+    const QImage with = view->grab().toImage();
+    QRect changed;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x)
+            changed |= with.pixel(x, y) != without.pixel(x, y) ? QRect(x, y, 1, 1) : QRect();
+    }
+    const QSize area = MapSize.scaled(view->size(), Qt::KeepAspectRatio);
+    QCOMPARE(changed.intersects(QRect(QPoint((view->width() - area.width()) / 2, 0), area)), overMap);
+    QVERIFY2(changed.height() > 6 * view->height() / 32, "seven lines readable across a table");
+
+    auto table = control<QTableView>(tracker, "combatants");
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(0, 1)).center());
+    clickControl(control(tracker, "hiddenFromPlayers")); // the ghoul, first in the order
+    QCOMPARE(CombatTracker::instance().orderForPlayers().size(), 6);
+    clickControl(orderSwitch);
+    QCOMPARE(view->grab().toImage(), without);
 }
 
 QTEST_MAIN(tst_PlayerView)
