@@ -362,7 +362,6 @@ void tst_PlayerView::fightOrder()
     QVERIFY(tracker);
     const QImage without = view->grab().toImage();
     auto orderSwitch = control<QCheckBox>(tracker, "showOrderToPlayers");
-    QVERIFY(!orderSwitch->isChecked());
     clickControl(orderSwitch);
     const QImage with = view->grab().toImage();
     QRect changed;
