@@ -84,7 +84,7 @@ Form &startDungeonBoard(int dungeonNumber)
 void resumeFight()
 {
     if (CombatTracker::fightGoingOn())
-        Module1::CombatWindow->Show();
+        Module1::CombatWindow->show();
 }
 
 void showPlayerView()
@@ -98,7 +98,7 @@ void showPlayerView()
 
 void startProgram(const CommandLine &commandLine)
 {
-    startDungeonBoard(commandLine.dungeonNumber).Show();
+    startDungeonBoard(commandLine.dungeonNumber).show();
     resumeFight();
     if (commandLine.playerView)
         showPlayerView();

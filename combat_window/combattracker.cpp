@@ -72,7 +72,7 @@ bool CombatTracker::fightGoingOn()
 
 void CombatTracker::joinFight(const EncounterOnDisplay &encounter)
 {
-    Load();
+    load();
     openFightOfDungeon();
     if (m_fight.state().encounters.contains(encounter.number)) {
         report(tr("Encounter %1 is in the fight already.").arg(encounter.number));
@@ -82,7 +82,7 @@ void CombatTracker::joinFight(const EncounterOnDisplay &encounter)
         if (encounter.number > 0)
             report(tr("Encounter %1 joined the fight.").arg(encounter.number));
     }
-    Show();
+    show();
 }
 
 QList<PlayersEntry> CombatTracker::orderForPlayers() const

@@ -332,7 +332,7 @@ void frmEditableDungeon1::Form_Unload()
 
 void frmEditableDungeon1::openDungeon(int number)
 {
-    Load();
+    load();
     if (spotPlacement && !leaveSpotPlacement())
         return;
     m_dungeonNumber = number;
@@ -590,7 +590,7 @@ void frmEditableDungeon1::restoreBoard(const BoardContents &contents)
 
 void frmEditableDungeon1::cmdClose_Click()
 {
-    Unload();
+    unload();
 }
 
 // --- Choosing and showing an encounter --------------------------------------
@@ -679,7 +679,7 @@ void frmEditableDungeon1::cmdEdit_Click()
 {
     Module1::DungeonNumber = qint16(m_dungeonNumber);
     Module1::EncounterNumber = Storage::encounterNumber(Text2->text());
-    Module1::EditorWindow->Show();
+    Module1::EditorWindow->show();
 }
 
 // --- Reaching an encounter from the keyboard --------------------------------

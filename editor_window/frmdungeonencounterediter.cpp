@@ -113,7 +113,7 @@ void frmDungeonEncounterEditer::cmdOK_Click()
         Module1::LoadDungeonWindow();
         Module1::DungeonWindow->showEncounter(number);
     }
-    Unload();
+    unload();
 }
 
 bool frmDungeonEncounterEditer::userAllowsReplace()
@@ -167,7 +167,7 @@ bool frmDungeonEncounterEditer::saveEncounter()
 void frmDungeonEncounterEditer::cmdCancel_Click()
 {
     Module1::LoadDungeonWindow();
-    Unload();
+    unload();
 }
 
 // However the editor closes, the board is there again afterwards, also when
@@ -176,5 +176,5 @@ void frmDungeonEncounterEditer::Form_Unload()
 {
     Module1::LoadDungeonWindow();
     if (!Module1::DungeonWindow->window()->isVisible())
-        Module1::DungeonWindow->Show();
+        Module1::DungeonWindow->show();
 }

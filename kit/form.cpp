@@ -18,7 +18,7 @@ protected:
     void closeEvent(QCloseEvent *event) override
     {
         event->accept();
-        m_form->Unload();
+        m_form->unload();
     }
 
 private:
@@ -32,7 +32,7 @@ Form::~Form()
     delete m_window;
 }
 
-void Form::Load()
+void Form::load()
 {
     if (m_window)
         return;
@@ -42,9 +42,9 @@ void Form::Load()
     Form_Load();
 }
 
-void Form::Show()
+void Form::show()
 {
-    Load();
+    load();
     if (m_window->isVisible()) {
         m_window->raise();
         m_window->activateWindow();
@@ -53,7 +53,7 @@ void Form::Show()
     }
 }
 
-void Form::Unload()
+void Form::unload()
 {
     if (!m_window)
         return;

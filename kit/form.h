@@ -15,11 +15,11 @@ class Form : public QObject
 
 public:
     // Builds the window unless it is loaded already. Does not show it.
-    void Load();
+    void load();
     // Loads the window when needed, shows it modeless and brings it to the front.
-    void Show();
+    void show();
     // Runs Form_Unload and destroys the window. The window's close box does the same.
-    void Unload();
+    void unload();
 
     bool isLoaded() const { return m_window != nullptr; }
     QWidget *window() const { return m_window; }

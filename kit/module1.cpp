@@ -12,7 +12,7 @@ CombatForm *CombatWindow = nullptr;
 
 void LoadDungeonWindow()
 {
-    DungeonWindow->Load();
+    DungeonWindow->load();
 }
 
 } // namespace Module1

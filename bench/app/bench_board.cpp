@@ -112,7 +112,7 @@ int main(int argc, char *argv[])
         || dungeons.write(2, Bench::typicalCells(2), typical) < 0 || largeBytes < 0 || photoBytes < 0)
         return 1;
 
-    dungeonWindow.Show();
+    dungeonWindow.show();
     if (!QTest::qWaitForWindowExposed(board()))
         return 1;
     for (int number : {1, 2, 3, 1})

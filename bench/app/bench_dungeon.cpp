@@ -74,7 +74,7 @@ int main(int argc, char *argv[])
     const QString folder = Dungeon::dungeonFolder(Storage::programFolder(), OwnMapDungeon);
     if (!writeDungeon(folder))
         return 1;
-    dungeonWindow.Show();
+    dungeonWindow.show();
     if (!QTest::qWaitForWindowExposed(board()))
         return 1;
 

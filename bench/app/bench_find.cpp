@@ -84,7 +84,7 @@ int main(int argc, char *argv[])
         });
     }
 
-    boardForm.Show();
+    boardForm.show();
     QWidget *board = boardForm.window();
     if (!QTest::qWaitForWindowActive(board))
         return 1;

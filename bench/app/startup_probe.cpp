@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
     application.installEventFilter(&firstPaint);
 
     // From here on, word for word what app/main.cpp does.
-    startDungeonBoard().Show();
+    startDungeonBoard().show();
     resumeFight();
     return QApplication::exec();
 }

@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
     }));
     QFile::remove(fight.path());
 
-    startDungeonBoard().Show();
+    startDungeonBoard().show();
     Module1::CombatWindow->joinFight(encounter);
     QWidget *tracker = Module1::CombatWindow->window();
     if (!QTest::qWaitForWindowExposed(tracker))
@@ -95,9 +95,9 @@ int main(int argc, char *argv[])
 
     std::printf("window: Ctrl+T's join, painted            %7.3f ms\n", median(runs, [&] {
         QFile::remove(CombatTracker::fightFile());
-        Module1::CombatWindow->Unload();
-        Module1::CombatWindow->Load();
-        Module1::CombatWindow->Show();
+        Module1::CombatWindow->unload();
+        Module1::CombatWindow->load();
+        Module1::CombatWindow->show();
         tracker = Module1::CombatWindow->window();
         table = tracker->findChild<QTableView *>(QStringLiteral("combatants"));
         QCoreApplication::processEvents();

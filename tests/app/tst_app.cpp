@@ -84,36 +84,36 @@ void tst_App::formLifecycle()
 {
     CountingForm form;
     QVERIFY(!form.isLoaded());
-    form.Load();
+    form.load();
     QVERIFY(form.isLoaded());
     QVERIFY(!form.window()->isVisible()); // loading does not show
-    form.Load();
+    form.load();
     QCOMPARE(form.loads, 1);
 
     form.label->setText(QStringLiteral("changed"));
-    form.Show();
+    form.show();
     QVERIFY(form.window()->isVisible());
-    form.Show(); // already shown: brought to the front, not loaded again
+    form.show(); // already shown: brought to the front, not loaded again
     QCOMPARE(form.loads, 1);
     QCOMPARE(form.label->text(), QStringLiteral("changed"));
 
-    form.Unload();
+    form.unload();
     QCOMPARE(form.unloads, 1);
     QVERIFY(!form.isLoaded());
-    form.Unload();
+    form.unload();
     QCOMPARE(form.unloads, 1);
 
     // The next use builds the window afresh.
-    form.Show();
+    form.show();
     QCOMPARE(form.loads, 2);
     QCOMPARE(form.label->text(), QStringLiteral("fresh"));
-    form.Unload();
+    form.unload();
 }
 
 void tst_App::closeBoxUnloads()
 {
     CountingForm form;
-    form.Show();
+    form.show();
     QVERIFY(QTest::qWaitForWindowExposed(form.window()));
     form.window()->close();
     QCOMPARE(form.unloads, 1);
@@ -126,8 +126,8 @@ void tst_App::applicationEndsWithLastForm()
     QApplication::setQuitOnLastWindowClosed(false);
     CountingForm shown;
     CountingForm hidden;
-    shown.Show();
-    hidden.Load();
+    shown.show();
+    hidden.load();
     QCOMPARE(Form::loadedCount(), 2);
 
     // Closing the visible window leaves a loaded hidden form: the
@@ -137,7 +137,7 @@ void tst_App::applicationEndsWithLastForm()
         shown.window()->close();
         QTimer::singleShot(50, [&] {
             quitEarly = Form::loadedCount() != 1;
-            hidden.Unload();
+            hidden.unload();
         });
     });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });

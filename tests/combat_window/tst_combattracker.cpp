@@ -239,7 +239,7 @@ void tst_CombatTracker::fightAtTheTable()
 
     // Nothing lost: the file holds what is shown, and the next start shows it.
     const QStringList shown = shownFight();
-    Module1::CombatWindow->Unload();
+    Module1::CombatWindow->unload();
     resumeFight();
     tracker = Module1::CombatWindow->window();
     QVERIFY(tracker && tracker->isVisible());

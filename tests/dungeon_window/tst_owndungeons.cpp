@@ -240,7 +240,7 @@ void tst_OwnDungeons::openingEmptiesTheDisplayAndKeepsTheParty()
     QVERIFY(control(board(), "cmdEdit")->isEnabled());
     QTest::mouseClick(control(board(), "cmdEdit"), Qt::LeftButton);
     QCOMPARE(Module1::DungeonNumber, qint16(OwnMapDungeon));
-    Module1::EditorWindow->Unload();
+    Module1::EditorWindow->unload();
 
     QCOMPARE(openDungeon(1), QString());
     QVERIFY(board()->windowTitle().startsWith(QStringLiteral("Orvane Editable Dungeon 1 (")));

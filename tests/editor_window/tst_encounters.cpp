@@ -332,7 +332,7 @@ void tst_Encounters::editorOpensOnSelectedEncounter()
     QCOMPARE(QApplication::focusWidget(), control(editor(), "RichTextBoxEdit"));
 
     // A never-saved encounter opens empty with its number.
-    frmDungeonEncounterEditer::instance().Unload();
+    frmDungeonEncounterEditer::instance().unload();
     openEditor(4);
     QCOMPARE(textOf(editor(), "Text2"), QStringLiteral("4"));
     QCOMPARE(textOf(editor(), "Text1(0)"), QString());

@@ -48,14 +48,14 @@ QWidget *editor()
 
 bool showBoard()
 {
-    Module1::DungeonWindow->Show();
+    Module1::DungeonWindow->show();
     return QTest::qWaitForWindowExposed(board());
 }
 
 void unloadWindows()
 {
-    Module1::CombatWindow->Unload();
-    Module1::EditorWindow->Unload();
-    Module1::DungeonWindow->Unload();
+    Module1::CombatWindow->unload();
+    Module1::EditorWindow->unload();
+    Module1::DungeonWindow->unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
