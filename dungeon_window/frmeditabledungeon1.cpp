@@ -85,23 +85,6 @@ QLineEdit *textBox(QWidget *parent, const QString &name, const QRect &geometry)
     return place(new QLineEdit(parent), name, geometry);
 }
 
-// A party marker's move, for the board's undo.
-class MarkerMove : public QUndoCommand
-{
-public:
-    MarkerMove(Label *marker, QPoint to)
-        : QUndoCommand(QCoreApplication::translate("frmEditableDungeon1", "Move marker")), m_marker(marker), m_from(marker->pos()), m_to(to)
-    {
-    }
-
-    void redo() override { m_marker->move(m_to); }
-    void undo() override { m_marker->move(m_from); }
-
-private:
-    Label *m_marker;
-    QPoint m_from, m_to;
-};
-
 // Where no room is outlined, a reveal uncovers this far about the spot.
 constexpr qreal RevealRadius = 48;
 constexpr int UndoLimit = 100;
@@ -420,8 +403,7 @@ void frmEditableDungeon1::showOwnMap(const Dungeon::MapPicture &picture, const Q
         mapView->lower();
         connect(mapView, &MapView::pressed, this, [this](QPointF at) {
             const int marker = markerToMove();
-            mapView->pin(Label1[marker], at, MapView::Anchor::TopLeft);
-            players->moveMarker(marker, markerOnMap(marker)); // though it stays where it was on the box
+            moveMarker(marker, {Label1[marker]->pos(), at});
         });
     }
     mapView->setPicture(picture.image, picture.fullSize, path);
@@ -513,7 +495,33 @@ void frmEditableDungeon1::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifi
                                              float y)
 {
     // The marker's top-left corner lands on the press point, unclamped.
-    undoStack->push(new MarkerMove(Label1[markerToMove()], QPointF(x, y).toPoint()));
+    moveMarker(markerToMove(), {QPointF(x, y).toPoint(), std::nullopt});
+}
+
+// Each move is a step of the board's undo, on either kind of map.
+void frmEditableDungeon1::moveMarker(int index, const MarkerPlace &to)
+{
+    undoStack->push(new BoardCommand(tr("Move marker"), [this, index, to] { putMarker(index, to); },
+                                     [this, index, from = markerPlace(index)] { putMarker(index, from); }));
+}
+
+frmEditableDungeon1::MarkerPlace frmEditableDungeon1::markerPlace(int index) const
+{
+    return {Label1[index]->pos(), mapView ? mapView->place(Label1[index]) : std::nullopt};
+}
+
+void frmEditableDungeon1::putMarker(int index, const MarkerPlace &place)
+{
+    Label *marker = Label1[index];
+    if (place.onMap && mapView && !mapView->isHidden()) {
+        mapView->pin(marker, *place.onMap, MapView::Anchor::TopLeft);
+    } else {
+        if (mapView)
+            mapView->unpin(marker);
+        marker->move(place.inBox);
+    }
+    // Pinned again where it stood on the box, it does not move there.
+    players->moveMarker(index, markerOnMap(index));
 }
 
 int frmEditableDungeon1::markerToMove() const
@@ -567,7 +575,7 @@ frmEditableDungeon1::BoardContents frmEditableDungeon1::boardContents() const
     for (int k = 0; k < int(Text4.size()); ++k)
         contents.names[k] = Text4[k]->text();
     for (int k = 0; k < MarkerCount; ++k)
-        contents.markers[k] = Label1[k]->pos();
+        contents.markers[k] = markerPlace(k);
     contents.editEnabled = cmdEdit->isEnabled();
     return contents;
 }
@@ -584,7 +592,7 @@ void frmEditableDungeon1::restoreBoard(const BoardContents &contents)
     for (int k = 0; k < int(Text4.size()); ++k)
         Text4[k]->setText(contents.names[k]);
     for (int k = 0; k < MarkerCount; ++k)
-        Label1[k]->move(contents.markers[k]);
+        putMarker(k, contents.markers[k]);
     cmdEdit->setEnabled(contents.editEnabled);
 }
 

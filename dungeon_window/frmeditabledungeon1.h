@@ -13,6 +13,7 @@
 #include <QPointer>
 
 #include <array>
+#include <optional>
 
 namespace Dungeon { struct MapPicture; }
 
@@ -79,6 +80,16 @@ private:
     void cmdEdit_Click();
     void cmdClose_Click();
     void cmdClear_Click();
+    // Where a marker stands: on a map of the dungeon's own, its place of
+    // the map; otherwise, or while it is off the map, its place in the box.
+    struct MarkerPlace
+    {
+        QPoint inBox;
+        std::optional<QPointF> onMap;
+    };
+    MarkerPlace markerPlace(int index) const;
+    void putMarker(int index, const MarkerPlace &place);
+    void moveMarker(int index, const MarkerPlace &to);
     // What Clear empties, kept so that undoing Clear brings it back.
     struct BoardContents
     {
@@ -86,7 +97,7 @@ private:
         std::array<QString, EncounterShape::CellCount> cells;
         QByteArray details, notes; // as RTF
         std::array<QString, 6> names;
-        std::array<QPoint, MarkerCount> markers;
+        std::array<MarkerPlace, MarkerCount> markers;
         bool editEnabled;
     };
     BoardContents boardContents() const;

@@ -333,6 +333,10 @@ void tst_PlayerView::ownDungeonFromTheCommandLine()
     QWidget *box = control(board(), QStringLiteral("Picture1"));
     pressAt(board(), box->mapTo(board(), QPoint(2, 2) + QPoint(100, 40 + 60)));
     QCOMPARE(seenAt(view, {205, 125}, mapSize), QColor(Qt::red));
+    press(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(seenAt(view, {205, 125}, mapSize), QColor(Qt::black));
+    press(Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(seenAt(view, {205, 125}, mapSize), QColor(Qt::red));
     QDir(folder).removeRecursively();
 }
 
