@@ -315,7 +315,8 @@ void tst_PlayerView::ownDungeonFromTheCommandLine()
     putFile(folder + QStringLiteral("/dungeon.json"), R"({"map": "map.png", "spots": {"3": [500, 300]}})");
 
     unloadWindows();
-    char *argv[] = {qstrdup("dungeon-board"), qstrdup("--dungeon"), qstrdup("2"), qstrdup("--player-view")};
+    QByteArray arguments[] = {"dungeon-board", "--dungeon", "2", "--player-view"};
+    char *argv[] = {arguments[0].data(), arguments[1].data(), arguments[2].data(), arguments[3].data()};
     int argc = 4;
     startProgram(runCommandLine(argc, argv));
     QVERIFY(QTest::qWaitForWindowActive(board()));
