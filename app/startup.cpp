@@ -3,6 +3,7 @@
 #include "commandline.h"
 
 #include "combat_window/combattracker.h"
+#include "current/currentdungeon.h"
 #include "dungeon/dungeondescription.h"
 #include "dungeon/mappicture.h"
 #include "dungeon_window/frmeditabledungeon1.h"
@@ -59,17 +60,20 @@ Form &startDungeonBoard(int dungeonNumber)
 
     Storage::setUnlockedFolderNotice(tellFolderIsUnlocked);
 
+    // One dungeon on display for the whole process, whichever windows come and go.
+    if (!Module1::DungeonOnDisplay)
+        Module1::followDungeonOnDisplay(new CurrentDungeon(qApp));
     Module1::DungeonWindow = &frmEditableDungeon1::instance();
     Module1::EditorWindow = &frmDungeonEncounterEditer::instance();
     Module1::CombatWindow = &CombatTracker::instance();
 
     Dungeon::limitPictureAllocation();
-    const Dungeon::DescriptionRead first = Dungeon::readDungeonDescription(
-            Dungeon::dungeonFolder(Storage::programFolder(), dungeonNumber));
-    if (dungeonNumber != 1 || !first.ok() || first.description.hasOwnMap())
-        frmEditableDungeon1::instance().openDungeon(dungeonNumber);
-    // The players' screen is made on the first F5, so it costs the start nothing.
+    // Its first load opens dungeon 1.
     frmEditableDungeon1 &board = frmEditableDungeon1::instance();
+    board.load();
+    if (board.dungeonOnDisplay() != dungeonNumber)
+        board.openDungeon(dungeonNumber);
+    // The players' screen is made on the first F5, so it costs the start nothing.
     static QMetaObject::Connection playerViewKey;
     if (!playerViewKey) {
         playerViewKey = QObject::connect(&board, &frmEditableDungeon1::playerViewToggled, &board, [&board] {

@@ -3,6 +3,7 @@
 #include "dungeon/dungeondescription.h"
 #include "dungeon/mappicture.h"
 #include "rtf/rtf.h"
+#include "storage/encounterfiles.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -158,7 +159,7 @@ struct TitlePage
 TitlePage titlePageOf(const QString &programFolder, qint16 dungeonNumber)
 {
     TitlePage page{dungeonTitle(dungeonNumber), QImage(QStringLiteral(":/map.gif")), QSizeF(MapSize)};
-    const QString folder = Dungeon::dungeonFolder(programFolder, dungeonNumber);
+    const QString folder = Storage::dungeonFolder(programFolder, qint16(dungeonNumber));
     const Dungeon::DescriptionRead read = Dungeon::readDungeonDescription(folder);
     if (!read.ok())
         return page;

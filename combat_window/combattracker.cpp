@@ -1,6 +1,7 @@
 #include "combattracker.h"
 
 #include "combatantsmodel.h"
+#include "current/currentdungeon.h"
 #include "fight/dice.h"
 #include "kit/module1.h"
 
@@ -57,10 +58,13 @@ CombatTracker &CombatTracker::instance()
     return *form;
 }
 
+CombatTracker::CombatTracker() : m_fight(Module1::DungeonOnDisplay->fight())
+{
+}
+
 QString CombatTracker::fightFile()
 {
-    return Storage::encounterFiles(Storage::programFolder(), Module1::DungeonNumber, QString()).dungeonFolder
-           + QStringLiteral("/fight.json");
+    return Module1::DungeonOnDisplay->folder() + QStringLiteral("/fight.json");
 }
 
 bool CombatTracker::fightGoingOn()
@@ -108,6 +112,11 @@ void CombatTracker::setupUi(QWidget *window)
     setupShortcuts(window);
 
     connect(&m_fight, &Fight::changed, window, [this] {
+        showFight();
+        emit playersOrderChanged();
+    });
+    connect(Module1::DungeonOnDisplay, &CurrentDungeon::changed, window, [this] {
+        openFightOfDungeon();
         showFight();
         emit playersOrderChanged();
     });
@@ -283,7 +292,10 @@ void CombatTracker::openFightOfDungeon()
     if (file == m_fightFile)
         return;
     m_fightFile = file;
-    m_openingReport = m_fight.open(file).message;
+    // Opened with the dungeon, and read again since it may have changed
+    // while the window was closed; a damaged file was set aside the first time.
+    const QString reopened = m_fight.open(file).message;
+    m_openingReport = reopened.isEmpty() ? Module1::DungeonOnDisplay->fightProblem() : reopened;
     m_report.clear();
 }
 

@@ -13,8 +13,10 @@ class QTableView;
 class QVBoxLayout;
 
 // The "Combat" window: the fight in initiative order with hit points and
-// conditions, the turn and round, undo and redo, and a dice box. Each load
-// reads the fight from its file; the undo survives closing the window.
+// conditions, the turn and round, undo and redo, and a dice box. It shows
+// the fight of the dungeon on display and follows it to another dungeon.
+// Each load reads the fight from its file; the undo survives closing the
+// window.
 class CombatTracker : public CombatForm
 {
     Q_OBJECT
@@ -43,7 +45,7 @@ protected:
     void Form_Unload() override;
 
 private:
-    CombatTracker() = default;
+    CombatTracker();
 
     void setupTurnBar(QWidget *window, QVBoxLayout *page);
     void setupTable(QWidget *window, QVBoxLayout *page);
@@ -61,7 +63,7 @@ private:
     void report(const QString &message);
     int selectedId() const;
 
-    Fight m_fight;
+    Fight &m_fight; // the fight of the dungeon on display
     QString m_fightFile; // the file opened, even when it could not be read
     QString m_openingReport; // what reading the file found, e.g. a damaged file
     QString m_report;        // the last thing the game master was told

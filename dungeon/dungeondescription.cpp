@@ -2,6 +2,8 @@
 
 #include "mappicture.h"
 
+#include "storage/encounterfiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -140,11 +142,6 @@ QJsonArray pointJson(QPointF p)
 
 } // namespace
 
-QString dungeonFolder(const QString &programFolder, int number)
-{
-    return programFolder + QStringLiteral("/Dungeons/Dungeon") + QString::number(number);
-}
-
 QString descriptionPath(const QString &folder)
 {
     return folder + u'/' + DescriptionName;
@@ -256,7 +253,7 @@ int createDungeon(const QString &programFolder, const QString &picturePath, cons
         *error = tr("There are %1 dungeons already.").arg(MaxDungeonNumber);
         return 0;
     }
-    const QString folder = dungeonFolder(programFolder, number);
+    const QString folder = Storage::dungeonFolder(programFolder, qint16(number));
     if (!QDir().mkpath(folder)) {
         *error = tr("Cannot create the folder %1.").arg(QDir::toNativeSeparators(folder));
         return 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/encountershape.h"
+
 #include <QJsonObject>
 #include <QMap>
 #include <QPointF>
@@ -18,7 +20,7 @@
 // those of the built-in map.
 namespace Dungeon {
 
-constexpr int SpotCount = 40;
+constexpr int SpotCount = EncounterShape::EncounterCount;
 constexpr int MaxDungeonNumber = 999;
 constexpr QSize BuiltInMapSize{500, 680};
 
@@ -44,8 +46,6 @@ struct DescriptionRead
     bool ok() const { return error.isEmpty(); }
 };
 
-// "<programFolder>/Dungeons/Dungeon<number>"
-QString dungeonFolder(const QString &programFolder, int number);
 QString descriptionPath(const QString &folder);
 QString mapPath(const QString &folder, const DungeonDescription &description);
 

@@ -2,6 +2,7 @@
 
 #include "assets/pictures.h"
 #include "dungeon/dungeondescription.h"
+#include "storage/encounterfiles.h"
 #include "dungeon/mappicture.h"
 #include "encounterindex.h"
 
@@ -16,7 +17,7 @@ constexpr QSize ThumbnailSize(48, 64);
 
 QListWidgetItem *dungeonItem(const QString &programFolder, int number)
 {
-    const QString folder = Dungeon::dungeonFolder(programFolder, number);
+    const QString folder = Storage::dungeonFolder(programFolder, qint16(number));
     const Dungeon::DescriptionRead read = Dungeon::readDungeonDescription(folder);
     QImage thumbnail;
     if (read.ok() && read.description.hasOwnMap())

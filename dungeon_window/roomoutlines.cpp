@@ -13,6 +13,7 @@ RoomOutlines::RoomOutlines(const Fog *fog, QWidget *map) : QWidget(map), m_fog(f
     setGeometry(map->rect());
     map->installEventFilter(this);
     connect(fog, &Fog::changed, this, qOverload<>(&QWidget::update));
+    connect(fog, &Fog::roomsChanged, this, qOverload<>(&QWidget::update));
     show();
 }
 

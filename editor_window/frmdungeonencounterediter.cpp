@@ -109,10 +109,8 @@ void frmDungeonEncounterEditer::cmdOK_Click()
 
     // Show the saved encounter on the board when it is one of its spots.
     const qint16 number = Storage::encounterNumber(Text2->text());
-    if (number >= 1 && number <= Module1::SpotCount) {
-        Module1::LoadDungeonWindow();
-        Module1::DungeonWindow->showEncounter(number);
-    }
+    if (number >= 1 && number <= Module1::SpotCount)
+        Module1::DungeonWindow->showSavedEncounter(m_dungeonNumber, number);
     unload();
 }
 

@@ -53,6 +53,13 @@ void Fog::setState(const FogState &state)
         emit saveFailed(result.message());
 }
 
+void Fog::setRooms(QHash<int, QPolygonF> rooms, QHash<int, QPointF> spotCentres)
+{
+    m_rooms = std::move(rooms);
+    m_spotCentres = std::move(spotCentres);
+    emit roomsChanged();
+}
+
 QPainterPath Fog::room(int spot) const
 {
     QPainterPath path;

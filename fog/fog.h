@@ -32,6 +32,10 @@ public:
     // reported by saveFailed.
     void setState(const FogState &state);
 
+    // New outlines and spot centres, when the spots are placed anew; what is
+    // revealed stays revealed.
+    void setRooms(QHash<int, QPolygonF> rooms, QHash<int, QPointF> spotCentres);
+
     // The room of a spot on the map; empty for a spot with neither outline nor centre.
     QPainterPath room(int spot) const;
 
@@ -40,6 +44,7 @@ public:
 
 signals:
     void changed(const FogState &previous);
+    void roomsChanged();
     void saveFailed(const QString &message);
 
 private:

@@ -5,14 +5,16 @@
 void PlayerTable::setDungeon(std::function<QImage()> makeMap, QSize mapSize, Fog *fog,
                              QList<PartyMarker> markers)
 {
-    delete m_fog;
+    if (m_fog)
+        disconnect(m_fog, nullptr, this, nullptr);
     m_makeMap = std::move(makeMap);
     m_map = QImage();
     m_mapSize = mapSize;
     m_fog = fog;
     m_markers = std::move(markers);
-    fog->setParent(this);
     connect(fog, &Fog::changed, this, &PlayerTable::fogChanged);
+    // New outlines change what every revealed room uncovers.
+    connect(fog, &Fog::roomsChanged, this, &PlayerTable::dungeonChanged);
     emit dungeonChanged();
 }
 

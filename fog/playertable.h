@@ -1,14 +1,16 @@
 #pragma once
 
+#include "fog.h"
+
 #include <QColor>
 #include <QImage>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QRectF>
 
 #include <functional>
 
-class Fog;
 
 // A party marker as the players see it, in map pixels.
 struct PartyMarker
@@ -29,7 +31,7 @@ public:
 
     // Shows another dungeon. The map is made by makeMap on first use, so a
     // board whose players' screen is never opened never makes it; it is
-    // mapSize pixels. The table takes the fog and drops the one before.
+    // mapSize pixels. The fog belongs to the dungeon on display.
     void setDungeon(std::function<QImage()> makeMap, QSize mapSize, Fog *fog,
                     QList<PartyMarker> markers);
 
@@ -51,6 +53,6 @@ private:
     std::function<QImage()> m_makeMap;
     mutable QImage m_map;
     QSize m_mapSize;
-    Fog *m_fog = nullptr;
+    QPointer<Fog> m_fog;
     QList<PartyMarker> m_markers;
 };

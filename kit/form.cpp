@@ -17,8 +17,10 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override
     {
-        event->accept();
-        m_form->unload();
+        if (m_form->unload())
+            event->accept();
+        else
+            event->ignore();
     }
 
 private:
@@ -53,10 +55,12 @@ void Form::show()
     }
 }
 
-void Form::unload()
+bool Form::unload()
 {
     if (!m_window)
-        return;
+        return true;
+    if (!Form_QueryUnload())
+        return false;
     Form_Unload();
     QWidget *window = std::exchange(m_window, nullptr);
     window->hide();
@@ -64,4 +68,5 @@ void Form::unload()
     window->deleteLater();
     if (--s_loadedCount == 0)
         QCoreApplication::quit();
+    return true;
 }

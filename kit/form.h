@@ -18,8 +18,9 @@ public:
     void load();
     // Loads the window when needed, shows it modeless and brings it to the front.
     void show();
-    // Runs Form_Unload and destroys the window. The window's close box does the same.
-    void unload();
+    // Runs Form_Unload and destroys the window, unless Form_QueryUnload
+    // refuses; false then. The window's close box does the same.
+    bool unload();
 
     bool isLoaded() const { return m_window != nullptr; }
     QWidget *window() const { return m_window; }
@@ -30,6 +31,8 @@ public:
     // board shows encounters: through this the editor refreshes it without
     // knowing its class.
     virtual void showEncounter(int /*number*/) {}
+    // Shows an encounter the editor saved into a dungeon's folder.
+    virtual void showSavedEncounter(int /*dungeonNumber*/, int /*number*/) {}
 
 protected:
     Form() = default;
@@ -38,6 +41,8 @@ protected:
     // Creates the window's controls inside window.
     virtual void setupUi(QWidget *window) = 0;
     virtual void Form_Load() {}
+    // Whether the window may close now; it stays as it is when not.
+    virtual bool Form_QueryUnload() { return true; }
     virtual void Form_Unload() {}
 
 private:

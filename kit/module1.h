@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 class CombatForm;
+class CurrentDungeon;
 class Form;
 
 // The state the dungeon window and the encounter editor share.
@@ -13,9 +14,12 @@ namespace Module1 {
 // The encounter spots on the dungeon map, numbered 1 to SpotCount.
 using Map::SpotCount;
 
-// The dungeon whose folder holds every encounter file; 1 once the dungeon
-// window has loaded.
+// The dungeon on display, which every window follows; start-up makes it.
+extern CurrentDungeon *DungeonOnDisplay;
+// The number of the dungeon on display, whose folder holds every encounter
+// file; it follows DungeonOnDisplay and is written nowhere else.
 extern qint16 DungeonNumber;
+void followDungeonOnDisplay(CurrentDungeon *dungeon);
 // The encounter the dungeon window hands to the editor.
 extern qint16 EncounterNumber;
 

@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     Form &dungeonWindow = startDungeonBoard();
     Bench::ScratchDungeons dungeons;
-    const QString folder = Dungeon::dungeonFolder(Storage::programFolder(), OwnMapDungeon);
+    const QString folder = Storage::dungeonFolder(Storage::programFolder(), qint16(OwnMapDungeon));
     if (!writeDungeon(folder))
         return 1;
     dungeonWindow.show();

@@ -73,12 +73,12 @@ int main(int argc, char *argv[])
         rooms.insert(spot, QPolygonF(roomPlace(spot)));
         centres.insert(spot, roomPlace(spot).center());
     }
-    auto fog = new Fog(rooms, centres, 48);
+    PlayerTable table;
+    auto fog = new Fog(rooms, centres, 48, &table);
     fog->load(TableFile::path(folder.path()));
     QList<PartyMarker> markers;
     for (int k = 0; k < 7; ++k)
         markers.append({QRectF(100 + 60 * k, 100, 139, 139), QColor::fromHsv(50 * k, 255, 255)});
-    PlayerTable table;
     table.setDungeon(drawnMap, QSize(MapSide, MapSide), fog, markers);
 
     table.map(); // made before the clock runs, as a picture file would be read

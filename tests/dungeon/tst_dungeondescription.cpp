@@ -1,4 +1,5 @@
 #include "dungeon/dungeondescription.h"
+#include "storage/encounterfiles.h"
 #include "dungeon/mappicture.h"
 #include "tests/support/filetesting.h"
 
@@ -215,7 +216,7 @@ void tst_DungeonDescription::dungeonFolders()
         QVERIFY(QDir().mkpath(program + QStringLiteral("/Dungeons/") + QLatin1String(name)));
     QCOMPARE(dungeonNumbers(program), QList<int>({1, 3, 12}));
     QCOMPARE(nextFreeDungeonNumber(program), 2);
-    QCOMPARE(dungeonFolder(program, 3), program + QStringLiteral("/Dungeons/Dungeon3"));
+    QCOMPARE(Storage::dungeonFolder(program, 3), program + QStringLiteral("/Dungeons/Dungeon3"));
 }
 
 void tst_DungeonDescription::newDungeonFromAPicture()
@@ -227,11 +228,11 @@ void tst_DungeonDescription::newDungeonFromAPicture()
 
     QString error;
     QCOMPARE(createDungeon(program, picture, QStringLiteral("The Cellar"), &error), 2);
-    const DescriptionRead read = readDungeonDescription(dungeonFolder(program, 2));
+    const DescriptionRead read = readDungeonDescription(Storage::dungeonFolder(program, 2));
     QVERIFY2(read.ok(), qPrintable(read.error));
     QCOMPARE(read.description.title, QStringLiteral("The Cellar"));
     QCOMPARE(read.description.mapFile, QStringLiteral("map.bmp"));
-    QCOMPARE(content(mapPath(dungeonFolder(program, 2), read.description)), content(picture));
+    QCOMPARE(content(mapPath(Storage::dungeonFolder(program, 2), read.description)), content(picture));
 
     // A picture that cannot be used makes no folder.
     putFile(picture, bmpClaiming({12000, 12000}));

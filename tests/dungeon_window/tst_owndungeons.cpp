@@ -82,7 +82,7 @@ QPoint inMap(QPointF boxPoint)
 
 QString dungeonFolder(int number)
 {
-    return Dungeon::dungeonFolder(Storage::programFolder(), number);
+    return Storage::dungeonFolder(Storage::programFolder(), qint16(number));
 }
 
 const QByteArray Description = R"({"title": "Halls", "map": "map.png", "author": {"name": "Ann"},

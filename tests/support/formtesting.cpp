@@ -1,5 +1,7 @@
 #include "formtesting.h"
 
+#include "current/currentdungeon.h"
+
 #include "kit/combatform.h"
 #include "kit/form.h"
 #include "kit/module1.h"
@@ -57,5 +59,8 @@ void unloadWindows()
     Module1::CombatWindow->unload();
     Module1::EditorWindow->unload();
     Module1::DungeonWindow->unload();
+    // As a program started afresh, the next board opens on dungeon 1.
+    if (Module1::DungeonOnDisplay && Module1::DungeonOnDisplay->number() != 1)
+        Module1::DungeonOnDisplay->open(1, {});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -55,5 +55,5 @@ QWidget *editor();
 bool showBoard();
 
 // Unloads every window and lets Qt delete what they leave behind, so that
-// the next test starts from a program with no window loaded.
+// the next test starts from a program with no window loaded, on dungeon 1.
 void unloadWindows();

@@ -1,0 +1,151 @@
+#include "boardmap.h"
+
+#include "mapview.h"
+#include "partymarkers.h"
+#include "spotplacement.h"
+
+#include "current/currentdungeon.h"
+#include "kit/controls.h"
+#include "kit/spots.h"
+
+#include <QMessageBox>
+
+namespace {
+
+constexpr int SpotSize = 17;
+
+// A spot on a map of its own, whose picture carries no numbers: its number
+// in red on white in a thin dark frame.
+void showAsNumberSquare(Label *spot, int number)
+{
+    spot->resize(SpotSize, SpotSize);
+    spot->setAlignment(Qt::AlignCenter);
+    spot->setText(QString::number(number));
+    spot->setStyleSheet(QStringLiteral(
+            "QLabel { background: white; color: red; border: 1px solid #303030; font: bold 7pt; }"));
+}
+
+} // namespace
+
+BoardMap::BoardMap(QWidget *mapBox, const std::array<Label *, 40> &spots, PartyMarkers *markers,
+                   CurrentDungeon *dungeon, QObject *parent)
+    : QObject(parent), m_mapBox(mapBox), m_spots(spots), m_markers(markers), m_dungeon(dungeon)
+{
+}
+
+QWidget *BoardMap::window() const
+{
+    return m_mapBox->window();
+}
+
+bool BoardMap::showsOwnMap() const
+{
+    return m_mapView && !m_mapView->isHidden();
+}
+
+void BoardMap::fit()
+{
+    if (showsOwnMap())
+        m_mapView->fit();
+}
+
+void BoardMap::showDungeon()
+{
+    if (!m_dungeon->showsOwnMap()) {
+        showBuiltInMap();
+        return;
+    }
+    if (!m_mapView) {
+        m_mapView = new MapView(m_mapBox);
+        m_mapView->lower();
+        connect(m_mapView, &MapView::pressed, this, &BoardMap::pressed);
+        m_markers->setMapView(m_mapView);
+    }
+    m_mapView->setPicture(m_dungeon->ownMap(), m_dungeon->ownMapFullSize(), m_dungeon->ownMapPath());
+    m_mapView->show();
+    showSpots();
+}
+
+void BoardMap::showSpots()
+{
+    if (!showsOwnMap())
+        return;
+    const auto &spots = m_dungeon->description().spots;
+    for (int n = 1; n <= int(m_spots.size()); ++n) {
+        Label *spot = m_spots[n - 1];
+        showAsNumberSquare(spot, n);
+        spot->setVisible(spots.contains(n));
+        if (spots.contains(n))
+            m_mapView->pin(spot, spots.value(n), MapView::Anchor::Centre);
+        else
+            m_mapView->unpin(spot);
+    }
+}
+
+void BoardMap::showBuiltInMap()
+{
+    if (m_mapView) {
+        m_mapView->setPicture({}, {}, {});
+        m_mapView->hide();
+    }
+    for (int n = 1; n <= int(m_spots.size()); ++n) {
+        Label *spot = m_spots[n - 1];
+        spot->setStyleSheet(QString());
+        spot->setText(QString());
+        spot->setGeometry(Map::Spots[n - 1]);
+        spot->show();
+    }
+}
+
+void BoardMap::enterSpotPlacement()
+{
+    if (m_placement)
+        return;
+    const QString title = tr("Spot placement");
+    if (!m_dungeon->descriptionReadable()) {
+        QMessageBox::warning(window(), title,
+                             tr("The dungeon's description cannot be read, so it is left as it is. Mend it by hand first."));
+        return;
+    }
+    if (!showsOwnMap()) {
+        QMessageBox::information(window(), title,
+                                 tr("Spots are placed on a map of the dungeon's own. Make a dungeon from a map picture with Ctrl+N."));
+        return;
+    }
+    m_placement = new SpotPlacement(m_dungeon->description(), m_mapView, m_mapBox);
+    connect(m_placement, &SpotPlacement::saveRequested, this, [this] { leaveSpotPlacement(); });
+    connect(m_placement, &SpotPlacement::discardRequested, this, [this] {
+        if (QMessageBox::question(window(), tr("Spot placement"), tr("Leave spot placement without saving?"))
+            == QMessageBox::Yes)
+            leaveSpotPlacement(false);
+    });
+    for (Label *spot : m_spots)
+        spot->hide(); // the placement draws the spots as they are being placed
+    m_placement->show();
+    m_placement->raise();
+    m_placement->setFocus();
+}
+
+bool BoardMap::leaveSpotPlacement(bool save)
+{
+    if (!m_placement)
+        return true;
+    if (save) {
+        if (const QString error = m_dungeon->changeDescription(m_placement->description()); !error.isEmpty()) {
+            QMessageBox::warning(window(), tr("Spot placement"),
+                                 tr("The spots cannot be saved, so spot placement goes on.\n\n%1").arg(error));
+            return false;
+        }
+    }
+    m_placement->hide();
+    m_placement->deleteLater();
+    m_placement = nullptr;
+    showSpots();
+    emit placementLeft();
+    return true;
+}
+
+bool BoardMap::isPlacingSpots() const
+{
+    return m_placement;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+// Choosing which dungeon to show: Ctrl+O lists the dungeons there are,
+// Ctrl+N makes a new one from a map picture.
+class DungeonChoice : public QObject
+{
+    Q_OBJECT
+
+public:
+    DungeonChoice(QWidget *board, QObject *parent);
+
+    void chooseDungeon(int onDisplay);
+    void newDungeonFromPicture();
+
+signals:
+    // The dungeon to open, and whether its spots are to be placed then.
+    void chosen(int number, bool placeSpots);
+
+private:
+    QWidget *m_board;
+};

@@ -1,0 +1,305 @@
+#include "tests/support/filetesting.h"
+#include "tests/support/formtesting.h"
+
+#include "app/startup.h"
+#include "combat_window/combattracker.h"
+#include "current/currentdungeon.h"
+#include "dungeon/dungeondescription.h"
+#include "dungeon_window/frmeditabledungeon1.h"
+#include "fog/playertable.h"
+#include "kit/module1.h"
+#include "kit/richtextbox.h"
+#include "storage/encounterfiles.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QMessageBox>
+#include <QTableView>
+#include <QTimer>
+
+// Where the board's features meet: another dungeon opened, windows closed
+// and opened again, undo across them. Each case is an evening's way of
+// losing what the game master typed or of showing the wrong dungeon.
+class tst_BoardSeams : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void openingAnotherDungeonKeepsNotesAndNames();
+    void rightAfterOpeningUndoChangesNothing();
+    void undoingClearKeepsWhatWasTypedSince();
+    void editorReopensTheBoardOnItsDungeon();
+    void boardOnAnotherDungeonKeepsItsEncounter();
+    void unsavablePlacementKeepsTheBoardOpen();
+    void savingAPlacementKeepsTheUndo();
+    void drawnRoomIsWhatARevealUncovers();
+    void revealOnAnUnplacedSpotChangesNothing();
+    void combatWindowFollowsTheDungeon();
+
+private:
+    frmEditableDungeon1 &boardForm() { return frmEditableDungeon1::instance(); }
+    CurrentDungeon &current() { return *Module1::DungeonOnDisplay; }
+    RichTextBox *notes() { return control<RichTextBox>(board(), "RichTextBox1(1)"); }
+    QLineEdit *name(int k) { return control<QLineEdit>(board(), QStringLiteral("Text4(%1)").arg(k)); }
+    void key(QKeyCombination keys) { QTest::keyClick(board(), keys.key(), keys.keyboardModifiers()); }
+    void openDungeon(int number);
+    // Answers the next message box with its first button; its text, when asked.
+    void answerNextMessage(QString *text = nullptr);
+};
+
+namespace {
+
+constexpr int OwnMapDungeon = 21; // a map of 1000 x 1200 with spots 3 and 12
+constexpr int OtherDungeon = 22;  // the built-in map
+
+QString folderOf(int number)
+{
+    return Storage::dungeonFolder(Storage::programFolder(), qint16(number));
+}
+
+// Where a map place of the own map lies in the board: fitted into the
+// 500 x 680 box at half size, 40 pixels down, inside the box's border.
+QPoint onOwnMap(QPointF mapPlace)
+{
+    return QPoint(18, 10) + QPoint(0, 40) + (mapPlace / 2).toPoint();
+}
+
+} // namespace
+
+void tst_BoardSeams::initTestCase()
+{
+    startDungeonBoard();
+    const QString folder = folderOf(OwnMapDungeon);
+    QVERIFY(QDir().mkpath(folder));
+    QImage map(1000, 1200, QImage::Format_RGB32);
+    map.fill(Qt::darkGreen);
+    QVERIFY(map.save(folder + QStringLiteral("/map.png")));
+    QVERIFY(QDir().mkpath(folderOf(OtherDungeon)));
+}
+
+void tst_BoardSeams::init()
+{
+    putFile(Dungeon::descriptionPath(folderOf(OwnMapDungeon)),
+            R"({"title": "Halls", "map": "map.png", "spots": {"3": [100, 200], "12": [900, 300]}})");
+    QFile::remove(folderOf(OwnMapDungeon) + QStringLiteral("/table.json"));
+    QVERIFY(showBoard());
+    board()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(board()));
+    openDungeon(1);
+}
+
+void tst_BoardSeams::cleanup()
+{
+    unloadWindows();
+}
+
+void tst_BoardSeams::cleanupTestCase()
+{
+    for (int number : {OwnMapDungeon, OtherDungeon})
+        QDir(folderOf(number)).removeRecursively();
+}
+
+void tst_BoardSeams::answerNextMessage(QString *text)
+{
+    auto poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [poll, text] {
+        if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            if (text)
+                *text = box->text();
+            box->buttons().constFirst()->click();
+            poll->deleteLater();
+        }
+    });
+    poll->start(10);
+}
+
+void tst_BoardSeams::openDungeon(int number)
+{
+    boardForm().openDungeon(number);
+    QCOMPARE(boardForm().dungeonOnDisplay(), number);
+    QCOMPARE(int(Module1::DungeonNumber), number);
+}
+
+void tst_BoardSeams::openingAnotherDungeonKeepsNotesAndNames()
+{
+    clickControl(control(board(), "lblEncounter5"));
+    typeText(notes(), QStringLiteral("the ogre owes them 20 gp"));
+    name(0)->setText(QStringLiteral("Brakka"));
+    openDungeon(OtherDungeon);
+    QCOMPARE(notes()->toPlainText(), QStringLiteral("the ogre owes them 20 gp"));
+    QCOMPARE(name(0)->text(), QStringLiteral("Brakka"));
+    QCOMPARE(textOf(board(), "Text2"), QString()); // only the encounter goes
+}
+
+void tst_BoardSeams::rightAfterOpeningUndoChangesNothing()
+{
+    pressAt(board(), {100, 100}); // a marker move, a step of the undo
+    const QPoint moved = control(board(), "Label1(6)")->pos();
+    openDungeon(OtherDungeon);
+    const QPoint offMap = control(board(), "Label1(6)")->pos();
+    QVERIFY(offMap != moved);
+    key(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(control(board(), "Label1(6)")->pos(), offMap);
+}
+
+void tst_BoardSeams::undoingClearKeepsWhatWasTypedSince()
+{
+    name(0)->setText(QStringLiteral("Brakka"));
+    name(1)->setText(QStringLiteral("Ilse"));
+    typeText(notes(), QStringLiteral("before"));
+    clickControl(control(board(), "cmdClear"));
+    typeText(name(1), QStringLiteral("Wren"));
+    typeText(notes(), QStringLiteral("typed since"));
+    board()->setFocus(); // the board's keys, not the box's own undo
+    key(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(name(0)->text(), QStringLiteral("Brakka"));
+    QCOMPARE(name(1)->text(), QStringLiteral("Wren"));
+    QCOMPARE(notes()->toPlainText(), QStringLiteral("typed since"));
+    key(Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(name(0)->text(), QString());
+    QCOMPARE(name(1)->text(), QStringLiteral("Wren"));
+    QCOMPARE(notes()->toPlainText(), QStringLiteral("typed since"));
+}
+
+void tst_BoardSeams::editorReopensTheBoardOnItsDungeon()
+{
+    openDungeon(OwnMapDungeon);
+    pressAt(board(), onOwnMap({100, 200})); // spot 3
+    QCOMPARE(textOf(board(), "Text2"), QStringLiteral("3"));
+    clickControl(control(board(), "cmdEdit"));
+    QWidget *editorWindow = editor();
+    QVERIFY(editorWindow);
+    clickControl(control(board(), "cmdClose"));
+    QVERIFY(!boardForm().isLoaded());
+    control<QLineEdit>(editorWindow, "Text1(0)")->setText(QStringLiteral("Gnoll"));
+    clickControl(control(editorWindow, "cmdOK"));
+    QVERIFY(boardForm().isLoaded());
+    QCOMPARE(boardForm().dungeonOnDisplay(), OwnMapDungeon);
+    QCOMPARE(textOf(board(), "Text2"), QStringLiteral("3"));
+    QCOMPARE(textOf(board(), "Text1(0)"), QStringLiteral("Gnoll"));
+    QVERIFY(control(board(), "lblEncounter3")->isVisible()); // on its own map
+    QVERIFY(!control(board(), "lblEncounter4")->isVisible());
+}
+
+void tst_BoardSeams::boardOnAnotherDungeonKeepsItsEncounter()
+{
+    openDungeon(OtherDungeon);
+    clickControl(control(board(), "lblEncounter3"));
+    clickControl(control(board(), "cmdEdit"));
+    QWidget *editorWindow = editor();
+    openDungeon(1);
+    clickControl(control(board(), "lblEncounter7"));
+    const QString shown = textOf(board(), "Text1(0)");
+    control<QLineEdit>(editorWindow, "Text1(0)")->setText(QStringLiteral("Kobold"));
+    clickControl(control(editorWindow, "cmdOK"));
+    QCOMPARE(boardForm().dungeonOnDisplay(), 1);
+    QCOMPARE(textOf(board(), "Text2"), QStringLiteral("7"));
+    QCOMPARE(textOf(board(), "Text1(0)"), shown);
+    const Storage::SavedEncounter saved = Storage::readEncounter(
+            Storage::encounterFiles(Storage::programFolder(), OtherDungeon, QStringLiteral("3")),
+            Storage::ReadMode::LookOnly);
+    QCOMPARE(saved.cells[0], QStringLiteral("Kobold"));
+}
+
+void tst_BoardSeams::unsavablePlacementKeepsTheBoardOpen()
+{
+    openDungeon(OwnMapDungeon);
+    key(Qt::CTRL | Qt::SHIFT | Qt::Key_L);
+    QWidget *placement = board()->findChild<QWidget *>("spotPlacement");
+    QVERIFY(placement && placement->isVisible());
+    // Meanwhile the description became one that only a person can mend.
+    const QByteArray damaged = "{\"title\": ";
+    putFile(Dungeon::descriptionPath(folderOf(OwnMapDungeon)), damaged);
+    QString message;
+    answerNextMessage(&message);
+    clickControl(control(board(), "cmdClose"));
+    QVERIFY(boardForm().isLoaded());
+    QVERIFY(board()->isVisible());
+    QVERIFY(placement->isVisible());
+    QVERIFY2(message.contains(QStringLiteral("cannot be saved")), qPrintable(message));
+    QCOMPARE(content(Dungeon::descriptionPath(folderOf(OwnMapDungeon))), damaged);
+    QFile::remove(Dungeon::descriptionPath(folderOf(OwnMapDungeon))); // mended: the placement saves
+}
+
+void tst_BoardSeams::savingAPlacementKeepsTheUndo()
+{
+    openDungeon(OwnMapDungeon);
+    name(0)->setText(QStringLiteral("Brakka"));
+    clickControl(control(board(), "cmdClear"));
+    board()->setFocus();
+    key(Qt::CTRL | Qt::SHIFT | Qt::Key_L);
+    QTest::keyClick(board()->findChild<QWidget *>("spotPlacement"), Qt::Key_Return);
+    QTRY_VERIFY(!board()->findChild<QWidget *>("spotPlacement"));
+    key(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(name(0)->text(), QStringLiteral("Brakka"));
+}
+
+void tst_BoardSeams::drawnRoomIsWhatARevealUncovers()
+{
+    openDungeon(OwnMapDungeon);
+    key(Qt::CTRL | Qt::SHIFT | Qt::Key_L);
+    QWidget *placement = board()->findChild<QWidget *>("spotPlacement");
+    QWindow *window = board()->windowHandle();
+    // Choose spot 3, then draw its room: three corners, a double-click closes it.
+    const QPoint spot3 = onOwnMap({100, 200});
+    QTest::mouseClick(window, Qt::LeftButton, {}, spot3);
+    const QList<QPointF> corners{{40, 150}, {300, 150}, {300, 400}};
+    for (QPointF corner : corners)
+        QTest::mouseClick(window, Qt::LeftButton, {}, onOwnMap(corner));
+    QTest::mouseDClick(window, Qt::LeftButton, {}, onOwnMap({40, 400}));
+    QTest::keyClick(placement, Qt::Key_Return);
+    QTRY_VERIFY(!board()->findChild<QWidget *>("spotPlacement"));
+
+    pressAt(board(), spot3);
+    QCOMPARE(textOf(board(), "Text2"), QStringLiteral("3"));
+    board()->setFocus();
+    key(Qt::Key_F6);
+    QVERIFY(current().fog()->state().revealed.contains(3));
+    const QPainterPath room = current().fog()->room(3);
+    QCOMPARE(room.boundingRect(), QRectF(QPointF(40, 150), QPointF(300, 400)));
+    QCOMPARE(boardForm().playerTable()->fog(), current().fog()); // what the players' view draws
+    QVERIFY(room.contains(QPointF(290, 390))); // far outside the circle about the spot
+}
+
+void tst_BoardSeams::revealOnAnUnplacedSpotChangesNothing()
+{
+    openDungeon(OwnMapDungeon);
+    boardForm().showEncounter(5); // as the Go to window would; spot 5 has no place
+    board()->setFocus();
+    key(Qt::Key_F6);
+    QVERIFY(current().fog()->state().revealed.isEmpty());
+    QVERIFY(!QFile::exists(folderOf(OwnMapDungeon) + QStringLiteral("/table.json")));
+}
+
+void tst_BoardSeams::combatWindowFollowsTheDungeon()
+{
+    const auto rows = [] {
+        auto table = CombatTracker::instance().window()->findChild<QTableView *>("combatants");
+        return table ? table->model()->rowCount() : -1;
+    };
+    QFile::remove(folderOf(OtherDungeon) + QStringLiteral("/fight.json"));
+    openDungeon(1);
+    name(0)->setText(QStringLiteral("Brakka"));
+    key(Qt::CTRL | Qt::Key_T);
+    QVERIFY(CombatTracker::instance().isLoaded());
+    const int inDungeon1 = rows();
+    QVERIFY(inDungeon1 > 0);
+    openDungeon(OtherDungeon);
+    QVERIFY(CombatTracker::instance().isLoaded());
+    QCOMPARE(rows(), 0);
+    QCOMPARE(CombatTracker::fightFile(), folderOf(OtherDungeon) + QStringLiteral("/fight.json"));
+    openDungeon(1);
+    QCOMPARE(rows(), inDungeon1);
+    CombatTracker::instance().unload();
+    QFile::remove(folderOf(1) + QStringLiteral("/fight.json"));
+}
+
+QTEST_MAIN(tst_BoardSeams)
+#include "tst_boardseams.moc"
