@@ -99,6 +99,10 @@ CommandLine runCommandLine(int &argc, char **argv)
     const QCommandLineOption playerViewOption(QStringLiteral("player-view"),
             QStringLiteral("Opens the players' view beside the board, as F5 does."));
     parser.addOption(playerViewOption);
+    const QCommandLineOption resumeOption(QStringLiteral("resume"),
+            QStringLiteral("Opens where you left off: the dungeon, the names, the notes, the markers "
+                           "and the Combat window, as Ctrl+Shift+R does."));
+    parser.addOption(resumeOption);
 
     const auto usageError = [&](const QString &error) {
         printLine(stderr, error);
@@ -129,5 +133,6 @@ CommandLine runCommandLine(int &argc, char **argv)
         commandLine.exitCode = exportPdf(argc, argv, parser.value(exportOption), commandLine.dungeonNumber);
     }
     commandLine.playerView = parser.isSet(playerViewOption);
+    commandLine.resume = parser.isSet(resumeOption);
     return commandLine;
 }

@@ -10,6 +10,7 @@ struct CommandLine
     // The dungeon to show or export, from --dungeon N.
     int dungeonNumber = 1;
     bool playerView = false; // --player-view: the players' screen opens too
+    bool resume = false;     // --resume: back where the game master left off
 };
 
 CommandLine runCommandLine(int &argc, char **argv);

@@ -12,11 +12,13 @@
 #include "kit/formstyle.h"
 #include "kit/module1.h"
 #include "player_window/playerview.h"
+#include "session/sessionfile.h"
 #include "storage/encounterfiles.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
@@ -44,7 +46,72 @@ void showOrderToPlayers()
         view->setOrder(CombatTracker::instance().orderForPlayers());
 }
 
+// Told without stopping the start: the board goes on while it shows.
+void tellWithoutWaiting(const QString &title, const QString &text)
+{
+    auto note = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok,
+                                QApplication::activeWindow());
+    note->setAttribute(Qt::WA_DeleteOnClose);
+    note->open();
+}
+
+// Writes where the game master is, at most two seconds after a change and
+// never on every keystroke; the copy that changed last wins.
+void keepSession(frmEditableDungeon1 &board)
+{
+    constexpr int SettlesMs = 2000;
+    auto settled = new QTimer(qApp);
+    settled->setSingleShot(true);
+    settled->setInterval(SettlesMs);
+    const auto changed = [settled] {
+        if (!settled->isActive())
+            settled->start();
+    };
+    QObject::connect(&board, &frmEditableDungeon1::sessionChanged, settled, changed);
+    QObject::connect(Module1::DungeonOnDisplay, &CurrentDungeon::changed, settled, changed);
+    QObject::connect(&CombatTracker::instance(), &CombatTracker::playersOrderChanged, settled, changed);
+    QObject::connect(settled, &QTimer::timeout, &board, [&board] {
+        if (!board.isLoaded())
+            return;
+        Session session = board.leftOff();
+        session.combatOpen = CombatTracker::instance().isLoaded();
+        session.orderShownToPlayers = CombatTracker::instance().showsOrderToPlayers();
+        static bool told = false;
+        const Storage::WriteResult written =
+                SessionFile::write(SessionFile::path(Storage::programFolder()), session);
+        if (!written.ok() && !std::exchange(told, true)) {
+            tellWithoutWaiting(QCoreApplication::translate("startDungeonBoard", "Where you left off"),
+                               QCoreApplication::translate("startDungeonBoard",
+                                                           "Where you left off cannot be kept.\n\n%1")
+                                       .arg(written.message()));
+        }
+    });
+}
+
 } // namespace
+
+void resumeSession()
+{
+    const SessionFile::ReadResult read = SessionFile::read(SessionFile::path(Storage::programFolder()));
+    const QString title = QCoreApplication::translate("startDungeonBoard", "Resume where you left off");
+    if (!read.error.isEmpty()) {
+        static QString toldOf;
+        if (std::exchange(toldOf, read.error) != read.error) {
+            tellWithoutWaiting(title, QCoreApplication::translate("startDungeonBoard",
+                                   "Where you left off cannot be read, so the program goes on as it "
+                                   "is. The file is left alone until something changes.\n\n%1")
+                                   .arg(read.error));
+        }
+        return;
+    }
+    if (!read.session)
+        return;
+    frmEditableDungeon1::instance().resume(*read.session);
+    CombatTracker &tracker = CombatTracker::instance();
+    tracker.setShowOrderToPlayers(read.session->orderShownToPlayers);
+    if (read.session->combatOpen)
+        tracker.show();
+}
 
 Form &startDungeonBoard(int dungeonNumber)
 {
@@ -81,6 +148,8 @@ Form &startDungeonBoard(int dungeonNumber)
             showOrderToPlayers();
         });
         QObject::connect(&CombatTracker::instance(), &CombatTracker::playersOrderChanged, &showOrderToPlayers);
+        QObject::connect(&board, &frmEditableDungeon1::resumeRequested, &resumeSession);
+        keepSession(board);
     }
     return *Module1::DungeonWindow;
 }
@@ -103,7 +172,10 @@ void showPlayerView()
 void startProgram(const CommandLine &commandLine)
 {
     startDungeonBoard(commandLine.dungeonNumber).show();
-    resumeFight();
+    if (commandLine.resume)
+        resumeSession();
+    else
+        resumeFight();
     if (commandLine.playerView)
         showPlayerView();
 }

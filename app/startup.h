@@ -15,6 +15,12 @@ Form &startDungeonBoard(int dungeonNumber = 1);
 // crash or a closed program; costs one look for the fight file otherwise.
 void resumeFight();
 
+// Brings back where the game master left off, kept in Dungeons/session.json
+// within two seconds of each change: the dungeon, the names, the notes, the
+// markers and the Combat window. A file that cannot be read is told once
+// and left as it is.
+void resumeSession();
+
 // Shows the players' screen of the loaded board, as F5 does.
 void showPlayerView();
 

@@ -94,6 +94,14 @@ QList<PlayersEntry> CombatTracker::orderForPlayers() const
     return isLoaded() && m_showOrderToPlayers ? playersOrder(m_fight.state()) : QList<PlayersEntry>();
 }
 
+void CombatTracker::setShowOrderToPlayers(bool show)
+{
+    if (isLoaded())
+        showOrderToPlayers->setChecked(show); // tells the players' view
+    else
+        m_showOrderToPlayers = show;
+}
+
 // --- Building the window --------------------------------------------------------
 
 void CombatTracker::setupUi(QWidget *window)

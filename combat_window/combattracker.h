@@ -34,6 +34,9 @@ public:
     // What the players' screen shows of the fight: nothing unless the game
     // master switched it on and the window is loaded.
     QList<PlayersEntry> orderForPlayers() const;
+    // The switch "Show the order on the players' view", kept while the window is closed.
+    bool showsOrderToPlayers() const { return m_showOrderToPlayers; }
+    void setShowOrderToPlayers(bool show);
 
 signals:
     // What orderForPlayers() returns may have changed.

@@ -26,6 +26,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTextDocument>
 #include <QUndoStack>
 
 namespace {
@@ -235,6 +236,12 @@ void frmEditableDungeon1::setupJobs(QWidget *window)
                                          window, window);
     connect(navigation, &EncounterNavigation::chosen, this, &frmEditableDungeon1::lblEncounter_Click);
     saves = new SaveFollower(window);
+
+    connect(markers, &PartyMarkers::moved, this, &frmEditableDungeon1::sessionChanged);
+    for (QLineEdit *name : Text4)
+        connect(name, &QLineEdit::textChanged, this, &frmEditableDungeon1::sessionChanged);
+    connect(RichTextBox1[1]->document(), &QTextDocument::contentsChanged, this,
+            &frmEditableDungeon1::sessionChanged);
     connect(saves, &SaveFollower::folderChanged, this, &frmEditableDungeon1::showNewSave);
 }
 
@@ -271,6 +278,7 @@ void frmEditableDungeon1::setupShortcuts(QWidget *window)
     });
     add(Qt::CTRL | Qt::Key_0, [this] { map->fit(); });
     add(Qt::CTRL | Qt::Key_T, &frmEditableDungeon1::addToFight);
+    add(Qt::CTRL | Qt::SHIFT | Qt::Key_R, &frmEditableDungeon1::resumeRequested);
 }
 
 // Each load reads the dungeon on display afresh from its files; the first
@@ -343,6 +351,32 @@ void frmEditableDungeon1::tellWhatCannotBeRead()
                              tr("The dungeon's description cannot be read, so it is shown on the built-in map.\n\n%1")
                                      .arg(error));
     }
+}
+
+Session frmEditableDungeon1::leftOff() const
+{
+    Session session;
+    session.dungeon = dungeonOnDisplay();
+    for (const QLineEdit *name : Text4)
+        session.names.append(name->text());
+    session.notes = RichTextBox1[1]->rtf();
+    for (int k = 0; k < MarkerCount; ++k) {
+        const PartyMarkers::Place place = markers->place(k);
+        session.markers.append({place.inBox, place.onMap});
+    }
+    return session;
+}
+
+void frmEditableDungeon1::resume(const Session &session)
+{
+    load();
+    if (session.dungeon != dungeonOnDisplay())
+        openDungeon(session.dungeon);
+    for (int k = 0; k < int(Text4.size()) && k < session.names.size(); ++k)
+        Text4[k]->setText(session.names[k]);
+    RichTextBox1[1]->loadRtf(session.notes);
+    for (int k = 0; k < MarkerCount && k < session.markers.size(); ++k)
+        markers->put(k, {session.markers[k].inBox, session.markers[k].onMap});
 }
 
 // What a dungeon change empties: the encounter shown, not the notes or names.

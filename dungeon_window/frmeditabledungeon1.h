@@ -3,6 +3,7 @@
 #include "kit/form.h"
 #include "kit/module1.h"
 #include "kit/monstertable.h"
+#include "session/sessionfile.h"
 #include "storage/encounterfiles.h"
 
 #include <QPointer>
@@ -56,12 +57,21 @@ public:
     void openDungeon(int number);
     int dungeonOnDisplay() const;
 
+    // Where the game master left off: the dungeon on display, the names, the
+    // notes and the markers; and back again.
+    Session leftOff() const;
+    void resume(const Session &session);
+
     // What the players' screen shows of the board, while the window is loaded.
     PlayerTable *playerTable() const;
 
 signals:
     // F5: the players' screen is to be shown, or hidden when it is shown.
     void playerViewToggled();
+    // The names, the notes or a marker changed.
+    void sessionChanged();
+    // Ctrl+Shift+R: "Resume where you left off".
+    void resumeRequested();
 
 protected:
     void setupUi(QWidget *window) override;

@@ -109,5 +109,7 @@ bool PartyMarkers::eventFilter(QObject *watched, QEvent *event)
             m_players->moveMarker(index, onPlayersMap(index));
         }
     }
+    if (event->type() == QEvent::Move)
+        emit moved();
     return QObject::eventFilter(watched, event);
 }

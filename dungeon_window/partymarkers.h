@@ -58,6 +58,10 @@ public:
     // Where a marker lies on the map the players see, in map pixels.
     QRectF onPlayersMap(int index) const;
 
+signals:
+    // A marker stands elsewhere, whoever moved it.
+    void moved();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -9,6 +9,7 @@
 #include "fog/playertable.h"
 #include "kit/module1.h"
 #include "kit/richtextbox.h"
+#include "session/sessionfile.h"
 #include "storage/encounterfiles.h"
 
 #include <QAbstractButton>
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QImage>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTableView>
 #include <QTimer>
 
@@ -42,6 +44,7 @@ private slots:
     void drawnRoomIsWhatARevealUncovers();
     void revealOnAnUnplacedSpotChangesNothing();
     void combatWindowFollowsTheDungeon();
+    void resumedAfterKill();
 
 private:
     frmEditableDungeon1 &boardForm() { return frmEditableDungeon1::instance(); }
@@ -299,6 +302,51 @@ void tst_BoardSeams::combatWindowFollowsTheDungeon()
     QCOMPARE(rows(), inDungeon1);
     CombatTracker::instance().unload();
     QFile::remove(folderOf(1) + QStringLiteral("/fight.json"));
+}
+
+// Runs twice: here, and in a child process that plays until where it left
+// off is kept, and then waits for its SIGKILL. Resuming brings it all back.
+void tst_BoardSeams::resumedAfterKill()
+{
+    const QString sessionFile = SessionFile::path(Storage::programFolder());
+    if (qEnvironmentVariableIsSet("PLAY_UNTIL_KILLED")) {
+        openDungeon(OtherDungeon);
+        name(2)->setText(QStringLiteral("Wren"));
+        typeText(notes(), QStringLiteral("owes 20 gp"));
+        pressAt(board(), {200, 300}); // the whole party's marker
+        CombatTracker::instance().show();
+        CombatTracker::instance().setShowOrderToPlayers(true);
+        QTRY_VERIFY_WITH_TIMEOUT(content(sessionFile).contains("owes 20 gp"), 10000);
+        QTextStream(stdout) << "kept" << Qt::endl;
+        QTest::qWait(60000);
+    }
+    QFile::remove(sessionFile);
+    QProcess child;
+    qputenv("PLAY_UNTIL_KILLED", "1");
+    child.start(QCoreApplication::applicationFilePath(), {"resumedAfterKill"});
+    qunsetenv("PLAY_UNTIL_KILLED");
+    QVERIFY(QTest::qWaitFor([&] { return child.readAllStandardOutput().contains("kept"); }, 30000));
+    child.kill();
+    QVERIFY(child.waitForFinished());
+    const QPoint markerPlace = control(board(), "Label1(6)")->pos();
+
+    resumeSession();
+    QCOMPARE(boardForm().dungeonOnDisplay(), OtherDungeon);
+    QCOMPARE(name(2)->text(), QStringLiteral("Wren"));
+    QCOMPARE(notes()->toPlainText(), QStringLiteral("owes 20 gp"));
+    QVERIFY(control(board(), "Label1(6)")->pos() != markerPlace);
+    QCOMPARE(control(board(), "Label1(6)")->pos(), QPoint(200, 300) - QPoint(18, 10));
+    QVERIFY(CombatTracker::instance().isLoaded());
+    QVERIFY(CombatTracker::instance().showsOrderToPlayers());
+    CombatTracker::instance().setShowOrderToPlayers(false);
+
+    // A damaged file is told of and left as it is.
+    putFile(sessionFile, "{\"dungeon\": ");
+    resumeSession();
+    QCOMPARE(boardForm().dungeonOnDisplay(), OtherDungeon);
+    QTRY_VERIFY(board()->findChild<QMessageBox *>());
+    QCOMPARE(content(sessionFile), QByteArray("{\"dungeon\": "));
+    QFile::remove(sessionFile);
 }
 
 QTEST_MAIN(tst_BoardSeams)

@@ -32,7 +32,7 @@ diff -u "$work/expected" "$work/held"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-grep -qx 'Exec=dungeon-board' "$root/usr/share/applications/dungeon-board.desktop"
+grep -qx 'Exec=dungeon-board --resume' "$root/usr/share/applications/dungeon-board.desktop"
 # The validators are optional: a line says which did not run.
 validate() {
     if command -v "$1" >/dev/null; then "$@"; else echo "$1 not installed: not run"; fi
