@@ -9,6 +9,7 @@
 #include "fog/playertable.h"
 #include "kit/module1.h"
 #include "kit/richtextbox.h"
+#include "player_window/playerview.h"
 #include "session/sessionfile.h"
 #include "storage/encounterfiles.h"
 
@@ -17,7 +18,9 @@
 #include <QDir>
 #include <QImage>
 #include <QMessageBox>
+#include <QPaintEvent>
 #include <QProcess>
+#include <QScreen>
 #include <QTableView>
 #include <QTimer>
 
@@ -45,6 +48,7 @@ private slots:
     void revealOnAnUnplacedSpotChangesNothing();
     void combatWindowFollowsTheDungeon();
     void resumedAfterKill();
+    void playersViewOnOneScreen();
 
 private:
     frmEditableDungeon1 &boardForm() { return frmEditableDungeon1::instance(); }
@@ -58,6 +62,30 @@ private:
 };
 
 namespace {
+
+// Tells the regions a widget paints.
+class PaintWatch : public QObject
+{
+public:
+    PaintWatch(QWidget *widget, std::function<void(const QRegion &)> painted)
+        : m_widget(widget), m_painted(std::move(painted))
+    {
+        widget->installEventFilter(this);
+    }
+    ~PaintWatch() override { m_widget->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_painted(static_cast<QPaintEvent *>(event)->region());
+        return false;
+    }
+
+private:
+    QWidget *m_widget;
+    std::function<void(const QRegion &)> m_painted;
+};
 
 constexpr int OwnMapDungeon = 21; // a map of 1000 x 1200 with spots 3 and 12
 constexpr int OtherDungeon = 22;  // the built-in map
@@ -347,6 +375,41 @@ void tst_BoardSeams::resumedAfterKill()
     QTRY_VERIFY(board()->findChild<QMessageBox *>());
     QCOMPARE(content(sessionFile), QByteArray("{\"dungeon\": "));
     QFile::remove(sessionFile);
+}
+
+// With one screen the players' view is an ordinary window beside the board.
+// A marker moved away leaves the map behind it, repainted where it stood
+// only: read from what the screen holds, without painting the view again.
+void tst_BoardSeams::playersViewOnOneScreen()
+{
+    key(Qt::Key_F5);
+    PlayerView *view = PlayerView::current();
+    QVERIFY(view && QTest::qWaitForWindowExposed(view));
+    QVERIFY(!view->isFullScreen());
+    QVERIFY(view->width() < view->screen()->size().width());
+
+    const auto seen = [view](QPointF mapPoint) {
+        const QImage screen = view->screen()->grabWindow(view->winId()).toImage();
+        const QSize area = QSize(500, 680).scaled(view->size(), Qt::KeepAspectRatio);
+        const QPointF topLeft((view->width() - area.width()) / 2.0, (view->height() - area.height()) / 2.0);
+        return screen.pixelColor((topLeft + mapPoint * (area.width() / 500.0)).toPoint());
+    };
+    clickControl(control(board(), "Option1")); // the red marker
+    pressAt(board(), QPoint(18, 10) + QPoint(100, 200));
+    QTRY_COMPARE(seen({108, 208}), QColor(Qt::red));
+    int paints = 0;
+    QRegion painted;
+    auto watch = new PaintWatch(view, [&](const QRegion &region) {
+        ++paints;
+        painted += region;
+    });
+    pressAt(board(), QPoint(18, 10) + QPoint(300, 400));
+    QTRY_COMPARE(seen({308, 408}), QColor(Qt::red));
+    QCOMPARE(seen({108, 208}), QColor(Qt::black)); // the fog over the map, not the marker
+    QVERIFY(paints > 0);
+    QVERIFY(!QRegion(view->rect()).subtracted(painted).isEmpty()); // not the whole view
+    delete watch;
+    key(Qt::Key_F5);
 }
 
 QTEST_MAIN(tst_BoardSeams)
