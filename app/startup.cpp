@@ -149,6 +149,12 @@ Form &startDungeonBoard(int dungeonNumber)
         });
         QObject::connect(&CombatTracker::instance(), &CombatTracker::playersOrderChanged, &showOrderToPlayers);
         QObject::connect(&board, &frmEditableDungeon1::resumeRequested, &resumeSession);
+        QObject::connect(&board, &frmEditableDungeon1::playerViewChoicesRequested, &board, [&board] {
+            QWidget *map = board.window()->findChild<QWidget *>(QStringLiteral("Picture1"));
+            PlayerView::offerChoices(board.playerTable(), board.window(),
+                                     map->mapToGlobal(map->rect().center()));
+            showOrderToPlayers();
+        });
         keepSession(board);
     }
     return *Module1::DungeonWindow;

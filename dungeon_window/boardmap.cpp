@@ -115,7 +115,9 @@ void BoardMap::enterSpotPlacement()
     m_placement = new SpotPlacement(m_dungeon->description(), m_mapView, m_mapBox);
     connect(m_placement, &SpotPlacement::saveRequested, this, [this] { leaveSpotPlacement(); });
     connect(m_placement, &SpotPlacement::discardRequested, this, [this] {
-        if (QMessageBox::question(window(), tr("Spot placement"), tr("Leave spot placement without saving?"))
+        // The answer that keeps is the default.
+        if (QMessageBox::question(window(), tr("Spot placement"), tr("Leave spot placement without saving?"),
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
             == QMessageBox::Yes)
             leaveSpotPlacement(false);
     });

@@ -16,6 +16,10 @@ public:
     void chooseDungeon(int onDisplay);
     void newDungeonFromPicture();
 
+    // The file dialog's filter: the kinds of picture this program reads as
+    // maps, e.g. "Map pictures (*.png *.jpg *.webp)".
+    static QString mapPictureFilter();
+
 signals:
     // The dungeon to open, and whether its spots are to be placed then.
     void chosen(int number, bool placeSpots);

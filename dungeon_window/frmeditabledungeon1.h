@@ -68,6 +68,8 @@ public:
 signals:
     // F5: the players' screen is to be shown, or hidden when it is shown.
     void playerViewToggled();
+    // Shift+F5: the players' view's choices, offered on the board.
+    void playerViewChoicesRequested();
     // The names, the notes or a marker changed.
     void sessionChanged();
     // Ctrl+Shift+R: "Resume where you left off".

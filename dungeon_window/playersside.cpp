@@ -96,7 +96,8 @@ void PlayersSide::hideAllRooms()
     if (m_dungeon->fog()->state().revealed.isEmpty())
         return;
     if (QMessageBox::question(m_mapBox->window(), tr("Hide every room"),
-                              tr("Hide every room from the players?"))
+                              tr("Hide every room from the players?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes)
         changeFog({}, tr("Hide every room"));
 }

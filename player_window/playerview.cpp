@@ -27,6 +27,7 @@ constexpr int OrderLinesPerScreen = 24;
 constexpr int SmallestOrderLine = 12;
 const QColor CurrentTurnColour(255, 204, 64);
 const QColor HealthColour(170, 190, 215);
+const QColor MarkerRingColour(235, 235, 225);
 
 } // namespace
 
@@ -51,6 +52,15 @@ PlayerView *PlayerView::show(PlayerTable *table, QWidget *board)
 PlayerView *PlayerView::current()
 {
     return s_view;
+}
+
+void PlayerView::offerChoices(PlayerTable *table, QWidget *board, QPoint at)
+{
+    if (!s_view || s_view->m_table != table) {
+        delete s_view;
+        s_view = new PlayerView(table, board);
+    }
+    s_view->execChoices(at, board);
 }
 
 PlayerView::PlayerView(PlayerTable *table, QWidget *board)
@@ -126,7 +136,13 @@ void PlayerView::choose(QScreen *screen, bool fullScreen)
 
 void PlayerView::contextMenuEvent(QContextMenuEvent *event)
 {
-    QMenu menu(this);
+    execChoices(event->globalPos(), this);
+}
+
+void PlayerView::execChoices(QPoint at, QWidget *menuParent)
+{
+    QMenu menu(menuParent);
+    menu.setObjectName(QStringLiteral("playersViewChoices"));
     QScreen *current = chosenScreen();
     const bool fullScreen = fullScreenChosen();
 
@@ -151,8 +167,9 @@ void PlayerView::contextMenuEvent(QContextMenuEvent *event)
     fullScreenAction->setChecked(fullScreen);
     connect(fullScreenAction, &QAction::toggled, this,
             [this, current](bool on) { choose(current, on); });
-    menu.addAction(tr("Hide\tF5"), this, &QWidget::hide);
-    menu.exec(event->globalPos());
+    if (isVisible())
+        menu.addAction(tr("Hide\tF5"), this, &QWidget::hide);
+    menu.exec(at);
 }
 
 // F5 hides the view here too, since full screen it may cover the board.
@@ -271,8 +288,12 @@ void PlayerView::paintEvent(QPaintEvent *event)
     // In the board's stacking order: a later marker lies in front.
     for (qsizetype i = 0; i < markers.size(); ++i) {
         const QRect marker = markerArea(int(i));
-        if (!marker.isEmpty() && marker.intersects(event->rect()))
-            painter.fillRect(marker, markers[i].colour);
+        if (!marker.isEmpty() && marker.intersects(event->rect())) {
+            // A light ring shows every marker on black fog and on the map alike.
+            const int ring = std::max(2, marker.width() / 8);
+            painter.fillRect(marker, MarkerRingColour);
+            painter.fillRect(marker.adjusted(ring, ring, -ring, -ring), markers[i].colour);
+        }
     }
     if (const OrderPanel order = orderPanel(); order.area.intersects(event->rect()))
         drawOrder(painter, order);

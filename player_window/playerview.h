@@ -26,6 +26,10 @@ public:
     static PlayerView *show(PlayerTable *table, QWidget *board);
     // The players' screen while it exists, shown or hidden.
     static PlayerView *current();
+    // The choices of the view's context menu (screen, full screen), opened
+    // at `at` on the game master's screen, so that the mouse never needs to
+    // go to the players' one (Shift+F5 on the board).
+    static void offerChoices(PlayerTable *table, QWidget *board, QPoint at);
 
     // The fight's order as the players may see it, drawn beside the map or
     // over its corner; an empty order draws nothing.
@@ -44,6 +48,7 @@ private:
     bool fullScreenChosen() const;
     void showOnChosenScreen();
     void choose(QScreen *screen, bool fullScreen);
+    void execChoices(QPoint at, QWidget *menuParent);
 
     // Where the map lies in the view: as large as fits, its aspect kept, centred.
     QRect mapArea() const;
