@@ -149,6 +149,7 @@ void Reader::closeGroup()
     if (closed.field > state().field) {
         flushText(); // its text may be a link to the field about to go
         m_fields.resize(size_t(state().field + 1));
+        m_textFormatKnown = false; // a later field may take its number
     }
 }
 
@@ -557,6 +558,7 @@ void Reader::deliver(QStringView text)
             FontEntry &font = m_fonts[m_fontEntry];
             if (font.nameDone)
                 break;
+            forgetFormats(); // they may name this font
             const qsizetype end = text.indexOf(u';');
             font.name += text.left(end < 0 ? text.size() : end);
             font.nameDone = end >= 0;
@@ -598,9 +600,13 @@ void Reader::appendText(QStringView text)
         return;
     }
     beginContent();
-    if (!m_text.isEmpty() && (m_textChars != group.chars || m_textLink != group.link))
-        flushText();
-    if (m_text.isEmpty()) {
+    // Fewer, longer runs: text joins the waiting run unless it looks different.
+    if (!m_textFormatKnown || m_textChars != group.chars || m_textLink != group.link) {
+        QTextCharFormat format = charFormat(group.chars, group.link);
+        if (!m_text.isEmpty() && format != m_textFormat)
+            flushText();
+        m_textFormat = std::move(format);
+        m_textFormatKnown = true;
         m_textChars = group.chars;
         m_textLink = group.link;
     }
@@ -611,8 +617,8 @@ void Reader::flushText()
 {
     if (m_text.isEmpty())
         return;
-    m_cursor.insertText(m_text, charFormat(m_textChars, m_textLink));
-    m_text.clear();
+    m_cursor.insertText(m_text, m_textFormat);
+    m_text.resize(0); // keeps its buffer for the next run
 }
 
 // ---------------------------------------------------------------------------

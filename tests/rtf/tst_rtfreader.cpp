@@ -283,6 +283,12 @@ void tst_RtfReader::charFormat_data()
                            {F::FontPointSize, 10.0},
                            {F::FontFamilies, QStringList{u"System"_s}},
                            {F::ForegroundBrush, QBrush(Qt::black)}});
+    // Formats are built once per look: tables read again make new ones.
+    QTest::newRow("tables read again")
+        << "{\\rtf1{\\fonttbl{\\f1 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}\\f1\\cf1 a\\par"
+           "{\\fonttbl{\\f1 Courier;}}{\\colortbl;\\red0\\green0\\blue255;}\\f1\\cf1 b\\par}"_ba
+        << u"b"_s
+        << charFormatWith({{F::FontFamilies, QStringList{u"Courier"_s}}, {F::ForegroundBrush, QBrush(Qt::blue)}});
     QTest::newRow("word run") << "{\\rtf1{\\rtlch\\fcs1 \\ab\\af4 \\ltrch\\fcs0 \\b\\insrsid123 w}}"_ba << u"w"_s
                               << charFormatWith({{F::FontWeight, QFont::Bold}});
     // The list text's font and size, and its level's, are the bullet's alone.
