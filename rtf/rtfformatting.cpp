@@ -137,11 +137,15 @@ QColor Reader::color(int index) const
     return index >= 0 && size_t(index) < m_colors.size() ? m_colors[size_t(index)] : QColor();
 }
 
+// Looked up at every change of format: the fields packed into three words
+// hash faster than one by one.
 size_t qHash(const CharProps &chars, size_t seed) noexcept
 {
-    return qHashMulti(seed, chars.font, chars.halfPoints, chars.foreground, chars.background, chars.footnote,
-                      int(chars.underline), int(chars.vertical), int(chars.capitalization), chars.bold, chars.italic,
-                      chars.strikeOut, chars.hidden);
+    const auto pair = [](int high, int low) { return quint64(quint32(high)) << 32 | quint32(low); };
+    const int flags = int(chars.underline) << 8 | int(chars.vertical) << 4 | int(chars.capitalization)
+        | chars.bold << 12 | chars.italic << 13 | chars.strikeOut << 14 | chars.hidden << 15;
+    return qHashMulti(seed, pair(chars.font, chars.halfPoints), pair(chars.foreground, chars.background),
+                      pair(chars.footnote, flags));
 }
 
 // A run's format, from the formats already built where it can: building one
