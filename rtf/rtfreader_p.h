@@ -262,7 +262,7 @@ private:
     void handleSymbol(char symbol);
     void handleBytes(QByteArrayView bytes);
 
-    // Text (rtfreader.cpp)
+    // Text (rtftext.cpp)
     int codePageNumber() const;
     const CodePage &codePage(int number);
     void flushBytes();
