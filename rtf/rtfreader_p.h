@@ -44,6 +44,7 @@ constexpr int MaxGroupDepth = 512;
 // limit), go into the deepest table or the last cell.
 constexpr int MaxTableDepth = 8;
 constexpr int MaxTableColumns = 63;
+constexpr int ShortTableRows = 16; // tables grow a row at a time up to this
 // Qt revisits every item of a list when one is added; past this many items
 // a list goes on as a new one rather than make reading quadratic.
 constexpr int MaxListItems = 1000;
