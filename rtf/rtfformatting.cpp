@@ -137,7 +137,45 @@ QColor Reader::color(int index) const
     return index >= 0 && size_t(index) < m_colors.size() ? m_colors[size_t(index)] : QColor();
 }
 
-QTextCharFormat Reader::charFormat(const CharProps &chars, int link) const
+// Looked up at every change of format: the fields packed into three words
+// hash faster than one by one.
+size_t qHash(const CharProps &chars, size_t seed) noexcept
+{
+    const auto pair = [](int high, int low) { return quint64(quint32(high)) << 32 | quint32(low); };
+    const int flags = int(chars.underline) << 8 | int(chars.vertical) << 4 | int(chars.capitalization)
+        | chars.bold << 12 | chars.italic << 13 | chars.strikeOut << 14 | chars.hidden << 15;
+    return qHashMulti(seed, pair(chars.font, chars.halfPoints), pair(chars.foreground, chars.background),
+                      pair(chars.footnote, flags));
+}
+
+// A run's format, from the formats already built where it can: building one
+// property by property costs more than inserting the run. A link's format
+// names its field, whose number a later field may take: links are built anew.
+QTextCharFormat Reader::charFormat(const CharProps &chars, int link)
+{
+    if (link >= 0)
+        return buildCharFormat(chars, link);
+    const auto known = m_charFormats.constFind(chars);
+    if (known != m_charFormats.constEnd())
+        return *known;
+    QTextCharFormat format = buildCharFormat(chars, link);
+    // Words that change nothing shown (a second font of the same name, a
+    // colour "auto" by another index) share one format, so that their runs
+    // join. The search is bounded: a document of countless formats only
+    // loses the sharing.
+    if (m_charFormats.size() < MaxSharedFormats) {
+        for (const QTextCharFormat &other : std::as_const(m_charFormats)) {
+            if (other == format) {
+                format = other;
+                break;
+            }
+        }
+    }
+    m_charFormats.insert(chars, format);
+    return format;
+}
+
+QTextCharFormat Reader::buildCharFormat(const CharProps &chars, int link) const
 {
     QTextCharFormat format;
     if (chars.bold)
@@ -172,7 +210,33 @@ QTextCharFormat Reader::charFormat(const CharProps &chars, int link) const
     return format;
 }
 
-QTextBlockFormat Reader::blockFormat(const ParaProps &para, bool listItem) const
+size_t qHash(const ParaProps &para, size_t seed) noexcept
+{
+    return qHashMulti(seed, int(para.alignment), para.leftIndent, para.rightIndent, para.firstIndent,
+                      para.spaceBefore, para.spaceAfter, para.lineSpacing, para.background, para.headingLevel,
+                      para.lineMultiple, para.bottomBorder);
+}
+
+// A paragraph's format, built once for all paragraphs that look alike.
+QTextBlockFormat Reader::blockFormat(const ParaProps &para, bool listItem)
+{
+    // Only what the format shows tells paragraphs apart.
+    ParaProps look = para;
+    look.inTable = false;
+    look.nesting = 0;
+    look.listNumber = listItem ? 1 : 0;
+    look.listLevel = 0;
+    look.legacy = LegacyList();
+    look.style = 0;
+    if (listItem)
+        look.leftIndent = look.firstIndent = 0;
+    const auto known = m_blockFormats.constFind(look);
+    if (known != m_blockFormats.constEnd())
+        return *known;
+    return *m_blockFormats.insert(look, buildBlockFormat(para, listItem));
+}
+
+QTextBlockFormat Reader::buildBlockFormat(const ParaProps &para, bool listItem) const
 {
     QTextBlockFormat format;
     if (para.alignment != Qt::AlignLeft)

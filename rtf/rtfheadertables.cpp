@@ -23,6 +23,7 @@ bool Reader::openHeaderTable(Word word)
         return true;
     case Word::ColorTable:
         setDestination(Destination::ColorTable);
+        forgetFormats();
         m_colors.clear();
         m_colorComponents = {};
         m_colorGiven = false;
@@ -116,12 +117,14 @@ bool Reader::handleHeaderTableWord(const WordEntry &entry, int parameter)
 
 void Reader::startFont(int number)
 {
+    forgetFormats();
     m_fontEntry = number;
     m_fonts[number] = FontEntry(); // a repeated number: the last entry wins
 }
 
 void Reader::endColor()
 {
+    forgetFormats();
     const auto [red, green, blue] = m_colorComponents;
     m_colors.push_back(m_colorGiven ? QColor(red, green, blue) : QColor());
     m_colorComponents = {};

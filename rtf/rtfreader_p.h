@@ -44,11 +44,13 @@ constexpr int MaxGroupDepth = 512;
 // limit), go into the deepest table or the last cell.
 constexpr int MaxTableDepth = 8;
 constexpr int MaxTableColumns = 63;
+constexpr int ShortTableRows = 16; // tables grow a row at a time up to this
 // Qt revisits every item of a list when one is added; past this many items
 // a list goes on as a new one rather than make reading quadratic.
 constexpr int MaxListItems = 1000;
 constexpr int LegacyListKey = -1; // \pn lists share one key; \ls numbers are positive
 constexpr qreal FootnotesGap = 12; // points between the text and the notes after it
+constexpr qsizetype MaxSharedFormats = 256; // formats searched for an equal one
 
 // ---------------------------------------------------------------------------
 // Group state
@@ -61,6 +63,8 @@ struct LegacyList
     bool bullet = false;
     LF::Style numberStyle = LF::ListDecimal;
     int level = 0;
+
+    bool operator==(const LegacyList &) const = default;
 };
 
 // Paragraph formatting; lengths in twips.
@@ -85,6 +89,7 @@ struct ParaProps
     int style = 0;        // \s: the paragraph style, whose values \plain returns to
 
     int tableLevel() const { return std::min(inTable ? std::max(1, nesting) : nesting, MaxTableDepth); }
+    bool operator==(const ParaProps &) const = default;
 };
 
 // Where the text of a group goes.
@@ -204,6 +209,9 @@ struct OpenTable
 // another cell).
 enum class ParagraphState : quint8 { Open, Ended, Closed };
 
+size_t qHash(const CharProps &chars, size_t seed = 0) noexcept;
+size_t qHash(const ParaProps &para, size_t seed = 0) noexcept;
+
 // Sets the character or paragraph formatting a word states; false for words
 // of any other kind (rtfformatting.cpp).
 bool applyFormatting(const WordEntry &entry, int parameter, bool hasParameter, CharProps &chars, ParaProps &para);
@@ -255,7 +263,7 @@ private:
     void handleSymbol(char symbol);
     void handleBytes(QByteArrayView bytes);
 
-    // Text (rtfreader.cpp)
+    // Text (rtftext.cpp)
     int codePageNumber() const;
     const CodePage &codePage(int number);
     void flushBytes();
@@ -277,8 +285,16 @@ private:
     void appendFootnotes();
 
     // Formats (rtfformatting.cpp)
-    QTextCharFormat charFormat(const CharProps &chars, int link) const;
-    QTextBlockFormat blockFormat(const ParaProps &para, bool listItem) const;
+    QTextCharFormat charFormat(const CharProps &chars, int link);
+    QTextCharFormat buildCharFormat(const CharProps &chars, int link) const;
+    void forgetFormats()
+    {
+        m_charFormats.clear();
+        m_blockFormats.clear();
+        m_textFormatKnown = false;
+    }
+    QTextBlockFormat blockFormat(const ParaProps &para, bool listItem);
+    QTextBlockFormat buildBlockFormat(const ParaProps &para, bool listItem) const;
     QColor color(int index) const;
 
     // Header tables: fonts, colours and lists (rtfheadertables.cpp)
@@ -349,10 +365,17 @@ private:
     QHash<int, Style> m_paragraphStyles;
     QHash<int, Style> m_characterStyles;
 
+    // Each distinct format of the runs and paragraphs, built once: the fonts
+    // and colours they name are forgotten with them when their tables change.
+    QHash<CharProps, QTextCharFormat> m_charFormats;
+    QHash<ParaProps, QTextBlockFormat> m_blockFormats; // by what of a paragraph shows
+
     // Text waiting for the cursor, all in one format
     QString m_text;
     CharProps m_textChars;
     int m_textLink = -1;
+    QTextCharFormat m_textFormat; // of the text, waiting or last inserted
+    bool m_textFormatKnown = false;
 
     // Document structure
     ParagraphState m_paragraph = ParagraphState::Open;

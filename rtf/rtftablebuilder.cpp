@@ -104,10 +104,11 @@ void Reader::advanceCell(OpenTable &open)
     if (open.rowEnded) {
         ++open.row;
         open.column = 0;
-        // Qt rebuilds its cell grid after each change of size: grow by
-        // doubling, and drop the spare rows when the table closes.
+        // Qt rebuilds its cell grid after each change of size: a long table
+        // grows by doubling and drops its spare rows when it closes; a short
+        // one, where spare rows would cost more than rebuilding, by a row.
         if (open.row >= table->rows())
-            table->appendRows(std::min(table->rows(), 4096));
+            table->appendRows(table->rows() < ShortTableRows ? 1 : std::min(table->rows(), 4096));
     } else if (open.column + 1 < MaxTableColumns) {
         ++open.column;
         if (open.column >= table->columns())

@@ -3,6 +3,7 @@
 // nothing at all.
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,8 +17,11 @@ private slots:
     void initTestCase();
     void run_data();
     void run();
+    void listItemStyle();
 
 private:
+    QString convert(const QStringList &arguments);
+
     QTemporaryDir m_directory;
 };
 
@@ -27,6 +31,15 @@ void tst_RtfConv::initTestCase()
     QFile file(m_directory.filePath(u"dragon.rtf"_s));
     QVERIFY(file.open(QIODevice::WriteOnly));
     QVERIFY(file.write("{\\rtf1\\ansi Here be {\\b dragons}.\\par}") > 0);
+    // A bullet as LibreOffice writes it: the item's font and size are its paragraph's.
+    QFile list(m_directory.filePath(u"list.rtf"_s));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    QVERIFY(list.write("{\\rtf1{\\fonttbl{\\f0\\fcharset2 OpenSymbol;}{\\f2 DejaVu Serif;}}"
+                       "{\\stylesheet{\\s0\\f2\\fs24 Normal;}{\\s18\\sbasedon0\\sa140 Text Body;}}"
+                       "{\\*\\listtable{\\list{\\listlevel\\levelnfc23{\\leveltext \\'01\\u8226 ?;}\\f0}\\listid1}}"
+                       "{\\listoverridetable{\\listoverride\\listid1\\ls1}}\\pard\\plain \\s18{\\listtext\\pard\\plain "
+                       "\\f0 \\u8226\\'95\\tab}\\ls1\\li709\\fi-283 Goblins (4)\\par}")
+            > 0);
 }
 
 void tst_RtfConv::run_data()
@@ -70,6 +83,30 @@ void tst_RtfConv::run()
         QCOMPARE(standardError.count(u'\n'), 1);
         QVERIFY2(standardError.contains(complaint), qPrintable(standardError));
     }
+}
+
+// Every reader of the HTML sees the item's font and size: one style
+// attribute per element, whichever of two a parser would keep.
+void tst_RtfConv::listItemStyle()
+{
+    const QString html = convert({u"list.rtf"_s});
+    static const QRegularExpression item(u"<li( [a-z-]+=\"[^\"]*\")*>Goblins"_s);
+    const QRegularExpressionMatch match = item.match(html);
+    QVERIFY2(match.hasMatch(), qPrintable(html));
+    const QString tag = match.captured();
+    QCOMPARE(tag.count(u"style="_s), 1);
+    QVERIFY2(tag.contains(u"font-family:'DejaVu Serif'; font-size:12pt;"_s), qPrintable(tag));
+    QVERIFY2(tag.contains(u"margin-bottom:7px;"_s), qPrintable(tag));
+}
+
+QString tst_RtfConv::convert(const QStringList &arguments)
+{
+    QProcess process;
+    process.setWorkingDirectory(m_directory.path());
+    process.start(QStringLiteral(RTFCONV), arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 QTEST_GUILESS_MAIN(tst_RtfConv)

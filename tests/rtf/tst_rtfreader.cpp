@@ -283,6 +283,12 @@ void tst_RtfReader::charFormat_data()
                            {F::FontPointSize, 10.0},
                            {F::FontFamilies, QStringList{u"System"_s}},
                            {F::ForegroundBrush, QBrush(Qt::black)}});
+    // Formats are built once per look: tables read again make new ones.
+    QTest::newRow("tables read again")
+        << "{\\rtf1{\\fonttbl{\\f1 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}\\f1\\cf1 a\\par"
+           "{\\fonttbl{\\f1 Courier;}}{\\colortbl;\\red0\\green0\\blue255;}\\f1\\cf1 b\\par}"_ba
+        << u"b"_s
+        << charFormatWith({{F::FontFamilies, QStringList{u"Courier"_s}}, {F::ForegroundBrush, QBrush(Qt::blue)}});
     QTest::newRow("word run") << "{\\rtf1{\\rtlch\\fcs1 \\ab\\af4 \\ltrch\\fcs0 \\b\\insrsid123 w}}"_ba << u"w"_s
                               << charFormatWith({{F::FontWeight, QFont::Bold}});
     // The list text's font and size, and its level's, are the bullet's alone.
@@ -425,6 +431,21 @@ void tst_RtfReader::styles_data()
     QTest::newRow("no size stated keeps the box's font")
         << "{\\rtf1{\\stylesheet{\\s0\\i Normal;}{\\s2\\sbasedon0\\b Strong;}}\\pard\\plain\\s2 x\\par}"_ba
         << u"x"_s << charFormatWith({{F::FontWeight, QFont::Bold}, {F::FontItalic, true}});
+    // LibreOffice's list item: the level's font and the \pard\plain of the
+    // list text are the bullet's; the item's text is the style's.
+    QTest::newRow("list item in its paragraph style's font")
+        << "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil\\fprq0\\fcharset2 OpenSymbol;}"
+           "{\\f2\\froman\\fprq2\\fcharset0 DejaVu Serif;}}"
+           "{\\stylesheet{\\s0\\snext0\\hich\\af2\\loch\\f2\\fs24\\lang1033 Normal;}"
+           "{\\s18\\sbasedon0\\snext18\\loch\\sl276\\slmult1\\sb0\\sa140 Text Body;}}"
+           "{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc23{\\leveltext \\'01\\u8226 ?;}"
+           "{\\levelnumbers;}\\f0\\rtlch\\af0 \\ltrch\\loch\\fi-283\\li709}\\listid1}}"
+           "{\\*\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}}\n"
+           "\\pard\\plain \\s18\\loch\\sl276\\slmult1\\sb0\\sa140{\\listtext\\pard\\plain \\rtlch\\af0 "
+           "\\ltrch\\hich\\af0\\loch\\f0\\dbch\\af0 \\u8226\\'95\\tab}\\ilvl0\\ls1 \\li0\\ri0\\lin0\\rin0\\fi-283"
+           "\\ql\\tx709\\li709\\ri0\\lin709\\rin0\\fi-283\\sb0\\sa0\\ltrpar{\\loch\nGoblins (4) }\n\\par}"_ba
+        << u"Goblins"_s
+        << charFormatWith({{F::FontPointSize, 12.0}, {F::FontFamilies, QStringList{u"DejaVu Serif"_s}}});
     const QByteArray brokenChains = "{\\rtf1{\\stylesheet{\\s1\\sbasedon2\\b A;}{\\s2\\sbasedon1\\i B;}"
                                     "{\\s3\\sbasedon9\\fs40 C;}}\\s1 x\\par\\pard\\plain\\s3 y\\par}";
     QTest::newRow("sbasedon cycle") << brokenChains << u"x"_s
