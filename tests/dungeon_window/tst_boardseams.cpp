@@ -5,6 +5,7 @@
 #include "combat_window/combattracker.h"
 #include "current/currentdungeon.h"
 #include "dungeon/dungeondescription.h"
+#include "dungeon_window/dungeonchoice.h"
 #include "dungeon_window/frmeditabledungeon1.h"
 #include "fog/playertable.h"
 #include "kit/module1.h"
@@ -20,6 +21,7 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QTableView>
 #include <QTimer>
@@ -49,6 +51,9 @@ private slots:
     void combatWindowFollowsTheDungeon();
     void resumedAfterKill();
     void playersViewOnOneScreen();
+    void questionsThatDiscardDefaultToKeeping_data();
+    void questionsThatDiscardDefaultToKeeping();
+    void mapPicturesOffered();
 
 private:
     frmEditableDungeon1 &boardForm() { return frmEditableDungeon1::instance(); }
@@ -410,6 +415,49 @@ void tst_BoardSeams::playersViewOnOneScreen()
     QVERIFY(!QRegion(view->rect()).subtracted(painted).isEmpty()); // not the whole view
     delete watch;
     key(Qt::Key_F5);
+}
+
+void tst_BoardSeams::questionsThatDiscardDefaultToKeeping_data()
+{
+    QTest::addColumn<bool>("placing"); // Escape in spot placement, else Ctrl+Shift+F6
+    QTest::newRow("leaving spot placement") << true;
+    QTest::newRow("hiding every room") << false;
+}
+
+void tst_BoardSeams::questionsThatDiscardDefaultToKeeping()
+{
+    QFETCH(bool, placing);
+    openDungeon(OwnMapDungeon);
+    pressAt(board(), onOwnMap({100, 200}));
+    key(Qt::Key_F6); // a room to hide
+    if (placing)
+        key(Qt::CTRL | Qt::SHIFT | Qt::Key_L);
+    QMessageBox::StandardButton defaultAnswer = QMessageBox::NoButton;
+    auto poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [poll, &defaultAnswer] {
+        if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            defaultAnswer = box->standardButton(box->defaultButton());
+            QTest::keyClick(box, Qt::Key_Return); // the answer a hasty Enter gives
+            poll->deleteLater();
+        }
+    });
+    poll->start(10);
+    if (placing)
+        QTest::keyClick(board()->findChild<QWidget *>("spotPlacement"), Qt::Key_Escape);
+    else
+        key(Qt::CTRL | Qt::SHIFT | Qt::Key_F6);
+    QCOMPARE(defaultAnswer, QMessageBox::No);
+    QCOMPARE(current().fog()->state().revealed, QList<int>{3});
+    QCOMPARE(bool(board()->findChild<QWidget *>("spotPlacement")), placing);
+}
+
+void tst_BoardSeams::mapPicturesOffered()
+{
+    const QString filter = DungeonChoice::mapPictureFilter();
+    for (const char *offered : {"*.png", "*.jpg", "*.gif", "*.webp"})
+        QVERIFY2(filter.contains(QLatin1String(offered)), qPrintable(filter));
+    for (const char *refused : {"*.cur", "*.ico", "*.xbm"})
+        QVERIFY2(!filter.contains(QLatin1String(refused)), qPrintable(filter));
 }
 
 QTEST_MAIN(tst_BoardSeams)

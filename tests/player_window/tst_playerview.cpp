@@ -84,12 +84,14 @@ QColor seenAt(PlayerView *view, QPointF mapPoint, QSize mapSize = MapSize)
     return view->grab().toImage().pixelColor((topLeft + mapPoint * scale).toPoint());
 }
 
-// Chooses the entry of the view's context menu whose text starts with `entry`.
-void chooseInMenu(PlayerView *view, const QString &entry)
+// Chooses the entry of the view's choices whose text starts with `entry`,
+// in the menu that `open` opens; tells the screen the menu showed on.
+void chooseInMenu(const QString &entry, const std::function<void()> &open, QScreen **menuScreen)
 {
-    QTimer::singleShot(0, view, [entry] {
+    QTimer::singleShot(0, qApp, [entry, menuScreen] {
         const auto menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
+        *menuScreen = QGuiApplication::screenAt(menu->geometry().center());
         for (QAction *action : menu->actions()) {
             if (action->text().startsWith(entry)) {
                 action->trigger();
@@ -98,7 +100,7 @@ void chooseInMenu(PlayerView *view, const QString &entry)
         }
         menu->close();
     });
-    pressAt(view, view->rect().center(), Qt::RightButton);
+    open();
 }
 
 // Plain floor in the rooms of encounters 12, 1 and 40, clear of walls and numbers.
@@ -186,6 +188,7 @@ void tst_PlayerView::markersFollow()
     QWidget *map = control(board(), QStringLiteral("Picture1"));
     pressAt(board(), map->mapTo(board(), QPoint(2, 2) + QPoint(100, 200)));
     QCOMPARE(seenAt(view, QPointF(108, 208)), QColor(Qt::red));
+    QVERIFY(qGray(seenAt(view, QPointF(100.5, 208)).rgb()) > 200); // a light ring on the fog
     press(Qt::CTRL | Qt::Key_Z);
     QCOMPARE(seenAt(view, QPointF(108, 208)), QColor(Qt::black));
     press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
@@ -280,8 +283,10 @@ void tst_PlayerView::screenChosenInTheMenu_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("screen");
     QTest::addColumn<bool>("fullScreen");
-    QTest::newRow("the board's screen") << "Screen 1:" << 0 << true;
-    QTest::newRow("a window") << "Full screen" << 1 << false;
+    QTest::addColumn<bool>("fromTheBoard"); // Shift+F5, else the view's context menu
+    QTest::newRow("the board's screen") << "Screen 1:" << 0 << true << false;
+    QTest::newRow("a window") << "Full screen" << 1 << false << false;
+    QTest::newRow("from the board") << "Full screen" << 1 << false << true;
 }
 
 // What the menu chooses is where the view opens from then on.
@@ -290,9 +295,16 @@ void tst_PlayerView::screenChosenInTheMenu()
     QFETCH(QString, entry);
     QFETCH(int, screen);
     QFETCH(bool, fullScreen);
+    QFETCH(bool, fromTheBoard);
     PlayerView *view = openPlayerView();
     QVERIFY(view);
-    chooseInMenu(view, entry);
+    QScreen *menuScreen = nullptr;
+    QScreen *expected = fromTheBoard ? board()->screen() : view->screen();
+    if (fromTheBoard)
+        chooseInMenu(entry, [] { press(Qt::SHIFT | Qt::Key_F5); }, &menuScreen);
+    else
+        chooseInMenu(entry, [view] { pressAt(view, view->rect().center(), Qt::RightButton); }, &menuScreen);
+    QCOMPARE(menuScreen, expected);
     for (int opening = 0; opening < 2; ++opening) {
         QTRY_COMPARE(view->screen(), QGuiApplication::screens().at(screen));
         QCOMPARE(view->isFullScreen(), fullScreen);
