@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QRegularExpression>
 
 CombatantsModel::CombatantsModel(Fight *fight, QObject *parent)
     : QAbstractTableModel(parent), m_fight(fight), m_order(fight->state().order())
@@ -120,11 +119,13 @@ bool CombatantsModel::setData(const QModelIndex &index, const QVariant &value, i
     const QString text = value.toString().trimmed();
     switch (index.column()) {
     case Initiative: {
-        bool ok = false;
-        const int initiative = text.toInt(&ok);
-        if (ok)
-            m_fight->setInitiative(id, initiative);
-        return ok;
+        const TypedNumber initiative = parseInitiative(text);
+        if (!initiative.ok()) {
+            emit refused(index, initiative.error);
+            return false;
+        }
+        m_fight->setInitiative(id, initiative.value);
+        return true;
     }
     case Name:
         m_fight->setName(id, text);
@@ -133,17 +134,15 @@ bool CombatantsModel::setData(const QModelIndex &index, const QVariant &value, i
         m_fight->setArmourClass(id, text);
         return true;
     case HitPoints: {
-        // "30" is a new maximum; "12 / 30" sets both.
-        static const QRegularExpression hitPoints(QStringLiteral(R"(^(\d{1,6})(?:\s*/\s*(\d{1,6}))?$)"));
-        const QRegularExpressionMatch match = hitPoints.match(text);
-        if (!match.hasMatch())
+        const TypedHitPoints hitPoints = parseHitPoints(text);
+        if (!hitPoints.ok()) {
+            emit refused(index, hitPoints.error);
             return false;
-        const Combatant *c = m_fight->state().combatant(id);
-        if (match.hasCaptured(2))
-            m_fight->setHitPoints(id, match.captured(1).toInt(), match.captured(2).toInt());
+        }
+        if (hitPoints.current)
+            m_fight->setHitPoints(id, *hitPoints.current, hitPoints.maximum);
         else
-            m_fight->setHitPoints(id, c->maximumHitPoints == 0 ? match.captured(1).toInt() : c->hitPoints,
-                                  match.captured(1).toInt());
+            m_fight->setMaximumHitPoints(id, hitPoints.maximum);
         return true;
     }
     case Damage:

@@ -27,6 +27,10 @@ public:
     // The row showing the combatant, -1 for none.
     int rowOf(int id) const;
 
+signals:
+    // What was typed into the cell at index is not taken, for that reason.
+    void refused(const QModelIndex &index, const QString &reason);
+
 private:
     void refresh();
 

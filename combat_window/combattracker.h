@@ -4,12 +4,13 @@
 #include "fight/fight.h"
 
 class CombatantsModel;
+class CombatantsView;
+class FightLogBox;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTableView;
 class QVBoxLayout;
 
 // The "Combat" window: the fight in initiative order with hit points and
@@ -30,8 +31,8 @@ public:
     static bool fightGoingOn();
 
     // What the players' screen shows of the fight: nothing unless the game
-    // master switched it on and the window is loaded.
-    QList<PlayersEntry> orderForPlayers() const;
+    // master switched the order or the round and turn on and the window is loaded.
+    PlayersOrder orderForPlayers() const;
 
 signals:
     // What orderForPlayers() returns may have changed.
@@ -55,7 +56,10 @@ private:
     void showFight();
     void showSelected();
     void hideSelectedFromPlayers(bool hidden);
+    void typeHitPoints(const QString &text);
     void applyHitPointChange();
+    void removeSelected();
+    void showRefusal(const QModelIndex &index, const QString &reason);
     void rollDice();
     void endFight();
     void report(const QString &message);
@@ -66,13 +70,15 @@ private:
     QString m_openingReport; // what reading the file found, e.g. a damaged file
     QString m_report;        // the last thing the game master was told
     bool m_showOrderToPlayers = false; // kept while the window is closed
+    bool m_showCounterToPlayers = false;
 
     QLabel *turn = nullptr;
     QPushButton *next = nullptr;
     QPushButton *undo = nullptr;
     QPushButton *redo = nullptr;
     CombatantsModel *model = nullptr;
-    QTableView *combatants = nullptr;
+    CombatantsView *combatants = nullptr;
+    QLabel *cellError = nullptr;
     QLabel *selected = nullptr;
     QLineEdit *hpChange = nullptr;
     QLabel *hpError = nullptr;
@@ -80,7 +86,9 @@ private:
     QLineEdit *diceExpression = nullptr;
     QLabel *diceError = nullptr;
     QListWidget *diceLog = nullptr;
+    FightLogBox *fightLog = nullptr;
     QLabel *status = nullptr;
     QCheckBox *showOrderToPlayers = nullptr;
+    QCheckBox *showCounterToPlayers = nullptr;
     QPushButton *endFightButton = nullptr;
 };
