@@ -106,7 +106,7 @@ void CombatTracker::setupUi(QWidget *window)
     window->setObjectName(QStringLiteral("CombatTracker"));
     window->setWindowTitle(tr("Combat"));
     window->setWindowFlag(Qt::Window);
-    window->resize(860, 600);
+    window->resize(800, 660);
     window->setMinimumSize(600, 440);
 
     auto page = new QVBoxLayout(window);
@@ -222,14 +222,13 @@ void CombatTracker::setupHitPointsAndDice(QWidget *window, QVBoxLayout *page)
     connect(diceExpression, &QLineEdit::returnPressed, this, &CombatTracker::rollDice);
     connect(roll, &QPushButton::clicked, this, &CombatTracker::rollDice);
 
-    fightLog = new FightLogBox(window);
     hitPoints->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     dice->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-    fightLog->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     row->addWidget(hitPoints, 1, Qt::AlignTop);
     row->addWidget(dice, 1, Qt::AlignTop);
-    row->addWidget(fightLog, 1, Qt::AlignTop);
     page->addLayout(row);
+    fightLog = new FightLogBox(window);
+    page->addWidget(fightLog);
 }
 
 void CombatTracker::setupFooter(QWidget *window, QVBoxLayout *page)

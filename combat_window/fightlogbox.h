@@ -6,8 +6,8 @@
 
 class QListWidget;
 
-// The fight's log, the latest first, and a button that copies it whole as
-// text, one line each with its round and turn.
+// The fight's latest lines, the latest first, and a button that copies the
+// whole log as text, one line each with its round and turn.
 class FightLogBox : public QGroupBox
 {
     Q_OBJECT
@@ -20,6 +20,9 @@ public:
 private:
     void copy();
 
+    static constexpr int ShownLines = 100; // the copy has them all
+
     QListWidget *m_lines = nullptr;
     QList<LogEntry> m_log;
+    QList<LogEntry> m_shown; // the lines in the list, the latest last
 };

@@ -189,7 +189,8 @@ namespace {
 void note(FightState &state, const QString &text)
 {
     const Combatant *current = state.combatant(state.currentId);
-    state.log.append({state.round, current ? current->name : QString(), text});
+    state.log.append({state.round, current ? current->name : QString(), text,
+                      state.log.isEmpty() ? 1 : state.log.last().serial + 1});
     if (state.log.size() > FightState::MaxLogLength)
         state.log.remove(0, state.log.size() - FightState::MaxLogLength);
 }

@@ -54,8 +54,14 @@ struct LogEntry
     int round = 0; // 0 before the first turn
     QString turn;  // the name of whose turn it was
     QString text;  // "Goblin 1 takes 5 damage: 2 of 7 left"
+    // Counts the entries of a log one by one, so that whoever shows it can
+    // tell what is new; not kept in the file.
+    int serial = 0;
 
-    bool operator==(const LogEntry &) const = default;
+    bool operator==(const LogEntry &other) const
+    {
+        return round == other.round && turn == other.turn && text == other.text;
+    }
 };
 
 struct FightState
@@ -70,7 +76,7 @@ struct FightState
 
     bool operator==(const FightState &) const = default;
 
-    static constexpr int MaxLogLength = 500;
+    static constexpr int MaxLogLength = 200;
 
     const Combatant *combatant(int id) const;
     // Indices into combatants, highest initiative first, ties in joining order.

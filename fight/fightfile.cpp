@@ -146,7 +146,7 @@ std::optional<FightState> decodeFight(const QByteArray &bytes)
         const auto round = number(value[u"round"], 0);
         if (!round || !value[u"turn"].isString() || !value[u"text"].isString())
             return std::nullopt;
-        state.log.append({*round, value[u"turn"].toString(), value[u"text"].toString()});
+        state.log.append({*round, value[u"turn"].toString(), value[u"text"].toString(), int(state.log.size()) + 1});
     }
     if (state.log.size() > FightState::MaxLogLength)
         state.log.remove(0, state.log.size() - FightState::MaxLogLength);

@@ -473,6 +473,13 @@ void tst_CombatTracker::logCopiedAsText()
     const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.mid(lines.size() - 2), QStringList({"Round 1 \u00B7 Aria: Goblin 1 takes 5 damage: 2 of 7 left",
                                                        "Round 1 \u00B7 Aria: Orc leaves the fight"}));
+
+    // The list shows the latest first, and an undo takes its line away.
+    auto shown = control<QListWidget>(m_view->window(), "fightLog");
+    QCOMPARE(shown->item(0)->text(), lines.last());
+    press(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(shown->item(0)->text(), lines[lines.size() - 2]);
+    QCOMPARE(shown->count(), lines.size() - 1);
 }
 
 // Beside the board, clear of its map and whole on the screen; where the game
