@@ -28,6 +28,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int DiceLogLength = 50;
@@ -376,6 +378,11 @@ void CombatTracker::applyHitPointChange()
         hpError->setText(tr("Select a combatant first."));
     } else if (!change.ok()) {
         hpError->setText(change.error);
+    } else if (std::all_of(ids.begin(), ids.end(), [this](int id) {
+                   return m_fight.state().combatant(id)->maximumHitPoints == 0;
+               })) {
+        // Characters' hit points are the players' to keep, unless typed in.
+        hpError->setText(tr("Hit points not known: type them in the HP column first."));
     } else {
         hpError->clear();
         hpChange->clear();
