@@ -435,13 +435,15 @@ void tst_CombatTracker::refusedWithAWord_data()
     QTest::addColumn<int>("column"); // -1: the hit point box
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("word");
-    QTest::newRow("damage too large") << -1 << "99999999999" << "too large";
-    QTest::newRow("damage a word") << -1 << "lots" << "Type a number";
-    QTest::newRow("initiative a fraction") << int(Initiative) << "15.5" << "not an initiative";
-    QTest::newRow("initiative a word") << int(Initiative) << "abc" << "not an initiative";
-    QTest::newRow("initiative too large") << int(Initiative) << "99999999999" << "too large";
-    QTest::newRow("hit points a word") << int(HitPoints) << "lots" << "not hit points";
-    QTest::newRow("hit points too large") << int(HitPoints) << "12 / 9999999" << "too large";
+    QTest::addColumn<QString>("who");
+    QTest::newRow("damage too large") << -1 << "99999999999" << "too large" << "Goblin 1";
+    QTest::newRow("damage a word") << -1 << "lots" << "Type a number" << "Goblin 1";
+    QTest::newRow("hit points not known") << -1 << "5" << "not known" << "Aria";
+    QTest::newRow("initiative a fraction") << int(Initiative) << "15.5" << "not an initiative" << "Goblin 1";
+    QTest::newRow("initiative a word") << int(Initiative) << "abc" << "not an initiative" << "Goblin 1";
+    QTest::newRow("initiative too large") << int(Initiative) << "99999999999" << "too large" << "Goblin 1";
+    QTest::newRow("hit points a word") << int(HitPoints) << "lots" << "not hit points" << "Goblin 1";
+    QTest::newRow("hit points too large") << int(HitPoints) << "12 / 9999999" << "too large" << "Goblin 1";
 }
 
 void tst_CombatTracker::refusedWithAWord()
@@ -449,12 +451,13 @@ void tst_CombatTracker::refusedWithAWord()
     QFETCH(int, column);
     QFETCH(QString, text);
     QFETCH(QString, word);
+    QFETCH(QString, who);
     QVERIFY(addToFight());
     const QStringList before = shownFight();
     if (column < 0)
-        changeHitPoints("Goblin 1", text);
+        changeHitPoints(who, text);
     else
-        editCell("Goblin 1", column, text);
+        editCell(who, column, text);
     const QString said = control<QLabel>(m_view->window(), column < 0 ? "hpError" : "cellError")->text();
     QVERIFY2(said.contains(word), qPrintable(said));
     QCOMPARE(shownFight(), before);
