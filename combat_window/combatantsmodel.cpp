@@ -51,7 +51,10 @@ void CombatantsModel::refresh()
 {
     const QList<Combatant> rows = rowsOf(m_fight->state());
     const QList<int> before = idsOf(m_rows), after = idsOf(rows);
-    if (after.size() < before.size() && isPartOf(after, before)) {
+    // A few rows are cheaper taken out or put back one by one; many, such as
+    // an encounter joining, laid out anew.
+    const bool few = !before.isEmpty() && !after.isEmpty() && std::abs(after.size() - before.size()) <= 4;
+    if (few && after.size() < before.size() && isPartOf(after, before)) {
         // From the bottom, so that the rows above keep their numbers.
         for (int row = int(before.size()) - 1; row >= 0; --row) {
             if (after.contains(before[row]))
@@ -64,7 +67,7 @@ void CombatantsModel::refresh()
             endRemoveRows();
             row = first;
         }
-    } else if (after.size() > before.size() && isPartOf(before, after)) {
+    } else if (few && after.size() > before.size() && isPartOf(before, after)) {
         for (int row = 0; row < after.size(); ++row) {
             if (row < m_rows.size() && m_rows[row].id == after[row])
                 continue;

@@ -325,7 +325,9 @@ void CombatTracker::showFight()
     next->setEnabled(!state.combatants.isEmpty());
     endFightButton->setEnabled(!state.combatants.isEmpty());
     showSelected();
-    cellError->clear();
+    // Clearing an empty label would lay the whole window out again.
+    if (!cellError->text().isEmpty())
+        cellError->clear();
     fightLog->showLog(state.log);
     const Storage::WriteResult &save = m_fight.lastSave();
     status->setText(save.ok() ? QStringList{m_openingReport, m_report}.join(u' ').trimmed() : save.message());
@@ -384,7 +386,8 @@ void CombatTracker::applyHitPointChange()
         // Characters' hit points are the players' to keep, unless typed in.
         hpError->setText(tr("Hit points not known: type them in the HP column first."));
     } else {
-        hpError->clear();
+        if (!hpError->text().isEmpty())
+            hpError->clear();
         hpChange->clear();
         m_fight.changeHitPoints(ids, change.value);
         // Back to the list, so that the next number typed is the next damage.
