@@ -4,45 +4,109 @@
 
 #include <QColor>
 #include <QFont>
-#include <QRegularExpression>
+
+namespace {
+
+QList<Combatant> rowsOf(const FightState &state)
+{
+    QList<Combatant> rows;
+    rows.reserve(state.combatants.size());
+    for (int index : state.order())
+        rows.append(state.combatants[index]);
+    return rows;
+}
+
+QList<int> idsOf(const QList<Combatant> &rows)
+{
+    QList<int> ids;
+    ids.reserve(rows.size());
+    for (const Combatant &c : rows)
+        ids.append(c.id);
+    return ids;
+}
+
+// Whether part is whole with some items left out, in the same order.
+bool isPartOf(const QList<int> &part, const QList<int> &whole)
+{
+    qsizetype at = 0;
+    for (int item : whole) {
+        if (at < part.size() && part[at] == item)
+            ++at;
+    }
+    return at == part.size();
+}
+
+} // namespace
 
 CombatantsModel::CombatantsModel(Fight *fight, QObject *parent)
-    : QAbstractTableModel(parent), m_fight(fight), m_order(fight->state().order())
+    : QAbstractTableModel(parent), m_fight(fight), m_rows(rowsOf(fight->state()))
 {
     connect(fight, &Fight::changed, this, &CombatantsModel::refresh);
 }
 
-// Rows that only move keep their selection and any open editor: a change
-// made in a cell must not destroy the editor that is committing it.
+// Rows that move, leave or come back keep the selection of the others and
+// any open editor: a change made in a cell must not destroy the editor that
+// is committing it, and a removal must not lay the whole table out again.
 void CombatantsModel::refresh()
 {
-    const QList<int> order = m_fight->state().order();
-    if (order.size() != m_order.size()) {
+    const QList<Combatant> rows = rowsOf(m_fight->state());
+    const QList<int> before = idsOf(m_rows), after = idsOf(rows);
+    // A few rows are cheaper taken out or put back one by one; many, such as
+    // an encounter joining, laid out anew.
+    const bool few = !before.isEmpty() && !after.isEmpty() && std::abs(after.size() - before.size()) <= 4;
+    if (few && after.size() < before.size() && isPartOf(after, before)) {
+        // From the bottom, so that the rows above keep their numbers.
+        for (int row = int(before.size()) - 1; row >= 0; --row) {
+            if (after.contains(before[row]))
+                continue;
+            int first = row;
+            while (first > 0 && !after.contains(before[first - 1]))
+                --first;
+            beginRemoveRows({}, first, row);
+            m_rows.remove(first, row - first + 1);
+            endRemoveRows();
+            row = first;
+        }
+    } else if (few && after.size() > before.size() && isPartOf(before, after)) {
+        for (int row = 0; row < after.size(); ++row) {
+            if (row < m_rows.size() && m_rows[row].id == after[row])
+                continue;
+            int last = row;
+            while (last + 1 < after.size() && !before.contains(after[last + 1]))
+                ++last;
+            beginInsertRows({}, row, last);
+            for (int added = row; added <= last; ++added)
+                m_rows.insert(added, rows[added]);
+            endInsertRows();
+            row = last;
+        }
+    } else if (after.size() != before.size()) {
         beginResetModel();
-        m_order = order;
+        m_rows = rows;
         m_currentId = m_fight->state().currentId;
         endResetModel();
         return;
-    }
-    if (order != m_order) {
+    } else if (after != before) {
         emit layoutAboutToBeChanged();
-        const QModelIndexList before = persistentIndexList();
-        QModelIndexList after;
-        for (const QModelIndex &index : before)
-            after.append(this->index(int(order.indexOf(m_order[index.row()])), index.column()));
-        m_order = order;
-        changePersistentIndexList(before, after);
+        const QModelIndexList persistent = persistentIndexList();
+        QModelIndexList moved;
+        for (const QModelIndex &index : persistent)
+            moved.append(this->index(int(after.indexOf(before[index.row()])), index.column()));
+        m_rows = rows;
+        changePersistentIndexList(persistent, moved);
         emit layoutChanged();
     }
-    emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    m_rows = rows;
+    if (!m_rows.isEmpty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
     // A header change makes the view lay itself out again: only when the turn passes.
-    if (std::exchange(m_currentId, m_fight->state().currentId) != m_currentId)
+    if (std::exchange(m_currentId, m_fight->state().currentId) != m_currentId && !m_rows.isEmpty())
         emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
 int CombatantsModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_order.size());
+    return parent.isValid() ? 0 : int(m_rows.size());
 }
 
 int CombatantsModel::columnCount(const QModelIndex &parent) const
@@ -52,8 +116,8 @@ int CombatantsModel::columnCount(const QModelIndex &parent) const
 
 int CombatantsModel::rowOf(int id) const
 {
-    for (int row = 0; row < m_order.size(); ++row) {
-        if (m_fight->state().combatants[m_order[row]].id == id)
+    for (int row = 0; row < m_rows.size(); ++row) {
+        if (m_rows[row].id == id)
             return row;
     }
     return -1;
@@ -64,7 +128,7 @@ QVariant CombatantsModel::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return {};
     const FightState &state = m_fight->state();
-    const Combatant &c = state.combatants[m_order[index.row()]];
+    const Combatant &c = m_rows[index.row()];
     const bool current = c.id == state.currentId;
 
     switch (role) {
@@ -120,11 +184,13 @@ bool CombatantsModel::setData(const QModelIndex &index, const QVariant &value, i
     const QString text = value.toString().trimmed();
     switch (index.column()) {
     case Initiative: {
-        bool ok = false;
-        const int initiative = text.toInt(&ok);
-        if (ok)
-            m_fight->setInitiative(id, initiative);
-        return ok;
+        const TypedNumber initiative = parseInitiative(text);
+        if (!initiative.ok()) {
+            emit refused(index, initiative.error);
+            return false;
+        }
+        m_fight->setInitiative(id, initiative.value);
+        return true;
     }
     case Name:
         m_fight->setName(id, text);
@@ -133,17 +199,15 @@ bool CombatantsModel::setData(const QModelIndex &index, const QVariant &value, i
         m_fight->setArmourClass(id, text);
         return true;
     case HitPoints: {
-        // "30" is a new maximum; "12 / 30" sets both.
-        static const QRegularExpression hitPoints(QStringLiteral(R"(^(\d{1,6})(?:\s*/\s*(\d{1,6}))?$)"));
-        const QRegularExpressionMatch match = hitPoints.match(text);
-        if (!match.hasMatch())
+        const TypedHitPoints hitPoints = parseHitPoints(text);
+        if (!hitPoints.ok()) {
+            emit refused(index, hitPoints.error);
             return false;
-        const Combatant *c = m_fight->state().combatant(id);
-        if (match.hasCaptured(2))
-            m_fight->setHitPoints(id, match.captured(1).toInt(), match.captured(2).toInt());
+        }
+        if (hitPoints.current)
+            m_fight->setHitPoints(id, *hitPoints.current, hitPoints.maximum);
         else
-            m_fight->setHitPoints(id, c->maximumHitPoints == 0 ? match.captured(1).toInt() : c->hitPoints,
-                                  match.captured(1).toInt());
+            m_fight->setMaximumHitPoints(id, hitPoints.maximum);
         return true;
     }
     case Damage:
@@ -159,8 +223,7 @@ bool CombatantsModel::setData(const QModelIndex &index, const QVariant &value, i
 QVariant CombatantsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Vertical) {
-        const bool current = section < m_order.size()
-                             && m_fight->state().combatants[m_order[section]].id == m_fight->state().currentId;
+        const bool current = section < m_rows.size() && m_rows[section].id == m_fight->state().currentId;
         if (role == Qt::DisplayRole)
             return current ? QStringLiteral("\u25B6") : QString();
         if (role == Qt::ToolTipRole && current)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QAbstractTableModel>
+#include "fight/fight.h"
 
-class Fight;
+#include <QAbstractTableModel>
 
 // The combatants of a fight in initiative order, one row each; the current
 // combatant's row is marked in the vertical header, a defeated monster is
@@ -27,10 +27,14 @@ public:
     // The row showing the combatant, -1 for none.
     int rowOf(int id) const;
 
+signals:
+    // What was typed into the cell at index is not taken, for that reason.
+    void refused(const QModelIndex &index, const QString &reason);
+
 private:
     void refresh();
 
     Fight *m_fight;
-    QList<int> m_order; // row -> index into the fight's combatants
+    QList<Combatant> m_rows; // as shown, in initiative order
     int m_currentId = 0;
 };

@@ -1,11 +1,15 @@
 #include "combattracker.h"
 
 #include "combatantsmodel.h"
+#include "combatantsview.h"
+#include "fightlogbox.h"
+#include "trackerplace.h"
 #include "current/currentdungeon.h"
 #include "fight/dice.h"
 #include "kit/module1.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,8 +26,10 @@
 #include <QScreen>
 #include <QRandomGenerator>
 #include <QShortcut>
-#include <QTableView>
+#include <QToolTip>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -80,18 +86,23 @@ void CombatTracker::joinFight(const EncounterOnDisplay &encounter)
     openFightOfDungeon();
     if (m_fight.state().encounters.contains(encounter.number)) {
         report(tr("Encounter %1 is in the fight already.").arg(encounter.number));
-    } else {
-        m_fight.addEncounter(encounter.number, encounter.cells, encounter.characters,
-                             *QRandomGenerator::system());
-        if (encounter.number > 0)
-            report(tr("Encounter %1 joined the fight.").arg(encounter.number));
+    } else if (!m_fight.addEncounter(encounter.number, encounter.cells, encounter.characters,
+                                     *QRandomGenerator::system())) {
+        report(encounter.characters.isEmpty()
+                       ? tr("Nobody to add: name the characters on the board first.")
+                       : tr("Nobody to add: every character named on the board is in the fight."));
+    } else if (encounter.number > 0) {
+        report(tr("Encounter %1 joined the fight.").arg(encounter.number));
     }
     show();
 }
 
-QList<PlayersEntry> CombatTracker::orderForPlayers() const
+PlayersOrder CombatTracker::orderForPlayers() const
 {
-    return isLoaded() && m_showOrderToPlayers ? playersOrder(m_fight.state()) : QList<PlayersEntry>();
+    if (!isLoaded())
+        return {};
+    return {m_showOrderToPlayers ? playersOrder(m_fight.state()) : QList<PlayersEntry>(),
+            m_showCounterToPlayers ? turnCounter(m_fight.state()) : QString()};
 }
 
 void CombatTracker::setShowOrderToPlayers(bool show)
@@ -109,7 +120,7 @@ void CombatTracker::setupUi(QWidget *window)
     window->setObjectName(QStringLiteral("CombatTracker"));
     window->setWindowTitle(tr("Combat"));
     window->setWindowFlag(Qt::Window);
-    window->resize(780, 600);
+    window->resize(800, 660);
     window->setMinimumSize(600, 440);
 
     auto page = new QVBoxLayout(window);
@@ -161,13 +172,9 @@ void CombatTracker::setupTurnBar(QWidget *window, QVBoxLayout *page)
 void CombatTracker::setupTable(QWidget *window, QVBoxLayout *page)
 {
     model = new CombatantsModel(&m_fight, window);
-    combatants = new QTableView(window);
+    combatants = new CombatantsView(window);
     combatants->setObjectName(QStringLiteral("combatants"));
     combatants->setModel(model);
-    combatants->setSelectionBehavior(QAbstractItemView::SelectRows);
-    combatants->setSelectionMode(QAbstractItemView::SingleSelection);
-    combatants->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                                | QAbstractItemView::AnyKeyPressed);
     combatants->setAlternatingRowColors(true);
     combatants->setWordWrap(false);
     combatants->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -182,8 +189,13 @@ void CombatTracker::setupTable(QWidget *window, QVBoxLayout *page)
     combatants->verticalHeader()->setDefaultSectionSize(combatants->fontMetrics().height() + 10);
     combatants->verticalHeader()->setMinimumWidth(combatants->fontMetrics().horizontalAdvance(u'\u25B6') + 12);
     page->addWidget(combatants, 1);
+    cellError = errorLabel(window, QStringLiteral("cellError"));
+    page->addWidget(cellError);
     connect(combatants->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CombatTracker::showSelected);
+    connect(combatants, &CombatantsView::hitPointsTyped, this, &CombatTracker::typeHitPoints);
+    connect(combatants, &CombatantsView::removeRequested, this, &CombatTracker::removeSelected);
+    connect(model, &CombatantsModel::refused, this, &CombatTracker::showRefusal);
 }
 
 void CombatTracker::setupHitPointsAndDice(QWidget *window, QVBoxLayout *page)
@@ -234,6 +246,8 @@ void CombatTracker::setupHitPointsAndDice(QWidget *window, QVBoxLayout *page)
     row->addWidget(hitPoints, 1, Qt::AlignTop);
     row->addWidget(dice, 1, Qt::AlignTop);
     page->addLayout(row);
+    fightLog = new FightLogBox(window);
+    page->addWidget(fightLog);
 }
 
 void CombatTracker::setupFooter(QWidget *window, QVBoxLayout *page)
@@ -248,13 +262,22 @@ void CombatTracker::setupFooter(QWidget *window, QVBoxLayout *page)
     showOrderToPlayers->setObjectName(QStringLiteral("showOrderToPlayers"));
     showOrderToPlayers->setToolTip(tr("Names, the turn and each monster's health as a word; never numbers"));
     showOrderToPlayers->setChecked(m_showOrderToPlayers);
+    showCounterToPlayers = new QCheckBox(tr("Show the round and turn"), window);
+    showCounterToPlayers->setObjectName(QStringLiteral("showCounterToPlayers"));
+    showCounterToPlayers->setToolTip(tr("\"Round 3 \u00B7 Brakka\" on the players' view"));
+    showCounterToPlayers->setChecked(m_showCounterToPlayers);
     footer->addWidget(status, 1);
     footer->addWidget(showOrderToPlayers);
+    footer->addWidget(showCounterToPlayers);
     footer->addWidget(endFightButton);
     page->addLayout(footer);
     connect(endFightButton, &QPushButton::clicked, this, &CombatTracker::endFight);
     connect(showOrderToPlayers, &QCheckBox::toggled, this, [this](bool on) {
         m_showOrderToPlayers = on;
+        emit playersOrderChanged();
+    });
+    connect(showCounterToPlayers, &QCheckBox::toggled, this, [this](bool on) {
+        m_showCounterToPlayers = on;
         emit playersOrderChanged();
     });
 }
@@ -274,12 +297,8 @@ void CombatTracker::setupShortcuts(QWidget *window)
 
 void CombatTracker::Form_Load()
 {
-    // Beside the board where the screen has room, so neither hides the other.
-    if (const QWidget *board = Module1::DungeonWindow ? Module1::DungeonWindow->window() : nullptr) {
-        const QRect beside(board->frameGeometry().topRight() + QPoint(8, 0), window()->size());
-        if (board->screen()->availableGeometry().contains(beside))
-            window()->move(beside.topLeft());
-    }
+    TrackerPlace::place(window(), Module1::DungeonWindow ? Module1::DungeonWindow->window() : nullptr);
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, window(), [this] { TrackerPlace::remember(window()); });
     openFightOfDungeon();
     showFight();
     if (combatants->model()->rowCount() > 0)
@@ -289,6 +308,7 @@ void CombatTracker::Form_Load()
 // The file may change while the window is closed: the next load reads it again.
 void CombatTracker::Form_Unload()
 {
+    TrackerPlace::remember(window());
     m_fightFile.clear();
 }
 
@@ -318,13 +338,17 @@ void CombatTracker::showFight()
     else if (!current)
         turn->setText(tr("Ready: type the characters' initiative, then Next"));
     else
-        turn->setText(tr("Round %1 \u2014 %2's turn").arg(state.round).arg(current->name));
+        turn->setText(tr("Round %1 \u2014 %2's turn").arg(QString::number(state.round), current->name));
 
     undo->setEnabled(m_fight.canUndo());
     redo->setEnabled(m_fight.canRedo());
     next->setEnabled(!state.combatants.isEmpty());
     endFightButton->setEnabled(!state.combatants.isEmpty());
     showSelected();
+    // Clearing an empty label would lay the whole window out again.
+    if (!cellError->text().isEmpty())
+        cellError->clear();
+    fightLog->showLog(state.log);
     const Storage::WriteResult &save = m_fight.lastSave();
     status->setText(save.ok() ? QStringList{m_openingReport, m_report}.join(u' ').trimmed() : save.message());
 }
@@ -357,23 +381,55 @@ void CombatTracker::hideSelectedFromPlayers(bool hidden)
 
 int CombatTracker::selectedId() const
 {
-    const QModelIndexList rows = combatants->selectionModel()->selectedRows();
-    return rows.isEmpty() ? 0 : rows.first().data(CombatantsModel::IdRole).toInt();
+    const QList<int> ids = combatants->selectedIds();
+    return ids.isEmpty() ? 0 : ids.first();
+}
+
+// A number typed in the list goes on in the hit point box.
+void CombatTracker::typeHitPoints(const QString &text)
+{
+    hpChange->setText(text);
+    hpChange->setFocus();
 }
 
 void CombatTracker::applyHitPointChange()
 {
-    const int id = selectedId();
-    const std::optional<int> change = parseHitPointChange(hpChange->text());
-    if (!id) {
+    const QList<int> ids = combatants->selectedIds();
+    const TypedNumber change = parseHitPointChange(hpChange->text());
+    if (ids.isEmpty()) {
         hpError->setText(tr("Select a combatant first."));
-    } else if (!change) {
-        hpError->setText(tr("Type a number: 7 or -7 is damage, +7 is healing."));
+    } else if (!change.ok()) {
+        hpError->setText(change.error);
+    } else if (std::all_of(ids.begin(), ids.end(), [this](int id) {
+                   return m_fight.state().combatant(id)->maximumHitPoints == 0;
+               })) {
+        // Characters' hit points are the players' to keep, unless typed in.
+        hpError->setText(tr("Hit points not known: type them in the HP column first."));
     } else {
-        hpError->clear();
+        if (!hpError->text().isEmpty())
+            hpError->clear();
         hpChange->clear();
-        m_fight.changeHitPoints(id, *change);
+        m_fight.changeHitPoints(ids, change.value);
+        // Back to the list, so that the next number typed is the next damage.
+        combatants->setFocus();
     }
+}
+
+void CombatTracker::removeSelected()
+{
+    const QList<int> ids = combatants->selectedIds();
+    const int row = combatants->currentIndex().row();
+    m_fight.remove(ids);
+    if (!ids.isEmpty())
+        combatants->selectRow(std::min(row, model->rowCount() - 1));
+}
+
+// Said at the cell and under the list, until the next change.
+void CombatTracker::showRefusal(const QModelIndex &index, const QString &reason)
+{
+    cellError->setText(reason);
+    QToolTip::showText(combatants->viewport()->mapToGlobal(combatants->visualRect(index).bottomLeft()), reason,
+                       combatants);
 }
 
 void CombatTracker::rollDice()

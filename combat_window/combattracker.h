@@ -4,12 +4,13 @@
 #include "fight/fight.h"
 
 class CombatantsModel;
+class CombatantsView;
+class FightLogBox;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTableView;
 class QVBoxLayout;
 
 // The "Combat" window: the fight in initiative order with hit points and
@@ -32,8 +33,8 @@ public:
     static bool fightGoingOn();
 
     // What the players' screen shows of the fight: nothing unless the game
-    // master switched it on and the window is loaded.
-    QList<PlayersEntry> orderForPlayers() const;
+    // master switched the order or the round and turn on and the window is loaded.
+    PlayersOrder orderForPlayers() const;
     // The switch "Show the order on the players' view", kept while the window is closed.
     bool showsOrderToPlayers() const { return m_showOrderToPlayers; }
     void setShowOrderToPlayers(bool show);
@@ -60,7 +61,10 @@ private:
     void showFight();
     void showSelected();
     void hideSelectedFromPlayers(bool hidden);
+    void typeHitPoints(const QString &text);
     void applyHitPointChange();
+    void removeSelected();
+    void showRefusal(const QModelIndex &index, const QString &reason);
     void rollDice();
     void endFight();
     void report(const QString &message);
@@ -71,13 +75,15 @@ private:
     QString m_openingReport; // what reading the file found, e.g. a damaged file
     QString m_report;        // the last thing the game master was told
     bool m_showOrderToPlayers = false; // kept while the window is closed
+    bool m_showCounterToPlayers = false;
 
     QLabel *turn = nullptr;
     QPushButton *next = nullptr;
     QPushButton *undo = nullptr;
     QPushButton *redo = nullptr;
     CombatantsModel *model = nullptr;
-    QTableView *combatants = nullptr;
+    CombatantsView *combatants = nullptr;
+    QLabel *cellError = nullptr;
     QLabel *selected = nullptr;
     QLineEdit *hpChange = nullptr;
     QLabel *hpError = nullptr;
@@ -85,7 +91,9 @@ private:
     QLineEdit *diceExpression = nullptr;
     QLabel *diceError = nullptr;
     QListWidget *diceLog = nullptr;
+    FightLogBox *fightLog = nullptr;
     QLabel *status = nullptr;
     QCheckBox *showOrderToPlayers = nullptr;
+    QCheckBox *showCounterToPlayers = nullptr;
     QPushButton *endFightButton = nullptr;
 };

@@ -495,7 +495,12 @@ void frmEditableDungeon1::addToFight()
     encounter.number = navigation->onDisplay();
     for (int i = 0; i < EncounterShape::CellCount; ++i)
         encounter.cells[i] = Text1[i]->text();
-    for (QLineEdit *name : Text4)
-        encounter.characters.append(name->text());
+    // Only the characters the game master named: a box still holding its
+    // "Character N" stands for nobody at the table.
+    for (int k = 0; k < int(Text4.size()); ++k) {
+        const QString name = Text4[k]->text().trimmed();
+        if (!name.isEmpty() && name != tr(Party[k].name))
+            encounter.characters.append(name);
+    }
     Module1::CombatWindow->joinFight(encounter);
 }

@@ -51,14 +51,67 @@ int hitPointsFromCell(const QString &cell, QRandomGenerator &generator)
     return dice.ok() ? std::max(1, Dice::roll(cell, dice.expression, generator).total) : 0;
 }
 
-std::optional<int> parseHitPointChange(const QString &text)
+namespace {
+
+// Typed numbers stay well within what the fight file holds.
+constexpr int MaxTyped = 999999;
+
+// A whole number with an optional sign, or why not; the sign is returned apart.
+TypedNumber typedNumber(const QString &text, QStringView *sign, const QString &notANumber,
+                        const char *tooLargeText)
 {
-    static const QRegularExpression change(QStringLiteral(R"(^\s*([+-]?)\s*(\d{1,6})\s*$)"));
-    const QRegularExpressionMatch match = change.match(text);
+    static const QRegularExpression number(QStringLiteral(R"(^\s*([+-]?)\s*(\d+)\s*$)"));
+    const QRegularExpressionMatch match = number.match(text);
     if (!match.hasMatch())
-        return std::nullopt;
-    const int amount = match.capturedView(2).toInt();
-    return match.capturedView(1) == u"+" ? amount : -amount;
+        return {0, notANumber};
+    const QStringView digits = match.capturedView(2);
+    const qint64 value = digits.size() > 12 ? qint64(MaxTyped) + 1 : digits.toLongLong();
+    if (value > MaxTyped)
+        return {0, tr(tooLargeText).arg(digits.toString(), QString::number(MaxTyped))};
+    *sign = match.capturedView(1);
+    return {int(value), {}};
+}
+
+} // namespace
+
+TypedNumber parseHitPointChange(const QString &text)
+{
+    QStringView sign;
+    TypedNumber typed = typedNumber(text, &sign, tr("Type a number: 7 or -7 is damage, +7 is healing."),
+                                    QT_TR_NOOP("%1 is too large: at most %2 at a time."));
+    if (typed.ok() && sign != u"+")
+        typed.value = -typed.value;
+    return typed;
+}
+
+TypedNumber parseInitiative(const QString &text)
+{
+    QStringView sign;
+    TypedNumber typed = typedNumber(
+            text, &sign, tr("\"%1\" is not an initiative: type a whole number, e.g. 15.").arg(text.trimmed()),
+            QT_TR_NOOP("%1 is too large for an initiative: at most %2."));
+    if (typed.ok() && sign == u"-")
+        typed.value = -typed.value;
+    return typed;
+}
+
+TypedHitPoints parseHitPoints(const QString &text)
+{
+    static const QRegularExpression hitPoints(QStringLiteral(R"(^\s*(\d+)(?:\s*/\s*(\d+))?\s*$)"));
+    const QRegularExpressionMatch match = hitPoints.match(text);
+    if (!match.hasMatch())
+        return {{}, 0, tr("\"%1\" is not hit points: type 30, or 12 / 30.").arg(text.trimmed())};
+    QList<int> numbers;
+    for (int group = 1; group <= 2 && match.hasCaptured(group); ++group) {
+        const QStringView digits = match.capturedView(group);
+        if (digits.size() > 6)
+            return {{}, 0, tr("%1 is too large for hit points: at most %2.").arg(digits.toString(),
+                                                                                   QString::number(MaxTyped))};
+        numbers.append(digits.toInt());
+    }
+    if (numbers.size() == 1)
+        return {{}, numbers[0], {}};
+    return {numbers[0], numbers[1], {}};
 }
 
 QList<Condition> parseConditions(const QString &text)
@@ -108,6 +161,79 @@ QList<PlayersEntry> playersOrder(const FightState &state)
     }
     return entries;
 }
+
+QString turnCounter(const FightState &state)
+{
+    const Combatant *current = state.combatant(state.currentId);
+    if (!current)
+        return {};
+    // A monster hidden from the players is not named to them.
+    return current->hiddenFromPlayers ? tr("Round %1").arg(state.round)
+                                      : tr("Round %1 \u00B7 %2").arg(QString::number(state.round), current->name);
+}
+
+QString logText(const QList<LogEntry> &log)
+{
+    QString text;
+    for (const LogEntry &entry : log) {
+        text += entry.round == 0 ? tr("Before the first turn: %1").arg(entry.text)
+                                 : tr("Round %1 \u00B7 %2: %3").arg(QString::number(entry.round), entry.turn,
+                                                                   entry.text);
+        text += u'\n';
+    }
+    return text;
+}
+
+namespace {
+
+void note(FightState &state, const QString &text)
+{
+    const Combatant *current = state.combatant(state.currentId);
+    state.log.append({state.round, current ? current->name : QString(), text,
+                      state.log.isEmpty() ? 1 : state.log.last().serial + 1});
+    if (state.log.size() > FightState::MaxLogLength)
+        state.log.remove(0, state.log.size() - FightState::MaxLogLength);
+}
+
+QString hitPointsNote(const Combatant &before, const Combatant &after)
+{
+    const QString name = after.name;
+    const QString left = QString::number(after.hitPoints), of = QString::number(after.maximumHitPoints);
+    if (after.hitPoints < before.hitPoints) {
+        const QString damage = QString::number(before.hitPoints - after.hitPoints);
+        return after.isDefeated() ? tr("%1 takes %2 damage and is defeated").arg(name, damage)
+                                  : tr("%1 takes %2 damage: %3 of %4 left").arg(name, damage, left, of);
+    }
+    return tr("%1 is healed by %2: %3 of %4").arg(name, QString::number(after.hitPoints - before.hitPoints),
+                                                  left, of);
+}
+
+// Passes the turn on from the combatant at position in order to the next
+// one not defeated, counting the round up after the last.
+void passTurn(FightState &state, const QList<int> &order, qsizetype position)
+{
+    const auto isUp = [&](qsizetype at) { return !state.combatants[order[at]].isDefeated(); };
+    state.round = std::max(state.round, 1);
+    do {
+        if (++position >= order.size()) {
+            position = 0;
+            ++state.round;
+        }
+    } while (!isUp(position));
+
+    Combatant &next = state.combatants[order[position]];
+    state.currentId = next.id;
+    QList<Condition> lasting;
+    for (Condition condition : std::as_const(next.conditions)) {
+        if (condition.rounds == 0 || --condition.rounds > 0)
+            lasting.append(condition);
+        else
+            note(state, tr("%1 is no longer %2").arg(next.name, condition.name));
+    }
+    state.combatants[order[position]].conditions = lasting;
+}
+
+} // namespace
 
 // --- The fight -------------------------------------------------------------------
 
@@ -232,22 +358,44 @@ void Fight::setDamage(int id, const QString &damage)
 
 void Fight::setHitPoints(int id, int hitPoints, int maximumHitPoints)
 {
-    changeCombatant(id, [=](Combatant &c) {
+    changeCombatants({id}, [=](Combatant &c, FightState &state) {
         c.maximumHitPoints = std::max(0, maximumHitPoints);
         c.hitPoints = std::clamp(hitPoints, 0, c.maximumHitPoints);
+        note(state, tr("%1 has %2 of %3 hit points")
+                            .arg(c.name, QString::number(c.hitPoints), QString::number(c.maximumHitPoints)));
     });
+}
+
+void Fight::setMaximumHitPoints(int id, int maximumHitPoints)
+{
+    if (const Combatant *c = m_state.combatant(id))
+        setHitPoints(id, c->maximumHitPoints == 0 ? maximumHitPoints : c->hitPoints, maximumHitPoints);
 }
 
 void Fight::changeHitPoints(int id, int change)
 {
-    changeCombatant(id, [change](Combatant &c) {
-        c.hitPoints = std::clamp(qint64(c.hitPoints) + change, qint64(0), qint64(c.maximumHitPoints));
+    changeHitPoints(QList<int>{id}, change);
+}
+
+void Fight::changeHitPoints(const QList<int> &ids, int change)
+{
+    changeCombatants(ids, [change](Combatant &c, FightState &state) {
+        const Combatant before = c;
+        c.hitPoints = int(std::clamp(qint64(c.hitPoints) + change, qint64(0), qint64(c.maximumHitPoints)));
+        if (c.hitPoints != before.hitPoints)
+            note(state, hitPointsNote(before, c));
     });
 }
 
 void Fight::setConditions(int id, const QList<Condition> &conditions)
 {
-    changeCombatant(id, [&conditions](Combatant &c) { c.conditions = conditions; });
+    changeCombatants({id}, [&conditions](Combatant &c, FightState &state) {
+        if (c.conditions == conditions)
+            return;
+        c.conditions = conditions;
+        note(state, conditions.isEmpty() ? tr("%1 has no conditions").arg(c.name)
+                                         : tr("%1: %2").arg(c.name, conditionsText(conditions)));
+    });
 }
 
 void Fight::setHiddenFromPlayers(int id, bool hidden)
@@ -259,31 +407,50 @@ void Fight::nextTurn()
 {
     change([](FightState &state) {
         const QList<int> order = state.order();
-        const auto isUp = [&](qsizetype position) { return !state.combatants[order[position]].isDefeated(); };
-        if (std::none_of(order.begin(), order.end(), [&](int index) { return !state.combatants[index].isDefeated(); }))
+        if (std::all_of(order.begin(), order.end(), [&](int index) { return state.combatants[index].isDefeated(); }))
             return; // nobody left to act
-
         qsizetype position = -1;
         for (qsizetype i = 0; i < order.size(); ++i) {
             if (state.combatants[order[i]].id == state.currentId)
                 position = i;
         }
-        state.round = std::max(state.round, 1);
-        do {
-            if (++position == order.size()) {
-                position = 0;
-                ++state.round;
-            }
-        } while (!isUp(position));
+        passTurn(state, order, position);
+    });
+}
 
-        Combatant &next = state.combatants[order[position]];
-        state.currentId = next.id;
-        QList<Condition> lasting;
-        for (Condition condition : std::as_const(next.conditions)) {
-            if (condition.rounds == 0 || --condition.rounds > 0)
-                lasting.append(condition);
+void Fight::remove(const QList<int> &ids)
+{
+    change([&ids](FightState &state) {
+        const QList<int> order = state.order();
+        // The one whose turn it is leaves: the turn passes on from its place
+        // among those who stay, so the rest of the round is not lost.
+        qsizetype position = -1;
+        bool currentLeaves = false;
+        QList<int> staying;
+        for (int index : order) {
+            const Combatant &c = state.combatants[index];
+            if (c.id == state.currentId) {
+                currentLeaves = ids.contains(c.id);
+                position = staying.size() - 1;
+            }
+            if (!ids.contains(c.id))
+                staying.append(c.id);
         }
-        next.conditions = lasting;
+        for (const Combatant &c : std::as_const(state.combatants)) {
+            if (ids.contains(c.id))
+                note(state, tr("%1 leaves the fight").arg(c.name));
+        }
+        state.combatants.removeIf([&ids](const Combatant &c) { return ids.contains(c.id); });
+        if (state.combatants.isEmpty()) {
+            state.round = 0;
+            state.currentId = 0;
+        } else if (currentLeaves) {
+            const QList<int> left = state.order();
+            if (std::all_of(left.begin(), left.end(), [&](int index) { return state.combatants[index].isDefeated(); }))
+                state.currentId = 0;
+            else
+                passTurn(state, left, position);
+        }
     });
 }
 
@@ -326,10 +493,24 @@ bool Fight::change(const std::function<void(FightState &)> &edit)
 
 void Fight::changeCombatant(int id, const std::function<void(Combatant &)> &edit)
 {
+    changeCombatants({id}, [&edit](Combatant &c, FightState &) { edit(c); });
+}
+
+// The edit may note what it did in the log; a combatant it leaves unchanged
+// is noted nothing.
+void Fight::changeCombatants(const QList<int> &ids, const std::function<void(Combatant &, FightState &)> &edit)
+{
     change([&](FightState &state) {
-        for (Combatant &combatant : state.combatants) {
-            if (combatant.id == id)
-                edit(combatant);
+        for (qsizetype i = 0; i < state.combatants.size(); ++i) {
+            if (!ids.contains(state.combatants[i].id))
+                continue;
+            Combatant edited = state.combatants[i];
+            FightState noted = state;
+            edit(edited, noted);
+            if (edited != state.combatants[i]) {
+                state.log = noted.log;
+                state.combatants[i] = edited;
+            }
         }
     });
 }

@@ -48,6 +48,22 @@ struct Combatant
     bool operator==(const Combatant &) const = default;
 };
 
+// One line of the fight's log, with the round and whose turn it was.
+struct LogEntry
+{
+    int round = 0; // 0 before the first turn
+    QString turn;  // the name of whose turn it was
+    QString text;  // "Goblin 1 takes 5 damage: 2 of 7 left"
+    // Counts the entries of a log one by one, so that whoever shows it can
+    // tell what is new; not kept in the file.
+    int serial = 0;
+
+    bool operator==(const LogEntry &other) const
+    {
+        return round == other.round && turn == other.turn && text == other.text;
+    }
+};
+
 struct FightState
 {
     QList<Combatant> combatants; // in the order they joined
@@ -55,9 +71,12 @@ struct FightState
     int round = 0;               // 0 before the first turn
     int currentId = 0;           // whose turn it is; 0 before the first turn
     int lastId = 0;
+    QList<LogEntry> log;         // the latest last, at most MaxLogLength
     QJsonObject otherKeys;       // keys of the file this program does not know, kept
 
     bool operator==(const FightState &) const = default;
+
+    static constexpr int MaxLogLength = 200;
 
     const Combatant *combatant(int id) const;
     // Indices into combatants, highest initiative first, ties in joining order.
@@ -71,9 +90,31 @@ struct FightState
 // ("4d8+4"); 0 when the cell gives neither.
 int hitPointsFromCell(const QString &cell, QRandomGenerator &generator);
 
+// A number the game master typed, or why it is refused.
+struct TypedNumber
+{
+    int value = 0;
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+};
+
 // What the game master types into the hit point box: "7" and "-7" are
-// damage (-7), "+7" is healing (+7); nothing for anything else.
-std::optional<int> parseHitPointChange(const QString &text);
+// damage (-7), "+7" is healing (+7).
+TypedNumber parseHitPointChange(const QString &text);
+// A whole number of initiative, e.g. "15" or "-2".
+TypedNumber parseInitiative(const QString &text);
+
+// The HP cell of a combatant: "30" (a new maximum) or "12 / 30" (both).
+struct TypedHitPoints
+{
+    std::optional<int> current; // nothing: only the maximum typed
+    int maximum = 0;
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+};
+TypedHitPoints parseHitPoints(const QString &text);
 
 // "stunned 2, prone" and back.
 QList<Condition> parseConditions(const QString &text);
@@ -90,6 +131,27 @@ struct PlayersEntry
 };
 QString healthWord(const Combatant &combatant);
 QList<PlayersEntry> playersOrder(const FightState &state);
+
+// What the players' view shows of the fight: the order, the round and turn
+// counter, either, both or neither.
+struct PlayersOrder
+{
+    PlayersOrder(QList<PlayersEntry> entries = {}, QString counter = {})
+        : entries(std::move(entries)), counter(std::move(counter)) {}
+
+    QList<PlayersEntry> entries;
+    QString counter; // "Round 3 · Brakka"
+
+    qsizetype size() const { return entries.size(); }
+    bool isEmpty() const { return entries.isEmpty() && counter.isEmpty(); }
+    bool operator==(const PlayersOrder &) const = default;
+};
+
+// "Round 3 · Brakka": the round and whose turn it is, "Round 3" on the turn
+// of a monster hidden from the players; empty before the first turn.
+QString turnCounter(const FightState &state);
+// "Round 3 · Brakka: Goblin 1 takes 5 damage: 2 of 7 left", one line each.
+QString logText(const QList<LogEntry> &log);
 
 // --- The fight kept in its file ---------------------------------------------------
 
@@ -128,15 +190,23 @@ public:
     void setName(int id, const QString &name);
     void setArmourClass(int id, const QString &armourClass);
     void setDamage(int id, const QString &damage);
-    // A new maximum; the current hit points stay within it.
+    // Both, the current hit points within the maximum.
     void setHitPoints(int id, int hitPoints, int maximumHitPoints);
-    // Damage (negative) or healing, within 0 and the maximum.
+    // A new maximum: hit points that were not known become the maximum,
+    // known ones stay as they are, within it.
+    void setMaximumHitPoints(int id, int maximumHitPoints);
+    // Damage (negative) or healing, within 0 and the maximum, to each of ids as one step.
     void changeHitPoints(int id, int change);
+    void changeHitPoints(const QList<int> &ids, int change);
     void setConditions(int id, const QList<Condition> &conditions);
     void setHiddenFromPlayers(int id, bool hidden);
     // Passes the turn to the next combatant not defeated, counting the round
     // up after the last, and counts down the new combatant's conditions.
     void nextTurn();
+    // Takes the combatants out of the fight as one step. When the one whose
+    // turn it is leaves, the turn passes on to the next in the order as Next
+    // would pass it.
+    void remove(const QList<int> &ids);
     void end();
 
     bool canUndo() const { return !m_undo.isEmpty(); }
@@ -151,6 +221,7 @@ private:
     // Applies edit as one undoable step, unless it changes nothing.
     bool change(const std::function<void(FightState &)> &edit);
     void changeCombatant(int id, const std::function<void(Combatant &)> &edit);
+    void changeCombatants(const QList<int> &ids, const std::function<void(Combatant &, FightState &)> &edit);
     void replaceState(FightState state);
     void save();
 

@@ -4,7 +4,8 @@
 //                    "name": "Goblin 1", "initiative": 14, "ac": "15",
 //                    "damage": "1d6", "hp": 7, "maxHp": 7,
 //                    "conditions": [{"name": "stunned", "rounds": 2}],
-//                    "hidden": false}]}
+//                    "hidden": false}],
+//    "log": [{"round": 1, "turn": "Aria", "text": "Goblin 1 leaves the fight"}]}
 // Keys this program does not know are kept at the top level.
 
 #include "fight.h"
@@ -17,7 +18,7 @@ namespace {
 
 const QStringList KnownKeys = {QStringLiteral("format"), QStringLiteral("round"), QStringLiteral("current"),
                                QStringLiteral("lastId"), QStringLiteral("encounters"),
-                               QStringLiteral("combatants")};
+                               QStringLiteral("combatants"), QStringLiteral("log")};
 constexpr int Format = 1;
 constexpr int Limit = 1'000'000; // no number of a fight comes near it
 
@@ -102,6 +103,11 @@ QByteArray encodeFight(const FightState &state)
     root.insert(QStringLiteral("lastId"), state.lastId);
     root.insert(QStringLiteral("encounters"), encounters);
     root.insert(QStringLiteral("combatants"), combatants);
+    QJsonArray log;
+    for (const LogEntry &entry : state.log)
+        log.append(QJsonObject{{QStringLiteral("round"), entry.round}, {QStringLiteral("turn"), entry.turn},
+                               {QStringLiteral("text"), entry.text}});
+    root.insert(QStringLiteral("log"), log);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -135,6 +141,15 @@ std::optional<FightState> decodeFight(const QByteArray &bytes)
             return std::nullopt;
         state.encounters.append(*encounter);
     }
+    // A file written before the log had none.
+    for (const QJsonValue &value : root[u"log"].toArray()) {
+        const auto round = number(value[u"round"], 0);
+        if (!round || !value[u"turn"].isString() || !value[u"text"].isString())
+            return std::nullopt;
+        state.log.append({*round, value[u"turn"].toString(), value[u"text"].toString(), int(state.log.size()) + 1});
+    }
+    if (state.log.size() > FightState::MaxLogLength)
+        state.log.remove(0, state.log.size() - FightState::MaxLogLength);
     if (state.currentId != 0 && !ids.contains(state.currentId))
         return std::nullopt;
     for (auto key = root.begin(); key != root.end(); ++key) {

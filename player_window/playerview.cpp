@@ -207,6 +207,7 @@ void PlayerView::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     scaleMap();
     drawFog();
+    m_panel = orderPanel();
 }
 
 // The map is scaled from its full resolution to the screen's device pixels
@@ -236,6 +237,7 @@ void PlayerView::showDungeon()
     m_brightMap = QImage();
     scaleMap();
     drawFog();
+    m_panel = orderPanel();
     update();
 }
 
@@ -295,33 +297,38 @@ void PlayerView::paintEvent(QPaintEvent *event)
             painter.fillRect(marker.adjusted(ring, ring, -ring, -ring), markers[i].colour);
         }
     }
-    if (const OrderPanel order = orderPanel(); order.area.intersects(event->rect()))
-        drawOrder(painter, order);
+    if (m_panel.area.intersects(event->rect()))
+        drawOrder(painter, m_panel);
 }
 
 // --- The fight's order ------------------------------------------------------------
 
-void PlayerView::setOrder(const QList<PlayersEntry> &order)
+void PlayerView::setOrder(const PlayersOrder &order)
 {
     if (order == m_order)
         return;
-    update(orderPanel().area);
+    update(m_panel.area);
     m_order = order;
-    update(orderPanel().area);
+    m_panel = orderPanel();
+    update(m_panel.area);
 }
 
+// Beside the map, in the wider of its side margins, as large as fits there
+// down to half the full size; otherwise over the map's top right corner,
+// names elided where they must be.
 PlayerView::OrderPanel PlayerView::orderPanel() const
 {
     if (m_order.isEmpty())
         return {};
+    const int lines = int(m_order.entries.size()) + (m_order.counter.isEmpty() ? 0 : 1);
     const QRect map = mapArea();
     const int leftMargin = map.isEmpty() ? width() : map.left();
     const int rightMargin = map.isEmpty() ? width() : width() - 1 - map.right();
     const int fullLine = std::max(height() / OrderLinesPerScreen, SmallestOrderLine);
-    const int line = std::clamp(height() * 2 / 3 / int(m_order.size() + 1), SmallestOrderLine, fullLine);
+    const int line = std::clamp(height() * 2 / 3 / (lines + 1), SmallestOrderLine, fullLine);
 
     // The widest line of the order in a font for lines of that height.
-    const auto measure = [this](int lineHeight) {
+    const auto measure = [this, lines](int lineHeight) {
         OrderPanel panel;
         panel.lineHeight = lineHeight;
         panel.font = font();
@@ -329,30 +336,39 @@ PlayerView::OrderPanel PlayerView::orderPanel() const
         panel.font.setBold(true);
         const QFontMetrics metrics(panel.font);
         int names = 0, health = 0;
-        for (const PlayersEntry &entry : m_order) {
+        for (const PlayersEntry &entry : m_order.entries) {
             names = std::max(names, metrics.horizontalAdvance(entry.name));
             health = std::max(health, metrics.horizontalAdvance(entry.health));
         }
         const int padding = lineHeight / 2;
-        const int columns = metrics.horizontalAdvance(QStringLiteral("\u25B6 ")) + names
-                            + (health > 0 ? lineHeight + health : 0);
-        panel.area.setSize(QSize(std::min(columns + 2 * padding, width() / 2),
-                                 int(m_order.size()) * lineHeight + 2 * padding));
+        const int columns = std::max(metrics.horizontalAdvance(QStringLiteral("\u25B6 ")) + names
+                                             + (health > 0 ? lineHeight + health : 0),
+                                     metrics.horizontalAdvance(m_order.counter));
+        panel.area.setSize(QSize(columns + 2 * padding, lines * lineHeight + 2 * padding));
         return panel;
     };
 
-    // Beside the map where a margin takes it at no less than three quarters
-    // of the full size; otherwise over the map's top right corner.
+    // Text widths grow with the font: the size that fits is found from one
+    // measure, then checked, so that each change measures the names twice or so.
     const int margin = std::max(leftMargin, rightMargin);
-    for (int lineHeight = line; lineHeight * 4 >= line * 3; --lineHeight) {
-        OrderPanel panel = measure(lineHeight);
-        if (panel.area.width() <= margin) {
-            const int left = rightMargin >= leftMargin ? width() - rightMargin : 0;
-            panel.area.moveTo(left + (margin - panel.area.width()) / 2, lineHeight / 2);
-            return panel;
-        }
-    }
+    const int smallest = std::max(SmallestOrderLine, line / 2);
     OrderPanel panel = measure(line);
+    int lineHeight = std::min(line, int(qint64(line) * margin / std::max(1, panel.area.width())) + 1);
+    while (lineHeight >= smallest && panel.area.width() > margin)
+        panel = measure(lineHeight--);
+    while (panel.lineHeight < line && panel.area.width() <= margin) {
+        const OrderPanel larger = measure(panel.lineHeight + 1);
+        if (larger.area.width() > margin)
+            break;
+        panel = larger;
+    }
+    if (panel.area.width() <= margin) {
+        const int left = rightMargin >= leftMargin ? width() - rightMargin : 0;
+        panel.area.moveTo(left + (margin - panel.area.width()) / 2, panel.lineHeight / 2);
+        return panel;
+    }
+    panel = measure(line);
+    panel.area.setWidth(std::min(panel.area.width(), width() / 2));
     panel.overMap = true;
     panel.area.moveTopRight(map.topRight() + QPoint(-line / 2, line / 2));
     return panel;
@@ -371,11 +387,17 @@ void PlayerView::drawOrder(QPainter &painter, const OrderPanel &panel) const
         painter.drawRoundedRect(panel.area, padding, padding);
     }
     painter.setFont(panel.font);
-    const QString mark = QStringLiteral("\u25B6 ");
-    const int markWidth = metrics.horizontalAdvance(mark);
     QRect line(panel.area.left() + padding, panel.area.top() + padding,
                panel.area.width() - 2 * padding, lineHeight);
-    for (const PlayersEntry &entry : m_order) {
+    if (!m_order.counter.isEmpty()) {
+        painter.setPen(HealthColour);
+        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(m_order.counter, Qt::ElideRight, line.width()));
+        line.translate(0, lineHeight);
+    }
+    const QString mark = QStringLiteral("\u25B6 ");
+    const int markWidth = metrics.horizontalAdvance(mark);
+    for (const PlayersEntry &entry : m_order.entries) {
         const int healthWidth = entry.health.isEmpty() ? 0 : metrics.horizontalAdvance(entry.health);
         const QRect name = line.adjusted(markWidth, 0, healthWidth > 0 ? -healthWidth - lineHeight : 0, 0);
         painter.setPen(entry.isCurrent ? CurrentTurnColour : QColor(Qt::white));

@@ -31,9 +31,9 @@ public:
     // go to the players' one (Shift+F5 on the board).
     static void offerChoices(PlayerTable *table, QWidget *board, QPoint at);
 
-    // The fight's order as the players may see it, drawn beside the map or
-    // over its corner; an empty order draws nothing.
-    void setOrder(const QList<PlayersEntry> &order);
+    // The fight's order as the players may see it, and the round and turn,
+    // drawn beside the map or over its corner; an empty order draws nothing.
+    void setOrder(const PlayersOrder &order);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -73,5 +73,6 @@ private:
     QPointer<QWidget> m_board;
     QImage m_brightMap, m_dimmedMap; // the map at the screen's size
     QImage m_fogged;                 // the map under the fog, the same size
-    QList<PlayersEntry> m_order;
+    PlayersOrder m_order;
+    OrderPanel m_panel; // where m_order is drawn, found when it or the size changes
 };

@@ -7,7 +7,10 @@
 #include "storage/filesteps.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -15,6 +18,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
@@ -30,8 +34,15 @@ private slots:
     void init();
     void cleanup();
     void fightAtTheTable();
+    void typedNumberIsDamage();
+    void onlyNamedCharactersJoin();
+    void removeCombatants();
     void dice_data();
     void dice();
+    void refusedWithAWord_data();
+    void refusedWithAWord();
+    void logCopiedAsText();
+    void placedBesideTheMap();
     void damagedFileKeptAside();
     void restoredAfterKill();
 
@@ -57,6 +68,13 @@ void press(QKeyCombination keys)
     QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
 }
 
+// Types each key where the focus is when it comes, as the keyboard does.
+void typeWhereFocused(const QString &text)
+{
+    for (QChar key : text)
+        QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+}
+
 // Clicks Yes in the next question asked, once it is on screen.
 void answerYes()
 {
@@ -72,6 +90,8 @@ void answerYes()
 
 void tst_CombatTracker::initTestCase()
 {
+    QStandardPaths::setTestModeEnabled(true); // the window's place is remembered in QSettings
+    QSettings().clear();
     startDungeonBoard();
 }
 
@@ -172,8 +192,7 @@ void tst_CombatTracker::fightAtTheTable()
     QCOMPARE(tracker->objectName(), QStringLiteral("CombatTracker"));
     QCOMPARE(tracker->windowTitle(), QStringLiteral("Combat"));
 
-    const QStringList joined = {"Goblin 1", "Goblin 2", "Orc", "Bugbear", "Aria", "Character 2",
-                                "Character 3", "Character 4", "Character 5", "Character 6"};
+    const QStringList joined = {"Goblin 1", "Goblin 2", "Orc", "Bugbear", "Aria"};
     QCOMPARE(m_view->model()->rowCount(), joined.size());
     for (const QString &name : joined)
         QVERIFY2(rowOf(name) >= 0, qPrintable(name));
@@ -268,6 +287,12 @@ void tst_CombatTracker::dice_data()
     QTest::newRow("3D6 + 2") << "3D6 + 2" << 5 << 20;
     QTest::newRow("4d6kh3") << "4d6kh3" << 3 << 18;
     QTest::newRow("d%") << "d%" << 1 << 100;
+    QTest::newRow("sum of dice") << "2d4+1d6" << 3 << 14;
+    QTest::newRow("dice and a number") << "1d8+2d6-1" << 2 << 19;
+    QTest::newRow("keep lowest") << "4d6kl1" << 1 << 6;
+    QTest::newRow("drop lowest") << "4d6dl1" << 3 << 18;
+    QTest::newRow("drop highest") << "4d6dh1" << 3 << 18;
+    QTest::newRow("one side") << "1d1" << 1 << 1;
     QTest::newRow("wrong") << "3x" << 0 << 0;
     QTest::newRow("too many dice") << "500d6" << 0 << 0;
 }
@@ -301,6 +326,185 @@ void tst_CombatTracker::dice()
         QVERIFY(total >= lowest && total <= highest);
     }
     QCOMPARE(control<QLabel>(tracker, "turn")->text(), turn); // a typed space passes no turn
+}
+
+// A number typed with combatants selected is damage or healing; the name
+// changes only by F2 or a double-click.
+void tst_CombatTracker::typedNumberIsDamage()
+{
+    QVERIFY(addToFight());
+    clickCell(rowOf("Goblin 1"), Name);
+    press(Qt::Key_5);
+    press(Qt::Key_Return);
+    QCOMPARE(rowOf("5"), -1);
+    QCOMPARE(cell(rowOf("Goblin 1"), HitPoints), QStringLiteral("2 / 7"));
+    typeWhereFocused("+3");
+    press(Qt::Key_Return);
+    QCOMPARE(cell(rowOf("Goblin 1"), HitPoints), QStringLiteral("5 / 7"));
+
+    // Two selected: both take it.
+    const QRect second = m_view->visualRect(m_view->model()->index(rowOf("Bugbear"), Name));
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::ControlModifier, second.center());
+    typeWhereFocused("-4");
+    press(Qt::Key_Return);
+    QCOMPARE(cell(rowOf("Goblin 1"), HitPoints), QStringLiteral("1 / 7"));
+    QCOMPARE(cell(rowOf("Bugbear"), HitPoints), QStringLiteral("23 / 27"));
+
+    editCell("Goblin 1", Name, "Snik");
+    const QPoint orc = m_view->visualRect(m_view->model()->index(rowOf("Orc"), Name)).center();
+    QTest::mousePress(m_view->viewport(), Qt::LeftButton, {}, orc);
+    QTest::mouseRelease(m_view->viewport(), Qt::LeftButton, {}, orc);
+    QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, {}, orc);
+    QLineEdit *editor = nullptr;
+    QTRY_VERIFY((editor = qobject_cast<QLineEdit *>(QApplication::focusWidget())));
+    editor->selectAll();
+    typeText(editor, "Grol");
+    press(Qt::Key_Return);
+    QTRY_VERIFY(rowOf("Grol") >= 0);
+    QVERIFY(rowOf("Snik") >= 0);
+}
+
+// Only the names the game master typed join, each once; Ctrl+T without an
+// encounter adds the characters not yet in the fight, or says there are none.
+void tst_CombatTracker::onlyNamedCharactersJoin()
+{
+    auto names = board()->findChildren<QLineEdit *>(QRegularExpression("^Text4"));
+    QCOMPARE(names.size(), 6);
+    control<QLineEdit>(board(), "Text4(1)")->setText("Aria");
+    control<QLineEdit>(board(), "Text4(2)")->clear();
+    QVERIFY(addToFight());
+    QStringList shown;
+    for (int row = 0; row < m_view->model()->rowCount(); ++row)
+        shown.append(cell(row, Name));
+    shown.sort();
+    QCOMPARE(shown, QStringList({"Aria", "Bugbear", "Goblin 1", "Goblin 2", "Orc"}));
+
+    board()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(board()));
+    clickControl(control(board(), "cmdClear"));
+    auto name = control<QLineEdit>(board(), "Text4(3)");
+    typeText(name, "Bram");
+    for (const char *other : {"Text4(0)", "Text4(1)"})
+        control<QLineEdit>(board(), other)->setText("Aria");
+    name->setFocus();
+    press(Qt::CTRL | Qt::Key_T);
+    QCOMPARE(m_view->model()->rowCount(), 6);
+    QVERIFY(rowOf("Bram") >= 0);
+    board()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(board()));
+    name->setFocus();
+    press(Qt::CTRL | Qt::Key_T);
+    QCOMPARE(m_view->model()->rowCount(), 6);
+    QVERIFY(control<QLabel>(m_view->window(), "status")->text().contains("Nobody to add"));
+}
+
+// Delete takes the selected combatants out as one step; the one whose turn
+// it is passes the turn on within the round.
+void tst_CombatTracker::removeCombatants()
+{
+    QVERIFY(addToFight());
+    editCell("Aria", Initiative, "25");
+    editCell("Bugbear", Initiative, "22");
+    editCell("Orc", Initiative, "21");
+    m_view->setFocus();
+    press(Qt::Key_Space);
+    press(Qt::Key_Space);
+    const QString before = control<QLabel>(m_view->window(), "turn")->text();
+    QVERIFY(before.contains("Round 1") && before.contains("Bugbear"));
+
+    clickCell(rowOf("Bugbear"), Name);
+    press(Qt::Key_Delete);
+    QCOMPARE(rowOf("Bugbear"), -1);
+    QVERIFY(control<QLabel>(m_view->window(), "turn")->text().contains("Round 1 \u2014 Orc"));
+
+    clickCell(rowOf("Goblin 1"), Name);
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      m_view->visualRect(m_view->model()->index(rowOf("Goblin 2"), Name)).center());
+    const QList<QAction *> menu = m_view->actions();
+    QVERIFY(m_view->contextMenuPolicy() == Qt::ActionsContextMenu && menu.size() == 1);
+    menu.first()->trigger();
+    QCOMPARE(m_view->model()->rowCount(), 2);
+    press(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(m_view->model()->rowCount(), 4);
+    press(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(control<QLabel>(m_view->window(), "turn")->text(), before);
+}
+
+void tst_CombatTracker::refusedWithAWord_data()
+{
+    QTest::addColumn<int>("column"); // -1: the hit point box
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("who");
+    QTest::newRow("damage too large") << -1 << "99999999999" << "too large" << "Goblin 1";
+    QTest::newRow("damage a word") << -1 << "lots" << "Type a number" << "Goblin 1";
+    QTest::newRow("hit points not known") << -1 << "5" << "not known" << "Aria";
+    QTest::newRow("initiative a fraction") << int(Initiative) << "15.5" << "not an initiative" << "Goblin 1";
+    QTest::newRow("initiative a word") << int(Initiative) << "abc" << "not an initiative" << "Goblin 1";
+    QTest::newRow("initiative too large") << int(Initiative) << "99999999999" << "too large" << "Goblin 1";
+    QTest::newRow("hit points a word") << int(HitPoints) << "lots" << "not hit points" << "Goblin 1";
+    QTest::newRow("hit points too large") << int(HitPoints) << "12 / 9999999" << "too large" << "Goblin 1";
+}
+
+void tst_CombatTracker::refusedWithAWord()
+{
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    QFETCH(QString, word);
+    QFETCH(QString, who);
+    QVERIFY(addToFight());
+    const QStringList before = shownFight();
+    if (column < 0)
+        changeHitPoints(who, text);
+    else
+        editCell(who, column, text);
+    const QString said = control<QLabel>(m_view->window(), column < 0 ? "hpError" : "cellError")->text();
+    QVERIFY2(said.contains(word), qPrintable(said));
+    QCOMPARE(shownFight(), before);
+}
+
+void tst_CombatTracker::logCopiedAsText()
+{
+    QVERIFY(addToFight());
+    editCell("Aria", Initiative, "25");
+    m_view->setFocus();
+    press(Qt::Key_Space);
+    changeHitPoints("Goblin 1", "5");
+    clickCell(rowOf("Orc"), Name);
+    press(Qt::Key_Delete);
+    clickControl(control(m_view->window(), "copyLog"));
+    const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.mid(lines.size() - 2), QStringList({"Round 1 \u00B7 Aria: Goblin 1 takes 5 damage: 2 of 7 left",
+                                                       "Round 1 \u00B7 Aria: Orc leaves the fight"}));
+
+    // The list shows the latest first, and an undo takes its line away.
+    auto shown = control<QListWidget>(m_view->window(), "fightLog");
+    QCOMPARE(shown->item(0)->text(), lines.last());
+    press(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(shown->item(0)->text(), lines[lines.size() - 2]);
+    QCOMPARE(shown->count(), lines.size() - 1);
+}
+
+// Beside the board, clear of its map and whole on the screen; where the game
+// master moves it, it opens next time.
+void tst_CombatTracker::placedBesideTheMap()
+{
+    QSettings().clear();
+    QWidget *tracker = addToFight();
+    QVERIFY(tracker);
+    QVERIFY2(QGuiApplication::primaryScreen()->size() == QSize(1920, 1080), "run with fullhd.json");
+    QWidget *map = control(board(), "Picture1");
+    const QRect mapOnScreen(map->mapToGlobal(QPoint(0, 0)), map->size());
+    QVERIFY(!tracker->frameGeometry().intersects(mapOnScreen));
+    QVERIFY(tracker->screen()->availableGeometry().contains(tracker->frameGeometry()));
+
+    tracker->move(tracker->pos() - QPoint(200, 0));
+    const QPoint moved = tracker->pos();
+    Module1::CombatWindow->unload();
+    board()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(board()));
+    QVERIFY(addToFight());
+    QCOMPARE(m_view->window()->pos(), moved);
 }
 
 void tst_CombatTracker::damagedFileKeptAside()

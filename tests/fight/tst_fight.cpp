@@ -14,12 +14,13 @@ class tst_Fight : public QObject
 private slots:
     void dice_data();
     void dice();
-    void diceErrors_data();
-    void diceErrors();
     void hitPointsFromCell_data();
     void hitPointsFromCell();
     void hitPointChange_data();
     void hitPointChange();
+    void newMaximum_data();
+    void newMaximum();
+    void removal();
     void encounterJoins();
     void turnsAndConditions();
     void undoRedo();
@@ -60,6 +61,8 @@ QStringList orderedNames(const FightState &state)
 
 } // namespace
 
+// The dice grammar: each notation accepted with its dice, the dice kept and
+// its range, or refused with a word of why (lowest and highest 0).
 void tst_Fight::dice_data()
 {
     QTest::addColumn<QString>("notation");
@@ -67,12 +70,36 @@ void tst_Fight::dice_data()
     QTest::addColumn<int>("kept");
     QTest::addColumn<int>("lowest");
     QTest::addColumn<int>("highest");
-    QTest::newRow("d20") << "d20" << 1 << 1 << 1 << 20;
-    QTest::newRow("3d6+2") << "3d6+2" << 3 << 3 << 5 << 20;
-    QTest::newRow("2d8-1") << "2d8-1" << 2 << 2 << 1 << 15;
-    QTest::newRow("keep highest") << "4d6kh3" << 4 << 3 << 3 << 18;
-    QTest::newRow("percent") << "d%" << 1 << 1 << 1 << 100;
-    QTest::newRow("capitals, spaces") << " 3D6 + 2 " << 3 << 3 << 5 << 20;
+    QTest::addColumn<int>("reached"); // a value 1000 rolls reach; the refusal's word otherwise
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("d20") << "d20" << 1 << 1 << 1 << 20 << 19 << "";
+    QTest::newRow("3d6+2") << "3d6+2" << 3 << 3 << 5 << 20 << 0 << "";
+    QTest::newRow("2d8-1") << "2d8-1" << 2 << 2 << 1 << 15 << 0 << "";
+    QTest::newRow("keep highest") << "4d6kh3" << 4 << 3 << 3 << 18 << 0 << "";
+    QTest::newRow("percent") << "d%" << 1 << 1 << 1 << 100 << 91 << "";
+    QTest::newRow("capitals, spaces") << " 3D6 + 2 " << 3 << 3 << 5 << 20 << 0 << "";
+    QTest::newRow("sum of dice") << "2d4+1d6" << 3 << 3 << 3 << 14 << 0 << "";
+    QTest::newRow("dice, dice, number") << "1d8+2d6-1" << 3 << 3 << 2 << 19 << 0 << "";
+    QTest::newRow("dice less dice") << "2d6 - 1d4" << 3 << 3 << -2 << 11 << 0 << "";
+    QTest::newRow("keep lowest") << "4d6kl1" << 4 << 1 << 1 << 6 << 0 << "";
+    QTest::newRow("drop lowest") << "4d6dl1" << 4 << 3 << 3 << 18 << 0 << "";
+    QTest::newRow("drop highest") << "4d6DH1" << 4 << 3 << 3 << 18 << 0 << "";
+    QTest::newRow("one side") << "1d1" << 1 << 1 << 1 << 1 << 0 << "";
+    QTest::newRow("two of one side") << "2d1" << 2 << 2 << 2 << 2 << 0 << "";
+    QTest::newRow("100 dice") << "60d6+40d4" << 100 << 100 << 100 << 520 << 0 << "";
+    for (const char *wrong : {"", "d", "3d", "abc", "3d6+2x", "d20+", "4d6d1", "+d6", "5"})
+        QTest::newRow(wrong) << QString::fromLatin1(wrong) << 0 << 0 << 0 << 0 << 0 << "e.g. ";
+    QTest::newRow("no dice") << "0d6" << 0 << 0 << 0 << 0 << 0 << "at least one";
+    QTest::newRow("no side") << "2d0" << 0 << 0 << 0 << 0 << 0 << "at least one";
+    QTest::newRow("keep more than rolled") << "4d6kh5" << 0 << 0 << 0 << 0 << 0 << "Keep 1 to 4";
+    QTest::newRow("keep none") << "4d6kh0" << 0 << 0 << 0 << 0 << 0 << "Keep 1 to 4";
+    QTest::newRow("drop all") << "4d6dl4" << 0 << 0 << 0 << 0 << 0 << "Drop fewer";
+    QTest::newRow("101 dice") << "101d6" << 0 << 0 << 0 << 0 << 0 << "too large";
+    QTest::newRow("101 dice in two") << "60d6+41d4" << 0 << 0 << 0 << 0 << 0 << "at most 100";
+    QTest::newRow("sides too large") << "d99999999999" << 0 << 0 << 0 << 0 << 0 << "too large";
+    QTest::newRow("count too large") << "99999999999d6" << 0 << 0 << 0 << 0 << 0 << "too large";
+    QTest::newRow("number too large") << "d20 + 99999999" << 0 << 0 << 0 << 0 << 0 << "too large";
+    QTest::newRow("numbers too large") << "d20+6000+6000" << 0 << 0 << 0 << 0 << 0 << "too large";
 }
 
 void tst_Fight::dice()
@@ -82,46 +109,37 @@ void tst_Fight::dice()
     QFETCH(int, kept);
     QFETCH(int, lowest);
     QFETCH(int, highest);
+    QFETCH(int, reached);
+    QFETCH(QString, refusal);
     const Dice::Parsed parsed = Dice::parse(notation);
+    if (!refusal.isEmpty()) {
+        QVERIFY2(parsed.error.contains(refusal), qPrintable(parsed.error));
+        return;
+    }
     QVERIFY2(parsed.ok(), qPrintable(parsed.error));
-    for (quint32 seed = 1; seed <= 300; ++seed) {
+    QCOMPARE(parsed.expression.lowest(), lowest);
+    QCOMPARE(parsed.expression.highest(), highest);
+    // Every die at its lowest, then at its highest, totals the two ends of a sum.
+    const QList<Dice::Term> &terms = parsed.expression.terms;
+    if (std::all_of(terms.begin(), terms.end(), [](const Dice::Term &term) { return term.sign > 0; })) {
+        QCOMPARE(Dice::roll(notation, parsed.expression, [](int) { return 1; }).total, lowest);
+        QCOMPARE(Dice::roll(notation, parsed.expression, [](int sides) { return sides; }).total, highest);
+    }
+
+    int highestRolled = INT_MIN;
+    for (quint32 seed = 1; seed <= 1000; ++seed) {
         QRandomGenerator generator(seed);
         const Dice::Roll roll = Dice::roll(notation, parsed.expression, generator);
         QCOMPARE(roll.dice.size(), dice);
         QCOMPARE(roll.kept.count(true), kept);
         QVERIFY(roll.total >= lowest && roll.total <= highest);
-        int sum = roll.modifier, lowestKept = INT_MAX, highestDropped = 0;
-        for (int i = 0; i < roll.dice.size(); ++i) {
-            if (roll.kept[i]) {
-                sum += roll.dice[i];
-                lowestKept = std::min(lowestKept, roll.dice[i]);
-            } else {
-                highestDropped = std::max(highestDropped, roll.dice[i]);
-            }
-        }
-        QCOMPARE(roll.total, sum);
-        QVERIFY(highestDropped <= lowestKept);
+        highestRolled = std::max(highestRolled, roll.total);
         QVERIFY(roll.text().startsWith(notation.trimmed() + u':'));
         QVERIFY(roll.text().endsWith(QStringLiteral("= %1").arg(roll.total)));
         QRandomGenerator again(seed);
         QCOMPARE(Dice::roll(notation, parsed.expression, again).dice, roll.dice);
     }
-}
-
-void tst_Fight::diceErrors_data()
-{
-    QTest::addColumn<QString>("notation");
-    for (const char *wrong : {"", "d", "3d", "2d1", "0d6", "101d6", "4d6kh5", "4d6kh0", "d20+", "abc",
-                              "3d6+2x", "d99999999999", "2d6+1d4", "d20 + 99999999"})
-        QTest::newRow(wrong) << QString::fromLatin1(wrong);
-}
-
-void tst_Fight::diceErrors()
-{
-    QFETCH(QString, notation);
-    const Dice::Parsed parsed = Dice::parse(notation);
-    QVERIFY(!parsed.ok());
-    QVERIFY(parsed.error.size() > 10);
+    QVERIFY2(highestRolled >= reached, qPrintable(QString::number(highestRolled)));
 }
 
 void tst_Fight::hitPointsFromCell_data()
@@ -133,6 +151,7 @@ void tst_Fight::hitPointsFromCell_data()
     QTest::newRow("number, then dice") << "22 (4d8+4)" << 22 << 22;
     QTest::newRow("dice, then number") << "4d8+4 (22)" << 22 << 22;
     QTest::newRow("dice only") << "4d8+4" << 8 << 36;
+    QTest::newRow("sum of dice") << "10d4+1d2" << 11 << 42;
     QTest::newRow("one die") << "d6" << 1 << 6;
     QTest::newRow("words") << "bloodied 12" << 12 << 12;
     QTest::newRow("empty") << "" << 0 << 0;
@@ -154,20 +173,103 @@ void tst_Fight::hitPointsFromCell()
 void tst_Fight::hitPointChange_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<std::optional<int>>("change");
-    QTest::newRow("damage") << "7" << std::optional(-7);
-    QTest::newRow("damage, minus") << "-7" << std::optional(-7);
-    QTest::newRow("healing") << " + 7 " << std::optional(7);
-    QTest::newRow("empty") << "" << std::optional<int>();
-    QTest::newRow("fraction") << "7.5" << std::optional<int>();
-    QTest::newRow("word") << "seven" << std::optional<int>();
+    QTest::addColumn<int>("change");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("damage") << "7" << -7 << "";
+    QTest::newRow("damage, minus") << "-7" << -7 << "";
+    QTest::newRow("healing") << " + 7 " << 7 << "";
+    QTest::newRow("empty") << "" << 0 << "Type a number";
+    QTest::newRow("fraction") << "7.5" << 0 << "Type a number";
+    QTest::newRow("word") << "seven" << 0 << "Type a number";
+    QTest::newRow("too large") << "99999999999" << 0 << "too large";
+    QTest::newRow("far too large") << "+99999999999999999999999" << 0 << "too large";
 }
 
 void tst_Fight::hitPointChange()
 {
     QFETCH(QString, text);
-    QFETCH(std::optional<int>, change);
-    QCOMPARE(parseHitPointChange(text), change);
+    QFETCH(int, change);
+    QFETCH(QString, refusal);
+    const TypedNumber typed = parseHitPointChange(text);
+    QCOMPARE(typed.value, change);
+    QVERIFY2(refusal.isEmpty() ? typed.ok() : typed.error.contains(refusal), qPrintable(typed.error));
+}
+
+// A maximum typed into the HP cell: unknown hit points become it, known ones stay.
+void tst_Fight::newMaximum_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<int>("damage");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("hitPoints");
+    QTest::addColumn<int>("maximum");
+    QTest::newRow("unknown") << "" << 0 << "12" << 12 << 12;
+    QTest::newRow("wounded, higher") << "22" << 5 << "30" << 17 << 30;
+    QTest::newRow("wounded, lower") << "22" << 5 << "10" << 10 << 10;
+    QTest::newRow("both typed") << "22" << 5 << "3 / 40" << 3 << 40;
+}
+
+void tst_Fight::newMaximum()
+{
+    QFETCH(QString, cell);
+    QFETCH(int, damage);
+    QFETCH(QString, typed);
+    QFETCH(int, hitPoints);
+    QFETCH(int, maximum);
+    Fight fight;
+    QRandomGenerator generator(4);
+    fight.addEncounter(1, table({{"Ogre", "11", "2d8", cell}}), {}, generator);
+    const int ogre = idOf(fight, "Ogre");
+    fight.changeHitPoints(ogre, -damage);
+    const TypedHitPoints parsed = parseHitPoints(typed);
+    QVERIFY(parsed.ok());
+    if (parsed.current)
+        fight.setHitPoints(ogre, *parsed.current, parsed.maximum);
+    else
+        fight.setMaximumHitPoints(ogre, parsed.maximum);
+    QCOMPARE(fight.state().combatant(ogre)->hitPoints, hitPoints);
+    QCOMPARE(fight.state().combatant(ogre)->maximumHitPoints, maximum);
+}
+
+// Removing the one whose turn it is passes the turn on within the round, or
+// to the next round after the last; one undo brings them all back.
+void tst_Fight::removal()
+{
+    QTemporaryDir folder;
+    Fight fight;
+    fight.open(folder.filePath("fight.json"));
+    QRandomGenerator generator(1);
+    fight.addEncounter(1, table({{"Orc", "13", "1d12", "15"}, {"Rat", "", "", "2"}}), {"Aria", "Bram"}, generator);
+    const int orc = idOf(fight, "Orc"), rat = idOf(fight, "Rat"), aria = idOf(fight, "Aria"), bram = idOf(fight, "Bram");
+    for (auto [id, initiative] : {std::pair(aria, 20), std::pair(orc, 15), std::pair(rat, 10), std::pair(bram, 5)})
+        fight.setInitiative(id, initiative);
+    fight.setConditions(bram, parseConditions("stunned 1"));
+    fight.nextTurn();
+    fight.nextTurn();
+    fight.changeHitPoints(rat, -2); // defeated: skipped
+    const FightState before = fight.state();
+
+    fight.remove({orc, aria});
+    QCOMPARE(fight.state().round, 1);
+    QCOMPARE(fight.state().currentId, bram);
+    QVERIFY(fight.state().combatant(bram)->conditions.isEmpty());
+    QCOMPARE(fight.state().log.last().text, QStringLiteral("Bram is no longer stunned"));
+    QCOMPARE(fight.state().combatants.size(), 2);
+    fight.undo();
+    QCOMPARE(fight.state(), before);
+
+    fight.nextTurn();
+    fight.remove({bram});
+    QCOMPARE(fight.state().round, 2); // Bram was the last: the turn goes round
+    QCOMPARE(fight.state().currentId, aria);
+    fight.remove({aria, orc, rat});
+    QCOMPARE(fight.state().round, 0);
+    QCOMPARE(fight.state().currentId, 0);
+
+    Fight restored;
+    QCOMPARE(restored.open(folder.filePath("fight.json")).opened, Fight::Opened::Restored);
+    QCOMPARE(restored.state(), fight.state());
+    QCOMPARE(restored.state().log.size(), 7);
 }
 
 void tst_Fight::encounterJoins()
@@ -289,7 +391,7 @@ void tst_Fight::restoredFromFile()
 void tst_Fight::damagedFileKeptAside_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    const QByteArray valid = encodeFight(FightState{{Combatant{1, {}, "Orc", "Orc", 3, "", "", 5, 9, {}, false}}, {}, 1, 1, 1, {}});
+    const QByteArray valid = encodeFight(FightState{{Combatant{1, {}, "Orc", "Orc", 3, "", "", 5, 9, {}, false}}, {}, 1, 1, 1, {}, {}});
     QVERIFY(decodeFight(valid).has_value());
     QTest::newRow("cut short") << valid.left(valid.size() / 2);
     QTest::newRow("not JSON") << QByteArray("\x00\x01garbage");

@@ -357,14 +357,17 @@ void tst_PlayerView::fightOrder_data()
 {
     QTest::addColumn<QSize>("size"); // empty: full screen
     QTest::addColumn<bool>("overMap");
-    QTest::newRow("full screen: beside the map") << QSize() << false;
-    QTest::newRow("narrow window: over the map") << QSize(520, 600) << true;
+    QTest::addColumn<int>("linesPerHeight"); // seven lines at least this small part of the height
+    QTest::newRow("full screen: beside the map") << QSize() << false << 32;
+    QTest::newRow("narrow margins: beside the map, smaller") << QSize(860, 768) << false << 48;
+    QTest::newRow("narrow window: over the map") << QSize(520, 600) << true << 32;
 }
 
 void tst_PlayerView::fightOrder()
 {
     QFETCH(QSize, size);
     QFETCH(bool, overMap);
+    QFETCH(int, linesPerHeight);
     Storage::Cells cells;
     cells[0] = "Ghoul";
     QVERIFY(Storage::writeEncounter(Storage::encounterFiles(Storage::programFolder(), 1, "12"), cells, {}).ok());
@@ -373,6 +376,9 @@ void tst_PlayerView::fightOrder()
     QVERIFY(view);
     view->resize(size.isEmpty() ? view->size() : size);
     showEncounter(12);
+    const QStringList party = {"Aria", "Bram", "Cora", "Dain", "Eske", "Finn"};
+    for (int k = 0; k < 6; ++k)
+        control<QLineEdit>(board(), QStringLiteral("Text4(%1)").arg(k))->setText(party[k]);
     press(Qt::Key_F6);
     press(Qt::CTRL | Qt::Key_T);
     QWidget *tracker = Module1::CombatWindow->window();
@@ -388,7 +394,7 @@ void tst_PlayerView::fightOrder()
     }
     const QSize area = MapSize.scaled(view->size(), Qt::KeepAspectRatio);
     QCOMPARE(changed.intersects(QRect(QPoint((view->width() - area.width()) / 2, 0), area)), overMap);
-    QVERIFY2(changed.height() > 6 * view->height() / 32, "seven lines readable across a table");
+    QVERIFY2(changed.height() > 6 * view->height() / linesPerHeight, "seven lines readable across a table");
 
     auto table = control<QTableView>(tracker, "combatants");
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(0, 1)).center());
@@ -396,6 +402,17 @@ void tst_PlayerView::fightOrder()
     QCOMPARE(CombatTracker::instance().orderForPlayers().size(), 6);
     clickControl(orderSwitch);
     QCOMPARE(view->grab().toImage(), without);
+
+    // The round and turn, without naming a hidden monster.
+    clickControl(control(tracker, "showCounterToPlayers"));
+    QCOMPARE(view->grab().toImage(), without); // before the first turn
+    table->setFocus();
+    press(Qt::Key_Space);
+    QCOMPARE(CombatTracker::instance().orderForPlayers().counter, QStringLiteral("Round 1"));
+    QVERIFY(view->grab().toImage() != without);
+    press(Qt::Key_Space);
+    QCOMPARE(CombatTracker::instance().orderForPlayers().counter, QStringLiteral("Round 1 \u00B7 Aria"));
+    clickControl(control(tracker, "showCounterToPlayers"));
 }
 
 QTEST_MAIN(tst_PlayerView)
