@@ -3,6 +3,7 @@
 #include "boardclearing.h"
 #include "boardmap.h"
 #include "boardprinting.h"
+#include "boardsession.h"
 #include "dungeonchoice.h"
 #include "encounternavigation.h"
 #include "partymarkers.h"
@@ -26,7 +27,6 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QShortcut>
-#include <QTextDocument>
 #include <QUndoStack>
 
 namespace {
@@ -236,12 +236,8 @@ void frmEditableDungeon1::setupJobs(QWidget *window)
                                          window, window);
     connect(navigation, &EncounterNavigation::chosen, this, &frmEditableDungeon1::lblEncounter_Click);
     saves = new SaveFollower(window);
-
-    connect(markers, &PartyMarkers::moved, this, &frmEditableDungeon1::sessionChanged);
-    for (QLineEdit *name : Text4)
-        connect(name, &QLineEdit::textChanged, this, &frmEditableDungeon1::sessionChanged);
-    connect(RichTextBox1[1]->document(), &QTextDocument::contentsChanged, this,
-            &frmEditableDungeon1::sessionChanged);
+    session = new BoardSession(Text4, RichTextBox1[1], markers, window);
+    connect(session, &BoardSession::changed, this, &frmEditableDungeon1::sessionChanged);
     connect(saves, &SaveFollower::folderChanged, this, &frmEditableDungeon1::showNewSave);
 }
 
@@ -356,28 +352,17 @@ void frmEditableDungeon1::tellWhatCannotBeRead()
 
 Session frmEditableDungeon1::leftOff() const
 {
-    Session session;
-    session.dungeon = dungeonOnDisplay();
-    for (const QLineEdit *name : Text4)
-        session.names.append(name->text());
-    session.notes = RichTextBox1[1]->rtf();
-    for (int k = 0; k < MarkerCount; ++k) {
-        const PartyMarkers::Place place = markers->place(k);
-        session.markers.append({place.inBox, place.onMap});
-    }
-    return session;
+    Session leftOff;
+    leftOff.dungeon = dungeonOnDisplay();
+    return session->leftOff(leftOff);
 }
 
-void frmEditableDungeon1::resume(const Session &session)
+void frmEditableDungeon1::resume(const Session &leftOff)
 {
     load();
-    if (session.dungeon != dungeonOnDisplay())
-        openDungeon(session.dungeon);
-    for (int k = 0; k < int(Text4.size()) && k < session.names.size(); ++k)
-        Text4[k]->setText(session.names[k]);
-    RichTextBox1[1]->loadRtf(session.notes);
-    for (int k = 0; k < MarkerCount && k < session.markers.size(); ++k)
-        markers->put(k, {session.markers[k].inBox, session.markers[k].onMap});
+    if (leftOff.dungeon != dungeonOnDisplay())
+        openDungeon(leftOff.dungeon);
+    session->resume(leftOff);
 }
 
 // What a dungeon change empties: the encounter shown, not the notes or names.

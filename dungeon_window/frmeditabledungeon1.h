@@ -12,6 +12,7 @@
 
 class BoardClearing;
 class BoardMap;
+class BoardSession;
 class CommandButton;
 class CurrentDungeon;
 class DungeonChoice;
@@ -139,6 +140,7 @@ private:
     PlayersSide *players = nullptr;
     DungeonChoice *choice = nullptr;
     SaveFollower *saves = nullptr;
+    BoardSession *session = nullptr;
     EncounterNavigation *navigation = nullptr;
     Storage::Version m_versionShown;
     QMetaObject::Connection followDungeon; // while loaded
