@@ -3,6 +3,7 @@
 // that an edit to a source can never be forgotten in the stored files.
 
 #include "storage/filesteps.h"
+#include "dungeon/dungeondescription.h"
 #include "rtf/rtf.h"
 #include "tools/samplegen/sampleadventure.h"
 
@@ -117,6 +118,10 @@ void tst_SampleAdventure::adventureHasEveryKindOfDetail()
     }
     QVERIFY2(any.table, "one encounter shows a table");
     QVERIFY2(any.picture, "one encounter shows a picture");
+    // Its title, for the Open dialog and the booklet; on the built-in map.
+    const Dungeon::DescriptionRead read = Dungeon::readDungeonDescription(QStringLiteral(SAMPLE_DUNGEON));
+    QCOMPARE(read.description.title, QStringLiteral("The Sunken Halls of Orvane"));
+    QVERIFY(!read.description.hasOwnMap());
 }
 
 void tst_SampleAdventure::storedFilesAreWhatTheSourcesGive()

@@ -97,9 +97,11 @@ StoredFiles generate(const QString &sourceFolder)
         stored.files.append({number + QStringLiteral(".Encounter") + number, Rtf::write(&document)});
     }
 
-    // Only the rooms of the built-in map, for the player view: no map or title
-    // of its own, so the board and the booklet stay as they are.
+    // The title, for the Open dialog and the booklet, and the rooms of the
+    // built-in map, for the player view: no map of its own, so the board
+    // stays as it is.
     Dungeon::DungeonDescription description;
+    description.title = QStringLiteral("The Sunken Halls of Orvane");
     description.rooms = DungeonPlan::roomOutlines();
     stored.files.append({QStringLiteral("dungeon.json"), Dungeon::descriptionJson(description)});
     return stored;
