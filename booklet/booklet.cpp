@@ -153,6 +153,33 @@ struct TitlePage
     QSizeF mapSize; // in the layout's pixels
 };
 
+// A dungeon's own map carries no spot numbers: they go on it as the board
+// draws them, red on white in a thin dark frame, as large against the map as
+// on the board's fitted map.
+void drawSpotNumbers(QImage &map, QSize pictureSize, const QMap<int, QPointF> &spots)
+{
+    constexpr qreal BoardSquare = 17;
+    const qreal boardScale = std::min(qreal(MapSize.width()) / pictureSize.width(),
+                                      qreal(MapSize.height()) / pictureSize.height());
+    const qreal imageScale = qreal(map.width()) / pictureSize.width();
+    const qreal side = BoardSquare / boardScale * imageScale;
+    QPainter painter(&map);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    font.setPixelSize(std::max(1, qRound(side * 0.6)));
+    painter.setFont(font);
+    painter.setPen(QPen(QColor(0x30, 0x30, 0x30), std::max(1.0, side / 17)));
+    for (auto spot = spots.cbegin(); spot != spots.cend(); ++spot) {
+        const QRectF square(spot.value() * imageScale - QPointF(side, side) / 2, QSizeF(side, side));
+        painter.setBrush(Qt::white);
+        painter.drawRect(square);
+        painter.save();
+        painter.setPen(Qt::red);
+        painter.drawText(square, Qt::AlignCenter, QString::number(spot.key()));
+        painter.restore();
+    }
+}
+
 // The description's title and map where the dungeon has them. A map that is
 // more than twice as fine as the page needs is scaled down to that; a smaller
 // one goes in with its own pixels.
@@ -175,7 +202,8 @@ TitlePage titlePageOf(const QString &programFolder, qint16 dungeonNumber)
     const QSizeF printed = QSizeF(pictureSize).scaled(OwnMapArea, Qt::KeepAspectRatio);
     const Dungeon::MapPicture map = Dungeon::readMapPicture(path, (printed * 2).toSize());
     if (map.ok()) {
-        page.map = map.image;
+        page.map = map.image.convertToFormat(QImage::Format_RGB32);
+        drawSpotNumbers(page.map, pictureSize, read.description.spots);
         page.mapSize = printed;
     }
     return page;

@@ -189,6 +189,38 @@ private slots:
         QCOMPARE(dungeonListing(m_folder), m_dungeonBeforeExports); // no file created or changed
     }
 
+    // A map of the dungeon's own shows its spot numbers, as the board draws them.
+    void ownMapCarriesSpotNumbers()
+    {
+        QTemporaryDir folder;
+        const QString dungeon = folder.filePath(QStringLiteral("Dungeons/Dungeon3"));
+        QVERIFY(QDir().mkpath(dungeon));
+        QImage picture(1000, 1200, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        QVERIFY(picture.save(dungeon + QStringLiteral("/map.png")));
+        putFile(dungeon + QStringLiteral("/dungeon.json"),
+                R"({"map": "map.png", "spots": {"3": [100, 200], "12": [900, 300]}})");
+        const std::unique_ptr<QTextDocument> booklet = Booklet::dungeonBooklet(folder.path(), 3);
+        const QImage map = booklet->resource(QTextDocument::ImageResource, QUrl("booklet:map")).value<QImage>();
+        QVERIFY(!map.isNull());
+        const qreal scale = qreal(map.width()) / picture.width();
+        // The board's 17-pixel square on a map fitted into 500 x 680 at 0.5.
+        const qreal side = 34 * scale;
+        for (QPointF spot : {QPointF(100, 200), QPointF(900, 300)}) {
+            const QRect square = QRectF(spot * scale - QPointF(side, side) / 2, QSizeF(side, side)).toRect();
+            int white = 0, red = 0;
+            for (int y = square.top() + 2; y < square.bottom() - 1; ++y) {
+                for (int x = square.left() + 2; x < square.right() - 1; ++x) {
+                    const QColor colour = map.pixelColor(x, y);
+                    white += colour == Qt::white;
+                    red += colour.red() > 200 && colour.green() < 80;
+                }
+            }
+            QVERIFY2(white > 0 && red > 0, qPrintable(QStringLiteral("%1 white, %2 red").arg(white).arg(red)));
+        }
+        QCOMPARE(map.pixelColor(map.width() / 2, map.height() - 5), QColor(Qt::darkGreen)); // nothing else drawn
+    }
+
     // Sections from a few lines to a page long: some heading would fall last on its page.
     void headingNeverEndsAPage()
     {
