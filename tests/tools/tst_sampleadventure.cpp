@@ -122,6 +122,13 @@ void tst_SampleAdventure::adventureHasEveryKindOfDetail()
     const Dungeon::DescriptionRead read = Dungeon::readDungeonDescription(QStringLiteral(SAMPLE_DUNGEON));
     QCOMPARE(read.description.title, QStringLiteral("The Sunken Halls of Orvane"));
     QVERIFY(!read.description.hasOwnMap());
+    // The Great Hall is outlined up to its open arch: a reveal shows the
+    // hall, not the stairs and the corridor beyond the arch.
+    const QPolygonF hall = read.description.rooms.value(12);
+    QVERIFY(hall.containsPoint(QPointF(230, 250), Qt::OddEvenFill));
+    QVERIFY(!hall.containsPoint(QPointF(200, 170), Qt::OddEvenFill));
+    for (int spot = 1; spot <= 40; ++spot)
+        QVERIFY2(read.description.rooms.contains(spot), qPrintable(QString::number(spot)));
 }
 
 void tst_SampleAdventure::storedFilesAreWhatTheSourcesGive()

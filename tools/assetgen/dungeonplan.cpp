@@ -19,7 +19,8 @@ namespace {
 //   cells:   ' ' rock, '.' floor, and floor holding '=' stairs going
 //            north-south, '"' stairs going east-west, 'w' a well,
 //            'c' a sarcophagus, 'a' an altar
-//   edges:   '-' or '|' wall, 'd' wall with a door gap
+//   edges:   '-' or '|' wall, 'd' wall with a door gap, ':' an open arch,
+//            drawn as nothing, that bounds the room it opens
 //   corners: 'o' pillar; anything else there is only for the eye
 constexpr char Plan[] = R"(
 +-+-+-+-+-+-+                 +-+-+-+-+
@@ -38,7 +39,7 @@ constexpr char Plan[] = R"(
 |. . . .|      .   = =  |. . .|.|. . .d. . . . .|
 +       +               +-+-+-+ +     +         +
 |. . . .|      .   . .         .|. . .|. . . . .|
-+-+d+-+-+       +-+   +-+-+-+   +-+-+-+-+-+d+-+-+
++-+d+-+-+       +-+: :+-+-+-+   +-+-+-+-+-+d+-+-+
    .           .|. . . . . .|  .        |. .|. .|
                 +           +           +   +   +
    .           .|. . . . . .|  .        |. .|. .|
