@@ -2,6 +2,7 @@
 
 #include "opendungeondialog.h"
 
+#include "current/currentdungeon.h"
 #include "dungeon/dungeondescription.h"
 #include "dungeon/mappicture.h"
 #include "storage/encounterfiles.h"
@@ -12,13 +13,27 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-DungeonChoice::DungeonChoice(QWidget *board, QObject *parent) : QObject(parent), m_board(board)
+DungeonChoice::DungeonChoice(QWidget *board, CurrentDungeon *dungeon, QObject *parent)
+    : QObject(parent), m_board(board), m_dungeon(dungeon)
 {
 }
 
 void DungeonChoice::chooseDungeon(int onDisplay)
 {
-    OpenDungeonDialog dialog(Storage::programFolder(), onDisplay, m_board);
+    // The dungeon on display takes its new title itself, so that a later
+    // save of its spots keeps it.
+    const auto retitle = [this](int number, const QString &title) {
+        if (number == m_dungeon->number()) {
+            Dungeon::DungeonDescription description = m_dungeon->description();
+            description.title = title;
+            return m_dungeon->changeDescription(description);
+        }
+        const QString folder = Storage::dungeonFolder(Storage::programFolder(), qint16(number));
+        Dungeon::DungeonDescription description = Dungeon::readDungeonDescription(folder).description;
+        description.title = title;
+        return Dungeon::writeDungeonDescription(folder, description);
+    };
+    OpenDungeonDialog dialog(Storage::programFolder(), onDisplay, retitle, m_board);
     if (dialog.exec() == QDialog::Accepted && dialog.chosenDungeon() != 0)
         emit chosen(dialog.chosenDungeon(), dialog.placeSpots());
 }

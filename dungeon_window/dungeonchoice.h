@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class CurrentDungeon;
 class QWidget;
 
 // Choosing which dungeon to show: Ctrl+O lists the dungeons there are,
@@ -11,7 +12,7 @@ class DungeonChoice : public QObject
     Q_OBJECT
 
 public:
-    DungeonChoice(QWidget *board, QObject *parent);
+    DungeonChoice(QWidget *board, CurrentDungeon *dungeon, QObject *parent);
 
     void chooseDungeon(int onDisplay);
     void newDungeonFromPicture();
@@ -26,4 +27,5 @@ signals:
 
 private:
     QWidget *m_board;
+    CurrentDungeon *m_dungeon;
 };

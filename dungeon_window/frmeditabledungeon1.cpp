@@ -226,7 +226,7 @@ void frmEditableDungeon1::setupJobs(QWidget *window)
             [this](QPointF at) { markers->moveChosen({Label1[markers->toMove()]->pos(), at}); });
     connect(map, &BoardMap::placementLeft, this, [this] { Picture1->setFocus(); });
     players = new PlayersSide(Picture1->client(), map, markers, dungeon(), undoStack, window);
-    choice = new DungeonChoice(window, window);
+    choice = new DungeonChoice(window, dungeon(), window);
     connect(choice, &DungeonChoice::chosen, this, [this](int number, bool placeSpots) {
         openDungeon(number);
         if (placeSpots)

@@ -7,6 +7,10 @@
 #include "encounterindex.h"
 
 #include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -32,16 +36,17 @@ QListWidgetItem *dungeonItem(const QString &programFolder, int number)
     auto item = new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnail)),
                                     OpenDungeonDialog::tr("Dungeon %1  %2\n%n encounter(s) hold something", nullptr,
                                                           encounters.filledCount())
-                                            .arg(number)
-                                            .arg(title));
+                                            .arg(QString::number(number), title));
     item->setData(Qt::UserRole, number);
     return item;
 }
 
 } // namespace
 
-OpenDungeonDialog::OpenDungeonDialog(const QString &programFolder, int dungeonOnDisplay, QWidget *parent)
-    : QDialog(parent), m_dungeonList(new QListWidget(this))
+OpenDungeonDialog::OpenDungeonDialog(const QString &programFolder, int dungeonOnDisplay, Retitle retitle,
+                                     QWidget *parent)
+    : QDialog(parent), m_programFolder(programFolder), m_retitle(std::move(retitle)),
+      m_dungeonList(new QListWidget(this))
 {
     setWindowTitle(tr("Open dungeon"));
     m_dungeonList->setObjectName(QStringLiteral("dungeonList"));
@@ -55,6 +60,7 @@ OpenDungeonDialog::OpenDungeonDialog(const QString &programFolder, int dungeonOn
     if (!m_dungeonList->currentItem())
         m_dungeonList->setCurrentRow(0);
     connect(m_dungeonList, &QListWidget::itemActivated, this, &QDialog::accept);
+    m_dungeonList->installEventFilter(this);
 
     auto buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
     QPushButton *placeSpots = buttons->addButton(tr("Place spots"), QDialogButtonBox::ActionRole);
@@ -72,6 +78,44 @@ OpenDungeonDialog::OpenDungeonDialog(const QString &programFolder, int dungeonOn
     layout->addWidget(m_dungeonList);
     layout->addWidget(buttons);
     resize(360, 420);
+}
+
+bool OpenDungeonDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_dungeonList && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F2) {
+        retitleChosen();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void OpenDungeonDialog::retitleChosen()
+{
+    const int number = chosenDungeon();
+    if (number == 0)
+        return;
+    const QString folder = Storage::dungeonFolder(m_programFolder, qint16(number));
+    const Dungeon::DescriptionRead read = Dungeon::readDungeonDescription(folder);
+    const QString caption = tr("Title of dungeon %1").arg(number);
+    if (!read.ok()) {
+        QMessageBox::warning(this, caption, tr("The dungeon's description cannot be read, so its title is "
+                                               "left as it is. Mend it by hand first.\n\n%1").arg(read.error));
+        return;
+    }
+    bool accepted = false;
+    const QString title = QInputDialog::getText(this, caption, tr("Title:"), QLineEdit::Normal,
+                                                read.description.title, &accepted);
+    if (!accepted || title == read.description.title)
+        return;
+    if (const QString error = m_retitle(number, title); !error.isEmpty()) {
+        QMessageBox::warning(this, caption, error);
+        return;
+    }
+    const int row = m_dungeonList->currentRow();
+    delete m_dungeonList->takeItem(row);
+    m_dungeonList->insertItem(row, dungeonItem(m_programFolder, number));
+    m_dungeonList->setCurrentRow(row);
 }
 
 int OpenDungeonDialog::chosenDungeon() const

@@ -2,24 +2,37 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QListWidget;
 
 // "Open dungeon": every DungeonN folder with its number, title, a thumbnail
 // of its map and how many encounters hold something. Enter or a double-click
-// opens the chosen one.
+// opens the chosen one; F2 changes its title.
 class OpenDungeonDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    OpenDungeonDialog(const QString &programFolder, int dungeonOnDisplay, QWidget *parent);
+    // Gives a dungeon another title; the error, empty when it is written.
+    using Retitle = std::function<QString(int number, const QString &title)>;
+
+    OpenDungeonDialog(const QString &programFolder, int dungeonOnDisplay, Retitle retitle,
+                      QWidget *parent);
 
     // The dungeon chosen when the dialog was accepted.
     int chosenDungeon() const;
     // Whether it was opened with "Place spots".
     bool placeSpots() const { return m_placeSpots; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void retitleChosen();
+
+    QString m_programFolder;
+    Retitle m_retitle;
     QListWidget *m_dungeonList;
     bool m_placeSpots = false;
 };

@@ -18,6 +18,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QInputDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QProcess>
@@ -54,6 +56,7 @@ private slots:
     void questionsThatDiscardDefaultToKeeping_data();
     void questionsThatDiscardDefaultToKeeping();
     void mapPicturesOffered();
+    void retitledInTheOpenDialog();
 
 private:
     frmEditableDungeon1 &boardForm() { return frmEditableDungeon1::instance(); }
@@ -458,6 +461,45 @@ void tst_BoardSeams::mapPicturesOffered()
         QVERIFY2(filter.contains(QLatin1String(offered)), qPrintable(filter));
     for (const char *refused : {"*.cur", "*.ico", "*.xbm"})
         QVERIFY2(!filter.contains(QLatin1String(refused)), qPrintable(filter));
+}
+
+// F2 in the Open dialog gives the dungeon on display a new title, which a
+// later save of its spots keeps.
+void tst_BoardSeams::retitledInTheOpenDialog()
+{
+    openDungeon(OwnMapDungeon);
+    int step = 0;
+    auto poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [&step, poll] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto title = qobject_cast<QInputDialog *>(modal); title && step == 1) {
+            title->setTextValue(QStringLiteral("The Deep Halls"));
+            title->accept();
+            step = 2;
+        } else if (auto list = modal ? modal->findChild<QListWidget *>("dungeonList") : nullptr) {
+            if (step == 0) {
+                step = 1; // the title is asked for within the key press, while this polls on
+                QTimer::singleShot(0, list, [list] { QTest::keyClick(list, Qt::Key_F2); });
+            } else if (step == 2) {
+                QVERIFY(list->currentItem()->text().contains(QStringLiteral("The Deep Halls")));
+                static_cast<QDialog *>(modal)->reject();
+                poll->deleteLater();
+            }
+        }
+    });
+    poll->start(10);
+    key(Qt::CTRL | Qt::Key_O);
+    QCOMPARE(step, 2);
+    const auto storedTitle = [] {
+        return Dungeon::readDungeonDescription(folderOf(OwnMapDungeon)).description.title;
+    };
+    QCOMPARE(storedTitle(), QStringLiteral("The Deep Halls"));
+    board()->activateWindow(); // back from the dialogs
+    QVERIFY(QTest::qWaitForWindowActive(board()));
+    key(Qt::CTRL | Qt::SHIFT | Qt::Key_L);
+    QVERIFY(board()->findChild<QWidget *>("spotPlacement"));
+    QTest::keyClick(board()->findChild<QWidget *>("spotPlacement"), Qt::Key_Return);
+    QCOMPARE(storedTitle(), QStringLiteral("The Deep Halls"));
 }
 
 QTEST_MAIN(tst_BoardSeams)
