@@ -23,6 +23,9 @@ private slots:
     void unreadableFileLeftAlone();
     void rooms();
     void undo();
+    void readBackAtTheNextStart_data();
+    void readBackAtTheNextStart();
+    void twoCopiesOnOneFile();
 
 private:
     QTemporaryDir m_folder;
@@ -108,20 +111,27 @@ void tst_Fog::keptBetweenSessions()
 void tst_Fog::unreadableFileLeftAlone_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("cut short") << QByteArray(R"({"revealed": [3, 1)");
-    QTest::newRow("not an object") << QByteArray("[3, 12]");
-    QTest::newRow("revealed is text") << QByteArray(R"({"revealed": "3, 12"})");
-    QTest::newRow("a fraction") << QByteArray(R"({"revealed": [2.5]})");
-    QTest::newRow("current not revealed") << QByteArray(R"({"revealed": [3], "current": 12})");
+    QTest::addColumn<QString>("reason"); // a part of it
+    QTest::newRow("cut short") << QByteArray(R"({"revealed": [3, 1)") << "not valid JSON";
+    QTest::newRow("not an object") << QByteArray("[3, 12]") << "not a JSON object";
+    QTest::newRow("revealed is text") << QByteArray(R"({"revealed": "3, 12"})") << "\"revealed\" is \"3, 12\"";
+    QTest::newRow("a fraction") << QByteArray(R"({"revealed": [2.5]})") << "\"revealed\" holds 2.5, not a spot";
+    QTest::newRow("past the last spot") << QByteArray(R"({"revealed": [41, 1000000]})")
+                                        << "\"revealed\" holds 41, not a spot number from 1 to 40";
+    QTest::newRow("far past any number") << QByteArray(R"({"revealed": [1e300]})") << "\"revealed\" holds 1e+300";
+    QTest::newRow("current not revealed") << QByteArray(R"({"revealed": [3], "current": 12})")
+                                          << "\"current\" is 12, not one of the revealed";
 }
 
 void tst_Fog::unreadableFileLeftAlone()
 {
     QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
     writeFile(tableFile(), content);
     QObject owner;
     Fog *fog = newFog(&owner);
-    QVERIFY(!fog->load(tableFile()).isEmpty());
+    const QString error = fog->load(tableFile());
+    QVERIFY2(error.contains(reason), qPrintable(error));
     QVERIFY(fog->state().revealed.isEmpty());
 
     fog->setState(fog->state().revealing(12));
@@ -159,6 +169,62 @@ void tst_Fog::undo()
     QCOMPARE(TableFile::read(tableFile()).fog, fog->state()); // every step is written
     stack.redo();
     QCOMPARE(fog->state(), FogState().revealing(12).revealing(7));
+}
+
+void tst_Fog::readBackAtTheNextStart_data()
+{
+    QTest::addColumn<QStringList>("steps"); // "+N" reveals N, "-N" hides N, "undo", "hide all"
+    QTest::newRow("hiding the current room") << QStringList{"+12", "+7", "-7"};
+    QTest::newRow("undoing the first reveal") << QStringList{"+12", "undo"};
+    QTest::newRow("hiding every room") << QStringList{"+12", "+7", "hide all"};
+    QTest::newRow("undoing hiding every room") << QStringList{"+12", "+7", "hide all", "undo"};
+}
+
+// What the last step left is what the next session finds.
+void tst_Fog::readBackAtTheNextStart()
+{
+    QFETCH(QStringList, steps);
+    QFile::remove(tableFile());
+    QObject owner;
+    Fog *fog = newFog(&owner);
+    fog->load(tableFile());
+    QUndoStack stack;
+    for (const QString &step : steps) {
+        if (step == u"undo")
+            stack.undo();
+        else if (step == u"hide all")
+            stack.push(fog->change({}, step));
+        else if (step.startsWith(u'+'))
+            stack.push(fog->change(fog->state().revealing(step.mid(1).toInt()), step));
+        else
+            stack.push(fog->change(fog->state().hiding(step.mid(1).toInt()), step));
+    }
+    Fog *nextSession = newFog(&owner);
+    QCOMPARE(nextSession->load(tableFile()), QString());
+    QCOMPARE(nextSession->state(), fog->state());
+}
+
+// Two copies of the program on one dungeon: neither loses the other's
+// rooms, an undo takes back only its own change, and each follows the file.
+void tst_Fog::twoCopiesOnOneFile()
+{
+    QFile::remove(tableFile());
+    QObject owner;
+    Fog *a = newFog(&owner);
+    Fog *b = newFog(&owner);
+    a->load(tableFile());
+    b->load(tableFile());
+    QUndoStack undoOfA;
+    undoOfA.push(a->change(a->state().revealing(3), QStringLiteral("reveal")));
+    b->setState(b->state().revealing(5)); // before b has seen a's change
+    QCOMPARE(TableFile::read(tableFile()).fog.revealed, QList<int>({3, 5}));
+    QCOMPARE(b->state().revealed, QList<int>({3, 5}));
+    QTRY_COMPARE(a->state().revealed, QList<int>({3, 5}));
+    QCOMPARE(a->state().current, 5);
+
+    undoOfA.undo();
+    QCOMPARE(TableFile::read(tableFile()).fog, FogState().revealing(5));
+    QTRY_COMPARE(b->state(), FogState().revealing(5));
 }
 
 QTEST_GUILESS_MAIN(tst_Fog)
