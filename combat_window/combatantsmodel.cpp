@@ -78,7 +78,7 @@ QVariant CombatantsModel::data(const QModelIndex &index, int role) const
         case HitPoints:
             if (c.maximumHitPoints == 0 && role == Qt::DisplayRole)
                 return QStringLiteral("\u2013");
-            return QStringLiteral("%1 / %2").arg(c.hitPoints).arg(c.maximumHitPoints);
+            return QStringLiteral("%1 / %2").arg(QString::number(c.hitPoints), QString::number(c.maximumHitPoints));
         case Damage: return c.damage;
         case Conditions: return conditionsText(c.conditions);
         }
@@ -122,9 +122,11 @@ bool CombatantsModel::setData(const QModelIndex &index, const QVariant &value, i
     case Initiative: {
         bool ok = false;
         const int initiative = text.toInt(&ok);
-        if (ok)
-            m_fight->setInitiative(id, initiative);
-        return ok;
+        // What the fight file could not hold back is refused as it is typed.
+        if (!ok || initiative < FightLimits::MinInitiative || initiative > FightLimits::MaxInitiative)
+            return false;
+        m_fight->setInitiative(id, initiative);
+        return true;
     }
     case Name:
         m_fight->setName(id, text);
@@ -133,7 +135,8 @@ bool CombatantsModel::setData(const QModelIndex &index, const QVariant &value, i
         m_fight->setArmourClass(id, text);
         return true;
     case HitPoints: {
-        // "30" is a new maximum; "12 / 30" sets both.
+        // "30" is a new maximum; "12 / 30" sets both. Six digits at most.
+        static_assert(FightLimits::MaxHitPoints == 999'999);
         static const QRegularExpression hitPoints(QStringLiteral(R"(^(\d{1,6})(?:\s*/\s*(\d{1,6}))?$)"));
         const QRegularExpressionMatch match = hitPoints.match(text);
         if (!match.hasMatch())

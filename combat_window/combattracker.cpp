@@ -298,7 +298,7 @@ void CombatTracker::showFight()
     else if (!current)
         turn->setText(tr("Ready: type the characters' initiative, then Next"));
     else
-        turn->setText(tr("Round %1 \u2014 %2's turn").arg(state.round).arg(current->name));
+        turn->setText(tr("Round %1 \u2014 %2's turn").arg(QString::number(state.round), current->name));
 
     undo->setEnabled(m_fight.canUndo());
     redo->setEnabled(m_fight.canRedo());
@@ -323,7 +323,8 @@ void CombatTracker::showSelected()
     else if (combatant->maximumHitPoints == 0)
         selected->setText(tr("%1: hit points not known; type them in the HP column.").arg(combatant->name));
     else
-        selected->setText(tr("%1: %2 of %3").arg(combatant->name).arg(combatant->hitPoints).arg(combatant->maximumHitPoints));
+        selected->setText(tr("%1: %2 of %3").arg(combatant->name, QString::number(combatant->hitPoints),
+                                                 QString::number(combatant->maximumHitPoints)));
     // The characters sit at the table: the players know them.
     hiddenFromPlayers->setEnabled(combatant && combatant->side == Combatant::Side::Monster);
     hiddenFromPlayers->setChecked(combatant && combatant->hiddenFromPlayers);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
@@ -53,6 +54,7 @@ int hitPointsFromCell(const QString &cell, QRandomGenerator &generator)
 
 std::optional<int> parseHitPointChange(const QString &text)
 {
+    static_assert(FightLimits::MaxHitPoints == 999'999); // six digits
     static const QRegularExpression change(QStringLiteral(R"(^\s*([+-]?)\s*(\d{1,6})\s*$)"));
     const QRegularExpressionMatch match = change.match(text);
     if (!match.hasMatch())
@@ -63,6 +65,7 @@ std::optional<int> parseHitPointChange(const QString &text)
 
 QList<Condition> parseConditions(const QString &text)
 {
+    static_assert(FightLimits::MaxConditionRounds == 9'999); // four digits
     static const QRegularExpression counted(QStringLiteral(R"(^(.*\S)\s+(\d{1,4})$)"));
     QList<Condition> conditions;
     for (const QString &item : text.split(QRegularExpression(QStringLiteral("[,;]")))) {
@@ -82,7 +85,7 @@ QString conditionsText(const QList<Condition> &conditions)
 {
     QStringList items;
     for (const Condition &condition : conditions)
-        items.append(condition.rounds ? QStringLiteral("%1 %2").arg(condition.name).arg(condition.rounds)
+        items.append(condition.rounds ? QStringLiteral("%1 %2").arg(condition.name, QString::number(condition.rounds))
                                       : condition.name);
     return items.join(QStringLiteral(", "));
 }
@@ -121,36 +124,33 @@ Fight::OpenResult Fight::open(const QString &path)
     m_lastSave = {};
     OpenResult result;
 
-    QFile file(path);
-    if (!file.exists()) {
+    const QString folder = QFileInfo(path).path();
+    const Storage::FileRead file = Storage::readFileShared(folder, path);
+    const QString name = QDir::toNativeSeparators(path);
+    if (!file.error.isEmpty()) {
+        result = {Opened::Unreadable, tr("Cannot read %1: %2. This fight is not saved.").arg(name, file.error)};
+    } else if (!file.content) {
         m_path = path;
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        result = {Opened::Unreadable,
-                  tr("Cannot read %1: %2. This fight is not saved.").arg(path, file.errorString())};
-    } else if (std::optional<FightState> state = decodeFight(file.readAll())) {
-        m_state = std::move(*state);
+    } else if (FightRead read = readFight(*file.content); read.state) {
+        m_state = std::move(*read.state);
         m_path = path;
         result.opened = Opened::Restored;
+    } else if (const KeptAside aside = keepAside(path); aside.error.isEmpty()) {
+        m_path = path;
+        result = {Opened::DamagedKeptAside,
+                  tr("The fight file %1 was damaged: %2. It is kept as %3 and a new fight begins.")
+                          .arg(name, read.error, QFileInfo(aside.path).fileName())};
     } else {
-        file.close();
-        const QString asidePath = path + QStringLiteral(".damaged");
-        QFile::remove(asidePath);
-        if (QFile::rename(path, asidePath)) {
-            m_path = path;
-            result = {Opened::DamagedKeptAside,
-                      tr("The fight file was damaged; it is kept as %1 and a new fight begins.")
-                          .arg(QFileInfo(asidePath).fileName())};
-        } else {
-            result = {Opened::Unreadable,
-                      tr("The fight file %1 is damaged and cannot be set aside. This fight is not saved.")
-                          .arg(path)};
-        }
+        result = {Opened::Unreadable,
+                  tr("The fight file %1 is damaged (%2) and cannot be set aside: %3. This fight is not saved.")
+                          .arg(name, read.error, aside.error)};
     }
     // Reading back the fight just written keeps its undo.
     if (!sameFile || m_state != before) {
         m_undo.clear();
         m_redo.clear();
     }
+    followFile();
     emit changed();
     return result;
 }
@@ -161,7 +161,7 @@ bool Fight::addEncounter(int number, const Storage::Cells &cells, const QStringL
     if (number > 0 && m_state.encounters.contains(number))
         return false;
     return change([&](FightState &state) {
-        if (number > 0)
+        if (number > 0 && number <= FightLimits::MaxEncounter)
             state.encounters.append(number);
         constexpr int Rows = EncounterShape::MonsterRows;
         const auto cell = [&cells](int column, int row) {
@@ -173,7 +173,7 @@ bool Fight::addEncounter(int number, const Storage::Cells &cells, const QStringL
             names.append(cell(0, row));
         for (int row = 0; row < Rows; ++row) {
             const QString &group = names[row];
-            if (group.isEmpty())
+            if (group.isEmpty() || state.lastId == FightLimits::MaxId)
                 continue;
             Combatant monster;
             monster.id = ++state.lastId;
@@ -181,8 +181,9 @@ bool Fight::addEncounter(int number, const Storage::Cells &cells, const QStringL
             const auto inGroup = std::count_if(state.combatants.begin(), state.combatants.end(),
                                                [&group](const Combatant &c) { return c.group == group; });
             const auto sameNameRows = names.count(group);
-            monster.name = inGroup == 0 && sameNameRows == 1 ? group
-                                                              : QStringLiteral("%1 %2").arg(group).arg(inGroup + 1);
+            monster.name = inGroup == 0 && sameNameRows == 1
+                    ? group
+                    : QStringLiteral("%1 %2").arg(group, QString::number(inGroup + 1));
             const auto relative = std::find_if(state.combatants.begin(), state.combatants.end(),
                                                [&group](const Combatant &c) { return c.group == group; });
             monster.initiative = relative != state.combatants.end() ? relative->initiative
@@ -198,7 +199,7 @@ bool Fight::addEncounter(int number, const Storage::Cells &cells, const QStringL
             const bool present = std::any_of(state.combatants.begin(), state.combatants.end(), [&](const Combatant &c) {
                 return c.side == Combatant::Side::Character && c.name == trimmed;
             });
-            if (trimmed.isEmpty() || present)
+            if (trimmed.isEmpty() || present || state.lastId == FightLimits::MaxId)
                 continue;
             Combatant character;
             character.id = ++state.lastId;
@@ -211,6 +212,7 @@ bool Fight::addEncounter(int number, const Storage::Cells &cells, const QStringL
 
 void Fight::setInitiative(int id, int initiative)
 {
+    initiative = std::clamp(initiative, FightLimits::MinInitiative, FightLimits::MaxInitiative);
     changeCombatant(id, [initiative](Combatant &c) { c.initiative = initiative; });
 }
 
@@ -233,7 +235,7 @@ void Fight::setDamage(int id, const QString &damage)
 void Fight::setHitPoints(int id, int hitPoints, int maximumHitPoints)
 {
     changeCombatant(id, [=](Combatant &c) {
-        c.maximumHitPoints = std::max(0, maximumHitPoints);
+        c.maximumHitPoints = std::clamp(maximumHitPoints, 0, FightLimits::MaxHitPoints);
         c.hitPoints = std::clamp(hitPoints, 0, c.maximumHitPoints);
     });
 }
@@ -247,7 +249,10 @@ void Fight::changeHitPoints(int id, int change)
 
 void Fight::setConditions(int id, const QList<Condition> &conditions)
 {
-    changeCombatant(id, [&conditions](Combatant &c) { c.conditions = conditions; });
+    QList<Condition> kept = conditions;
+    for (Condition &condition : kept)
+        condition.rounds = std::clamp(condition.rounds, 0, FightLimits::MaxConditionRounds);
+    changeCombatant(id, [&kept](Combatant &c) { c.conditions = kept; });
 }
 
 void Fight::setHiddenFromPlayers(int id, bool hidden)
@@ -272,7 +277,7 @@ void Fight::nextTurn()
         do {
             if (++position == order.size()) {
                 position = 0;
-                ++state.round;
+                state.round = std::min(state.round + 1, FightLimits::MaxRound);
             }
         } while (!isUp(position));
 
@@ -300,27 +305,29 @@ void Fight::undo()
 {
     if (m_undo.isEmpty())
         return;
-    m_redo.append(m_state);
-    replaceState(m_undo.takeLast());
+    const Step step = m_undo.takeLast();
+    // The step is taken back from what the file holds now: changes another
+    // copy made since stay.
+    apply([&step](FightState &state) { state = rebased(state, step.after, step.before); });
+    m_redo.append(step);
 }
 
 void Fight::redo()
 {
     if (m_redo.isEmpty())
         return;
-    m_undo.append(m_state);
-    replaceState(m_redo.takeLast());
+    const Step step = m_redo.takeLast();
+    apply([&step](FightState &state) { state = rebased(state, step.before, step.after); });
+    m_undo.append(step);
 }
 
 bool Fight::change(const std::function<void(FightState &)> &edit)
 {
-    FightState edited = m_state;
-    edit(edited);
-    if (edited == m_state)
+    const Step step = apply(edit);
+    if (step.before == step.after)
         return false;
-    m_undo.append(m_state);
+    m_undo.append(step);
     m_redo.clear();
-    replaceState(std::move(edited));
     return true;
 }
 
@@ -334,22 +341,68 @@ void Fight::changeCombatant(int id, const std::function<void(Combatant &)> &edit
     });
 }
 
-void Fight::replaceState(FightState state)
+Fight::Step Fight::apply(const std::function<void(FightState &)> &edit)
 {
-    m_state = std::move(state);
-    save();
-    emit changed();
+    Step step{m_state, m_state};
+    if (m_path.isEmpty()) {
+        edit(step.after);
+    } else {
+        m_lastSave = Storage::updateFile(QFileInfo(m_path).path(), m_path, [&](const QByteArray *old) {
+            if (old) {
+                FightRead theirs = readFight(*old);
+                if (!theirs.state)
+                    return Storage::Update{std::nullopt, tr("it cannot be read: %1").arg(theirs.error)};
+                step.before = step.after = std::move(*theirs.state);
+            }
+            edit(step.after);
+            return Storage::Update{encodeFight(step.after), {}};
+        });
+        // Unsaved, the change is still shown: the game master is told.
+        if (!m_lastSave.ok()) {
+            step = {m_state, m_state};
+            edit(step.after);
+        }
+        watch();
+    }
+    if (step.after != m_state) {
+        m_state = step.after;
+        emit changed();
+    }
+    return step;
 }
 
-void Fight::save()
+// The folder is watched as well as the file: every write replaces the file,
+// and the folder sees the new one arrive.
+void Fight::followFile()
 {
+    delete m_watcher;
+    m_watcher = nullptr;
     if (m_path.isEmpty())
         return;
-    const QString folder = QFileInfo(m_path).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        m_lastSave = {Storage::WriteResult::Failure::CannotCreateFolder, folder,
-                      tr("the folder cannot be created")};
+    m_watcher = new QFileSystemWatcher(this);
+    const auto reread = [this] {
+        watch();
+        const Storage::FileRead file = Storage::readFileShared(QFileInfo(m_path).path(), m_path);
+        if (!file.content)
+            return;
+        std::optional<FightState> state = decodeFight(*file.content);
+        if (state && *state != m_state) {
+            m_state = std::move(*state);
+            emit changed();
+        }
+    };
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, reread);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, reread);
+    watch();
+}
+
+void Fight::watch()
+{
+    if (!m_watcher)
         return;
+    const QStringList watched = m_watcher->files() + m_watcher->directories();
+    for (const QString &path : {QFileInfo(m_path).path(), m_path}) {
+        if (!watched.contains(path) && QFileInfo::exists(path))
+            m_watcher->addPath(path);
     }
-    m_lastSave = Storage::writeFileAtomically(m_path, encodeFight(m_state));
 }

@@ -1,6 +1,7 @@
 #include "fight/dice.h"
 #include "fight/fight.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +28,15 @@ private slots:
     void damagedFileKeptAside_data();
     void damagedFileKeptAside();
     void playersOrder();
+    void valuesAtTheirLimitsAreReadBack_data();
+    void valuesAtTheirLimitsAreReadBack();
+    void refusedByName_data();
+    void refusedByName();
+    void everyDamagedFileIsKept();
+    void undoneStateIsSaved();
+    void twoCopiesOnOneFile();
+    void roundTrip();
+    void namesHoldingPercentSigns();
 };
 
 namespace {
@@ -336,6 +346,222 @@ void tst_Fight::playersOrder()
                                           {"Rat 3", false, "Defeated"}, {"Imp", false, "Healthy"},
                                           {"Aria", false, ""}};
     QCOMPARE(::playersOrder(fight.state()), expected);
+}
+
+namespace {
+
+// A fight of one combatant whose turn it is, in round `round`.
+QByteArray fightInRound(int round)
+{
+    FightState state{{Combatant{1, {}, "Orc", "Orc", 3, "", "", 5, 9, {}, false}}, {}, round, 1, 1, {}};
+    return encodeFight(state);
+}
+
+} // namespace
+
+void tst_Fight::valuesAtTheirLimitsAreReadBack_data()
+{
+    using namespace FightLimits;
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<int>("typed");
+    QTest::addColumn<int>("kept");
+    QTest::newRow("initiative 2000000") << "initiative" << 2'000'000 << MaxInitiative;
+    QTest::newRow("initiative -2000000") << "initiative" << -2'000'000 << MinInitiative;
+    QTest::newRow("initiative at its limit") << "initiative" << MaxInitiative << MaxInitiative;
+    QTest::newRow("hit points past the limit") << "hp" << MaxHitPoints + 1 << MaxHitPoints;
+    QTest::newRow("rounds of a condition past the limit") << "rounds" << 100'000 << MaxConditionRounds;
+    QTest::newRow("round 1000000 ends") << "round" << 1'000'000 << 1'000'001;
+    QTest::newRow("the last round ends") << "round" << MaxRound << MaxRound;
+}
+
+// Whatever a change sets, the next start reads back, undo and all.
+void tst_Fight::valuesAtTheirLimitsAreReadBack()
+{
+    QFETCH(QString, what);
+    QFETCH(int, typed);
+    QFETCH(int, kept);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("fight.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(fightInRound(what == u"round" ? typed : 1)) > 0);
+    file.close();
+
+    Fight fight;
+    QCOMPARE(fight.open(path).opened, Fight::Opened::Restored);
+    if (what == u"initiative")
+        fight.setInitiative(1, typed);
+    else if (what == u"hp")
+        fight.setHitPoints(1, typed, typed);
+    else if (what == u"rounds")
+        fight.setConditions(1, {{QStringLiteral("stunned"), typed}});
+    else
+        fight.nextTurn();
+    QVERIFY2(fight.lastSave().ok(), qPrintable(fight.lastSave().message()));
+    const Combatant &orc = fight.state().combatants.first();
+    const int value = what == u"initiative" ? orc.initiative
+            : what == u"hp"                 ? orc.maximumHitPoints
+            : what == u"rounds"             ? orc.conditions.first().rounds
+                                            : fight.state().round;
+    QCOMPARE(value, kept);
+
+    Fight nextStart;
+    const Fight::OpenResult opened = nextStart.open(path);
+    QVERIFY2(opened.opened == Fight::Opened::Restored, qPrintable(opened.message));
+    QCOMPARE(nextStart.state(), fight.state());
+}
+
+void tst_Fight::refusedByName_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    const QByteArray valid = fightInRound(2);
+    QTest::newRow("round 1e300") << QByteArray(valid).replace("\"round\": 2", "\"round\": 1e300")
+                                 << "\"round\" is 1e+300, not a whole number from 0 to 1000000000";
+    QTest::newRow("round -1e300") << QByteArray(valid).replace("\"round\": 2", "\"round\": -1e300")
+                                  << "\"round\" is -1e+300";
+    QTest::newRow("initiative past the limit") << QByteArray(valid).replace("\"initiative\": 3", "\"initiative\": 1e10")
+                                               << "combatant 1 \"initiative\" is 10000000000, not a whole number";
+    QTest::newRow("hit points above maximum") << QByteArray(valid).replace("\"hp\": 5", "\"hp\": 10")
+                                              << "combatant 1 \"hp\" is 10, not a whole number from 0 to 9";
+}
+
+// The message names the file, the value and the reason.
+void tst_Fight::refusedByName()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("fight.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
+    file.close();
+    Fight fight;
+    const Fight::OpenResult result = fight.open(path);
+    QCOMPARE(result.opened, Fight::Opened::DamagedKeptAside);
+    QVERIFY2(result.message.contains(path) && result.message.contains(reason), qPrintable(result.message));
+}
+
+void tst_Fight::everyDamagedFileIsKept()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("fight.json"));
+    const QList<QByteArray> damaged = {"{\"combatants\": [", "not a fight", "[14 combatants]"};
+    for (qsizetype i = 0; i < damaged.size(); ++i) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damaged[i]) > 0);
+        file.close();
+        Fight fight;
+        QCOMPARE(fight.open(path).opened, Fight::Opened::DamagedKeptAside);
+    }
+    for (const auto &[name, bytes] : {std::pair(".damaged", damaged[0]), std::pair(".damaged.2", damaged[1]),
+                                      std::pair(".damaged.3", damaged[2])}) {
+        QFile aside(path + QLatin1String(name));
+        QVERIFY2(aside.open(QIODevice::ReadOnly), name);
+        QCOMPARE(aside.readAll(), bytes);
+    }
+}
+
+void tst_Fight::undoneStateIsSaved()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("fight.json"));
+    Fight fight;
+    fight.open(path);
+    QRandomGenerator generator(4);
+    fight.addEncounter(1, table({{"Orc", "13", "1d12", "15"}}), {"Aria"}, generator);
+    const FightState added = fight.state();
+    fight.changeHitPoints(idOf(fight, "Orc"), -4);
+    fight.undo();
+    Fight nextStart;
+    nextStart.open(path);
+    QCOMPARE(nextStart.state(), added);
+}
+
+// Two copies of the program on one dungeon: both encounters join, an undo
+// takes back only its own, and each copy follows the file.
+void tst_Fight::twoCopiesOnOneFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Dungeon1/fight.json"));
+    Fight a, b;
+    a.open(path);
+    b.open(path);
+    QRandomGenerator generator(6);
+    a.addEncounter(1, table({{"Goblin", "15", "1d6", "7"}}), {}, generator);
+    b.addEncounter(2, table({{"Orc", "13", "1d12", "15"}}), {}, generator); // before b has seen the goblin
+    QCOMPARE(orderedNames(b.state()).size(), 2);
+    Fight file;
+    file.open(path);
+    QCOMPARE(file.state(), b.state());
+    QTRY_COMPARE(a.state(), b.state());
+
+    a.undo();
+    QTRY_COMPARE(b.state().combatants.size(), 1);
+    QCOMPARE(b.state().combatants.first().name, QStringLiteral("Orc"));
+    QCOMPARE(b.state().encounters, QList<int>{2});
+}
+
+// Random valid fights, values at their limits among them, come back from
+// the file as they went in.
+void tst_Fight::roundTrip()
+{
+    using namespace FightLimits;
+    QRandomGenerator generator(30);
+    const auto pick = [&generator](int lowest, int highest) {
+        switch (generator.bounded(4)) {
+        case 0: return lowest;
+        case 1: return highest;
+        default: return int(generator.bounded(qint64(lowest), qint64(highest) + 1));
+        }
+    };
+    const auto text = [&generator] {
+        static const QString letters = QStringLiteral("aZ %1%2\"\\\n\u00e9\u2014{}[],:");
+        QString t;
+        for (int n = int(generator.bounded(12)); n > 0; --n)
+            t += letters[generator.bounded(letters.size())];
+        return t;
+    };
+    for (int i = 0; i < 3000; ++i) {
+        FightState state;
+        state.lastId = pick(0, MaxId);
+        for (int n = state.lastId == 0 ? 0 : int(generator.bounded(5)); n > 0; --n) {
+            Combatant c;
+            c.id = pick(1, state.lastId);
+            if (state.combatant(c.id))
+                continue;
+            c.side = generator.bounded(2) ? Combatant::Side::Character : Combatant::Side::Monster;
+            c.group = text();
+            c.name = text();
+            c.initiative = pick(MinInitiative, MaxInitiative);
+            c.armourClass = text();
+            c.damage = text();
+            c.maximumHitPoints = pick(0, MaxHitPoints);
+            c.hitPoints = pick(0, c.maximumHitPoints);
+            for (int k = int(generator.bounded(3)); k > 0; --k)
+                c.conditions.append({text(), pick(0, MaxConditionRounds)});
+            c.hiddenFromPlayers = generator.bounded(2);
+            state.combatants.append(c);
+        }
+        for (int k = int(generator.bounded(3)); k > 0; --k)
+            state.encounters.append(pick(MinEncounter, MaxEncounter));
+        state.round = pick(0, MaxRound);
+        state.currentId = state.combatants.isEmpty() || generator.bounded(3) == 0
+                ? 0 : state.combatants[generator.bounded(state.combatants.size())].id;
+        if (generator.bounded(2))
+            state.otherKeys.insert(text() + QStringLiteral("_"), text());
+        const FightRead read = readFight(encodeFight(state));
+        QVERIFY2(read.state, qPrintable(read.error));
+        QCOMPARE(*read.state, state);
+    }
+}
+
+void tst_Fight::namesHoldingPercentSigns()
+{
+    Fight fight;
+    QRandomGenerator generator(7);
+    fight.addEncounter(1, table({{"Rat%1", "", "", "3"}, {"Rat%1", "", "", "3"}}), {}, generator);
+    QCOMPARE(fight.state().combatants.first().name, QStringLiteral("Rat%1 1"));
+    QCOMPARE(fight.state().combatants.last().name, QStringLiteral("Rat%1 2"));
 }
 
 QTEST_GUILESS_MAIN(tst_Fight)
