@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -28,6 +29,8 @@ private slots:
     void dungeonFolders();
     void newDungeonFromAPicture();
     void fullDisk();
+    void unplacingEverySpot();
+    void roundTrip();
     void newDungeonNeverTakesAnExistingName();
 
 private:
@@ -287,6 +290,71 @@ void tst_DungeonDescription::fullDisk()
     QVERIFY(!created.isEmpty());
     QCOMPARE(QDir(program + QStringLiteral("/Dungeons")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("Dungeon1")});
+}
+
+// Spots and rooms all taken off the map stay off after the next start.
+void tst_DungeonDescription::unplacingEverySpot()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("unplaced"));
+    QVERIFY(QDir().mkpath(folder));
+    DungeonDescription description;
+    description.title = QStringLiteral("Halls");
+    description.spots = {{1, {10, 20}}, {40, {30, 40}}};
+    description.rooms = {{1, QPolygonF({{1, 1}, {9, 1}, {9, 9}})}};
+    QCOMPARE(writeDungeonDescription(folder, description), QString());
+    description.spots.clear();
+    description.rooms.clear();
+    QCOMPARE(writeDungeonDescription(folder, description), QString());
+    const DescriptionRead read = readDungeonDescription(folder);
+    QVERIFY2(read.ok(), qPrintable(read.error));
+    QVERIFY(read.description.spots.isEmpty());
+    QVERIFY(read.description.rooms.isEmpty());
+    QCOMPARE(read.description.title, QStringLiteral("Halls"));
+}
+
+// Random descriptions, coordinates on the edges of the picture among them,
+// come back from the file as they went in.
+void tst_DungeonDescription::roundTrip()
+{
+    QRandomGenerator generator(30);
+    const QSize mapSize(MaxMapSide, 3000);
+    const auto coordinate = [&generator](int side) {
+        switch (generator.bounded(4)) {
+        case 0: return 0.0;
+        case 1: return double(side);
+        default: return generator.bounded(double(side));
+        }
+    };
+    const auto text = [&generator] {
+        static const QString letters = QStringLiteral("aZ %1\"\\\n\u00e9\u2014{}");
+        QString t;
+        for (int n = int(generator.bounded(10)); n > 0; --n)
+            t += letters[generator.bounded(letters.size())];
+        return t;
+    };
+    for (int i = 0; i < 2000; ++i) {
+        DungeonDescription description;
+        description.title = text();
+        if (generator.bounded(2))
+            description.mapFile = text().remove(u'/').remove(u'\\') + QStringLiteral(".png");
+        for (int n = int(generator.bounded(6)); n > 0; --n) {
+            const int spot = n == 1 ? SpotCount : int(generator.bounded(SpotCount)) + 1;
+            description.spots.insert(spot, {coordinate(mapSize.width()), coordinate(mapSize.height())});
+            QPolygonF outline;
+            for (int k = 3 + int(generator.bounded(4)); k > 0; --k)
+                outline << QPointF(coordinate(mapSize.width()), coordinate(mapSize.height()));
+            description.rooms.insert(spot, outline);
+        }
+        if (generator.bounded(2))
+            description.otherKeys.insert(text() + u'_', text());
+        const DescriptionRead read = parseDungeonDescription(descriptionJson(description), m_dir.path(), mapSize);
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QCOMPARE(read.description.title, description.title);
+        QCOMPARE(read.description.mapFile, description.mapFile);
+        QCOMPARE(read.description.spots, description.spots);
+        QCOMPARE(read.description.rooms, description.rooms);
+        QCOMPARE(read.description.otherKeys, description.otherKeys);
+    }
 }
 
 // A name that is there already belongs to another dungeon, even one a
