@@ -58,7 +58,12 @@ void Fog::applyChange(const FogState &from, const FogState &to)
     }
     const TableFile::ChangeResult result = TableFile::change(m_tableFile, from, to);
     if (!result.written.ok()) {
-        // The players still see the change; it is only not kept.
+        // The players still see the change; it is only not kept. A file
+        // that became unreadable is left alone from now on, and said once.
+        if (result.unreadable) {
+            m_tableFile.clear();
+            followFile();
+        }
         show(TableFile::merged(m_state, from, to));
         emit saveFailed(result.written.message());
         return;

@@ -146,8 +146,10 @@ ChangeResult change(const QString &path, const FogState &base, const FogState &n
         if (!old)
             return {encode(next), {}};
         const ReadResult theirs = parse(*old);
-        if (!theirs.ok())
+        if (!theirs.ok()) {
+            result.unreadable = true;
             return {std::nullopt, tr("it cannot be read: %1").arg(theirs.error)};
+        }
         result.onDisk = merged(theirs.fog, base, next);
         return {encode(result.onDisk, *old), {}};
     });

@@ -41,6 +41,7 @@ struct ChangeResult
 {
     Storage::WriteResult written;
     FogState onDisk; // what the file holds afterwards, the change merged in
+    bool unreadable = false; // the file could not be read, so it was left alone
 };
 
 // Applies the change from `base` to `next` to what the file holds now, read

@@ -139,8 +139,20 @@ void tst_Fog::unreadableFileLeftAlone()
     fog->setState(fog->state().revealing(12));
     QCOMPARE(fog->state().current, 12); // the players still see it
     QCOMPARE(contentOf(tableFile()), content);
-    // Nor is it replaced when the file is damaged after a good read.
+    // Nor is it replaced when the file is damaged after a good read, and
+    // that is said once, not at every reveal.
     QVERIFY(!TableFile::write(tableFile(), fog->state()).ok());
+    QCOMPARE(contentOf(tableFile()), content);
+    QFile::remove(tableFile());
+    Fog *damagedLater = newFog(&owner);
+    QCOMPARE(damagedLater->load(tableFile()), QString());
+    writeFile(tableFile(), content);
+    QSignalSpy failed(damagedLater, &Fog::saveFailed);
+    damagedLater->setState(damagedLater->state().revealing(7));
+    damagedLater->setState(damagedLater->state().revealing(12));
+    QCOMPARE(failed.size(), 1);
+    QVERIFY2(failed.first().first().toString().contains(reason), qPrintable(failed.first().first().toString()));
+    QCOMPARE(damagedLater->state().revealed, QList<int>({7, 12}));
     QCOMPARE(contentOf(tableFile()), content);
 }
 
