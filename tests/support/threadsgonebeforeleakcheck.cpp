@@ -1,10 +1,8 @@
-// Linked into every suite. LeakSanitizer checks for leaks at exit by
-// stopping every thread of the process and reading its stack; a thread
-// that is still tearing itself down then can crash LeakSanitizer's tracer
-// ("Tracer caught signal 11"). Qt starts its threads detached (Qt Test's
-// watchdog among them), so QThread::wait() returns while the thread is
-// still exiting, and on a busy machine it may not be gone by the check.
-// This waits at exit, before the check, until the threads have settled.
+// Linked into every suite. LeakSanitizer checks at exit by stopping every
+// thread and reading its stack, and its tracer can crash on a thread still
+// tearing itself down ("Tracer caught signal 11"). Qt's threads are
+// detached, Qt Test's watchdog among them: QThread::wait() returns before
+// the thread is gone. So the exit waits for exiting threads first.
 #if defined(__SANITIZE_ADDRESS__)
 #define DUNGEON_LEAK_CHECK_AT_EXIT 1
 #elif defined(__has_feature)
@@ -30,9 +28,7 @@ long threadCount()
 
 struct ThreadsGoneBeforeLeakCheck
 {
-    // Destroyed at exit before LeakSanitizer's own handler runs, since that
-    // was registered first. Threads that stay (none should) cost at most
-    // the quiet time; exiting ones are waited for.
+    // Runs before LeakSanitizer's handler, which was registered first.
     ~ThreadsGoneBeforeLeakCheck()
     {
         using namespace std::chrono;

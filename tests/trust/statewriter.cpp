@@ -31,8 +31,8 @@ int main(int argc, char **argv)
     if (command == u"create") {
         for (int made = 0; made < values[1].toInt(); ++made) {
             QString error;
-            const QString title = QStringLiteral("%1 of copy %2").arg(QString::number(made), QString::number(QCoreApplication::applicationPid()));
-            const int number = Dungeon::createDungeon(path, values.first(), title, &error);
+            const int number = Dungeon::createDungeon(path, values.first(),
+                    QStringLiteral("%1 of %2").arg(QString::number(made), QString::number(app.applicationPid())), &error);
             if (number == 0)
                 return 1;
             std::printf("%d\n", number);

@@ -6,8 +6,6 @@
 #include "fog/tablefile.h"
 #include "tests/support/filetesting.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QSet>
@@ -22,22 +20,38 @@ class tst_StateFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void twoCopiesReveal();
-    void twoCopiesJoinTheFight();
+    void twoCopiesRevealAndJoin();
     void copiesMakeNewDungeonsAtOnce();
 
 private:
-    // Runs one copy per list of arguments, all set off at once; their
-    // standard outputs.
-    QStringList runTogether(const QList<QStringList> &copies);
     QTemporaryDir m_dir;
 };
 
 namespace {
 
-QStringList numbers(int from, int to)
+// Runs one copy per list of arguments, set off at once; their outputs, or
+// nothing when one failed.
+QStringList runTogether(const QString &go, const QList<QStringList> &copies)
 {
-    QStringList list;
+    std::vector<std::unique_ptr<QProcess>> running;
+    for (const QStringList &arguments : copies) {
+        auto &copy = running.emplace_back(std::make_unique<QProcess>());
+        copy->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        copy->start(QStringLiteral(TRUST_STATEWRITER), QStringList{go} + arguments);
+    }
+    putFile(go, "");
+    QStringList outputs;
+    for (auto &copy : running) {
+        if (!copy->waitForFinished(60000) || copy->exitCode() != 0)
+            return {};
+        outputs += QString::fromLocal8Bit(copy->readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    }
+    return outputs;
+}
+
+QStringList numbers(const QString &command, const QString &path, int from, int to)
+{
+    QStringList list{command, path};
     for (int n = from; n <= to; ++n)
         list.append(QString::number(n));
     return list;
@@ -45,45 +59,20 @@ QStringList numbers(int from, int to)
 
 } // namespace
 
-QStringList tst_StateFiles::runTogether(const QList<QStringList> &copies)
+void tst_StateFiles::twoCopiesRevealAndJoin()
 {
-    const QString go = m_dir.filePath(QStringLiteral("go"));
-    QFile::remove(go);
-    std::vector<std::unique_ptr<QProcess>> running;
-    for (const QStringList &arguments : copies) {
-        auto &copy = running.emplace_back(std::make_unique<QProcess>());
-        copy->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        copy->start(QStringLiteral(TRUST_STATEWRITER), QStringList{go} + arguments);
-        if (!copy->waitForStarted())
-            return {};
-    }
-    putFile(go, "");
-    QStringList outputs;
-    for (auto &copy : running) {
-        if (!copy->waitForFinished(60000) || copy->exitCode() != 0)
-            return {};
-        outputs.append(QString::fromLocal8Bit(copy->readAllStandardOutput()).trimmed());
-    }
-    return outputs;
-}
+    const QString table = TableFile::path(m_dir.filePath(QStringLiteral("Dungeon1")));
+    const QString fight = m_dir.filePath(QStringLiteral("Dungeon1/fight.json"));
+    runTogether(m_dir.filePath("go reveal"), {numbers("reveal", table, 1, 20), numbers("reveal", table, 21, 40)});
+    runTogether(m_dir.filePath("go join"), {numbers("join", fight, 1, 15), numbers("join", fight, 16, 30)});
 
-void tst_StateFiles::twoCopiesReveal()
-{
-    const QString table = TableFile::path(m_dir.filePath(QStringLiteral("reveal")));
-    QCOMPARE(runTogether({QStringList{"reveal", table} + numbers(1, 20), QStringList{"reveal", table} + numbers(21, 40)}).size(), 2);
     const TableFile::ReadResult read = TableFile::read(table);
     QVERIFY2(read.ok(), qPrintable(read.error));
     QCOMPARE(read.fog.revealed.size(), 40);
-}
-
-void tst_StateFiles::twoCopiesJoinTheFight()
-{
-    const QString file = m_dir.filePath(QStringLiteral("join/fight.json"));
-    QCOMPARE(runTogether({QStringList{"join", file} + numbers(1, 15), QStringList{"join", file} + numbers(16, 30)}).size(), 2);
-    Fight fight;
-    QCOMPARE(fight.open(file).opened, Fight::Opened::Restored);
-    QCOMPARE(fight.state().encounters.size(), 30);
-    QCOMPARE(fight.state().combatants.size(), 30);
+    Fight joined;
+    QCOMPARE(joined.open(fight).opened, Fight::Opened::Restored);
+    QCOMPARE(joined.state().encounters.size(), 30);
+    QCOMPARE(joined.state().combatants.size(), 30);
 }
 
 void tst_StateFiles::copiesMakeNewDungeonsAtOnce()
@@ -93,19 +82,17 @@ void tst_StateFiles::copiesMakeNewDungeonsAtOnce()
     QImage map(40, 30, QImage::Format_RGB32);
     map.fill(Qt::darkGreen);
     QVERIFY(map.save(picture));
-    constexpr int Copies = 4;
-    constexpr int Each = 10;
-    const QStringList made = runTogether(QList<QStringList>(Copies, QStringList{"create", program, picture, QString::number(Each)}))
-                                     .join(u'\n').split(u'\n');
-    QCOMPARE(QSet<QString>(made.begin(), made.end()).size(), Copies * Each);
-    QCOMPARE(Dungeon::dungeonNumbers(program).size(), Copies * Each);
+    constexpr int Made = 4 * 10;
+    const QStringList made = runTogether(m_dir.filePath("go create"), QList<QStringList>(4, {"create", program, picture, "10"}));
+    QCOMPARE(QSet<QString>(made.begin(), made.end()).size(), Made);
+    QCOMPARE(Dungeon::dungeonNumbers(program).size(), Made);
     QSet<QString> titles;
-    for (int number = 1; number <= Copies * Each; ++number) {
+    for (int number = 1; number <= Made; ++number) {
         const Dungeon::DescriptionRead read = Dungeon::readDungeonDescription(Dungeon::dungeonFolder(program, number));
         QVERIFY2(read.ok() && read.exists, qPrintable(read.error));
         titles.insert(read.description.title);
     }
-    QCOMPARE(titles.size(), Copies * Each);
+    QCOMPARE(titles.size(), Made); // each written by one copy only
 }
 
 QTEST_GUILESS_MAIN(tst_StateFiles)
