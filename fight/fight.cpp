@@ -161,6 +161,9 @@ bool Fight::addEncounter(int number, const Storage::Cells &cells, const QStringL
     if (number > 0 && m_state.encounters.contains(number))
         return false;
     return change([&](FightState &state) {
+        // Another copy of the program may have added it meanwhile.
+        if (number > 0 && state.encounters.contains(number))
+            return;
         if (number > 0 && number <= FightLimits::MaxEncounter)
             state.encounters.append(number);
         constexpr int Rows = EncounterShape::MonsterRows;
@@ -190,7 +193,8 @@ bool Fight::addEncounter(int number, const Storage::Cells &cells, const QStringL
                                                                     : int(generator.bounded(20)) + 1;
             monster.armourClass = cell(1, row);
             monster.damage = cell(2, row);
-            monster.maximumHitPoints = monster.hitPoints = hitPointsFromCell(cell(3, row), generator);
+            monster.maximumHitPoints = monster.hitPoints
+                    = std::min(hitPointsFromCell(cell(3, row), generator), FightLimits::MaxHitPoints);
             state.combatants.append(monster);
         }
 

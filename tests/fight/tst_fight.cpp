@@ -458,6 +458,7 @@ void tst_Fight::twoCopiesOnOneFile()
     QRandomGenerator generator(6);
     a.addEncounter(1, table({{"Goblin", "15", "1d6", "7"}}), {}, generator);
     b.addEncounter(2, table({{"Orc", "13", "1d12", "15"}}), {}, generator); // before b has seen the goblin
+    QVERIFY(!b.addEncounter(1, table({{"Goblin", "15", "1d6", "7"}}), {}, generator)); // in the fight already
     QCOMPARE(orderedNames(b.state()).size(), 2);
     file.open(path);
     QCOMPARE(file.state(), b.state());
