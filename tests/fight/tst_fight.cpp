@@ -457,8 +457,9 @@ void tst_Fight::twoCopiesOnOneFile()
     b.open(path);
     QRandomGenerator generator(6);
     a.addEncounter(1, table({{"Goblin", "15", "1d6", "7"}}), {}, generator);
-    b.addEncounter(2, table({{"Orc", "13", "1d12", "15"}}), {}, generator); // before b has seen the goblin
-    QVERIFY(!b.addEncounter(1, table({{"Goblin", "15", "1d6", "7"}}), {}, generator)); // in the fight already
+    // Before b has seen the goblin: its encounter is in the fight already.
+    QVERIFY(!b.addEncounter(1, table({{"Goblin", "15", "1d6", "7"}}), {}, generator));
+    b.addEncounter(2, table({{"Orc", "13", "1d12", "15"}}), {}, generator);
     QCOMPARE(orderedNames(b.state()).size(), 2);
     file.open(path);
     QCOMPARE(file.state(), b.state());
