@@ -6,6 +6,8 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <array>
+
 namespace Dungeon {
 
 namespace {
@@ -29,10 +31,13 @@ QSize gifCanvasSize(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray header = file.read(10);
-    if (header.size() < 10 || !(header.startsWith("GIF87a") || header.startsWith("GIF89a")))
+    std::array<char, 10> header;
+    if (file.read(header.data(), header.size()) != qint64(header.size()))
         return {};
-    return {qFromLittleEndian<quint16>(header.constData() + 6), qFromLittleEndian<quint16>(header.constData() + 8)};
+    const QByteArrayView signature(header.data(), 6);
+    if (signature != "GIF87a" && signature != "GIF89a")
+        return {};
+    return {qFromLittleEndian<quint16>(header.data() + 6), qFromLittleEndian<quint16>(header.data() + 8)};
 }
 
 } // namespace
