@@ -327,7 +327,7 @@ private:
             }
         }
         for (Picture &picture : pictures) {
-            const QString name = QStringLiteral("section%1/%2").arg(m_sectionCount).arg(picture.format.name());
+            const QString name = QStringLiteral("section%1/%2").arg(QString::number(m_sectionCount), picture.format.name());
             m_booklet->addResource(QTextDocument::ImageResource, QUrl(name),
                                    details->resource(QTextDocument::ImageResource, QUrl(picture.format.name())));
             picture.format.setName(name);

@@ -142,7 +142,7 @@ QVariant CombatantsModel::data(const QModelIndex &index, int role) const
         case HitPoints:
             if (c.maximumHitPoints == 0 && role == Qt::DisplayRole)
                 return QStringLiteral("\u2013");
-            return QStringLiteral("%1 / %2").arg(c.hitPoints).arg(c.maximumHitPoints);
+            return QStringLiteral("%1 / %2").arg(QString::number(c.hitPoints), QString::number(c.maximumHitPoints));
         case Damage: return c.damage;
         case Conditions: return conditionsText(c.conditions);
         }

@@ -367,7 +367,8 @@ void CombatTracker::showSelected()
     else if (combatant->maximumHitPoints == 0)
         selected->setText(tr("%1: hit points not known; type them in the HP column.").arg(combatant->name));
     else
-        selected->setText(tr("%1: %2 of %3").arg(combatant->name).arg(combatant->hitPoints).arg(combatant->maximumHitPoints));
+        selected->setText(tr("%1: %2 of %3").arg(combatant->name, QString::number(combatant->hitPoints),
+                                                 QString::number(combatant->maximumHitPoints)));
     // The characters sit at the table: the players know them.
     hiddenFromPlayers->setEnabled(combatant && combatant->side == Combatant::Side::Monster);
     hiddenFromPlayers->setChecked(combatant && combatant->hiddenFromPlayers);

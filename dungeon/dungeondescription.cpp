@@ -13,9 +13,15 @@
 #include <QJsonDocument>
 #include <QRectF>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
 
 namespace Dungeon {
 
@@ -43,7 +49,7 @@ int spotNumber(const QString &key, const QString &what)
     bool isNumber = false;
     const int number = key.toInt(&isNumber);
     if (!isNumber || number < 1 || number > SpotCount || key != QString::number(number))
-        throw Refusal{tr("%1 \"%2\" is not a spot number from 1 to %3").arg(what, key).arg(SpotCount)};
+        throw Refusal{tr("%1 \"%2\" is not a spot number from 1 to %3").arg(what, key, QString::number(SpotCount))};
     return number;
 }
 
@@ -56,7 +62,8 @@ QPointF point(const QJsonValue &value, QSize mapSize, const QString &where)
     const QPointF p(pair[0].toDouble(), pair[1].toDouble());
     if (p.x() < 0 || p.y() < 0 || p.x() > mapSize.width() || p.y() > mapSize.height()) {
         throw Refusal{tr("%1 (%2, %3) lies off the map picture of %4 x %5 pixels")
-                          .arg(where).arg(p.x()).arg(p.y()).arg(mapSize.width()).arg(mapSize.height())};
+                          .arg(where, QString::number(p.x()), QString::number(p.y()),
+                               QString::number(mapSize.width()), QString::number(mapSize.height()))};
     }
     return p;
 }
@@ -88,7 +95,7 @@ DungeonDescription parse(const QByteArray &bytes, const QString &folder, QSize m
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        throw Refusal{tr("not valid JSON at character %1: %2").arg(parseError.offset).arg(parseError.errorString())};
+        throw Refusal{tr("not valid JSON at character %1: %2").arg(QString::number(parseError.offset), parseError.errorString())};
     if (!document.isObject())
         throw Refusal{tr("the description is not a JSON object")};
 
@@ -126,7 +133,8 @@ DungeonDescription parse(const QByteArray &bytes, const QString &folder, QSize m
             throw Refusal{tr("room %1 is not a list of at least three corners").arg(number)};
         QPolygonF outline;
         for (qsizetype i = 0; i < corners.size(); ++i)
-            outline << point(corners[i], mapSize, tr("corner %1 of room %2").arg(i + 1).arg(number));
+            outline << point(corners[i], mapSize,
+                             tr("corner %1 of room %2").arg(QString::number(i + 1), QString::number(number)));
         description.rooms.insert(number, outline);
     }
 
@@ -211,12 +219,9 @@ QString writeDungeonDescription(const QString &folder, const DungeonDescription 
     if (const DescriptionRead old = readDungeonDescription(folder); !old.ok())
         return tr("%1 is left as it is, since it cannot be read: %2").arg(where, old.error);
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return tr("Cannot save %1: %2").arg(where, file.errorString());
-    file.write(descriptionJson(description));
-    if (!file.commit())
-        return tr("Cannot save %1: %2").arg(where, file.errorString());
+    if (const Storage::WriteResult written = Storage::writeFileAtomically(path, descriptionJson(description));
+        !written.ok())
+        return tr("Cannot save %1: %2").arg(where, written.reason);
     return {};
 }
 
@@ -243,38 +248,104 @@ int nextFreeDungeonNumber(const QString &programFolder)
     return 0;
 }
 
+namespace {
+
+// A folder of the Dungeons folder that this call alone made, under a name no
+// dungeon has; removed again unless it is claimed.
+class NewFolder
+{
+public:
+    explicit NewFolder(const QString &root)
+    {
+        for (int attempt = 0; attempt < 100 && m_path.isEmpty(); ++attempt) {
+            const QString path = QStringLiteral("%1/.new-dungeon-%2")
+                                         .arg(root, QString::number(QRandomGenerator::global()->generate(), 16));
+            // mkdir is exclusive, and keeps the umask the other folders get.
+            if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)
+                m_path = path;
+            else if (errno != EEXIST)
+                break;
+        }
+    }
+    ~NewFolder()
+    {
+        if (!m_path.isEmpty())
+            QDir(m_path).removeRecursively();
+    }
+    NewFolder(const NewFolder &) = delete;
+    NewFolder &operator=(const NewFolder &) = delete;
+
+    QString path() const { return m_path; }
+
+    // Gives the folder its final name only when no folder has it: a rename
+    // that replaced an empty folder could take another copy's new dungeon.
+    // errno on failure, 0 on success.
+    int claim(const QString &name)
+    {
+        if (::renameat2(AT_FDCWD, QFile::encodeName(m_path).constData(), AT_FDCWD,
+                        QFile::encodeName(name).constData(), RENAME_NOREPLACE) != 0)
+            return errno;
+        m_path.clear();
+        return 0;
+    }
+
+private:
+    QString m_path;
+};
+
+} // namespace
+
 int createDungeon(const QString &programFolder, const QString &picturePath, const QString &title,
                   QString *error)
 {
     if (!mapPictureSize(picturePath, error).isValid())
         return 0;
-    const int number = nextFreeDungeonNumber(programFolder);
-    if (number == 0) {
-        *error = tr("There are %1 dungeons already.").arg(MaxDungeonNumber);
+    const QString root = programFolder + QStringLiteral("/Dungeons");
+    const QString cannotCreate = tr("Cannot create the folder %1.").arg(QDir::toNativeSeparators(root));
+    if (!QDir().mkpath(root)) {
+        *error = cannotCreate;
         return 0;
     }
-    const QString folder = Storage::dungeonFolder(programFolder, qint16(number));
-    if (!QDir().mkpath(folder)) {
-        *error = tr("Cannot create the folder %1.").arg(QDir::toNativeSeparators(folder));
+    // Built whole before it is named: no copy of the program ever sees it
+    // half made, and a failure removes only this folder.
+    NewFolder building(root);
+    if (building.path().isEmpty()) {
+        *error = cannotCreate;
         return 0;
     }
+    const QString folder = building.path();
     DungeonDescription description;
     description.title = title;
     QString extension = QFileInfo(picturePath).suffix().toLower();
     if (extension.isEmpty())
         extension = QString::fromLatin1(QImageReader::imageFormat(picturePath));
     description.mapFile = QStringLiteral("map.") + extension;
-    if (!QFile::copy(picturePath, mapPath(folder, description))) {
-        *error = tr("Cannot copy %1 to %2.").arg(QDir::toNativeSeparators(picturePath), QDir::toNativeSeparators(folder));
-        QDir(folder).removeRecursively();
+    const QString map = mapPath(folder, description);
+    if (!QFile::copy(picturePath, map) || QFileInfo(map).size() != QFileInfo(picturePath).size()) {
+        *error = tr("Cannot copy %1 to %2.").arg(QDir::toNativeSeparators(picturePath), QDir::toNativeSeparators(root));
         return 0;
     }
     *error = writeDungeonDescription(folder, description);
-    if (!error->isEmpty()) {
-        QDir(folder).removeRecursively();
+    if (!error->isEmpty())
         return 0;
+
+    // Another copy may take a free number first: the next one is tried.
+    const QList<int> taken = dungeonNumbers(programFolder);
+    for (int number = 1; number <= MaxDungeonNumber; ++number) {
+        if (taken.contains(number))
+            continue;
+        const QString name = Storage::dungeonFolder(programFolder, qint16(number));
+        const int reason = building.claim(name);
+        if (reason == 0)
+            return number;
+        if (reason != EEXIST && reason != ENOTEMPTY) {
+            *error = tr("Cannot create the folder %1: %2")
+                         .arg(QDir::toNativeSeparators(name), QString::fromLocal8Bit(std::strerror(reason)));
+            return 0;
+        }
     }
-    return number;
+    *error = tr("There are %1 dungeons already.").arg(MaxDungeonNumber);
+    return 0;
 }
 
 } // namespace Dungeon

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
@@ -46,15 +47,16 @@ int hitPointsFromCell(const QString &cell, QRandomGenerator &generator)
     static const QRegularExpression wholeNumber(QStringLiteral(R"(\d+)"));
     const QRegularExpressionMatch number = wholeNumber.match(Dice::withoutDice(cell));
     if (number.hasMatch())
-        return number.capturedLength() > 6 ? 999999 : number.capturedView().toInt();
+        return number.capturedLength() > 6 ? FightLimits::MaxHitPoints : number.capturedView().toInt();
     const Dice::Parsed dice = Dice::parse(cell);
     return dice.ok() ? std::max(1, Dice::roll(cell, dice.expression, generator).total) : 0;
 }
 
 namespace {
 
-// Typed numbers stay well within what the fight file holds.
-constexpr int MaxTyped = 999999;
+// Typed numbers stay within what the fight file holds.
+constexpr int MaxTyped = FightLimits::MaxHitPoints;
+static_assert(FightLimits::MaxInitiative == MaxTyped && -FightLimits::MinInitiative == MaxTyped);
 
 // A whole number with an optional sign, or why not; the sign is returned apart.
 TypedNumber typedNumber(const QString &text, QStringView *sign, const QString &notANumber,
@@ -116,6 +118,7 @@ TypedHitPoints parseHitPoints(const QString &text)
 
 QList<Condition> parseConditions(const QString &text)
 {
+    static_assert(FightLimits::MaxConditionRounds == 9'999); // four digits
     static const QRegularExpression counted(QStringLiteral(R"(^(.*\S)\s+(\d{1,4})$)"));
     QList<Condition> conditions;
     for (const QString &item : text.split(QRegularExpression(QStringLiteral("[,;]")))) {
@@ -135,7 +138,7 @@ QString conditionsText(const QList<Condition> &conditions)
 {
     QStringList items;
     for (const Condition &condition : conditions)
-        items.append(condition.rounds ? QStringLiteral("%1 %2").arg(condition.name).arg(condition.rounds)
+        items.append(condition.rounds ? QStringLiteral("%1 %2").arg(condition.name, QString::number(condition.rounds))
                                       : condition.name);
     return items.join(QStringLiteral(", "));
 }
@@ -217,7 +220,7 @@ void passTurn(FightState &state, const QList<int> &order, qsizetype position)
     do {
         if (++position >= order.size()) {
             position = 0;
-            ++state.round;
+            state.round = std::min(state.round + 1, FightLimits::MaxRound);
         }
     } while (!isUp(position));
 
@@ -247,36 +250,33 @@ Fight::OpenResult Fight::open(const QString &path)
     m_lastSave = {};
     OpenResult result;
 
-    QFile file(path);
-    if (!file.exists()) {
+    const QString folder = QFileInfo(path).path();
+    const Storage::FileRead file = Storage::readFileShared(folder, path);
+    const QString name = QDir::toNativeSeparators(path);
+    if (!file.error.isEmpty()) {
+        result = {Opened::Unreadable, tr("Cannot read %1: %2. This fight is not saved.").arg(name, file.error)};
+    } else if (!file.content) {
         m_path = path;
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        result = {Opened::Unreadable,
-                  tr("Cannot read %1: %2. This fight is not saved.").arg(path, file.errorString())};
-    } else if (std::optional<FightState> state = decodeFight(file.readAll())) {
-        m_state = std::move(*state);
+    } else if (FightRead read = readFight(*file.content); read.state) {
+        m_state = std::move(*read.state);
         m_path = path;
         result.opened = Opened::Restored;
+    } else if (const KeptAside aside = keepAside(path); aside.error.isEmpty()) {
+        m_path = path;
+        result = {Opened::DamagedKeptAside,
+                  tr("The fight file %1 was damaged: %2. It is kept as %3 and a new fight begins.")
+                          .arg(name, read.error, QFileInfo(aside.path).fileName())};
     } else {
-        file.close();
-        const QString asidePath = path + QStringLiteral(".damaged");
-        QFile::remove(asidePath);
-        if (QFile::rename(path, asidePath)) {
-            m_path = path;
-            result = {Opened::DamagedKeptAside,
-                      tr("The fight file was damaged; it is kept as %1 and a new fight begins.")
-                          .arg(QFileInfo(asidePath).fileName())};
-        } else {
-            result = {Opened::Unreadable,
-                      tr("The fight file %1 is damaged and cannot be set aside. This fight is not saved.")
-                          .arg(path)};
-        }
+        result = {Opened::Unreadable,
+                  tr("The fight file %1 is damaged (%2) and cannot be set aside: %3. This fight is not saved.")
+                          .arg(name, read.error, aside.error)};
     }
     // Reading back the fight just written keeps its undo.
     if (!sameFile || m_state != before) {
         m_undo.clear();
         m_redo.clear();
     }
+    followFile();
     emit changed();
     return result;
 }
@@ -287,7 +287,10 @@ bool Fight::addEncounter(int number, const Storage::Cells &cells, const QStringL
     if (number > 0 && m_state.encounters.contains(number))
         return false;
     return change([&](FightState &state) {
-        if (number > 0)
+        // Another copy of the program may have added it meanwhile.
+        if (number > 0 && state.encounters.contains(number))
+            return;
+        if (number > 0 && number <= FightLimits::MaxEncounter)
             state.encounters.append(number);
         constexpr int Rows = EncounterShape::MonsterRows;
         const auto cell = [&cells](int column, int row) {
@@ -299,7 +302,7 @@ bool Fight::addEncounter(int number, const Storage::Cells &cells, const QStringL
             names.append(cell(0, row));
         for (int row = 0; row < Rows; ++row) {
             const QString &group = names[row];
-            if (group.isEmpty())
+            if (group.isEmpty() || state.lastId == FightLimits::MaxId)
                 continue;
             Combatant monster;
             monster.id = ++state.lastId;
@@ -307,15 +310,17 @@ bool Fight::addEncounter(int number, const Storage::Cells &cells, const QStringL
             const auto inGroup = std::count_if(state.combatants.begin(), state.combatants.end(),
                                                [&group](const Combatant &c) { return c.group == group; });
             const auto sameNameRows = names.count(group);
-            monster.name = inGroup == 0 && sameNameRows == 1 ? group
-                                                              : QStringLiteral("%1 %2").arg(group).arg(inGroup + 1);
+            monster.name = inGroup == 0 && sameNameRows == 1
+                    ? group
+                    : QStringLiteral("%1 %2").arg(group, QString::number(inGroup + 1));
             const auto relative = std::find_if(state.combatants.begin(), state.combatants.end(),
                                                [&group](const Combatant &c) { return c.group == group; });
             monster.initiative = relative != state.combatants.end() ? relative->initiative
                                                                     : int(generator.bounded(20)) + 1;
             monster.armourClass = cell(1, row);
             monster.damage = cell(2, row);
-            monster.maximumHitPoints = monster.hitPoints = hitPointsFromCell(cell(3, row), generator);
+            monster.maximumHitPoints = monster.hitPoints
+                    = std::min(hitPointsFromCell(cell(3, row), generator), FightLimits::MaxHitPoints);
             state.combatants.append(monster);
         }
 
@@ -324,7 +329,7 @@ bool Fight::addEncounter(int number, const Storage::Cells &cells, const QStringL
             const bool present = std::any_of(state.combatants.begin(), state.combatants.end(), [&](const Combatant &c) {
                 return c.side == Combatant::Side::Character && c.name == trimmed;
             });
-            if (trimmed.isEmpty() || present)
+            if (trimmed.isEmpty() || present || state.lastId == FightLimits::MaxId)
                 continue;
             Combatant character;
             character.id = ++state.lastId;
@@ -337,6 +342,7 @@ bool Fight::addEncounter(int number, const Storage::Cells &cells, const QStringL
 
 void Fight::setInitiative(int id, int initiative)
 {
+    initiative = std::clamp(initiative, FightLimits::MinInitiative, FightLimits::MaxInitiative);
     changeCombatant(id, [initiative](Combatant &c) { c.initiative = initiative; });
 }
 
@@ -359,7 +365,7 @@ void Fight::setDamage(int id, const QString &damage)
 void Fight::setHitPoints(int id, int hitPoints, int maximumHitPoints)
 {
     changeCombatants({id}, [=](Combatant &c, FightState &state) {
-        c.maximumHitPoints = std::max(0, maximumHitPoints);
+        c.maximumHitPoints = std::clamp(maximumHitPoints, 0, FightLimits::MaxHitPoints);
         c.hitPoints = std::clamp(hitPoints, 0, c.maximumHitPoints);
         note(state, tr("%1 has %2 of %3 hit points")
                             .arg(c.name, QString::number(c.hitPoints), QString::number(c.maximumHitPoints)));
@@ -389,12 +395,15 @@ void Fight::changeHitPoints(const QList<int> &ids, int change)
 
 void Fight::setConditions(int id, const QList<Condition> &conditions)
 {
-    changeCombatants({id}, [&conditions](Combatant &c, FightState &state) {
-        if (c.conditions == conditions)
+    QList<Condition> kept = conditions;
+    for (Condition &condition : kept)
+        condition.rounds = std::clamp(condition.rounds, 0, FightLimits::MaxConditionRounds);
+    changeCombatants({id}, [&kept](Combatant &c, FightState &state) {
+        if (c.conditions == kept)
             return;
-        c.conditions = conditions;
-        note(state, conditions.isEmpty() ? tr("%1 has no conditions").arg(c.name)
-                                         : tr("%1: %2").arg(c.name, conditionsText(conditions)));
+        c.conditions = kept;
+        note(state, kept.isEmpty() ? tr("%1 has no conditions").arg(c.name)
+                                   : tr("%1: %2").arg(c.name, conditionsText(kept)));
     });
 }
 
@@ -467,27 +476,29 @@ void Fight::undo()
 {
     if (m_undo.isEmpty())
         return;
-    m_redo.append(m_state);
-    replaceState(m_undo.takeLast());
+    const Step step = m_undo.takeLast();
+    // The step is taken back from what the file holds now: changes another
+    // copy made since stay.
+    apply([&step](FightState &state) { state = rebased(state, step.after, step.before); });
+    m_redo.append(step);
 }
 
 void Fight::redo()
 {
     if (m_redo.isEmpty())
         return;
-    m_undo.append(m_state);
-    replaceState(m_redo.takeLast());
+    const Step step = m_redo.takeLast();
+    apply([&step](FightState &state) { state = rebased(state, step.before, step.after); });
+    m_undo.append(step);
 }
 
 bool Fight::change(const std::function<void(FightState &)> &edit)
 {
-    FightState edited = m_state;
-    edit(edited);
-    if (edited == m_state)
+    const Step step = apply(edit);
+    if (step.before == step.after)
         return false;
-    m_undo.append(m_state);
+    m_undo.append(step);
     m_redo.clear();
-    replaceState(std::move(edited));
     return true;
 }
 
@@ -515,22 +526,68 @@ void Fight::changeCombatants(const QList<int> &ids, const std::function<void(Com
     });
 }
 
-void Fight::replaceState(FightState state)
+Fight::Step Fight::apply(const std::function<void(FightState &)> &edit)
 {
-    m_state = std::move(state);
-    save();
-    emit changed();
+    Step step{m_state, m_state};
+    if (m_path.isEmpty()) {
+        edit(step.after);
+    } else {
+        m_lastSave = Storage::updateFile(QFileInfo(m_path).path(), m_path, [&](const QByteArray *old) {
+            if (old) {
+                FightRead theirs = readFight(*old);
+                if (!theirs.state)
+                    return Storage::Update{std::nullopt, tr("it cannot be read: %1").arg(theirs.error)};
+                step.before = step.after = std::move(*theirs.state);
+            }
+            edit(step.after);
+            return Storage::Update{encodeFight(step.after), {}};
+        });
+        // Unsaved, the change is still shown: the game master is told.
+        if (!m_lastSave.ok()) {
+            step = {m_state, m_state};
+            edit(step.after);
+        }
+        watch();
+    }
+    if (step.after != m_state) {
+        m_state = step.after;
+        emit changed();
+    }
+    return step;
 }
 
-void Fight::save()
+// The folder is watched as well as the file: every write replaces the file,
+// and the folder sees the new one arrive.
+void Fight::followFile()
 {
+    delete m_watcher;
+    m_watcher = nullptr;
     if (m_path.isEmpty())
         return;
-    const QString folder = QFileInfo(m_path).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        m_lastSave = {Storage::WriteResult::Failure::CannotCreateFolder, folder,
-                      tr("the folder cannot be created")};
+    m_watcher = new QFileSystemWatcher(this);
+    const auto reread = [this] {
+        watch();
+        const Storage::FileRead file = Storage::readFileShared(QFileInfo(m_path).path(), m_path);
+        if (!file.content)
+            return;
+        std::optional<FightState> state = decodeFight(*file.content);
+        if (state && *state != m_state) {
+            m_state = std::move(*state);
+            emit changed();
+        }
+    };
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, reread);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, reread);
+    watch();
+}
+
+void Fight::watch()
+{
+    if (!m_watcher)
         return;
+    const QStringList watched = m_watcher->files() + m_watcher->directories();
+    for (const QString &path : {QFileInfo(m_path).path(), m_path}) {
+        if (!watched.contains(path) && QFileInfo::exists(path))
+            m_watcher->addPath(path);
     }
-    m_lastSave = Storage::writeFileAtomically(m_path, encodeFight(m_state));
 }

@@ -11,7 +11,23 @@
 #include <functional>
 #include <optional>
 
+class QFileSystemWatcher;
 class QRandomGenerator;
+
+// The range of every number of a fight, one for the Combat window, the
+// rules and the fight file's reader alike: what can be typed or reached
+// can be saved and read back.
+namespace FightLimits {
+constexpr int MaxInitiative = 999'999;
+constexpr int MinInitiative = -MaxInitiative;
+constexpr int MaxHitPoints = 999'999;
+constexpr int MaxConditionRounds = 9'999;
+// Rounds and ids only count up; they stop here rather than overflow.
+constexpr int MaxRound = 1'000'000'000;
+constexpr int MaxId = 1'000'000'000;
+constexpr int MinEncounter = -32'768; // the encounter numbers of the board
+constexpr int MaxEncounter = 32'767;
+} // namespace FightLimits
 
 // A condition on a combatant, e.g. "stunned" for 2 rounds. Counted down at
 // the start of the combatant's turn and removed at 0; without a number of
@@ -173,8 +189,11 @@ public:
 
     // Reads the fight of the file; the undo of the fight it holds is kept
     // when the file holds it unchanged. A damaged file is renamed to
-    // "<path>.damaged" and a new fight starts; one that cannot be read or
-    // set aside is never written over: the fight is then kept in memory only.
+    // "<path>.damaged" (".damaged.2" and so on when that is taken, so that
+    // no damaged file replaces another) and a new fight starts; one that
+    // cannot be read or set aside is never written over: the fight is then
+    // kept in memory only. The fight then follows the file when another copy
+    // of the program changes it.
     OpenResult open(const QString &path);
     QString path() const { return m_path; }
     const FightState &state() const { return m_state; }
@@ -215,23 +234,59 @@ public:
     void redo();
 
 signals:
+    // Also when another copy of the program changed the file.
     void changed();
 
 private:
-    // Applies edit as one undoable step, unless it changes nothing.
+    struct Step
+    {
+        FightState before, after;
+    };
+
+    // Applies edit as one undoable step, unless it changes nothing. With a
+    // file, the edit is applied to what the file holds, read and written in
+    // the dungeon folder's turn alone, so another copy's change stays.
     bool change(const std::function<void(FightState &)> &edit);
     void changeCombatant(int id, const std::function<void(Combatant &)> &edit);
     void changeCombatants(const QList<int> &ids, const std::function<void(Combatant &, FightState &)> &edit);
-    void replaceState(FightState state);
-    void save();
+    // Applies edit to the state the file holds (the state in memory without
+    // a file or when the file cannot be read), writes the result and shows
+    // it; the state it was applied to and the result.
+    Step apply(const std::function<void(FightState &)> &edit);
+    void followFile();
+    void watch();
 
     FightState m_state;
-    QList<FightState> m_undo;
-    QList<FightState> m_redo;
+    QList<Step> m_undo;
+    QList<Step> m_redo;
     QString m_path; // empty: not written
     Storage::WriteResult m_lastSave;
+    QFileSystemWatcher *m_watcher = nullptr;
 };
 
 // The fight file's JSON, and back; nothing when the bytes are not a fight.
 QByteArray encodeFight(const FightState &state);
 std::optional<FightState> decodeFight(const QByteArray &bytes);
+
+// The fight the bytes hold, or the reason they hold none, naming the value
+// ("round", "revealed", a combatant's "initiative") and why.
+struct FightRead
+{
+    std::optional<FightState> state;
+    QString error;
+};
+FightRead readFight(const QByteArray &bytes);
+
+// `theirs` with the step from `from` to `to` applied: the values and
+// combatants the step changed are as in `to`, the others as in theirs.
+FightState rebased(const FightState &theirs, const FightState &from, const FightState &to);
+
+// Renames a damaged file to "<path>.damaged", or ".damaged.2" and on when
+// that name is taken: no name is ever reused. The new path, or the reason
+// the file cannot be moved.
+struct KeptAside
+{
+    QString path;
+    QString error;
+};
+KeptAside keepAside(const QString &path);

@@ -10,9 +10,19 @@
 
 #include "fight.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+
+#include <fcntl.h>
+#include <stdio.h>
 
 namespace {
 
@@ -20,7 +30,11 @@ const QStringList KnownKeys = {QStringLiteral("format"), QStringLiteral("round")
                                QStringLiteral("lastId"), QStringLiteral("encounters"),
                                QStringLiteral("combatants"), QStringLiteral("log")};
 constexpr int Format = 1;
-constexpr int Limit = 1'000'000; // no number of a fight comes near it
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Fight", text);
+}
 
 QJsonObject encodeCombatant(const Combatant &c)
 {
@@ -42,48 +56,127 @@ QJsonObject encodeCombatant(const Combatant &c)
             {QStringLiteral("hidden"), c.hiddenFromPlayers}};
 }
 
-// A whole number within the limits, or nothing.
-std::optional<int> number(const QJsonValue &value, int lowest)
+// Thrown by the reader with the reason the bytes are no fight.
+struct Refusal
 {
-    if (!value.isDouble())
-        return std::nullopt;
+    QString reason;
+};
+
+// The value as JSON text, for a message.
+QString shown(const QJsonValue &value)
+{
+    if (value.isUndefined())
+        return tr("missing");
+    const QByteArray text = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(text.mid(1, text.size() - 2)).left(40);
+}
+
+// A whole number from lowest to highest. The range is checked before the
+// conversion, which is undefined for a double out of range.
+int number(const QJsonValue &value, const QString &what, int lowest, int highest)
+{
     const double n = value.toDouble();
-    if (n != double(qint64(n)) || n < lowest || n > Limit)
-        return std::nullopt;
+    if (!value.isDouble() || !(n >= lowest && n <= highest) || n != std::trunc(n)) {
+        throw Refusal{tr("%1 is %2, not a whole number from %3 to %4")
+                              .arg(what, shown(value), QString::number(lowest), QString::number(highest))};
+    }
     return int(n);
 }
 
-std::optional<Combatant> decodeCombatant(const QJsonValue &value)
+QString text(const QJsonObject &o, const QString &key, const QString &what)
 {
+    const QJsonValue value = o.value(key);
+    if (!value.isString())
+        throw Refusal{tr("%1 is %2, not text").arg(what, shown(value))};
+    return value.toString();
+}
+
+Combatant decodeCombatant(const QJsonValue &value, qsizetype index)
+{
+    using namespace FightLimits;
+    const QString where = tr("combatant %1").arg(QString::number(index + 1));
+    const auto field = [&where](const char *key) { return QStringLiteral("%1 \"%2\"").arg(where, QLatin1String(key)); };
+    if (!value.isObject())
+        throw Refusal{tr("%1 is not an object").arg(where)};
     const QJsonObject o = value.toObject();
-    const auto id = number(o[u"id"], 1);
-    const auto initiative = number(o[u"initiative"], -Limit);
-    const auto hitPoints = number(o[u"hp"], 0);
-    const auto maximum = number(o[u"maxHp"], 0);
-    const QString side = o[u"side"].toString();
-    if (!value.isObject() || !id || !initiative || !hitPoints || !maximum || *hitPoints > *maximum
-        || !o[u"name"].isString() || (side != u"monster" && side != u"character")
-        || !o[u"conditions"].isArray())
-        return std::nullopt;
 
     Combatant c;
-    c.id = *id;
+    c.id = number(o[u"id"], field("id"), 1, MaxId);
+    const QString side = text(o, QStringLiteral("side"), field("side"));
+    if (side != u"monster" && side != u"character")
+        throw Refusal{tr("%1 is %2, not \"monster\" or \"character\"").arg(field("side"), shown(QJsonValue(side)))};
     c.side = side == u"character" ? Combatant::Side::Character : Combatant::Side::Monster;
-    c.name = o[u"name"].toString();
+    c.name = text(o, QStringLiteral("name"), field("name"));
     c.group = o[u"group"].toString(c.name);
-    c.initiative = *initiative;
+    c.initiative = number(o[u"initiative"], field("initiative"), MinInitiative, MaxInitiative);
     c.armourClass = o[u"ac"].toString();
     c.damage = o[u"damage"].toString();
-    c.hitPoints = *hitPoints;
-    c.maximumHitPoints = *maximum;
+    c.maximumHitPoints = number(o[u"maxHp"], field("maxHp"), 0, MaxHitPoints);
+    c.hitPoints = number(o[u"hp"], field("hp"), 0, c.maximumHitPoints);
     c.hiddenFromPlayers = o[u"hidden"].toBool();
+    if (!o[u"conditions"].isArray())
+        throw Refusal{tr("%1 is not a list").arg(field("conditions"))};
     for (const QJsonValue &item : o[u"conditions"].toArray()) {
-        const auto rounds = number(item[u"rounds"], 0);
-        if (!item[u"name"].isString() || !rounds)
-            return std::nullopt;
-        c.conditions.append({item[u"name"].toString(), *rounds});
+        const QJsonObject condition = item.toObject();
+        c.conditions.append({text(condition, QStringLiteral("name"), field("conditions")),
+                             number(condition[u"rounds"], field("conditions"), 0, MaxConditionRounds)});
     }
     return c;
+}
+
+FightState decode(const QByteArray &bytes)
+{
+    using namespace FightLimits;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        throw Refusal{tr("not valid JSON (%1 at byte %2)").arg(error.errorString(), QString::number(error.offset))};
+    if (!document.isObject())
+        throw Refusal{tr("not a JSON object")};
+    const QJsonObject root = document.object();
+    if (root[u"format"] != Format)
+        throw Refusal{tr("\"format\" is %1, not %2").arg(shown(root[u"format"]), QString::number(Format))};
+
+    FightState state;
+    state.round = number(root[u"round"], QStringLiteral("\"round\""), 0, MaxRound);
+    state.currentId = number(root[u"current"], QStringLiteral("\"current\""), 0, MaxId);
+    state.lastId = number(root[u"lastId"], QStringLiteral("\"lastId\""), 0, MaxId);
+    if (!root[u"combatants"].isArray())
+        throw Refusal{tr("\"combatants\" is not a list")};
+    if (!root[u"encounters"].isArray())
+        throw Refusal{tr("\"encounters\" is not a list")};
+    QSet<int> ids;
+    const QJsonArray combatants = root[u"combatants"].toArray();
+    for (qsizetype i = 0; i < combatants.size(); ++i) {
+        Combatant combatant = decodeCombatant(combatants[i], i);
+        if (combatant.id > state.lastId || ids.contains(combatant.id)) {
+            throw Refusal{tr("combatant %1 \"id\" is %2, taken or past \"lastId\"")
+                                  .arg(QString::number(i + 1), QString::number(combatant.id))};
+        }
+        ids.insert(combatant.id);
+        state.combatants.append(std::move(combatant));
+    }
+    for (const QJsonValue &value : root[u"encounters"].toArray())
+        state.encounters.append(number(value, QStringLiteral("\"encounters\""), MinEncounter, MaxEncounter));
+    if (state.currentId != 0 && !ids.contains(state.currentId))
+        throw Refusal{tr("\"current\" is %1, no combatant's id").arg(QString::number(state.currentId))};
+    // A file written before the log had none.
+    const QJsonArray log = root[u"log"].toArray();
+    for (qsizetype i = 0; i < log.size(); ++i) {
+        const QString where = tr("log entry %1").arg(i + 1);
+        const QJsonObject entry = log[i].toObject();
+        const int round = number(entry[u"round"], where, 0, MaxRound);
+        if (!entry[u"turn"].isString() || !entry[u"text"].isString())
+            throw Refusal{tr("%1 has no \"turn\" or \"text\"").arg(where)};
+        state.log.append({round, entry[u"turn"].toString(), entry[u"text"].toString(), int(state.log.size()) + 1});
+    }
+    if (state.log.size() > FightState::MaxLogLength)
+        state.log.remove(0, state.log.size() - FightState::MaxLogLength);
+    for (auto key = root.begin(); key != root.end(); ++key) {
+        if (!KnownKeys.contains(key.key()))
+            state.otherKeys.insert(key.key(), key.value());
+    }
+    return state;
 }
 
 } // namespace
@@ -111,50 +204,84 @@ QByteArray encodeFight(const FightState &state)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
+FightRead readFight(const QByteArray &bytes)
+{
+    try {
+        return {decode(bytes), {}};
+    } catch (const Refusal &refusal) {
+        return {std::nullopt, refusal.reason};
+    }
+}
+
 std::optional<FightState> decodeFight(const QByteArray &bytes)
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    const QJsonObject root = document.object();
-    const auto round = number(root[u"round"], 0);
-    const auto currentId = number(root[u"current"], 0);
-    const auto lastId = number(root[u"lastId"], 0);
-    if (error.error != QJsonParseError::NoError || !document.isObject() || number(root[u"format"], 1) != Format
-        || !round || !currentId || !lastId || !root[u"combatants"].isArray() || !root[u"encounters"].isArray())
-        return std::nullopt;
+    return readFight(bytes).state;
+}
 
-    FightState state;
-    state.round = *round;
-    state.currentId = *currentId;
-    state.lastId = *lastId;
+FightState rebased(const FightState &theirs, const FightState &from, const FightState &to)
+{
+    if (theirs == from)
+        return to;
+    FightState result = theirs;
+    if (from.round != to.round)
+        result.round = to.round;
+    if (from.currentId != to.currentId)
+        result.currentId = to.currentId;
+    for (int encounter : from.encounters) {
+        if (!to.encounters.contains(encounter))
+            result.encounters.removeAll(encounter);
+    }
+    for (int encounter : to.encounters) {
+        if (!from.encounters.contains(encounter) && !result.encounters.contains(encounter))
+            result.encounters.append(encounter);
+    }
+    if (from.otherKeys != to.otherKeys)
+        result.otherKeys = to.otherKeys;
+    if (from.log != to.log)
+        result.log = to.log;
+    // Ids are never given twice, so a combatant is the same one in all three.
+    result.lastId = std::max(theirs.lastId, to.lastId);
     QSet<int> ids;
-    for (const QJsonValue &value : root[u"combatants"].toArray()) {
-        std::optional<Combatant> combatant = decodeCombatant(value);
-        if (!combatant || combatant->id > state.lastId || ids.contains(combatant->id))
-            return std::nullopt;
-        ids.insert(combatant->id);
-        state.combatants.append(std::move(*combatant));
+    for (const FightState *state : {&from, &to}) {
+        for (const Combatant &c : state->combatants)
+            ids.insert(c.id);
     }
-    for (const QJsonValue &value : root[u"encounters"].toArray()) {
-        const auto encounter = number(value, -Limit);
-        if (!encounter)
-            return std::nullopt;
-        state.encounters.append(*encounter);
+    for (int id : std::as_const(ids)) {
+        const Combatant *before = from.combatant(id);
+        const Combatant *after = to.combatant(id);
+        if (before && after && *before == *after)
+            continue;
+        const auto at = std::find_if(result.combatants.begin(), result.combatants.end(),
+                                     [id](const Combatant &c) { return c.id == id; });
+        if (!after) {
+            if (at != result.combatants.end())
+                result.combatants.erase(at);
+        } else if (at != result.combatants.end()) {
+            *at = *after;
+        } else {
+            // Back in its place of joining, which breaks ties in the order.
+            const auto later = std::find_if(result.combatants.begin(), result.combatants.end(),
+                                            [id](const Combatant &c) { return c.id > id; });
+            result.combatants.insert(later, *after);
+        }
     }
-    // A file written before the log had none.
-    for (const QJsonValue &value : root[u"log"].toArray()) {
-        const auto round = number(value[u"round"], 0);
-        if (!round || !value[u"turn"].isString() || !value[u"text"].isString())
-            return std::nullopt;
-        state.log.append({*round, value[u"turn"].toString(), value[u"text"].toString(), int(state.log.size()) + 1});
+    if (!result.combatant(result.currentId))
+        result.currentId = 0;
+    return result;
+}
+
+KeptAside keepAside(const QString &path)
+{
+    const QByteArray from = QFile::encodeName(path);
+    for (int n = 1; n < 10'000; ++n) {
+        const QString aside = n == 1 ? path + QStringLiteral(".damaged")
+                                     : QStringLiteral("%1.damaged.%2").arg(path, QString::number(n));
+        // Never over a file of that name: it holds an earlier damaged fight.
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, QFile::encodeName(aside).constData(),
+                        RENAME_NOREPLACE) == 0)
+            return {aside, {}};
+        if (errno != EEXIST)
+            return {{}, QString::fromLocal8Bit(std::strerror(errno))};
     }
-    if (state.log.size() > FightState::MaxLogLength)
-        state.log.remove(0, state.log.size() - FightState::MaxLogLength);
-    if (state.currentId != 0 && !ids.contains(state.currentId))
-        return std::nullopt;
-    for (auto key = root.begin(); key != root.end(); ++key) {
-        if (!KnownKeys.contains(key.key()))
-            state.otherKeys.insert(key.key(), key.value());
-    }
-    return state;
+    return {{}, QString::fromLocal8Bit(std::strerror(EEXIST))};
 }

@@ -2,6 +2,8 @@
 
 #include "tablefile.h"
 
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QUndoCommand>
 
 namespace {
@@ -14,8 +16,9 @@ public:
     {
     }
 
-    void redo() override { m_fog->setState(m_after); }
-    void undo() override { m_fog->setState(m_before); }
+    // As changes, not states: what another copy changed meanwhile stays.
+    void redo() override { m_fog->applyChange(m_before, m_after); }
+    void undo() override { m_fog->applyChange(m_after, m_before); }
 
 private:
     Fog *m_fog;
@@ -35,22 +38,77 @@ QString Fog::load(const QString &tableFile)
 {
     const TableFile::ReadResult table = TableFile::read(tableFile);
     m_tableFile = table.ok() ? tableFile : QString();
-    const FogState previous = std::exchange(m_state, table.fog);
-    if (m_state != previous)
-        emit changed(previous);
+    followFile();
+    show(table.fog);
     return table.error;
 }
 
 void Fog::setState(const FogState &state)
 {
+    applyChange(m_state, state);
+}
+
+void Fog::applyChange(const FogState &from, const FogState &to)
+{
+    if (from == to)
+        return;
+    if (m_tableFile.isEmpty()) {
+        show(TableFile::merged(m_state, from, to));
+        return;
+    }
+    const TableFile::ChangeResult result = TableFile::change(m_tableFile, from, to);
+    if (!result.written.ok()) {
+        // The players still see the change; it is only not kept. A file
+        // that became unreadable is left alone from now on, and said once.
+        if (result.unreadable) {
+            m_tableFile.clear();
+            followFile();
+        }
+        show(TableFile::merged(m_state, from, to));
+        emit saveFailed(result.written.message());
+        return;
+    }
+    watch();
+    show(result.onDisk);
+}
+
+void Fog::show(const FogState &state)
+{
     if (state == m_state)
         return;
     const FogState previous = std::exchange(m_state, state);
     emit changed(previous);
+}
+
+// The folder is watched as well as the file: every write replaces the file,
+// and the folder sees the new one arrive. Either may come only with the
+// first write.
+void Fog::followFile()
+{
+    delete m_watcher;
+    m_watcher = nullptr;
     if (m_tableFile.isEmpty())
         return;
-    if (const Storage::WriteResult result = TableFile::write(m_tableFile, m_state); !result.ok())
-        emit saveFailed(result.message());
+    m_watcher = new QFileSystemWatcher(this);
+    const auto reread = [this] {
+        watch();
+        if (const TableFile::ReadResult table = TableFile::read(m_tableFile); table.ok())
+            show(table.fog);
+    };
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, reread);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, reread);
+    watch();
+}
+
+void Fog::watch()
+{
+    if (!m_watcher)
+        return;
+    const QStringList watched = m_watcher->files() + m_watcher->directories();
+    for (const QString &path : {QFileInfo(m_tableFile).path(), m_tableFile}) {
+        if (!watched.contains(path) && QFileInfo::exists(path))
+            m_watcher->addPath(path);
+    }
 }
 
 void Fog::setRooms(QHash<int, QPolygonF> rooms, QHash<int, QPointF> spotCentres)

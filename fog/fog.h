@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QPolygonF>
 
+class QFileSystemWatcher;
 class QUndoCommand;
 
 // The fog over one dungeon's map: which rooms the players see, each room's
@@ -23,14 +24,18 @@ public:
         QObject *parent = nullptr);
 
     // Takes the state kept in a table file (see TableFile), which every later
-    // change rewrites. A file that cannot be read leaves the fog hidden and
-    // is never written; the reason is returned, empty when there is none.
+    // change rewrites, and follows the file when another copy of the program
+    // changes it. A file that cannot be read leaves the fog hidden and is
+    // never written; the reason is returned, empty when there is none.
     QString load(const QString &tableFile);
 
     const FogState &state() const { return m_state; }
     // Shows the new state and keeps it in the table file; a failed write is
     // reported by saveFailed.
     void setState(const FogState &state);
+    // Applies the change from `from` to `to` to the state now, and to what
+    // the table file holds now: rooms another copy revealed meanwhile stay.
+    void applyChange(const FogState &from, const FogState &to);
 
     // New outlines and spot centres, when the spots are placed anew; what is
     // revealed stays revealed.
@@ -43,6 +48,7 @@ public:
     QUndoCommand *change(const FogState &next, const QString &text);
 
 signals:
+    // Also when the file changed under another copy of the program.
     void changed(const FogState &previous);
     void roomsChanged();
     void saveFailed(const QString &message);
@@ -52,5 +58,10 @@ private:
     QHash<int, QPointF> m_spotCentres;
     qreal m_fallbackRadius;
     FogState m_state;
+    void show(const FogState &state);
+    void followFile();
+    void watch();
+
     QString m_tableFile; // empty while nothing may be written
+    QFileSystemWatcher *m_watcher = nullptr;
 };

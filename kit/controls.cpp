@@ -44,7 +44,7 @@ QFont formFont(qreal pointSize, QFont::Weight weight)
 
 QString indexedName(const char *arrayName, int index)
 {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(arrayName)).arg(index);
+    return QStringLiteral("%1(%2)").arg(QLatin1String(arrayName), QString::number(index));
 }
 
 void setupFormWindow(QWidget *window, const QString &name, const QString &title, QSize size,

@@ -48,7 +48,7 @@ void setupMonsterTable(QWidget *window, MonsterTablePlace where, std::span<Label
             cells[index] = place(new QLineEdit(window), indexedName("Text1", index), geometry);
             cells[index]->setMaxLength(EncounterShape::MaxCellBytes); // a stored text shows whole
             cells[index]->setAccessibleName(
-                QCoreApplication::translate("MonsterTable", "%1, row %2").arg(caption).arg(row + 1));
+                QCoreApplication::translate("MonsterTable", "%1, row %2").arg(caption, QString::number(row + 1)));
         }
     }
 }

@@ -151,10 +151,9 @@ void PlayerView::execChoices(QPoint at, QWidget *menuParent)
     for (qsizetype i = 0; i < allScreens.size(); ++i) {
         QScreen *screen = allScreens[i];
         QAction *action = menu.addAction(tr("Screen %1: %2 (%3 x %4)")
-                                             .arg(i + 1)
-                                             .arg(screen->name())
-                                             .arg(screen->size().width())
-                                             .arg(screen->size().height()));
+                                                 .arg(QString::number(i + 1), screen->name(),
+                                                      QString::number(screen->size().width()),
+                                                      QString::number(screen->size().height())));
         action->setCheckable(true);
         action->setChecked(screen == current);
         action->setActionGroup(screens);

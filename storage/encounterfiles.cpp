@@ -605,3 +605,57 @@ WriteResult writeFileAtomically(const QString &path, const QByteArray &content)
 }
 
 } // namespace Storage
+
+namespace Storage {
+
+namespace {
+
+// The file's bytes; a missing file leaves content empty and is no error.
+WriteResult readWhole(const QString &path, std::optional<QByteArray> *content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (isMissing(path))
+            return {};
+        return cannotSave(path, file.errorString());
+    }
+    *content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return cannotSave(path, file.errorString());
+    return {};
+}
+
+} // namespace
+
+WriteResult updateFile(const QString &dungeonFolder, const QString &path,
+                       const std::function<Update(const QByteArray *old)> &update)
+{
+    std::error_code error;
+    std::filesystem::create_directories(dungeonFolder.toStdU16String(), error);
+    if (error)
+        return cannotCreateFolder(dungeonFolder, reasonOf(error));
+    const FolderTurn turn(dungeonFolder, FolderTurn::Alone);
+    if (!turn.isOurs())
+        return cannotSave(path, turn.reason());
+
+    std::optional<QByteArray> old;
+    if (WriteResult result = readWhole(path, &old); !result.ok())
+        return result;
+    const Update next = update(old ? &*old : nullptr);
+    if (!next.refusal.isEmpty())
+        return cannotSave(path, next.refusal);
+    if (!next.content || next.content == old)
+        return {};
+    return writeFileAtomically(path, *next.content);
+}
+
+FileRead readFileShared(const QString &dungeonFolder, const QString &path)
+{
+    const FolderTurn turn(dungeonFolder, FolderTurn::Shared);
+    FileRead read;
+    if (const WriteResult result = readWhole(path, &read.content); !result.ok())
+        read.error = result.reason;
+    return read;
+}
+
+} // namespace Storage

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <utility>
 
 // The files of one encounter, stored below the program's folder:
@@ -152,7 +153,34 @@ void setUnlockedFolderNotice(std::function<void(const QString &dungeonFolder)> n
 bool isStorableCellText(QStringView text);
 
 // Replaces a file's content atomically: the old file stays whole until the
-// new one is complete on disk.
+// new one is complete on disk. The one way the program writes a file.
 WriteResult writeFileAtomically(const QString &path, const QByteArray &content);
+
+// What an update makes of a file's old content (null when the file is
+// missing): the new content, or nothing to leave the file alone, with the
+// reason when that is a refusal.
+struct Update
+{
+    std::optional<QByteArray> content;
+    QString refusal;
+};
+
+// Reads a file of the dungeon folder, makes its new content from the old and
+// writes it atomically, all in the folder's turn alone: copies of the
+// program sharing the folder apply their changes one after the other, so
+// none is lost. Creates the folder where missing. A refusal fails with its
+// reason and writes nothing.
+WriteResult updateFile(const QString &dungeonFolder, const QString &path,
+                       const std::function<Update(const QByteArray *old)> &update);
+
+// Reads a file of the dungeon folder in the folder's shared turn, so that it
+// is never read half way through another copy's update; nothing when the
+// file is missing, an error when it cannot be read.
+struct FileRead
+{
+    std::optional<QByteArray> content;
+    QString error;
+};
+FileRead readFileShared(const QString &dungeonFolder, const QString &path);
 
 } // namespace Storage

@@ -45,6 +45,7 @@ private slots:
     void placedBesideTheMap();
     void damagedFileKeptAside();
     void restoredAfterKill();
+    void whatIsTypedIsReadBack();
 
 private:
     QWidget *addToFight();
@@ -553,6 +554,32 @@ void tst_CombatTracker::restoredAfterKill()
     m_view = control<QTableView>(Module1::CombatWindow->window(), "combatants");
     QVERIFY(shownFight().join(u'/').contains("|22 / 27|"));
     QCOMPARE(shownFight().join(u'/'), shown.captured(1));
+}
+
+// What the window takes is what the next start reads: a value past the
+// fight file's limits is refused as typed, text holding %1 stays as typed,
+// and after Ctrl+Z the file holds the undone fight.
+void tst_CombatTracker::whatIsTypedIsReadBack()
+{
+    QVERIFY(addToFight());
+    editCell("Aria", Initiative, "2000000");
+    QCOMPARE(cell(rowOf("Aria"), Initiative), QStringLiteral("0"));
+    editCell("Aria", Initiative, "999999");
+    QCOMPARE(cell(rowOf("Aria"), Initiative), QStringLiteral("999999"));
+    editCell("Aria", Conditions, "Hex%1 3");
+    QCOMPARE(cell(rowOf("Aria"), Conditions), QStringLiteral("Hex%1 3"));
+    editCell("Aria", Initiative, "-999999");
+    press(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(cell(rowOf("Aria"), Initiative), QStringLiteral("999999"));
+
+    Fight nextStart;
+    const Fight::OpenResult opened = nextStart.open(CombatTracker::fightFile());
+    QVERIFY2(opened.opened == Fight::Opened::Restored, qPrintable(opened.message));
+    const auto &combatants = nextStart.state().combatants;
+    const auto aria = std::find_if(combatants.begin(), combatants.end(), [](const Combatant &c) { return c.name == u"Aria"; });
+    QVERIFY(aria != combatants.end());
+    QCOMPARE(aria->initiative, 999999);
+    QCOMPARE(conditionsText(aria->conditions), QStringLiteral("Hex%1 3"));
 }
 
 QTEST_MAIN(tst_CombatTracker)

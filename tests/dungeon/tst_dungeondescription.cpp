@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -28,6 +29,10 @@ private slots:
     void mapPictures();
     void dungeonFolders();
     void newDungeonFromAPicture();
+    void fullDisk();
+    void unplacingEverySpot();
+    void roundTrip();
+    void newDungeonNeverTakesAnExistingName();
 
 private:
     QTemporaryDir m_dir;
@@ -64,6 +69,16 @@ QByteArray pngCutShort()
     return bytes.left(bytes.size() / 3);
 }
 
+// A GIF of one pixel whose header gives the canvas it is drawn on.
+QByteArray gifOnCanvas(QSize canvas)
+{
+    QByteArray bytes = QByteArray::fromHex("474946383961" "0100" "0100" "800000" "000000ffffff"
+                                           "2c000000000100010000" "02024401003b");
+    qToLittleEndian<quint16>(canvas.width(), bytes.data() + 6);
+    qToLittleEndian<quint16>(canvas.height(), bytes.data() + 8);
+    return bytes;
+}
+
 } // namespace
 
 void tst_DungeonDescription::parsing_data()
@@ -94,6 +109,8 @@ void tst_DungeonDescription::parsing_data()
                                          << "room 2 is not a list of at least three corners" << 0 << 0;
     QTest::newRow("room corner off") << QByteArray(R"({"rooms": {"2": [[1, 1], [5, 5], [5, 900]]}})")
                                      << "corner 3 of room 2 (5, 900) lies off" << 0 << 0;
+    QTest::newRow("spot key holding %1") << QByteArray(R"({"spots": {"%1": [1, 2]}})")
+                                         << "spot \"%1\" is not a spot number from 1 to 40" << 0 << 0;
     QTest::newRow("room 50") << QByteArray(R"({"rooms": {"50": [[1, 1], [5, 5], [5, 9]]}})")
                              << "room \"50\" is not a spot number" << 0 << 0;
 }
@@ -186,6 +203,9 @@ void tst_DungeonDescription::mapPictures_data()
     QTest::newRow("12000 x 12000") << bmpClaiming({12000, 12000}) << "is 12000 x 12000 pixels, more than 8192 x 8192";
     QTest::newRow("8193 wide") << bmpClaiming({8193, 4}) << "more than 8192 x 8192";
     QTest::newRow("lying header") << pngCutShort() << "cannot be read";
+    QTest::newRow("GIF frame 1 x 1 on a canvas of 20000 x 3000") << gifOnCanvas({20000, 3000})
+                                                                   << "is 20000 x 3000 pixels, more than 8192";
+    QTest::newRow("6000 x 4000") << encoded({6000, 4000}, "PNG") << QString();
 }
 
 void tst_DungeonDescription::mapPictures()
@@ -239,6 +259,105 @@ void tst_DungeonDescription::newDungeonFromAPicture()
     QCOMPARE(createDungeon(program, picture, QStringLiteral("Too large"), &error), 0);
     QVERIFY2(error.contains(QStringLiteral("12000 x 12000")), qPrintable(error));
     QCOMPARE(dungeonNumbers(program), QList<int>({1, 2}));
+}
+
+// A file size limit stands in for a full disk: the description on disk stays
+// whole, the failure is reported, and a new dungeon leaves nothing behind.
+void tst_DungeonDescription::fullDisk()
+{
+    const QString program = m_dir.filePath(QStringLiteral("full"));
+    const QString folder = Storage::dungeonFolder(program, 1);
+    QVERIFY(QDir().mkpath(folder));
+    DungeonDescription description;
+    description.title = QStringLiteral("Halls");
+    QCOMPARE(writeDungeonDescription(folder, description), QString());
+    const QByteArray before = content(descriptionPath(folder));
+    const QString picture = m_dir.filePath(QStringLiteral("full.bmp"));
+    putFile(picture, bmpClaiming({4, 4}));
+    for (int spot = 1; spot <= SpotCount; ++spot)
+        description.spots.insert(spot, {spot * 10.25, spot * 5.5});
+
+    QString written, created;
+    int number = -1;
+    {
+        const FileSizeLimit limit(1024);
+        QVERIFY(limit.isSet());
+        written = writeDungeonDescription(folder, description);
+        number = createDungeon(program, picture, QString(1000, u'x'), &created);
+    }
+    QVERIFY2(written.contains(QDir::toNativeSeparators(descriptionPath(folder))), qPrintable(written));
+    QCOMPARE(content(descriptionPath(folder)), before);
+    QCOMPARE(number, 0);
+    QVERIFY(!created.isEmpty());
+    QCOMPARE(QDir(program + QStringLiteral("/Dungeons")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("Dungeon1")});
+}
+
+// Spots and rooms all taken off the map stay off after the next start.
+void tst_DungeonDescription::unplacingEverySpot()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("unplaced"));
+    QVERIFY(QDir().mkpath(folder));
+    DungeonDescription description;
+    description.title = QStringLiteral("Halls");
+    description.spots = {{1, {10, 20}}, {40, {30, 40}}};
+    description.rooms = {{1, QPolygonF({{1, 1}, {9, 1}, {9, 9}})}};
+    QCOMPARE(writeDungeonDescription(folder, description), QString());
+    description.spots.clear();
+    description.rooms.clear();
+    QCOMPARE(writeDungeonDescription(folder, description), QString());
+    const DescriptionRead read = readDungeonDescription(folder);
+    QVERIFY2(read.ok(), qPrintable(read.error));
+    QVERIFY(read.description.spots.isEmpty());
+    QVERIFY(read.description.rooms.isEmpty());
+    QCOMPARE(read.description.title, QStringLiteral("Halls"));
+}
+
+// Random descriptions, coordinates on the edges of the picture among them,
+// come back from the file as they went in.
+void tst_DungeonDescription::roundTrip()
+{
+    QRandomGenerator generator(30);
+    const QSize mapSize(MaxMapSide, 3000);
+    const auto point = [&generator, mapSize] {
+        const int chance = int(generator.bounded(4));
+        return chance == 0 ? QPointF() : chance == 1 ? QPointF(mapSize.width(), mapSize.height())
+                                                     : QPointF(generator.bounded(8192.0), generator.bounded(3000.0));
+    };
+    for (int i = 0; i < 2000; ++i) {
+        DungeonDescription description;
+        description.title = QString::number(generator.generate(), 36) + QStringLiteral(" %1\"\\\u2014");
+        description.mapFile = generator.bounded(2) ? QStringLiteral("map %1.png") : QString();
+        for (int n = int(generator.bounded(6)); n > 0; --n) {
+            const int spot = n == 1 ? SpotCount : int(generator.bounded(SpotCount)) + 1;
+            description.spots.insert(spot, point());
+            description.rooms.insert(spot, QPolygonF({point(), point(), point(), point()}));
+        }
+        description.otherKeys.insert(QStringLiteral("author"), description.title);
+        const DescriptionRead read = parseDungeonDescription(descriptionJson(description), m_dir.path(), mapSize);
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QCOMPARE(read.description.title, description.title);
+        QCOMPARE(read.description.mapFile, description.mapFile);
+        QCOMPARE(read.description.spots, description.spots);
+        QCOMPARE(read.description.rooms, description.rooms);
+        QCOMPARE(read.description.otherKeys, description.otherKeys);
+    }
+}
+
+// A name that is there already belongs to another dungeon, even one a
+// second copy of the program is making: the new dungeon takes the next.
+void tst_DungeonDescription::newDungeonNeverTakesAnExistingName()
+{
+    const QString program = m_dir.filePath(QStringLiteral("taken"));
+    QVERIFY(QDir().mkpath(program + QStringLiteral("/Dungeons")));
+    putFile(program + QStringLiteral("/Dungeons/Dungeon1"), "not a folder, but in the way");
+    const QString picture = m_dir.filePath(QStringLiteral("taken.bmp"));
+    putFile(picture, bmpClaiming({4, 4}));
+
+    QString error;
+    QCOMPARE(createDungeon(program, picture, QStringLiteral("Cellar"), &error), 2);
+    QCOMPARE(content(program + QStringLiteral("/Dungeons/Dungeon1")), "not a folder, but in the way");
+    QVERIFY(readDungeonDescription(Storage::dungeonFolder(program, 2)).ok());
 }
 
 QTEST_GUILESS_MAIN(tst_DungeonDescription)

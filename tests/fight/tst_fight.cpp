@@ -1,6 +1,7 @@
 #include "fight/dice.h"
 #include "fight/fight.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +29,14 @@ private slots:
     void damagedFileKeptAside_data();
     void damagedFileKeptAside();
     void playersOrder();
+    void valuesAtTheirLimitsAreReadBack_data();
+    void valuesAtTheirLimitsAreReadBack();
+    void refusedByName_data();
+    void refusedByName();
+    void everyDamagedFileIsKept();
+    void twoCopiesOnOneFile();
+    void roundTrip();
+    void namesHoldingPercentSigns();
 };
 
 namespace {
@@ -438,6 +447,178 @@ void tst_Fight::playersOrder()
                                           {"Rat 3", false, "Defeated"}, {"Imp", false, "Healthy"},
                                           {"Aria", false, ""}};
     QCOMPARE(::playersOrder(fight.state()), expected);
+}
+
+namespace {
+
+// The file of a fight of one combatant whose turn it is, in round `round`.
+QString fightFileInRound(const QTemporaryDir &folder, int round, const QByteArray &from = {}, const QByteArray &to = {})
+{
+    const QString path = folder.filePath(QStringLiteral("fight.json"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(encodeFight({{Combatant{1, {}, "Orc", "Orc", 3, "", "", 5, 9, {}, false}}, {}, round, 1, 1, {}}).replace(from, to));
+    return path;
+}
+
+} // namespace
+
+void tst_Fight::valuesAtTheirLimitsAreReadBack_data()
+{
+    using namespace FightLimits;
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<int>("typed");
+    QTest::addColumn<int>("kept");
+    QTest::newRow("initiative 2000000") << "initiative" << 2'000'000 << MaxInitiative;
+    QTest::newRow("initiative -2000000") << "initiative" << -2'000'000 << MinInitiative;
+    QTest::newRow("hit points past the limit") << "hp" << MaxHitPoints + 1 << MaxHitPoints;
+    QTest::newRow("rounds of a condition past the limit") << "rounds" << 100'000 << MaxConditionRounds;
+    QTest::newRow("round 1000000 ends") << "round" << 1'000'000 << 1'000'001;
+    QTest::newRow("the last round ends") << "round" << MaxRound << MaxRound;
+}
+
+// Whatever a change sets, the next start reads back.
+void tst_Fight::valuesAtTheirLimitsAreReadBack()
+{
+    QFETCH(QString, what);
+    QFETCH(int, typed);
+    QFETCH(int, kept);
+    QTemporaryDir folder;
+    const QString path = fightFileInRound(folder, what == u"round" ? typed : 1);
+    Fight fight;
+    QCOMPARE(fight.open(path).opened, Fight::Opened::Restored);
+    if (what == u"initiative")
+        fight.setInitiative(1, typed);
+    else if (what == u"hp")
+        fight.setHitPoints(1, typed, typed);
+    else if (what == u"rounds")
+        fight.setConditions(1, {{QStringLiteral("stunned"), typed}});
+    else
+        fight.nextTurn();
+    const Combatant &orc = fight.state().combatants.first();
+    const QHash<QString, int> values = {{"initiative", orc.initiative}, {"hp", orc.maximumHitPoints},
+                                        {"rounds", orc.conditions.value(0).rounds}, {"round", fight.state().round}};
+    QCOMPARE(values[what], kept);
+    Fight nextStart;
+    const Fight::OpenResult opened = nextStart.open(path);
+    QVERIFY2(opened.opened == Fight::Opened::Restored, qPrintable(opened.message));
+    QCOMPARE(nextStart.state(), fight.state());
+}
+
+void tst_Fight::refusedByName_data()
+{
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("round 1e300") << QByteArray("\"round\": 2") << QByteArray("\"round\": 1e300")
+                                 << "\"round\" is 1e+300, not a whole number from 0 to 1000000000";
+    QTest::newRow("round -1e300") << QByteArray("\"round\": 2") << QByteArray("\"round\": -1e300") << "\"round\" is -1e+300";
+    QTest::newRow("initiative past the limit") << QByteArray("\"initiative\": 3") << QByteArray("\"initiative\": 1e10")
+                                               << "combatant 1 \"initiative\" is 10000000000, not a whole number";
+    QTest::newRow("hit points above maximum") << QByteArray("\"hp\": 5") << QByteArray("\"hp\": 10")
+                                              << "combatant 1 \"hp\" is 10, not a whole number from 0 to 9";
+}
+
+// The message names the file, the value and the reason.
+void tst_Fight::refusedByName()
+{
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    const QString path = fightFileInRound(folder, 2, from, to);
+    Fight fight;
+    const Fight::OpenResult result = fight.open(path);
+    QCOMPARE(result.opened, Fight::Opened::DamagedKeptAside);
+    QVERIFY2(result.message.contains(path) && result.message.contains(reason), qPrintable(result.message));
+}
+
+void tst_Fight::everyDamagedFileIsKept()
+{
+    QTemporaryDir folder;
+    const QStringList asides = {".damaged", ".damaged.2", ".damaged.3"};
+    for (const QString &aside : asides) {
+        const QString path = fightFileInRound(folder, 1, "{", aside.toUtf8()); // damaged, and told apart
+        Fight fight;
+        QCOMPARE(fight.open(path).opened, Fight::Opened::DamagedKeptAside);
+    }
+    for (const QString &aside : asides) {
+        QFile file(folder.filePath("fight.json" + aside));
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().startsWith(aside.toUtf8()));
+    }
+}
+
+// Two copies of the program on one dungeon: both encounters join, an undo
+// takes back only its own, and each copy follows the file.
+void tst_Fight::twoCopiesOnOneFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Dungeon1/fight.json"));
+    Fight a, b, file;
+    a.open(path);
+    b.open(path);
+    QRandomGenerator generator(6);
+    a.addEncounter(1, table({{"Goblin", "15", "1d6", "7"}}), {}, generator);
+    // Before b has seen the goblin: its encounter is in the fight already.
+    QVERIFY(!b.addEncounter(1, table({{"Goblin", "15", "1d6", "7"}}), {}, generator));
+    b.addEncounter(2, table({{"Orc", "13", "1d12", "15"}}), {}, generator);
+    QCOMPARE(orderedNames(b.state()).size(), 2);
+    file.open(path);
+    QCOMPARE(file.state(), b.state());
+    QTRY_COMPARE(a.state(), b.state());
+
+    a.undo();
+    QTRY_COMPARE(b.state().combatants.size(), 1);
+    QCOMPARE(b.state().combatants.first().name, QStringLiteral("Orc"));
+    QCOMPARE(b.state().encounters, QList<int>{2});
+}
+
+// Random valid fights, values at their limits among them, come back from
+// the file as they went in.
+void tst_Fight::roundTrip()
+{
+    using namespace FightLimits;
+    QRandomGenerator generator(30);
+    const auto pick = [&generator](int lowest, int highest) {
+        const int chance = int(generator.bounded(4));
+        return chance == 0 ? lowest : chance == 1 ? highest : int(generator.bounded(qint64(lowest), qint64(highest) + 1));
+    };
+    const auto text = [&generator] {
+        static const QString letters = QStringLiteral("aZ %1\"\\\n\u00e9\u2014{}[],:");
+        QString t;
+        for (int n = int(generator.bounded(12)); n > 0; --n)
+            t += letters[generator.bounded(letters.size())];
+        return t;
+    };
+    for (int i = 0; i < 3000; ++i) {
+        FightState state;
+        state.lastId = pick(0, MaxId);
+        for (int n = state.lastId == 0 ? 0 : int(generator.bounded(5)); n > 0; --n) {
+            const int id = pick(1, state.lastId);
+            const int maximum = pick(0, MaxHitPoints);
+            if (!state.combatant(id))
+                state.combatants.append({id, generator.bounded(2) ? Combatant::Side::Character : Combatant::Side::Monster,
+                                         text(), text(), pick(MinInitiative, MaxInitiative), text(), text(),
+                                         pick(0, maximum), maximum, {{text(), pick(0, MaxConditionRounds)}},
+                                         bool(generator.bounded(2))});
+        }
+        state.encounters = {pick(MinEncounter, MaxEncounter), pick(MinEncounter, MaxEncounter)};
+        state.round = pick(0, MaxRound);
+        state.currentId = state.combatants.isEmpty() ? 0 : state.combatants.last().id;
+        state.otherKeys.insert(text() + u'_', text());
+        const FightRead read = readFight(encodeFight(state));
+        QVERIFY2(read.state, qPrintable(read.error));
+        QCOMPARE(*read.state, state);
+    }
+}
+
+void tst_Fight::namesHoldingPercentSigns()
+{
+    Fight fight;
+    QRandomGenerator generator(7);
+    fight.addEncounter(1, table({{"Rat%1", "", "", "3"}, {"Rat%1", "", "", "3"}}), {}, generator);
+    QCOMPARE(fight.state().combatants.first().name, QStringLiteral("Rat%1 1"));
+    QCOMPARE(fight.state().combatants.last().name, QStringLiteral("Rat%1 2"));
 }
 
 QTEST_GUILESS_MAIN(tst_Fight)

@@ -27,7 +27,7 @@ constexpr qreal FontPointSize = 8.25;
 
 QString sourceError(const QString &file, int line, const QString &reason)
 {
-    return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(reason);
+    return QStringLiteral("%1:%2: %3").arg(file, QString::number(line), reason);
 }
 
 } // namespace
