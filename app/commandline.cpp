@@ -118,7 +118,7 @@ CommandLine runCommandLine(int &argc, char **argv)
     commandLine.dungeonNumber = parser.value(dungeonOption).toInt(&isNumber);
     if (!isNumber || commandLine.dungeonNumber < 1 || commandLine.dungeonNumber > Dungeon::MaxDungeonNumber) {
         return usageError(QStringLiteral("The dungeon number '%1' is not a number from 1 to %2.")
-                                  .arg(parser.value(dungeonOption)).arg(Dungeon::MaxDungeonNumber));
+                                  .arg(parser.value(dungeonOption), QString::number(Dungeon::MaxDungeonNumber)));
     }
 
     if (parser.isSet(helpOption)) {
