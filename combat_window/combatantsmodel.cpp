@@ -96,11 +96,17 @@ void CombatantsModel::refresh()
         changePersistentIndexList(persistent, moved);
         emit layoutChanged();
     }
-    m_rows = rows;
-    if (!m_rows.isEmpty())
-        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    const QList<Combatant> shown = std::exchange(m_rows, rows);
+    const int wasCurrent = std::exchange(m_currentId, m_fight->state().currentId);
+    // Only the rows that look different are painted again: a change of a
+    // fight mostly touches one or two combatants.
+    for (int row = 0; row < m_rows.size(); ++row) {
+        const int id = m_rows[row].id;
+        if (shown[row] != m_rows[row] || (id == wasCurrent) != (id == m_currentId))
+            emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    }
     // A header change makes the view lay itself out again: only when the turn passes.
-    if (std::exchange(m_currentId, m_fight->state().currentId) != m_currentId && !m_rows.isEmpty())
+    if (wasCurrent != m_currentId && !m_rows.isEmpty())
         emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 

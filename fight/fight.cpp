@@ -248,6 +248,7 @@ Fight::OpenResult Fight::open(const QString &path)
     const FightState before = std::exchange(m_state, {});
     m_path.clear();
     m_lastSave = {};
+    m_fileBytes.clear();
     OpenResult result;
 
     const QString folder = QFileInfo(path).path();
@@ -259,6 +260,7 @@ Fight::OpenResult Fight::open(const QString &path)
         m_path = path;
     } else if (FightRead read = readFight(*file.content); read.state) {
         m_state = std::move(*read.state);
+        m_fileBytes = *file.content;
         m_path = path;
         result.opened = Opened::Restored;
     } else if (const KeptAside aside = keepAside(path); aside.error.isEmpty()) {
@@ -532,20 +534,28 @@ Fight::Step Fight::apply(const std::function<void(FightState &)> &edit)
     if (m_path.isEmpty()) {
         edit(step.after);
     } else {
+        QByteArray written;
         m_lastSave = Storage::updateFile(QFileInfo(m_path).path(), m_path, [&](const QByteArray *old) {
-            if (old) {
+            // The file as this copy wrote or read it last needs no reading again.
+            if (old && *old == m_fileBytes) {
+                step.before = step.after = m_state;
+            } else if (old) {
                 FightRead theirs = readFight(*old);
                 if (!theirs.state)
                     return Storage::Update{std::nullopt, tr("it cannot be read: %1").arg(theirs.error)};
                 step.before = step.after = std::move(*theirs.state);
             }
             edit(step.after);
-            return Storage::Update{encodeFight(step.after), {}};
+            written = encodeFight(step.after);
+            return Storage::Update{written, {}};
         });
         // Unsaved, the change is still shown: the game master is told.
         if (!m_lastSave.ok()) {
+            m_fileBytes.clear();
             step = {m_state, m_state};
             edit(step.after);
+        } else if (!written.isNull()) {
+            m_fileBytes = written;
         }
         watch();
     }
@@ -568,10 +578,13 @@ void Fight::followFile()
     const auto reread = [this] {
         watch();
         const Storage::FileRead file = Storage::readFileShared(QFileInfo(m_path).path(), m_path);
-        if (!file.content)
+        if (!file.content || *file.content == m_fileBytes)
             return;
         std::optional<FightState> state = decodeFight(*file.content);
-        if (state && *state != m_state) {
+        if (!state)
+            return;
+        m_fileBytes = *file.content;
+        if (*state != m_state) {
             m_state = std::move(*state);
             emit changed();
         }

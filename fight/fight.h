@@ -261,6 +261,9 @@ private:
     QList<Step> m_redo;
     QString m_path; // empty: not written
     Storage::WriteResult m_lastSave;
+    // What the file held when it last agreed with m_state: a file still
+    // holding it needs no reading again. Null when unknown.
+    QByteArray m_fileBytes;
     QFileSystemWatcher *m_watcher = nullptr;
 };
 

@@ -36,24 +36,117 @@ QString tr(const char *text)
     return QCoreApplication::translate("Fight", text);
 }
 
-QJsonObject encodeCombatant(const Combatant &c)
+// The file is rewritten on every change of the fight, so its text is put
+// together directly: building QJsonObjects first costs ten times as much.
+class JsonText
 {
-    QJsonArray conditions;
-    for (const Condition &condition : c.conditions)
-        conditions.append(QJsonObject{{QStringLiteral("name"), condition.name},
-                                      {QStringLiteral("rounds"), condition.rounds}});
-    return {{QStringLiteral("id"), c.id},
-            {QStringLiteral("side"), c.side == Combatant::Side::Character ? QStringLiteral("character")
-                                                                         : QStringLiteral("monster")},
-            {QStringLiteral("group"), c.group},
-            {QStringLiteral("name"), c.name},
-            {QStringLiteral("initiative"), c.initiative},
-            {QStringLiteral("ac"), c.armourClass},
-            {QStringLiteral("damage"), c.damage},
-            {QStringLiteral("hp"), c.hitPoints},
-            {QStringLiteral("maxHp"), c.maximumHitPoints},
-            {QStringLiteral("conditions"), conditions},
-            {QStringLiteral("hidden"), c.hiddenFromPlayers}};
+public:
+    JsonText &open(char bracket)
+    {
+        separate();
+        m_text += bracket;
+        m_first = true;
+        return *this;
+    }
+    JsonText &close(char bracket)
+    {
+        m_text += bracket;
+        m_first = false;
+        return *this;
+    }
+    // Each entry of the top level and of its arrays on a line of its own.
+    JsonText &newLine()
+    {
+        m_lineBreak = true;
+        return *this;
+    }
+    JsonText &key(const QString &name)
+    {
+        value(name);
+        m_text += ": ";
+        m_afterKey = true;
+        return *this;
+    }
+    JsonText &value(int number)
+    {
+        separate();
+        m_text += QByteArray::number(number);
+        return *this;
+    }
+    JsonText &value(bool truth)
+    {
+        separate();
+        m_text += truth ? "true" : "false";
+        return *this;
+    }
+    JsonText &value(const QString &text)
+    {
+        separate();
+        m_text += '"';
+        for (const char ch : text.toUtf8()) {
+            if (ch == '"' || ch == '\\') {
+                m_text += '\\';
+                m_text += ch;
+            } else if (uchar(ch) < 0x20) {
+                static const char hex[] = "0123456789abcdef";
+                m_text += "\\u00";
+                m_text += hex[uchar(ch) >> 4];
+                m_text += hex[ch & 0xf];
+            } else {
+                m_text += ch;
+            }
+        }
+        m_text += '"';
+        return *this;
+    }
+    // A value this program does not know, as Qt writes it.
+    JsonText &value(const QJsonValue &other)
+    {
+        separate();
+        const QByteArray wrapped = QJsonDocument(QJsonArray{other}).toJson(QJsonDocument::Compact);
+        m_text += QByteArrayView(wrapped).sliced(1, wrapped.size() - 2);
+        return *this;
+    }
+    QByteArray text() const { return m_text + '\n'; }
+
+private:
+    void separate()
+    {
+        if (std::exchange(m_afterKey, false))
+            return;
+        if (!std::exchange(m_first, false))
+            m_text += ", ";
+        if (std::exchange(m_lineBreak, false))
+            m_text += "\n  ";
+    }
+
+    QByteArray m_text;
+    bool m_first = true;
+    bool m_afterKey = false;
+    bool m_lineBreak = false;
+};
+
+void encodeCombatant(JsonText &json, const Combatant &c)
+{
+    json.newLine().open('{');
+    json.key(QStringLiteral("id")).value(c.id);
+    json.key(QStringLiteral("side")).value(c.side == Combatant::Side::Character ? QStringLiteral("character")
+                                                                : QStringLiteral("monster"));
+    json.key(QStringLiteral("group")).value(c.group);
+    json.key(QStringLiteral("name")).value(c.name);
+    json.key(QStringLiteral("initiative")).value(c.initiative);
+    json.key(QStringLiteral("ac")).value(c.armourClass);
+    json.key(QStringLiteral("damage")).value(c.damage);
+    json.key(QStringLiteral("hp")).value(c.hitPoints);
+    json.key(QStringLiteral("maxHp")).value(c.maximumHitPoints);
+    json.key(QStringLiteral("conditions")).open('[');
+    for (const Condition &condition : c.conditions) {
+        json.open('{').key(QStringLiteral("name")).value(condition.name);
+        json.key(QStringLiteral("rounds")).value(condition.rounds).close('}');
+    }
+    json.close(']');
+    json.key(QStringLiteral("hidden")).value(c.hiddenFromPlayers);
+    json.close('}');
 }
 
 // Thrown by the reader with the reason the bytes are no fight.
@@ -183,25 +276,33 @@ FightState decode(const QByteArray &bytes)
 
 QByteArray encodeFight(const FightState &state)
 {
-    QJsonObject root = state.otherKeys;
-    QJsonArray combatants;
-    for (const Combatant &c : state.combatants)
-        combatants.append(encodeCombatant(c));
-    QJsonArray encounters;
+    JsonText json;
+    json.open('{');
+    for (auto other = state.otherKeys.begin(); other != state.otherKeys.end(); ++other) {
+        if (KnownKeys.contains(other.key()))
+            continue;
+        json.newLine().key(other.key()).value(other.value());
+    }
+    json.newLine().key(QStringLiteral("format")).value(Format);
+    json.newLine().key(QStringLiteral("round")).value(state.round);
+    json.newLine().key(QStringLiteral("current")).value(state.currentId);
+    json.newLine().key(QStringLiteral("lastId")).value(state.lastId);
+    json.newLine().key(QStringLiteral("encounters")).open('[');
     for (int number : state.encounters)
-        encounters.append(number);
-    root.insert(QStringLiteral("format"), Format);
-    root.insert(QStringLiteral("round"), state.round);
-    root.insert(QStringLiteral("current"), state.currentId);
-    root.insert(QStringLiteral("lastId"), state.lastId);
-    root.insert(QStringLiteral("encounters"), encounters);
-    root.insert(QStringLiteral("combatants"), combatants);
-    QJsonArray log;
-    for (const LogEntry &entry : state.log)
-        log.append(QJsonObject{{QStringLiteral("round"), entry.round}, {QStringLiteral("turn"), entry.turn},
-                               {QStringLiteral("text"), entry.text}});
-    root.insert(QStringLiteral("log"), log);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+        json.value(number);
+    json.close(']');
+    json.newLine().key(QStringLiteral("combatants")).open('[');
+    for (const Combatant &c : state.combatants)
+        encodeCombatant(json, c);
+    json.close(']');
+    json.newLine().key(QStringLiteral("log")).open('[');
+    for (const LogEntry &entry : state.log) {
+        json.newLine().open('{').key(QStringLiteral("round")).value(entry.round);
+        json.key(QStringLiteral("turn")).value(entry.turn);
+        json.key(QStringLiteral("text")).value(entry.text).close('}');
+    }
+    json.close(']');
+    return json.close('}').text();
 }
 
 FightRead readFight(const QByteArray &bytes)

@@ -166,7 +166,8 @@ int main(int argc, char *argv[])
     const QString dungeons = QCoreApplication::applicationDirPath() + QStringLiteral("/Dungeons");
     QDir(dungeons).removeRecursively();
     const EncounterOnDisplay encounter = tenMonsters();
-    const int runs = 200;
+    // BENCH_RUNS lowers the count for a profiler run.
+    const int runs = qEnvironmentVariableIntValue("BENCH_RUNS") > 0 ? qEnvironmentVariableIntValue("BENCH_RUNS") : 200;
 
     Fight fight;
     fight.open(QDir::tempPath() + QStringLiteral("/bench_fight.json"));

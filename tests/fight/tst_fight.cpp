@@ -584,7 +584,7 @@ void tst_Fight::roundTrip()
         return chance == 0 ? lowest : chance == 1 ? highest : int(generator.bounded(qint64(lowest), qint64(highest) + 1));
     };
     const auto text = [&generator] {
-        static const QString letters = QStringLiteral("aZ %1\"\\\n\u00e9\u2014{}[],:");
+        static const QString letters = QStringLiteral("aZ %1\"\\\n\t\u0001\u001f\u00e9\u2014{}[],:");
         QString t;
         for (int n = int(generator.bounded(12)); n > 0; --n)
             t += letters[generator.bounded(letters.size())];
@@ -606,7 +606,11 @@ void tst_Fight::roundTrip()
         state.round = pick(0, MaxRound);
         state.currentId = state.combatants.isEmpty() ? 0 : state.combatants.last().id;
         state.otherKeys.insert(text() + u'_', text());
-        const FightRead read = readFight(encodeFight(state));
+        state.log = {{pick(0, MaxRound), text(), text()}};
+        const QByteArray bytes = encodeFight(state);
+        // Strict JSON: control characters in strings are escaped.
+        QVERIFY(std::none_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x20 && c != '\n'; }));
+        const FightRead read = readFight(bytes);
         QVERIFY2(read.state, qPrintable(read.error));
         QCOMPARE(*read.state, state);
     }
