@@ -11,6 +11,7 @@
 #include "kit/controls.h"
 #include "kit/formstyle.h"
 #include "kit/module1.h"
+#include "kit/theme.h"
 #include "player_window/playerview.h"
 #include "session/sessionfile.h"
 #include "storage/encounterfiles.h"
@@ -124,6 +125,7 @@ Form &startDungeonBoard(int dungeonNumber)
     // The application ends when its last form unloads, not when its last
     // visible window closes: a loaded, hidden form keeps it running.
     QApplication::setQuitOnLastWindowClosed(false);
+    Theme::showRemembered();
 
     Storage::setUnlockedFolderNotice(tellFolderIsUnlocked);
 

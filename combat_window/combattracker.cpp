@@ -7,6 +7,7 @@
 #include "current/currentdungeon.h"
 #include "fight/dice.h"
 #include "kit/module1.h"
+#include "kit/theme.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -129,6 +130,7 @@ void CombatTracker::setupUi(QWidget *window)
     setupHitPointsAndDice(window, page);
     setupFooter(window, page);
     setupShortcuts(window);
+    Theme::darkAction(window);
 
     connect(&m_fight, &Fight::changed, window, [this] {
         showFight();

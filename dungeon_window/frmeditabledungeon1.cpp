@@ -2,6 +2,7 @@
 
 #include "boardclearing.h"
 #include "boardmap.h"
+#include "boardmenu.h"
 #include "boardprinting.h"
 #include "boardsession.h"
 #include "dungeonchoice.h"
@@ -102,6 +103,7 @@ void frmEditableDungeon1::setupUi(QWidget *window)
     setupJobs(window);
     setupPrintShortcuts(window, [this] { return Text2->text(); });
     setupShortcuts(window);
+    boardMenu = new BoardMenu(window, Picture1);
     Picture1->setFocus();
 }
 

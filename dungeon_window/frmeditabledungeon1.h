@@ -12,6 +12,7 @@
 
 class BoardClearing;
 class BoardMap;
+class BoardMenu;
 class BoardSession;
 class CommandButton;
 class CurrentDungeon;
@@ -137,6 +138,7 @@ private:
     PartyMarkers *markers = nullptr;
     BoardClearing *clearing = nullptr;
     BoardMap *map = nullptr;
+    BoardMenu *boardMenu = nullptr;
     PlayersSide *players = nullptr;
     DungeonChoice *choice = nullptr;
     SaveFollower *saves = nullptr;

@@ -7,6 +7,7 @@
 #include "kit/module1.h"
 #include "kit/monstertable.h"
 #include "kit/richtextbox.h"
+#include "kit/theme.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -35,6 +36,7 @@ void frmDungeonEncounterEditer::setupUi(QWidget *window)
     setupFormWindow(window, QStringLiteral("frmDungeonEncounterEditer"),
                     tr("Dungeon Encounter Editer"), {473, 568},
                     Qt::WindowCloseButtonHint);
+    Theme::darkAction(window);
 
     Label2[5] = captionLabel(window, indexedName("Label2", 5), tr("ENCOUNTER EDITOR"), {8, 8, 457, 17}, 12);
     QPalette title = Label2[5]->palette();

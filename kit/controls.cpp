@@ -1,4 +1,5 @@
 #include "controls.h"
+#include "theme.h"
 
 #include "assets/pictures.h"
 
@@ -56,10 +57,7 @@ void setupFormWindow(QWidget *window, const QString &name, const QString &title,
                            | Qt::WindowSystemMenuHint | titleBarButtons);
     window->setFixedSize(size);
     window->setFont(formFont());
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
+    Theme::paintFormBackground(window);
 }
 
 void chainTabOrder(const std::vector<QWidget *> &order)

@@ -1,8 +1,10 @@
 #include "richtextbox.h"
 
 #include "rtf/rtf.h"
+#include "theme.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QActionGroup>
 #include <QBuffer>
 #include <QColorDialog>
@@ -139,6 +141,7 @@ void RichTextBox::setText(const QString &text)
     setCurrentCharFormat(QTextCharFormat());
     if (!text.isEmpty())
         setPlainText(text);
+    showOnReadablePage();
 }
 
 bool RichTextBox::LoadFile(const QString &path)
@@ -163,6 +166,36 @@ void RichTextBox::loadRtf(const QByteArray &data)
     // for the first time scrolls to its caret.
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(0);
+    showOnReadablePage();
+}
+
+// In the dark look the text keeps the colours it was given, on a dark page
+// where they all read there and on a light one where they do not.
+void RichTextBox::showOnReadablePage()
+{
+    const bool dark = Theme::isDark();
+    const bool light = !dark
+        || !Theme::readsOn(*document(), QApplication::palette().color(QPalette::Base),
+                           QApplication::palette().color(QPalette::Text));
+    if (light == m_lightPage && dark == m_shownDark)
+        return;
+    m_lightPage = light;
+    m_shownDark = dark;
+    QPalette page;
+    if (light && dark) {
+        page.setColor(QPalette::Base, Qt::white);
+        page.setColor(QPalette::Text, Qt::black);
+    }
+    setPalette(page);
+}
+
+void RichTextBox::changeEvent(QEvent *event)
+{
+    QTextEdit::changeEvent(event);
+    const bool paletteChanged = event->type() == QEvent::PaletteChange
+        || event->type() == QEvent::ApplicationPaletteChange;
+    if (paletteChanged && Theme::isDark() != m_shownDark)
+        showOnReadablePage();
 }
 
 Storage::WriteResult RichTextBox::SaveFile(const QString &path) const
@@ -317,6 +350,7 @@ void RichTextBox::mergeFormat(const QTextCharFormat &format)
     cursor.beginEditBlock();
     mergeCurrentCharFormat(format);
     cursor.endEditBlock();
+    showOnReadablePage();
 }
 
 qreal RichTextBox::currentPointSize() const
@@ -398,6 +432,7 @@ void RichTextBox::insertFromMimeData(const QMimeData *source)
         return;
     if (const QString rtf = rtfMimeTypeIn(source); !rtf.isEmpty()) {
         insertRtf(source->data(rtf));
+        showOnReadablePage();
         return;
     }
     if (const QImage picture = pictureIn(source); !picture.isNull()) {
@@ -410,9 +445,11 @@ void RichTextBox::insertFromMimeData(const QMimeData *source)
         QTextDocument pasted;
         pasted.setHtml(source->html());
         insertPasted(&pasted, qvariant_cast<QImage>(source->imageData()));
+        showOnReadablePage();
         return;
     }
     QTextEdit::insertFromMimeData(source);
+    showOnReadablePage();
 }
 
 void RichTextBox::insertRtf(const QByteArray &rtf)

@@ -35,6 +35,7 @@ public:
     QByteArray rtf() const;
 
 protected:
+    void changeEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     QMimeData *createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
@@ -50,6 +51,7 @@ private:
     void insertPasted(QTextDocument *pasted, const QImage &offered = {});
     QTextImageFormat addPicture(QImage image, QSizeF shownSize);
     void noteWhatSavingDrops();
+    void showOnReadablePage();
 
     QList<QAction *> m_formatActions; // the context menu's, in its order
     QAction *m_bold = nullptr;
@@ -59,4 +61,6 @@ private:
     QActionGroup *m_alignments = nullptr;
     QByteArray m_loadedRtf;
     unsigned m_unshownContent = 0; // Rtf::UnshownContent of m_loadedRtf
+    bool m_lightPage = true;  // the page the text is shown on
+    bool m_shownDark = false; // the look it was chosen for
 };

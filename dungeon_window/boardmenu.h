@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+// The board's menu of what its specified controls have no place for, opened
+// by a right click on the board's background (never on the map, where a
+// click of any button places the chosen marker).
+class BoardMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    // mapBox: where a right click stays the map's.
+    BoardMenu(QWidget *board, QWidget *mapBox);
+
+    // Built on first use: the board opens without it.
+    QMenu *menu();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *m_board;
+    QWidget *m_mapBox;
+    QAction *m_dark;
+    QMenu *m_menu = nullptr;
+};
