@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
+#include <QtMath>
+#include <QStaticText>
 
 namespace {
 
@@ -388,25 +390,47 @@ void PlayerView::drawOrder(QPainter &painter, const OrderPanel &panel) const
     painter.setFont(panel.font);
     QRect line(panel.area.left() + padding, panel.area.top() + padding,
                panel.area.width() - 2 * padding, lineHeight);
+    // Each text centred on its line, as drawText's AlignVCenter would.
+    const int textTop = (lineHeight - metrics.height()) / 2;
+    const auto drawLeft = [&](const QRect &box, const QStaticText &text) {
+        painter.drawStaticText(box.left(), box.top() + textTop, text);
+    };
     if (!m_order.counter.isEmpty()) {
         painter.setPen(HealthColour);
-        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
-                         metrics.elidedText(m_order.counter, Qt::ElideRight, line.width()));
+        drawLeft(line, orderText(panel, m_order.counter, line.width()));
         line.translate(0, lineHeight);
     }
-    const QString mark = QStringLiteral("\u25B6 ");
-    const int markWidth = metrics.horizontalAdvance(mark);
+    const QStaticText &mark = orderText(panel, QStringLiteral("\u25B6 "), -1);
+    const int markWidth = metrics.horizontalAdvance(mark.text());
     for (const PlayersEntry &entry : m_order.entries) {
-        const int healthWidth = entry.health.isEmpty() ? 0 : metrics.horizontalAdvance(entry.health);
+        const QStaticText &health = orderText(panel, entry.health, -1);
+        const int healthWidth = entry.health.isEmpty() ? 0 : qCeil(health.size().width());
         const QRect name = line.adjusted(markWidth, 0, healthWidth > 0 ? -healthWidth - lineHeight : 0, 0);
         painter.setPen(entry.isCurrent ? CurrentTurnColour : QColor(Qt::white));
         if (entry.isCurrent)
-            painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, mark);
-        painter.drawText(name, Qt::AlignLeft | Qt::AlignVCenter,
-                         metrics.elidedText(entry.name, Qt::ElideRight, name.width()));
+            drawLeft(line, mark);
+        drawLeft(name, orderText(panel, entry.name, name.width()));
         painter.setPen(HealthColour);
-        painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, entry.health);
+        painter.drawStaticText(line.left() + line.width() - healthWidth, line.top() + textTop, health);
         line.translate(0, lineHeight);
     }
     painter.restore();
+}
+
+// Most changes of a fight leave most lines of the order as they were: each
+// text is elided to its width and laid out once for the panel's font.
+const QStaticText &PlayerView::orderText(const OrderPanel &panel, const QString &text, int width) const
+{
+    constexpr qsizetype MostTexts = 512;
+    if (m_orderTextsFont != panel.font || m_orderTexts.size() > MostTexts) {
+        m_orderTexts.clear();
+        m_orderTextsFont = panel.font;
+    }
+    const QString key = text + QChar(0) + QString::number(width);
+    if (const auto found = m_orderTexts.constFind(key); found != m_orderTexts.cend())
+        return *found;
+    QStaticText laidOut(width < 0 ? text : QFontMetrics(panel.font).elidedText(text, Qt::ElideRight, width));
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.prepare(QTransform(), panel.font);
+    return *m_orderTexts.insert(key, laidOut);
 }

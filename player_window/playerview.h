@@ -3,6 +3,8 @@
 #include "fight/fight.h"
 
 #include <QFont>
+#include <QHash>
+#include <QStaticText>
 #include <QPointer>
 #include <QWidget>
 
@@ -68,6 +70,7 @@ private:
     };
     OrderPanel orderPanel() const;
     void drawOrder(QPainter &painter, const OrderPanel &panel) const;
+    const QStaticText &orderText(const OrderPanel &panel, const QString &text, int width) const;
 
     QPointer<PlayerTable> m_table;
     QPointer<QWidget> m_board;
@@ -75,4 +78,6 @@ private:
     QImage m_fogged;                 // the map under the fog, the same size
     PlayersOrder m_order;
     OrderPanel m_panel; // where m_order is drawn, found when it or the size changes
+    mutable QHash<QString, QStaticText> m_orderTexts; // laid out in m_orderTextsFont
+    mutable QFont m_orderTextsFont;
 };
