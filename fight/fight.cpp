@@ -2,11 +2,12 @@
 
 #include "dice.h"
 
+#include "storage/filefollower.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
@@ -557,7 +558,8 @@ Fight::Step Fight::apply(const std::function<void(FightState &)> &edit)
         } else if (!written.isNull()) {
             m_fileBytes = written;
         }
-        watch();
+        if (m_follower)
+            m_follower->watch();
     }
     if (step.after != m_state) {
         m_state = step.after;
@@ -566,17 +568,14 @@ Fight::Step Fight::apply(const std::function<void(FightState &)> &edit)
     return step;
 }
 
-// The folder is watched as well as the file: every write replaces the file,
-// and the folder sees the new one arrive.
 void Fight::followFile()
 {
-    delete m_watcher;
-    m_watcher = nullptr;
+    delete m_follower;
+    m_follower = nullptr;
     if (m_path.isEmpty())
         return;
-    m_watcher = new QFileSystemWatcher(this);
-    const auto reread = [this] {
-        watch();
+    m_follower = new Storage::FileFollower(m_path, this);
+    connect(m_follower, &Storage::FileFollower::mayHaveChanged, this, [this] {
         const Storage::FileRead file = Storage::readFileShared(QFileInfo(m_path).path(), m_path);
         if (!file.content || *file.content == m_fileBytes)
             return;
@@ -588,19 +587,5 @@ void Fight::followFile()
             m_state = std::move(*state);
             emit changed();
         }
-    };
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, reread);
-    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, reread);
-    watch();
-}
-
-void Fight::watch()
-{
-    if (!m_watcher)
-        return;
-    const QStringList watched = m_watcher->files() + m_watcher->directories();
-    for (const QString &path : {QFileInfo(m_path).path(), m_path}) {
-        if (!watched.contains(path) && QFileInfo::exists(path))
-            m_watcher->addPath(path);
-    }
+    });
 }

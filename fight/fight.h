@@ -11,7 +11,9 @@
 #include <functional>
 #include <optional>
 
-class QFileSystemWatcher;
+namespace Storage {
+class FileFollower;
+}
 class QRandomGenerator;
 
 // The range of every number of a fight, one for the Combat window, the
@@ -254,7 +256,6 @@ private:
     // it; the state it was applied to and the result.
     Step apply(const std::function<void(FightState &)> &edit);
     void followFile();
-    void watch();
 
     FightState m_state;
     QList<Step> m_undo;
@@ -264,7 +265,7 @@ private:
     // What the file held when it last agreed with m_state: a file still
     // holding it needs no reading again. Null when unknown.
     QByteArray m_fileBytes;
-    QFileSystemWatcher *m_watcher = nullptr;
+    Storage::FileFollower *m_follower = nullptr;
 };
 
 // The fight file's JSON, and back; nothing when the bytes are not a fight.

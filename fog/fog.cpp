@@ -2,8 +2,8 @@
 
 #include "tablefile.h"
 
-#include <QFileInfo>
-#include <QFileSystemWatcher>
+#include "storage/filefollower.h"
+
 #include <QUndoCommand>
 
 namespace {
@@ -68,7 +68,8 @@ void Fog::applyChange(const FogState &from, const FogState &to)
         emit saveFailed(result.written.message());
         return;
     }
-    watch();
+    if (m_follower)
+        m_follower->watch();
     show(result.onDisk);
 }
 
@@ -80,35 +81,17 @@ void Fog::show(const FogState &state)
     emit changed(previous);
 }
 
-// The folder is watched as well as the file: every write replaces the file,
-// and the folder sees the new one arrive. Either may come only with the
-// first write.
 void Fog::followFile()
 {
-    delete m_watcher;
-    m_watcher = nullptr;
+    delete m_follower;
+    m_follower = nullptr;
     if (m_tableFile.isEmpty())
         return;
-    m_watcher = new QFileSystemWatcher(this);
-    const auto reread = [this] {
-        watch();
+    m_follower = new Storage::FileFollower(m_tableFile, this);
+    connect(m_follower, &Storage::FileFollower::mayHaveChanged, this, [this] {
         if (const TableFile::ReadResult table = TableFile::read(m_tableFile); table.ok())
             show(table.fog);
-    };
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, reread);
-    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, reread);
-    watch();
-}
-
-void Fog::watch()
-{
-    if (!m_watcher)
-        return;
-    const QStringList watched = m_watcher->files() + m_watcher->directories();
-    for (const QString &path : {QFileInfo(m_tableFile).path(), m_tableFile}) {
-        if (!watched.contains(path) && QFileInfo::exists(path))
-            m_watcher->addPath(path);
-    }
+    });
 }
 
 void Fog::setRooms(QHash<int, QPolygonF> rooms, QHash<int, QPointF> spotCentres)

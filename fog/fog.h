@@ -8,7 +8,9 @@
 #include <QPointF>
 #include <QPolygonF>
 
-class QFileSystemWatcher;
+namespace Storage {
+class FileFollower;
+}
 class QUndoCommand;
 
 // The fog over one dungeon's map: which rooms the players see, each room's
@@ -60,8 +62,7 @@ private:
     FogState m_state;
     void show(const FogState &state);
     void followFile();
-    void watch();
 
     QString m_tableFile; // empty while nothing may be written
-    QFileSystemWatcher *m_watcher = nullptr;
+    Storage::FileFollower *m_follower = nullptr;
 };
