@@ -83,17 +83,23 @@ public:
     {
         separate();
         m_text += '"';
-        for (const char ch : text.toUtf8()) {
-            if (ch == '"' || ch == '\\') {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t unit = text.at(i).unicode();
+            if (unit == '"' || unit == '\\') {
                 m_text += '\\';
-                m_text += ch;
-            } else if (uchar(ch) < 0x20) {
-                static const char hex[] = "0123456789abcdef";
-                m_text += "\\u00";
-                m_text += hex[uchar(ch) >> 4];
-                m_text += hex[ch & 0xf];
+                m_text += char(unit);
+            } else if (unit < 0x20) {
+                escape(unit);
+            } else if (unit < 0x80) {
+                m_text += char(unit);
+            } else if (QChar::isHighSurrogate(unit) && i + 1 < text.size()
+                       && text.at(i + 1).isLowSurrogate()) {
+                appendUtf8(QChar::surrogateToUcs4(unit, text.at(++i).unicode()));
+            } else if (QChar::isSurrogate(unit)) {
+                // A lone half of a pair has no UTF-8; escaped, it reads back as it was.
+                escape(unit);
             } else {
-                m_text += ch;
+                appendUtf8(unit);
             }
         }
         m_text += '"';
@@ -110,6 +116,27 @@ public:
     QByteArray text() const { return m_text + '\n'; }
 
 private:
+    void escape(char16_t unit)
+    {
+        static const char hex[] = "0123456789abcdef";
+        m_text += "\\u";
+        for (int shift = 12; shift >= 0; shift -= 4)
+            m_text += hex[(unit >> shift) & 0xf];
+    }
+    void appendUtf8(char32_t code)
+    {
+        if (code < 0x800) {
+            m_text += char(0xc0 | (code >> 6));
+        } else if (code < 0x10000) {
+            m_text += char(0xe0 | (code >> 12));
+            m_text += char(0x80 | ((code >> 6) & 0x3f));
+        } else {
+            m_text += char(0xf0 | (code >> 18));
+            m_text += char(0x80 | ((code >> 12) & 0x3f));
+            m_text += char(0x80 | ((code >> 6) & 0x3f));
+        }
+        m_text += char(0x80 | (code & 0x3f));
+    }
     void separate()
     {
         if (std::exchange(m_afterKey, false))
