@@ -79,10 +79,8 @@ void tst_Fog::steps_data()
     QTest::newRow("hiding the current room") << QStringList{"+12", "+3", "-3"} << QList<int>{12} << 0;
     QTest::newRow("hiding an explored room") << QStringList{"+12", "+3", "-12"} << QList<int>{3} << 3;
     QTest::newRow("hiding a hidden room") << QStringList{"-5"} << QList<int>{} << 0;
-    QTest::newRow("into a corridor") << QStringList{"+12", "+a2"} << QList<int>{Corridor, 12} << Corridor;
     QTest::newRow("out of a corridor") << QStringList{"+a2", "+a5", "+12"}
                                        << QList<int>{FogState::area(5), Corridor, 12} << 12;
-    QTest::newRow("hiding the current corridor") << QStringList{"+12", "+a2", "-a2"} << QList<int>{12} << 0;
 }
 
 void tst_Fog::steps()
@@ -138,7 +136,6 @@ void tst_Fog::unreadableFileLeftAlone_data()
                                           << "\"current\" is 12, not one of the revealed";
     QTest::newRow("area 0") << QByteArray(R"({"revealedAreas": [0]})")
                             << "\"revealedAreas\" holds 0, not an area number from 1 to 999";
-    QTest::newRow("areas as text") << QByteArray(R"({"revealedAreas": "2"})") << "\"revealedAreas\" is \"2\"";
     QTest::newRow("current area not revealed") << QByteArray(R"({"revealedAreas": [2], "currentArea": 3})")
                                                << "\"currentArea\" is 3, not one of the revealed areas";
     QTest::newRow("in two rooms at once") << QByteArray(R"({"revealed": [3], "current": 3, "revealedAreas": [2], "currentArea": 2})")
@@ -266,6 +263,8 @@ void tst_Fog::twoCopiesOnOneFile()
     undoOfA.undo();
     QCOMPARE(TableFile::read(tableFile()).fog, FogState().revealing(5));
     QTRY_COMPARE(b->state(), FogState().revealing(5));
+    b->setState(b->state().revealing(Corridor));
+    QTRY_COMPARE(a->state(), FogState().revealing(5).revealing(Corridor));
 }
 
 // Random fogs, none and every room revealed among them, come back from the
