@@ -63,7 +63,8 @@ QString CurrentDungeon::ownMapPath() const
 }
 
 // Outlines drawn on a map of the dungeon's own mean nothing on the built-in
-// one; there a reveal uncovers a circle about the spot.
+// one; there a reveal uncovers a circle about the spot. Areas are rooms of
+// no spot.
 void CurrentDungeon::giveFogItsRooms()
 {
     QHash<int, QPolygonF> rooms;
@@ -75,9 +76,12 @@ void CurrentDungeon::giveFogItsRooms()
         for (int n = 1; n <= Map::SpotCount; ++n)
             spotCentres.insert(n, QRectF(Map::Spots[n - 1]).center());
     }
+    static_assert(Dungeon::MaxAreaNumber == FogState::MaxAreaNumber);
     if (showsOwnMap() == m_description.hasOwnMap()) {
         for (auto room = m_description.rooms.cbegin(); room != m_description.rooms.cend(); ++room)
             rooms.insert(room.key(), room.value());
+        for (auto area = m_description.areas.cbegin(); area != m_description.areas.cend(); ++area)
+            rooms.insert(FogState::area(area.key()), area.value());
     }
     m_fog->setRooms(rooms, spotCentres);
 }

@@ -32,6 +32,7 @@ const QString TitleKey = QStringLiteral("title");
 const QString MapKey = QStringLiteral("map");
 const QString SpotsKey = QStringLiteral("spots");
 const QString RoomsKey = QStringLiteral("rooms");
+const QString AreasKey = QStringLiteral("areas");
 
 QString tr(const char *text)
 {
@@ -44,13 +45,18 @@ struct Refusal
     QString reason;
 };
 
-int spotNumber(const QString &key, const QString &what)
+int numberFrom1To(int last, const QString &key, const QString &what, const QString &kind)
 {
     bool isNumber = false;
     const int number = key.toInt(&isNumber);
-    if (!isNumber || number < 1 || number > SpotCount || key != QString::number(number))
-        throw Refusal{tr("%1 \"%2\" is not a spot number from 1 to %3").arg(what, key, QString::number(SpotCount))};
+    if (!isNumber || number < 1 || number > last || key != QString::number(number))
+        throw Refusal{tr("%1 \"%2\" is not %3 from 1 to %4").arg(what, key, kind, QString::number(last))};
     return number;
+}
+
+int spotNumber(const QString &key, const QString &what)
+{
+    return numberFrom1To(SpotCount, key, what, tr("a spot number"));
 }
 
 // A point [x, y] on a picture of mapSize.
@@ -66,6 +72,18 @@ QPointF point(const QJsonValue &value, QSize mapSize, const QString &where)
                                QString::number(mapSize.width()), QString::number(mapSize.height()))};
     }
     return p;
+}
+
+// The outline of a room or an area, `what` in a message.
+QPolygonF outline(const QJsonValue &value, QSize mapSize, const QString &what)
+{
+    const QJsonArray corners = value.toArray();
+    if (!value.isArray() || corners.size() < 3)
+        throw Refusal{tr("%1 is not a list of at least three corners").arg(what)};
+    QPolygonF outline;
+    for (qsizetype i = 0; i < corners.size(); ++i)
+        outline << point(corners[i], mapSize, tr("corner %1 of %2").arg(QString::number(i + 1), what));
+    return outline;
 }
 
 QJsonObject objectOf(const QJsonObject &json, const QString &key)
@@ -128,17 +146,16 @@ DungeonDescription parse(const QByteArray &bytes, const QString &folder, QSize m
     const QJsonObject rooms = objectOf(json, RoomsKey);
     for (auto room = rooms.begin(); room != rooms.end(); ++room) {
         const int number = spotNumber(room.key(), tr("room"));
-        const QJsonArray corners = room.value().toArray();
-        if (!room.value().isArray() || corners.size() < 3)
-            throw Refusal{tr("room %1 is not a list of at least three corners").arg(number)};
-        QPolygonF outline;
-        for (qsizetype i = 0; i < corners.size(); ++i)
-            outline << point(corners[i], mapSize,
-                             tr("corner %1 of room %2").arg(QString::number(i + 1), QString::number(number)));
-        description.rooms.insert(number, outline);
+        description.rooms.insert(number, outline(room.value(), mapSize, tr("room %1").arg(number)));
     }
 
-    for (const QString &key : {TitleKey, MapKey, SpotsKey, RoomsKey})
+    const QJsonObject areas = objectOf(json, AreasKey);
+    for (auto area = areas.begin(); area != areas.end(); ++area) {
+        const int number = numberFrom1To(MaxAreaNumber, area.key(), tr("area"), tr("an area number"));
+        description.areas.insert(number, outline(area.value(), mapSize, tr("area %1").arg(number)));
+    }
+
+    for (const QString &key : {TitleKey, MapKey, SpotsKey, RoomsKey, AreasKey})
         description.otherKeys.remove(key);
     return description;
 }
@@ -199,16 +216,20 @@ QByteArray descriptionJson(const DungeonDescription &description)
             spots.insert(QString::number(spot.key()), pointJson(spot.value()));
         json.insert(SpotsKey, spots);
     }
-    if (!description.rooms.isEmpty()) {
-        QJsonObject rooms;
-        for (auto room = description.rooms.begin(); room != description.rooms.end(); ++room) {
+    const auto outlines = [&json](const QString &key, const QMap<int, QPolygonF> &outlines) {
+        if (outlines.isEmpty())
+            return;
+        QJsonObject byNumber;
+        for (auto outline = outlines.begin(); outline != outlines.end(); ++outline) {
             QJsonArray corners;
-            for (QPointF corner : room.value())
+            for (QPointF corner : outline.value())
                 corners.append(pointJson(corner));
-            rooms.insert(QString::number(room.key()), corners);
+            byNumber.insert(QString::number(outline.key()), corners);
         }
-        json.insert(RoomsKey, rooms);
-    }
+        json.insert(key, byNumber);
+    };
+    outlines(RoomsKey, description.rooms);
+    outlines(AreasKey, description.areas);
     return QJsonDocument(json).toJson();
 }
 

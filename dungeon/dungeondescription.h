@@ -13,15 +13,19 @@
 //   { "title": "The Sunken Halls of Orvane",
 //     "map": "map.jpg",
 //     "spots": { "1": [212, 96], "2": [640, 410] },
-//     "rooms": { "1": [[180, 60], [260, 60], [260, 140], [180, 140]] } }
+//     "rooms": { "1": [[180, 60], [260, 60], [260, 140], [180, 140]] },
+//     "areas": { "1": [[260, 90], [320, 90], [320, 110], [260, 110]] } }
 // Coordinates are pixels of the map picture: a spot is the centre of its
-// number square, a room the outline of the spot's room. Without "map" the
+// number square, a room the outline of the spot's room, an area the outline
+// of a part of the map that holds no encounter (a corridor, say), named by a
+// number of its own so that what the players saw of it stays named. Without "map" the
 // dungeon uses the built-in map and its spot table, and the coordinates are
 // those of the built-in map.
 namespace Dungeon {
 
 constexpr int SpotCount = EncounterShape::EncounterCount;
 constexpr int MaxDungeonNumber = 999;
+constexpr int MaxAreaNumber = 999;
 constexpr QSize BuiltInMapSize{500, 680};
 
 struct DungeonDescription
@@ -30,6 +34,7 @@ struct DungeonDescription
     QString mapFile;                   // a file name in the dungeon folder; empty for the built-in map
     QMap<int, QPointF> spots;          // spot number (1 to 40) to the centre of its number square
     QMap<int, QPolygonF> rooms;        // spot number to the outline of its room
+    QMap<int, QPolygonF> areas;        // area number (1 to MaxAreaNumber) to its outline
     QJsonObject otherKeys;             // what the program does not know, written back unchanged
 
     bool hasOwnMap() const { return !mapFile.isEmpty(); }

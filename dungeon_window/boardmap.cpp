@@ -5,6 +5,7 @@
 #include "spotplacement.h"
 
 #include "current/currentdungeon.h"
+#include "fog/fog.h"
 #include "kit/controls.h"
 #include "kit/spots.h"
 
@@ -49,6 +50,24 @@ void BoardMap::fit()
         m_mapView->fit();
 }
 
+void BoardMap::setControlsOver(const QList<QWidget *> &controls)
+{
+    m_controlsOver = controls;
+    keepMapClear();
+}
+
+void BoardMap::keepMapClear()
+{
+    if (!m_mapView)
+        return;
+    QList<QRect> covered;
+    for (const QWidget *control : std::as_const(m_controlsOver))
+        covered.append(control->geometry());
+    if (m_placement)
+        covered.append(m_placement->stripArea());
+    m_mapView->setCovered(covered);
+}
+
 void BoardMap::showDungeon()
 {
     if (!m_dungeon->showsOwnMap()) {
@@ -60,6 +79,7 @@ void BoardMap::showDungeon()
         m_mapView->lower();
         connect(m_mapView, &MapView::pressed, this, &BoardMap::pressed);
         m_markers->setMapView(m_mapView);
+        keepMapClear();
     }
     m_mapView->setPicture(m_dungeon->ownMap(), m_dungeon->ownMapFullSize(), m_dungeon->ownMapPath());
     m_mapView->show();
@@ -107,12 +127,18 @@ void BoardMap::enterSpotPlacement()
                              tr("The dungeon's description cannot be read, so it is left as it is. Mend it by hand first."));
         return;
     }
-    if (!showsOwnMap()) {
-        QMessageBox::information(window(), title,
-                                 tr("Spots are placed on a map of the dungeon's own. Make a dungeon from a map picture with Ctrl+N."));
+    if (m_dungeon->description().hasOwnMap() != showsOwnMap()) {
+        QMessageBox::warning(window(), title,
+                             tr("The dungeon's map cannot be shown, so its spots and rooms are left as they are."));
         return;
     }
-    m_placement = new SpotPlacement(m_dungeon->description(), m_mapView, m_mapBox);
+    QList<int> seenAreas; // what the players saw keeps its name
+    for (int room : m_dungeon->fog()->state().revealed) {
+        if (FogState::isArea(room))
+            seenAreas.append(FogState::areaNumber(room));
+    }
+    m_placement = new SpotPlacement(m_dungeon->description(), showsOwnMap() ? m_mapView : nullptr, seenAreas,
+                                    m_mapBox);
     connect(m_placement, &SpotPlacement::saveRequested, this, [this] { leaveSpotPlacement(); });
     connect(m_placement, &SpotPlacement::discardRequested, this, [this] {
         // The answer that keeps is the default.
@@ -121,8 +147,11 @@ void BoardMap::enterSpotPlacement()
             == QMessageBox::Yes)
             leaveSpotPlacement(false);
     });
-    for (Label *spot : m_spots)
-        spot->hide(); // the placement draws the spots as they are being placed
+    if (showsOwnMap()) {
+        for (Label *spot : m_spots)
+            spot->hide(); // the placement draws the spots as they are being placed
+    }
+    keepMapClear();
     m_placement->show();
     m_placement->raise();
     m_placement->setFocus();
@@ -142,6 +171,7 @@ bool BoardMap::leaveSpotPlacement(bool save)
     m_placement->hide();
     m_placement->deleteLater();
     m_placement = nullptr;
+    keepMapClear();
     showSpots();
     emit placementLeft();
     return true;

@@ -15,7 +15,7 @@ class QWidget;
 
 // The map in the board's map box: the built-in map with its fixed spots, or
 // a dungeon's own map, zoomed and panned, with the spots where its
-// description puts them; and spot placement over an own map.
+// description puts them; and spot placement over either.
 class BoardMap : public QObject
 {
     Q_OBJECT
@@ -23,6 +23,10 @@ class BoardMap : public QObject
 public:
     BoardMap(QWidget *mapBox, const std::array<Label *, 40> &spots, PartyMarkers *markers,
              CurrentDungeon *dungeon, QObject *parent);
+
+    // The controls that stand over the map box: a map of the dungeon's own
+    // is fitted beside them.
+    void setControlsOver(const QList<QWidget *> &controls);
 
     // Shows the map of the dungeon on display and its spots.
     void showDungeon();
@@ -32,8 +36,8 @@ public:
     MapView *mapView() const { return m_mapView; }
     void fit();
 
-    // Spot placement (Ctrl+Shift+L): entering it needs a map of the
-    // dungeon's own and a description that could be read.
+    // Spot placement (Ctrl+Shift+L): entering it needs a description that
+    // could be read and, when it names a map of its own, that map.
     bool isPlacingSpots() const;
     void enterSpotPlacement();
     // Leaving saves dungeon.json unless `save` is false. False, with the
@@ -48,6 +52,7 @@ signals:
 private:
     QWidget *window() const;
     void showBuiltInMap();
+    void keepMapClear(); // of the controls over it, and of the placement's strip
 
     QWidget *m_mapBox;
     std::array<Label *, 40> m_spots;
@@ -55,4 +60,5 @@ private:
     CurrentDungeon *m_dungeon;
     MapView *m_mapView = nullptr; // made for the first own map, hidden on the built-in one
     QPointer<SpotPlacement> m_placement;
+    QList<QWidget *> m_controlsOver;
 };

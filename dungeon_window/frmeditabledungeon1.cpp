@@ -224,6 +224,7 @@ void frmEditableDungeon1::setupJobs(QWidget *window)
     clearing = new BoardClearing({Text2, Text1, RichTextBox1[0], RichTextBox1[1], Text4, cmdEdit},
                                  markers, undoStack, window);
     map = new BoardMap(Picture1->client(), lblEncounter, markers, dungeon(), window);
+    map->setControlsOver({Label4, Text2});
     connect(map, &BoardMap::pressed, this,
             [this](QPointF at) { markers->moveChosen({Label1[markers->toMove()]->pos(), at}); });
     connect(map, &BoardMap::placementLeft, this, [this] { Picture1->setFocus(); });

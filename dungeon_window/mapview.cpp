@@ -14,13 +14,51 @@ namespace {
 // One step of the wheel zooms by a quarter.
 constexpr qreal ZoomPerWheelStep = 1.25;
 
-// Where a picture `extent` long starts in a view `length` long: centred when
-// it fits, otherwise never leaving a gap at either end.
-qreal clampedStart(qreal start, qreal extent, qreal length)
+// Where a picture `extent` long starts in a free stretch from `areaStart`,
+// `areaLength` long: centred on a whole pixel when it fits, otherwise never
+// leaving a gap at either end of the stretch.
+qreal clampedStart(qreal start, qreal extent, qreal areaStart, qreal areaLength)
 {
-    if (extent <= length)
-        return (length - extent) / 2;
-    return std::clamp(start, length - extent, 0.0);
+    if (extent <= areaLength)
+        return areaStart + std::floor((areaLength - extent) / 2);
+    return std::clamp(start, areaStart + areaLength - extent, areaStart);
+}
+
+// The largest rectangles of `box` that none of `covered` overlaps: each
+// covered rectangle splits every free one it meets into the parts above,
+// below, left and right of it, and parts inside others are dropped.
+QList<QRect> freeRectangles(const QRect &box, const QList<QRect> &covered)
+{
+    QList<QRect> free{box};
+    for (const QRect &cover : covered) {
+        QList<QRect> parts;
+        for (const QRect &r : std::as_const(free)) {
+            if (!r.intersects(cover)) {
+                parts.append(r);
+                continue;
+            }
+            if (cover.top() > r.top())
+                parts.append(QRect(r.left(), r.top(), r.width(), cover.top() - r.top()));
+            if (cover.bottom() < r.bottom())
+                parts.append(QRect(QPoint(r.left(), cover.bottom() + 1), r.bottomRight()));
+            if (cover.left() > r.left())
+                parts.append(QRect(r.left(), r.top(), cover.left() - r.left(), r.height()));
+            if (cover.right() < r.right())
+                parts.append(QRect(QPoint(cover.right() + 1, r.top()), r.bottomRight()));
+        }
+        free.clear();
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            const auto inside = [&](qsizetype j) {
+                return j != i && parts[j].contains(parts[i]) && (parts[j] != parts[i] || j < i);
+            };
+            bool contained = false;
+            for (qsizetype j = 0; j < parts.size() && !contained; ++j)
+                contained = inside(j);
+            if (!contained)
+                free.append(parts[i]);
+        }
+    }
+    return free;
 }
 
 } // namespace
@@ -50,6 +88,14 @@ void MapView::setPicture(const QImage &preview, QSize pictureSize, const QString
     m_path = path;
     m_pins.clear();
     m_zoom = 1;
+    fitToBox();
+}
+
+void MapView::setCovered(const QList<QRect> &covered)
+{
+    if (covered == m_covered)
+        return;
+    m_covered = covered;
     fitToBox();
 }
 
@@ -99,8 +145,8 @@ void MapView::zoomAbout(QPointF viewPoint, qreal zoom)
 void MapView::setOrigin(QPointF origin)
 {
     const QSizeF extent = QSizeF(m_pictureSize) * scale();
-    m_origin = {clampedStart(origin.x(), extent.width(), width()),
-                clampedStart(origin.y(), extent.height(), height())};
+    m_origin = {clampedStart(origin.x(), extent.width(), m_area.x(), m_area.width()),
+                clampedStart(origin.y(), extent.height(), m_area.y(), m_area.height())};
     placePins();
     update();
     emit viewChanged();
@@ -147,12 +193,24 @@ void MapView::resizeEvent(QResizeEvent *)
     fitToBox();
 }
 
+// Into the free rectangle where the picture shows largest.
 void MapView::fitToBox()
 {
     if (m_pictureSize.isEmpty())
         return;
-    m_fitScale = std::min(qreal(width()) / m_pictureSize.width(),
-                          qreal(height()) / m_pictureSize.height());
+    const auto fitScale = [this](const QRect &area) {
+        return std::min(qreal(area.width()) / m_pictureSize.width(), qreal(area.height()) / m_pictureSize.height());
+    };
+    m_area = rect();
+    m_fitScale = 0;
+    for (const QRect &area : freeRectangles(rect(), m_covered)) {
+        if (fitScale(area) > m_fitScale) {
+            m_fitScale = fitScale(area);
+            m_area = area;
+        }
+    }
+    if (m_fitScale <= 0)
+        m_fitScale = fitScale(rect());
     setOrigin(m_origin);
 }
 

@@ -9,7 +9,8 @@
 #include <vector>
 
 // A dungeon's own map picture in the map box: shown whole, scaled to fit with
-// its aspect kept and centred, then zoomed about the pointer with Ctrl+wheel
+// its aspect kept and centred in the largest part of the box that no control
+// covers, then zoomed about the pointer with Ctrl+wheel
 // (1x to 8x of the fitted size) and panned by dragging with the right or
 // middle button. Widgets pinned to a place of the map (spots, markers) follow
 // it as it zooms and pans. A left press reports its place in map pixels.
@@ -29,6 +30,11 @@ public:
     // decoded only once a zoom needs it.
     void setPicture(const QImage &preview, QSize pictureSize, const QString &path);
 
+    // The rectangles of the controls over the box, which the fitted map
+    // keeps clear of; a zoomed map pans as far as the free part's edges.
+    void setCovered(const QList<QRect> &covered);
+    QRect fitArea() const { return m_area; }
+
     // Keeps `widget` on the map place `at`: its centre or its top-left corner.
     void pin(QWidget *widget, QPointF at, Anchor anchor);
     void unpin(QWidget *widget);
@@ -43,7 +49,7 @@ public:
 
     // Sets the zoom (clamped to 1x..8x) keeping the map place under viewPoint still.
     void zoomAbout(QPointF viewPoint, qreal zoom);
-    void fit() { zoomAbout(rect().center(), 1); }
+    void fit() { zoomAbout(m_area.center(), 1); }
 
 signals:
     void pressed(QPointF mapPoint);
@@ -79,6 +85,8 @@ private:
     qreal m_fitScale = 1;
     qreal m_zoom = 1;
     QPointF m_origin; // where map pixel (0, 0) lies in the view
+    QList<QRect> m_covered;
+    QRect m_area; // the part of the view the map is fitted into
     std::optional<QPointF> m_panFrom;
     std::vector<Pin> m_pins;
 };

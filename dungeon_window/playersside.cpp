@@ -12,8 +12,10 @@
 #include "fog/tablefile.h"
 #include "kit/controls.h"
 
+#include <QChildEvent>
 #include <QDir>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QToolTip>
 #include <QUndoStack>
@@ -24,6 +26,40 @@ PlayersSide::PlayersSide(QWidget *mapBox, BoardMap *map, PartyMarkers *markers,
       m_undo(undo), m_table(new PlayerTable(this))
 {
     markers->setPlayerTable(m_table);
+    // Every control on the map, and those made later (an own map's view),
+    // passes Alt+clicks to the reveal.
+    mapBox->installEventFilter(this);
+    for (QObject *child : mapBox->children())
+        child->installEventFilter(this);
+}
+
+bool PlayersSide::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_mapBox && event->type() == QEvent::ChildAdded)
+        static_cast<QChildEvent *>(event)->child()->installEventFilter(this);
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        return false;
+    const auto mouse = static_cast<QMouseEvent *>(event);
+    if (mouse->button() != Qt::LeftButton || !(mouse->modifiers() & Qt::AltModifier) || m_map->isPlacingSpots())
+        return false;
+    const auto widget = static_cast<QWidget *>(watched);
+    const QPoint at = mouse->position().toPoint();
+    const int room = roomAt(widget == m_mapBox ? at : widget->mapTo(m_mapBox, at));
+    if (mouse->modifiers() & Qt::ShiftModifier)
+        hideRoom(room);
+    else
+        revealRoom(room);
+    return true;
+}
+
+int PlayersSide::roomAt(QPoint inBox) const
+{
+    // The built-in map's pixels are the box's.
+    const QPointF place = m_map->showsOwnMap() ? m_map->mapView()->toMap(inBox) : QPointF(inBox);
+    const int room = m_dungeon->fog()->roomAt(place);
+    if (room == 0)
+        QToolTip::showText(m_mapBox->mapToGlobal(inBox), tr("There is no room or area here."), m_mapBox);
+    return room;
 }
 
 // The players' screen of the dungeon on display: its map, its rooms (without
@@ -57,17 +93,17 @@ void PlayersSide::tellWhatCannotBeRead()
     }
 }
 
-bool PlayersSide::canReveal(int spot)
+bool PlayersSide::canReveal(int room)
 {
-    if (spot == 0)
+    if (room == 0)
         return false;
-    if (!m_dungeon->fog()->room(spot).isEmpty())
+    if (!m_dungeon->fog()->room(room).isEmpty())
         return true;
     // Nothing is recorded: a room revealed now would show in full the
     // moment its spot is placed.
     QToolTip::showText(m_mapBox->mapToGlobal(m_mapBox->rect().center()),
                        tr("Encounter %1 has no place on this map, so there is no room to reveal. "
-                          "Place its spot first (Ctrl+Shift+L).").arg(spot),
+                          "Place its spot first (Ctrl+Shift+L).").arg(room),
                        m_mapBox);
     return false;
 }
@@ -79,16 +115,20 @@ void PlayersSide::changeFog(const FogState &next, const QString &text)
         m_undo->push(fog->change(next, text));
 }
 
-void PlayersSide::revealRoom(int spot)
+void PlayersSide::revealRoom(int room)
 {
-    if (canReveal(spot))
-        changeFog(m_dungeon->fog()->state().revealing(spot), tr("Reveal room %1").arg(spot));
+    if (!canReveal(room))
+        return;
+    changeFog(m_dungeon->fog()->state().revealing(room),
+              FogState::isArea(room) ? tr("Reveal area %1").arg(FogState::areaNumber(room)) : tr("Reveal room %1").arg(room));
 }
 
-void PlayersSide::hideRoom(int spot)
+void PlayersSide::hideRoom(int room)
 {
-    if (spot != 0)
-        changeFog(m_dungeon->fog()->state().hiding(spot), tr("Hide room %1").arg(spot));
+    if (room == 0)
+        return;
+    changeFog(m_dungeon->fog()->state().hiding(room),
+              FogState::isArea(room) ? tr("Hide area %1").arg(FogState::areaNumber(room)) : tr("Hide room %1").arg(room));
 }
 
 void PlayersSide::hideAllRooms()

@@ -2,9 +2,13 @@
 
 #include "mapview.h"
 
-#include <QCoreApplication>
+#include "kit/spots.h"
+
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -22,8 +26,9 @@ void drawNumberSquare(QPainter &painter, const QRect &square, int number, bool c
 
 } // namespace
 
-SpotPlacement::SpotPlacement(const Dungeon::DungeonDescription &description, MapView *map, QWidget *parent)
-    : QWidget(parent), m_description(description), m_map(map)
+SpotPlacement::SpotPlacement(const Dungeon::DungeonDescription &description, MapView *map,
+                             const QList<int> &takenAreas, QWidget *parent)
+    : QWidget(parent), m_description(description), m_map(map), m_takenAreas(takenAreas)
 {
     setObjectName(QStringLiteral("spotPlacement"));
     setGeometry(parent->rect());
@@ -32,13 +37,14 @@ SpotPlacement::SpotPlacement(const Dungeon::DungeonDescription &description, Map
     small.setPointSizeF(7);
     small.setBold(true);
     setFont(small);
-    connect(map, &MapView::viewChanged, this, qOverload<>(&QWidget::update));
+    if (map)
+        connect(map, &MapView::viewChanged, this, qOverload<>(&QWidget::update));
 }
 
 QList<int> SpotPlacement::unplacedNumbers() const
 {
     QList<int> numbers;
-    for (int n = 1; n <= Dungeon::SpotCount; ++n) {
+    for (int n = 1; n <= Dungeon::SpotCount && !spotsFixed(); ++n) {
         if (!m_description.spots.contains(n))
             numbers.append(n);
     }
@@ -55,6 +61,15 @@ QRect SpotPlacement::stripSquare(int number) const
             Square, Square};
 }
 
+QRect SpotPlacement::stripArea() const
+{
+    if (spotsFixed())
+        return {};
+    const int perRow = std::max(1, (width() - StripGap) / (Square + StripGap));
+    const int rows = (Dungeon::SpotCount + perRow - 1) / perRow;
+    return {0, 0, width(), rows * (Square + StripGap) + StripGap};
+}
+
 int SpotPlacement::numberInStrip(QPoint point) const
 {
     for (int n : unplacedNumbers()) {
@@ -64,55 +79,107 @@ int SpotPlacement::numberInStrip(QPoint point) const
     return 0;
 }
 
+QRectF SpotPlacement::spotSquare(int spot) const
+{
+    if (spotsFixed()) // the map's own number, a little larger to be hit
+        return QRectF(Map::Spots[spot - 1]).adjusted(-2, -2, 2, 2);
+    if (!m_description.spots.contains(spot))
+        return {};
+    QRectF square(0, 0, Square, Square);
+    square.moveCenter(toView(m_description.spots.value(spot)));
+    return square;
+}
+
 int SpotPlacement::spotAt(QPointF point) const
 {
-    for (auto spot = m_description.spots.begin(); spot != m_description.spots.end(); ++spot) {
-        QRectF square(0, 0, Square, Square);
-        square.moveCenter(m_map->toView(spot.value()));
-        if (square.contains(point))
-            return spot.key();
+    for (int n = 1; n <= Dungeon::SpotCount; ++n) {
+        if (spotSquare(n).contains(point))
+            return n;
     }
     return 0;
 }
 
+int SpotPlacement::outlineAt(QPointF point) const
+{
+    const QPointF at = onPicture(point);
+    for (auto room = m_description.rooms.cbegin(); room != m_description.rooms.cend(); ++room) {
+        if (room.value().containsPoint(at, Qt::OddEvenFill))
+            return room.key();
+    }
+    for (auto area = m_description.areas.cbegin(); area != m_description.areas.cend(); ++area) {
+        if (area.value().containsPoint(at, Qt::OddEvenFill))
+            return -area.key();
+    }
+    return 0;
+}
+
+QPointF SpotPlacement::toView(QPointF mapPoint) const
+{
+    return m_map ? m_map->toView(mapPoint) : mapPoint;
+}
+
 QPointF SpotPlacement::onPicture(QPointF viewPoint) const
 {
-    const QPointF at = m_map->toMap(viewPoint);
-    const QSize size = m_map->pictureSize();
+    const QPointF at = m_map ? m_map->toMap(viewPoint) : viewPoint;
+    const QSize size = m_map ? m_map->pictureSize() : Dungeon::BuiltInMapSize;
     return {std::clamp(qRound(at.x()), 0, size.width()) * 1.0, std::clamp(qRound(at.y()), 0, size.height()) * 1.0};
+}
+
+// After the last number in use, here or in what the players saw, so that a
+// new area is never taken for one that was removed.
+int SpotPlacement::newAreaNumber() const
+{
+    QList<int> taken = m_takenAreas + m_description.areas.keys();
+    const int last = taken.isEmpty() ? 0 : *std::max_element(taken.begin(), taken.end());
+    if (last < Dungeon::MaxAreaNumber)
+        return last + 1;
+    for (int n = 1; n <= Dungeon::MaxAreaNumber; ++n) {
+        if (!taken.contains(n))
+            return n;
+    }
+    return 0;
 }
 
 void SpotPlacement::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    for (auto room = m_description.rooms.begin(); room != m_description.rooms.end(); ++room) {
-        QPolygonF outline;
-        for (QPointF corner : room.value())
-            outline << m_map->toView(corner);
-        painter.setPen(QPen(QColor(0, 0, 255, 140), 1));
-        painter.setBrush(QColor(0, 0, 255, room.key() == m_chosen ? 60 : 25));
-        painter.drawPolygon(outline);
-    }
-    if (!m_roomInProgress.isEmpty()) {
+    const auto drawOutlines = [&](const QMap<int, QPolygonF> &outlines, int sign) {
+        for (auto outline = outlines.begin(); outline != outlines.end(); ++outline) {
+            QPolygonF corners;
+            for (QPointF corner : outline.value())
+                corners << toView(corner);
+            painter.setPen(QPen(QColor(0, 0, 255, 140), 1, sign > 0 ? Qt::SolidLine : Qt::DashLine));
+            painter.setBrush(QColor(0, 0, 255, sign * outline.key() == m_chosen ? 60 : 25));
+            painter.drawPolygon(corners);
+        }
+    };
+    drawOutlines(m_description.rooms, 1);
+    drawOutlines(m_description.areas, -1);
+    if (!m_outlineInProgress.isEmpty()) {
         QPolygonF corners;
-        for (QPointF corner : m_roomInProgress)
-            corners << m_map->toView(corner);
+        for (QPointF corner : m_outlineInProgress)
+            corners << toView(corner);
         painter.setPen(QPen(Qt::blue, 2, Qt::DashLine));
         painter.drawPolyline(corners);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
 
-    // The board's own squares show the spots as they were; these show them as they are now.
-    for (auto spot = m_description.spots.begin(); spot != m_description.spots.end(); ++spot) {
-        QRect square(0, 0, Square, Square);
-        square.moveCenter(m_map->toView(spot.value()).toPoint());
-        drawNumberSquare(painter, square, spot.key(), spot.key() == m_chosen);
+    if (spotsFixed()) {
+        // The built-in map carries its numbers: only the chosen one is marked.
+        if (m_chosen > 0) {
+            painter.setPen(QPen(Qt::blue, 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(spotSquare(m_chosen));
+        }
+        return;
     }
+    // The board's own squares show the spots as they were; these show them as they are now.
+    for (auto spot = m_description.spots.begin(); spot != m_description.spots.end(); ++spot)
+        drawNumberSquare(painter, spotSquare(spot.key()).toRect(), spot.key(), spot.key() == m_chosen);
     const QList<int> unplaced = unplacedNumbers();
     if (!unplaced.isEmpty()) {
-        const QRect strip = stripSquare(unplaced.first()).united(stripSquare(unplaced.last()));
-        painter.fillRect(QRect(0, 0, width(), strip.bottom() + 1 + StripGap), QColor(40, 40, 40, 200));
+        painter.fillRect(stripArea(), QColor(40, 40, 40, 200));
         for (int n : unplaced)
             drawNumberSquare(painter, stripSquare(n), n, false);
     }
@@ -131,11 +198,17 @@ void SpotPlacement::mousePressEvent(QMouseEvent *event)
     }
     const QPoint at = event->position().toPoint();
     m_dragAt = event->position();
-    if ((m_dragged = numberInStrip(at)) != 0 || (m_dragged = spotAt(event->position())) != 0) {
-        m_chosen = m_dragged;
-        m_roomInProgress.clear();
-    } else if (m_chosen != 0) {
-        m_roomInProgress << onPicture(event->position());
+    if (event->modifiers() & Qt::ControlModifier) {
+        m_chosen = outlineAt(event->position());
+        m_outlineInProgress.clear();
+    } else if (const int spot = numberInStrip(at) ? numberInStrip(at) : spotAt(event->position()); spot != 0) {
+        m_chosen = spot;
+        m_dragged = spotsFixed() ? 0 : spot; // fixed spots only choose
+        m_outlineInProgress.clear();
+    } else {
+        if (m_outlineInProgress.isEmpty() && m_chosen < 0)
+            m_chosen = 0; // a chosen area is not drawn anew: the clicks start another
+        m_outlineInProgress << onPicture(event->position());
     }
     update();
 }
@@ -161,7 +234,7 @@ void SpotPlacement::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     const bool fromStrip = !m_description.spots.contains(m_dragged);
-    if (fromStrip && numberInStrip(event->position().toPoint()) == 0 && rect().contains(event->position().toPoint())) {
+    if (fromStrip && !stripArea().contains(event->position().toPoint()) && rect().contains(event->position().toPoint())) {
         m_description.spots.insert(m_dragged, onPicture(event->position()));
         emit spotsChanged();
     }
@@ -172,14 +245,40 @@ void SpotPlacement::mouseReleaseEvent(QMouseEvent *event)
 void SpotPlacement::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // Both presses of the double-click have added their corner: one is enough.
-    if (m_roomInProgress.size() >= 2 && m_roomInProgress.constLast() == m_roomInProgress.at(m_roomInProgress.size() - 2))
-        m_roomInProgress.removeLast();
-    if (event->button() != Qt::LeftButton || m_chosen == 0 || m_roomInProgress.size() < 3) {
+    if (m_outlineInProgress.size() >= 2 && m_outlineInProgress.constLast() == m_outlineInProgress.at(m_outlineInProgress.size() - 2))
+        m_outlineInProgress.removeLast();
+    if (event->button() != Qt::LeftButton || m_outlineInProgress.size() < 3) {
         mousePressEvent(event);
         return;
     }
-    m_description.rooms.insert(m_chosen, m_roomInProgress);
-    m_roomInProgress.clear();
+    closeOutline();
+}
+
+// The chosen spot's room, or a new area.
+void SpotPlacement::closeOutline()
+{
+    if (m_chosen > 0) {
+        m_description.rooms.insert(m_chosen, m_outlineInProgress);
+    } else if (const int number = newAreaNumber(); number != 0) {
+        m_description.areas.insert(number, m_outlineInProgress);
+        m_chosen = -number;
+    } else {
+        QApplication::beep();
+    }
+    m_outlineInProgress.clear();
+    update();
+}
+
+void SpotPlacement::removeChosen()
+{
+    if (m_chosen < 0) {
+        m_description.areas.remove(-m_chosen);
+        m_chosen = 0;
+    } else if (spotsFixed()) {
+        m_description.rooms.remove(m_chosen);
+    } else if (m_chosen != 0 && m_description.spots.remove(m_chosen)) {
+        emit spotsChanged();
+    }
     update();
 }
 
@@ -191,13 +290,21 @@ void SpotPlacement::wheelEvent(QWheelEvent *event)
 void SpotPlacement::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Delete:
     case Qt::Key_Backspace:
-        if (m_chosen != 0 && m_description.spots.remove(m_chosen)) {
-            m_roomInProgress.clear();
-            emit spotsChanged();
+        if (!m_outlineInProgress.isEmpty()) {
+            m_outlineInProgress.removeLast();
             update();
+            break;
         }
+        [[fallthrough]];
+    case Qt::Key_Delete:
+        m_outlineInProgress.clear();
+        removeChosen();
+        break;
+    case Qt::Key_A:
+        m_chosen = 0;
+        m_outlineInProgress.clear();
+        update();
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -212,8 +319,9 @@ void SpotPlacement::keyPressEvent(QKeyEvent *event)
 }
 
 // The map lies under this widget with the same geometry, so the event's
-// positions hold for it as they are.
+// positions hold for it as they are. The built-in map neither zooms nor pans.
 void SpotPlacement::forwardToMap(QEvent *event)
 {
-    QCoreApplication::sendEvent(m_map, event);
+    if (m_map)
+        QCoreApplication::sendEvent(m_map, event);
 }

@@ -6,6 +6,9 @@
 
 #include <QUndoCommand>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 class FogChange : public QUndoCommand
@@ -111,6 +114,25 @@ QPainterPath Fog::room(int spot) const
         path.addEllipse(*centre, m_fallbackRadius, m_fallbackRadius);
     }
     return path;
+}
+
+int Fog::roomAt(QPointF mapPoint) const
+{
+    QList<int> outlined = m_rooms.keys();
+    // Spots in ascending order before areas, so that the answer never
+    // depends on the hash's order.
+    std::sort(outlined.begin(), outlined.end(), [](int a, int b) { return (a < 0) != (b < 0) ? a > b : std::abs(a) < std::abs(b); });
+    for (int room : std::as_const(outlined)) {
+        if (m_rooms.value(room).containsPoint(mapPoint, Qt::OddEvenFill))
+            return room;
+    }
+    QList<int> spots = m_spotCentres.keys();
+    std::sort(spots.begin(), spots.end());
+    for (int spot : std::as_const(spots)) {
+        if (!m_rooms.contains(spot) && room(spot).contains(mapPoint))
+            return spot;
+    }
+    return 0;
 }
 
 QUndoCommand *Fog::change(const FogState &next, const QString &text)

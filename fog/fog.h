@@ -20,8 +20,9 @@ class Fog : public QObject
     Q_OBJECT
 
 public:
-    // Rooms are outlines in map pixels, named by their spot. A spot without
-    // an outline reveals a circle of fallbackRadius about its centre.
+    // Rooms are outlines in map pixels, named by their spot, areas by
+    // FogState::area(). A spot without an outline reveals a circle of
+    // fallbackRadius about its centre.
     Fog(QHash<int, QPolygonF> rooms, QHash<int, QPointF> spotCentres, qreal fallbackRadius,
         QObject *parent = nullptr);
 
@@ -43,8 +44,12 @@ public:
     // revealed stays revealed.
     void setRooms(QHash<int, QPolygonF> rooms, QHash<int, QPointF> spotCentres);
 
-    // The room of a spot on the map; empty for a spot with neither outline nor centre.
+    // The room of a spot, or an area, on the map; empty for a spot with
+    // neither outline nor centre.
     QPainterPath room(int spot) const;
+    // The room or area at a map place, 0 where there is none: an outline
+    // before a circle about a spot, a spot's room before an area.
+    int roomAt(QPointF mapPoint) const;
 
     // An undo step from the state now to `next`; applied when pushed.
     QUndoCommand *change(const FogState &next, const QString &text);

@@ -2,22 +2,22 @@
 
 #include <algorithm>
 
-FogState FogState::revealing(int spot) const
+FogState FogState::revealing(int room) const
 {
     FogState next = *this;
-    if (!next.isRevealed(spot)) {
-        next.revealed.insert(std::lower_bound(next.revealed.begin(), next.revealed.end(), spot),
-                             spot);
+    if (!next.isRevealed(room)) {
+        next.revealed.insert(std::lower_bound(next.revealed.begin(), next.revealed.end(), room),
+                             room);
     }
-    next.current = spot;
+    next.current = room;
     return next;
 }
 
-FogState FogState::hiding(int spot) const
+FogState FogState::hiding(int room) const
 {
     FogState next = *this;
-    next.revealed.removeOne(spot);
-    if (next.current == spot)
+    next.revealed.removeOne(room);
+    if (next.current == room)
         next.current = 0;
     return next;
 }

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <vector>
 
 namespace TableFile {
 
@@ -14,6 +15,8 @@ namespace {
 
 const QString RevealedKey = QStringLiteral("revealed");
 const QString CurrentKey = QStringLiteral("current");
+const QString RevealedAreasKey = QStringLiteral("revealedAreas");
+const QString CurrentAreaKey = QStringLiteral("currentArea");
 constexpr int SpotCount = EncounterShape::EncounterCount;
 
 QString tr(const char *text)
@@ -35,10 +38,55 @@ QString shown(const QJsonValue &value)
 }
 
 // Range first, then wholeness: converting a number out of range is undefined.
-bool isSpotNumber(const QJsonValue &value)
+bool isNumberFrom1To(int last, const QJsonValue &value)
 {
     const double n = value.toDouble(-1);
-    return value.isDouble() && n >= 1 && n <= SpotCount && n == int(n);
+    return value.isDouble() && n >= 1 && n <= last && n == int(n);
+}
+
+// One list of numbers and the current one of them, for spots or for areas.
+struct Numbers
+{
+    QString listKey, currentKey;
+    int last;
+    const char *notANumber; // "%1" holds %2, not a ... from 1 to %3
+    const char *notRevealed; // "%1" is %2, not one of the revealed ...
+};
+
+// Reads one list and its current number into `fog`, each number made a room
+// name by `sign` (areas are negative); false with the reason in `error`.
+bool readNumbers(const QJsonObject &object, const Numbers &numbers, int sign, FogState *fog, int *current,
+                 QString *error)
+{
+    const QJsonValue list = object.value(numbers.listKey);
+    if (!list.isUndefined() && !list.isArray()) {
+        *error = tr("\"%1\" is %2, not a list of numbers").arg(numbers.listKey, shown(list));
+        return false;
+    }
+    // Marked first and listed after, so that a long list reads in linear time.
+    std::vector<bool> isRevealed(numbers.last + 1);
+    for (const QJsonValue &n : list.toArray()) {
+        if (!isNumberFrom1To(numbers.last, n)) {
+            *error = tr(numbers.notANumber).arg(numbers.listKey, shown(n), QString::number(numbers.last));
+            return false;
+        }
+        isRevealed[n.toInt()] = true;
+    }
+    for (int i = 1; i <= numbers.last; ++i) {
+        const int n = sign > 0 ? i : numbers.last + 1 - i; // ascending room names
+        if (isRevealed[n])
+            fog->revealed.append(sign * n);
+    }
+    const QJsonValue value = object.value(numbers.currentKey);
+    *current = 0;
+    if (value.isUndefined() || value == 0)
+        return true;
+    if (isNumberFrom1To(numbers.last, value) && isRevealed[value.toInt()]) {
+        *current = sign * value.toInt();
+        return true;
+    }
+    *error = tr(numbers.notRevealed).arg(numbers.currentKey, shown(value));
+    return false;
 }
 
 QJsonObject objectOf(const QByteArray &bytes, QString *error)
@@ -66,35 +114,24 @@ ReadResult parse(const QByteArray &bytes)
     if (!result.ok())
         return result;
 
-    const QJsonValue revealed = object.value(RevealedKey);
-    if (!revealed.isUndefined() && !revealed.isArray()) {
-        result.error = tr("\"revealed\" is %1, not a list of spot numbers").arg(shown(revealed));
-        return result;
-    }
-    // Marked first and listed after, so that a long list reads in linear time.
-    std::array<bool, SpotCount + 1> isRevealed{};
-    for (const QJsonValue &spot : revealed.toArray()) {
-        if (!isSpotNumber(spot)) {
-            result.error = tr("\"revealed\" holds %1, not a spot number from 1 to %2")
-                                   .arg(shown(spot), QString::number(SpotCount));
-            return result;
-        }
-        isRevealed[spot.toInt()] = true;
-    }
+    static const Numbers spots{RevealedKey, CurrentKey, SpotCount,
+                               QT_TRANSLATE_NOOP("TableFile", "\"%1\" holds %2, not a spot number from 1 to %3"),
+                               QT_TRANSLATE_NOOP("TableFile", "\"%1\" is %2, not one of the revealed spots")};
+    static const Numbers areas{RevealedAreasKey, CurrentAreaKey, FogState::MaxAreaNumber,
+                               QT_TRANSLATE_NOOP("TableFile", "\"%1\" holds %2, not an area number from 1 to %3"),
+                               QT_TRANSLATE_NOOP("TableFile", "\"%1\" is %2, not one of the revealed areas")};
     FogState fog;
-    for (int spot = 1; spot <= SpotCount; ++spot) {
-        if (isRevealed[spot])
-            fog.revealed.append(spot);
-    }
-    const QJsonValue current = object.value(CurrentKey);
-    if (current.isUndefined() || current == 0) {
-        fog.current = 0;
-    } else if (isSpotNumber(current) && fog.isRevealed(current.toInt())) {
-        fog.current = current.toInt();
-    } else {
-        result.error = tr("\"current\" is %1, not one of the revealed spots").arg(shown(current));
+    int currentArea = 0;
+    static_assert(FogState::area(1) == -1);
+    if (!readNumbers(object, areas, -1, &fog, &currentArea, &result.error)
+        || !readNumbers(object, spots, +1, &fog, &fog.current, &result.error))
+        return result;
+    if (fog.current != 0 && currentArea != 0) {
+        result.error = tr("\"%1\" and \"%2\" are both set: the party is in one room").arg(CurrentKey, CurrentAreaKey);
         return result;
     }
+    if (currentArea != 0)
+        fog.current = currentArea;
     result.fog = fog;
     return result;
 }
@@ -111,21 +148,37 @@ QByteArray encode(const FogState &fog, const QByteArray &old)
 {
     QString ignored;
     QJsonObject object = old.isEmpty() ? QJsonObject() : objectOf(old, &ignored);
-    QJsonArray revealed;
-    for (int spot : fog.revealed)
-        revealed.append(spot);
+    QJsonArray revealed, revealedAreas;
+    for (int room : fog.revealed) {
+        if (!FogState::isArea(room))
+            revealed.append(room);
+    }
+    for (auto room = fog.revealed.crbegin(); room != fog.revealed.crend(); ++room) {
+        if (FogState::isArea(*room))
+            revealedAreas.append(FogState::areaNumber(*room));
+    }
     object.insert(RevealedKey, revealed);
-    object.insert(CurrentKey, fog.current);
+    object.insert(CurrentKey, FogState::isArea(fog.current) ? 0 : fog.current);
+    // A dungeon without areas keeps the file it always had.
+    object.remove(RevealedAreasKey);
+    object.remove(CurrentAreaKey);
+    if (!revealedAreas.isEmpty()) {
+        object.insert(RevealedAreasKey, revealedAreas);
+        object.insert(CurrentAreaKey, FogState::isArea(fog.current) ? FogState::areaNumber(fog.current) : 0);
+    }
     return QJsonDocument(object).toJson();
 }
 
 FogState merged(const FogState &theirs, const FogState &base, const FogState &next)
 {
+    QList<int> rooms = theirs.revealed + base.revealed + next.revealed;
+    std::sort(rooms.begin(), rooms.end());
+    rooms.erase(std::unique(rooms.begin(), rooms.end()), rooms.end());
     FogState result;
-    for (int spot = 1; spot <= SpotCount; ++spot) {
-        const bool changed = base.isRevealed(spot) != next.isRevealed(spot);
-        if (changed ? next.isRevealed(spot) : theirs.isRevealed(spot))
-            result.revealed.append(spot);
+    for (int room : std::as_const(rooms)) {
+        const bool changed = base.isRevealed(room) != next.isRevealed(room);
+        if (changed ? next.isRevealed(room) : theirs.isRevealed(room))
+            result.revealed.append(room);
     }
     // Making a room current is the newest step and wins; leaving none current
     // takes only the room the change knew as current.

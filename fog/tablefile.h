@@ -9,7 +9,9 @@
 
 // A dungeon's table file, Dungeons/DungeonN/table.json: what the players
 // have seen of it, kept between sessions.
-//   { "revealed": [3, 7, 12], "current": 12 }
+//   { "revealed": [3, 7, 12], "current": 0, "revealedAreas": [2], "currentArea": 2 }
+// Spots and areas in lists of their own, so that a file without areas reads
+// as before; "current" names a spot, "currentArea" an area, never both.
 // Keys the program does not know are kept when it rewrites the file.
 namespace TableFile {
 

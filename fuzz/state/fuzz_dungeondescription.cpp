@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     const DungeonDescription &second = again.description;
     if (second.title != first.title || second.mapFile != first.mapFile || second.spots != first.spots
-        || second.rooms != first.rooms || second.otherKeys != first.otherKeys)
+        || second.rooms != first.rooms || second.areas != first.areas || second.otherKeys != first.otherKeys)
         std::abort();
     return 0;
 }

@@ -1,5 +1,6 @@
-// Any bytes as table.json: what reads is a fog of spots 1 to 40, and
-// writing it back over the same bytes reads the same again.
+// Any bytes as table.json: what reads is a fog of spots 1 to 40 and areas
+// (named by minus their numbers), in ascending order, and writing it back
+// over the same bytes reads the same again.
 #include "fog/tablefile.h"
 
 #include <cstdint>
@@ -16,7 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     const FogState &fog = read.fog;
     for (qsizetype i = 0; i < fog.revealed.size(); ++i) {
-        if (fog.revealed[i] < 1 || fog.revealed[i] > 40 || (i > 0 && fog.revealed[i] <= fog.revealed[i - 1]))
+        const int room = fog.revealed[i];
+        if (room == 0 || room > 40 || room < FogState::area(FogState::MaxAreaNumber)
+            || (i > 0 && room <= fog.revealed[i - 1]))
             std::abort();
     }
     if (fog.current != 0 && !fog.isRevealed(fog.current))

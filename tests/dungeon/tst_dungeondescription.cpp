@@ -87,32 +87,41 @@ void tst_DungeonDescription::parsing_data()
     QTest::addColumn<QString>("error"); // a part of the reason; empty when it reads
     QTest::addColumn<int>("spots");
     QTest::addColumn<int>("rooms");
+    QTest::addColumn<int>("areas");
 
     QTest::newRow("full") << QByteArray(R"({"title": "Halls", "map": "map.jpg", "spots": {"1": [212, 96], "40": [1000, 800]},
-        "rooms": {"1": [[180, 60], [260, 60], [260, 140]]}, "author": "me"})") << QString() << 2 << 1;
-    QTest::newRow("empty object") << QByteArray("{}") << QString() << 0 << 0;
-    QTest::newRow("not JSON") << QByteArray(R"({"title": )") << "not valid JSON at character" << 0 << 0;
-    QTest::newRow("array") << QByteArray("[1, 2]") << "not a JSON object" << 0 << 0;
-    QTest::newRow("title a number") << QByteArray(R"({"title": 3})") << "\"title\" is not text" << 0 << 0;
-    QTest::newRow("map elsewhere") << QByteArray(R"({"map": "../Dungeon1/map.png"})") << "\"map\" is not the name of a file" << 0 << 0;
-    QTest::newRow("map not text") << QByteArray(R"({"map": 7})") << "\"map\" is not the name of a file" << 0 << 0;
-    QTest::newRow("spots a list") << QByteArray(R"({"spots": [[1, 2]]})") << "\"spots\" is not an object" << 0 << 0;
-    QTest::newRow("spot 41") << QByteArray(R"({"spots": {"41": [1, 2]}})") << "spot \"41\" is not a spot number from 1 to 40" << 0 << 0;
-    QTest::newRow("spot 0") << QByteArray(R"({"spots": {"0": [1, 2]}})") << "spot \"0\" is not a spot number" << 0 << 0;
-    QTest::newRow("spot 07") << QByteArray(R"({"spots": {"07": [1, 2]}})") << "spot \"07\" is not a spot number" << 0 << 0;
-    QTest::newRow("spot one number") << QByteArray(R"({"spots": {"3": [1]}})") << "spot 3 is not a pair of numbers" << 0 << 0;
-    QTest::newRow("spot text") << QByteArray(R"({"spots": {"3": ["1", "2"]}})") << "spot 3 is not a pair of numbers" << 0 << 0;
+        "rooms": {"1": [[180, 60], [260, 60], [260, 140]]}, "author": "me"})") << QString() << 2 << 1 << 0;
+    QTest::newRow("empty object") << QByteArray("{}") << QString() << 0 << 0 << 0;
+    QTest::newRow("not JSON") << QByteArray(R"({"title": )") << "not valid JSON at character" << 0 << 0 << 0;
+    QTest::newRow("array") << QByteArray("[1, 2]") << "not a JSON object" << 0 << 0 << 0;
+    QTest::newRow("title a number") << QByteArray(R"({"title": 3})") << "\"title\" is not text" << 0 << 0 << 0;
+    QTest::newRow("map elsewhere") << QByteArray(R"({"map": "../Dungeon1/map.png"})") << "\"map\" is not the name of a file" << 0 << 0 << 0;
+    QTest::newRow("map not text") << QByteArray(R"({"map": 7})") << "\"map\" is not the name of a file" << 0 << 0 << 0;
+    QTest::newRow("spots a list") << QByteArray(R"({"spots": [[1, 2]]})") << "\"spots\" is not an object" << 0 << 0 << 0;
+    QTest::newRow("spot 41") << QByteArray(R"({"spots": {"41": [1, 2]}})") << "spot \"41\" is not a spot number from 1 to 40" << 0 << 0 << 0;
+    QTest::newRow("spot 0") << QByteArray(R"({"spots": {"0": [1, 2]}})") << "spot \"0\" is not a spot number" << 0 << 0 << 0;
+    QTest::newRow("spot 07") << QByteArray(R"({"spots": {"07": [1, 2]}})") << "spot \"07\" is not a spot number" << 0 << 0 << 0;
+    QTest::newRow("spot one number") << QByteArray(R"({"spots": {"3": [1]}})") << "spot 3 is not a pair of numbers" << 0 << 0 << 0;
+    QTest::newRow("spot text") << QByteArray(R"({"spots": {"3": ["1", "2"]}})") << "spot 3 is not a pair of numbers" << 0 << 0 << 0;
     QTest::newRow("spot right of picture") << QByteArray(R"({"spots": {"3": [1001, 2]}})")
-                                           << "spot 3 (1001, 2) lies off the map picture of 1000 x 800 pixels" << 0 << 0;
-    QTest::newRow("spot above picture") << QByteArray(R"({"spots": {"3": [5, -1]}})") << "lies off the map picture" << 0 << 0;
+                                           << "spot 3 (1001, 2) lies off the map picture of 1000 x 800 pixels" << 0 << 0 << 0;
+    QTest::newRow("spot above picture") << QByteArray(R"({"spots": {"3": [5, -1]}})") << "lies off the map picture" << 0 << 0 << 0;
     QTest::newRow("room of two corners") << QByteArray(R"({"rooms": {"2": [[1, 1], [5, 5]]}})")
-                                         << "room 2 is not a list of at least three corners" << 0 << 0;
+                                         << "room 2 is not a list of at least three corners" << 0 << 0 << 0;
     QTest::newRow("room corner off") << QByteArray(R"({"rooms": {"2": [[1, 1], [5, 5], [5, 900]]}})")
-                                     << "corner 3 of room 2 (5, 900) lies off" << 0 << 0;
+                                     << "corner 3 of room 2 (5, 900) lies off" << 0 << 0 << 0;
     QTest::newRow("spot key holding %1") << QByteArray(R"({"spots": {"%1": [1, 2]}})")
-                                         << "spot \"%1\" is not a spot number from 1 to 40" << 0 << 0;
+                                         << "spot \"%1\" is not a spot number from 1 to 40" << 0 << 0 << 0;
     QTest::newRow("room 50") << QByteArray(R"({"rooms": {"50": [[1, 1], [5, 5], [5, 9]]}})")
-                             << "room \"50\" is not a spot number" << 0 << 0;
+                             << "room \"50\" is not a spot number" << 0 << 0 << 0;
+    QTest::newRow("areas") << QByteArray(R"({"areas": {"1": [[1, 1], [5, 5], [5, 9]], "999": [[0, 0], [9, 0], [9, 9]]}})")
+                           << QString() << 0 << 0 << 2;
+    QTest::newRow("area 0") << QByteArray(R"({"areas": {"0": [[1, 1], [5, 5], [5, 9]]}})")
+                            << "area \"0\" is not an area number from 1 to 999" << 0 << 0 << 0;
+    QTest::newRow("area of two corners") << QByteArray(R"({"areas": {"4": [[1, 1], [5, 5]]}})")
+                                         << "area 4 is not a list of at least three corners" << 0 << 0 << 0;
+    QTest::newRow("area corner off") << QByteArray(R"({"areas": {"4": [[1, 1], [5, 5], [1001, 5]]}})")
+                                     << "corner 3 of area 4 (1001, 5) lies off" << 0 << 0 << 0;
 }
 
 void tst_DungeonDescription::parsing()
@@ -121,6 +130,7 @@ void tst_DungeonDescription::parsing()
     QFETCH(QString, error);
     QFETCH(int, spots);
     QFETCH(int, rooms);
+    QFETCH(int, areas);
 
     const DescriptionRead read = parseDungeonDescription(json, m_dir.path(), PictureSize);
     if (error.isEmpty()) {
@@ -132,6 +142,7 @@ void tst_DungeonDescription::parsing()
     }
     QCOMPARE(read.description.spots.size(), spots);
     QCOMPARE(read.description.rooms.size(), rooms);
+    QCOMPARE(read.description.areas.size(), areas);
 }
 
 void tst_DungeonDescription::missingDescriptionIsTheBuiltInMap()

@@ -7,7 +7,10 @@
 #include "dungeon/dungeondescription.h"
 #include "dungeon_window/dungeonchoice.h"
 #include "dungeon_window/frmeditabledungeon1.h"
+#include "dungeon_window/mapview.h"
 #include "fog/playertable.h"
+#include "fog/tablefile.h"
+#include "kit/spots.h"
 #include "kit/module1.h"
 #include "kit/richtextbox.h"
 #include "player_window/playerview.h"
@@ -19,6 +22,9 @@
 #include <QDir>
 #include <QImage>
 #include <QInputDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPaintEvent>
@@ -50,6 +56,9 @@ private slots:
     void savingAPlacementKeepsTheUndo();
     void drawnRoomIsWhatARevealUncovers();
     void revealOnAnUnplacedSpotChangesNothing();
+    void roomsDrawnOnTheBuiltInMap();
+    void altClickRevealsWhatIsUnderThePointer_data();
+    void altClickRevealsWhatIsUnderThePointer();
     void combatWindowFollowsTheDungeon();
     void resumedAfterKill();
     void playersViewOnOneScreen();
@@ -65,6 +74,10 @@ private:
     QLineEdit *name(int k) { return control<QLineEdit>(board(), QStringLiteral("Text4(%1)").arg(k)); }
     void key(QKeyCombination keys) { QTest::keyClick(board(), keys.key(), keys.keyboardModifiers()); }
     void openDungeon(int number);
+    // Where a pixel of the built-in map lies in the board.
+    QPoint onBuiltInMap(QPointF pixel) { return spot(1)->parentWidget()->mapTo(board(), pixel.toPoint()); }
+    QWidget *spot(int n) { return control(board(), QStringLiteral("lblEncounter%1").arg(n)); }
+    QWidget *placement() { return board()->findChild<QWidget *>("spotPlacement"); }
     // Answers the next message box with its first button; its text, when asked.
     void answerNextMessage(QString *text = nullptr);
 };
@@ -103,11 +116,11 @@ QString folderOf(int number)
     return Storage::dungeonFolder(Storage::programFolder(), qint16(number));
 }
 
-// Where a map place of the own map lies in the board: fitted into the
-// 500 x 680 box at half size, 40 pixels down, inside the box's border.
+// Where a map place of the own map lies in the board, as the map is fitted now.
 QPoint onOwnMap(QPointF mapPlace)
 {
-    return QPoint(18, 10) + QPoint(0, 40) + (mapPlace / 2).toPoint();
+    const auto view = board()->findChild<MapView *>("mapView");
+    return view->mapTo(board(), view->toView(mapPlace).toPoint());
 }
 
 } // namespace
@@ -296,7 +309,7 @@ void tst_BoardSeams::drawnRoomIsWhatARevealUncovers()
     QTest::keyClick(placement, Qt::Key_Return);
     QTRY_VERIFY(!board()->findChild<QWidget *>("spotPlacement"));
 
-    pressAt(board(), spot3);
+    pressAt(board(), onOwnMap({100, 200}));
     QCOMPARE(textOf(board(), "Text2"), QStringLiteral("3"));
     board()->setFocus();
     key(Qt::Key_F6);
@@ -315,6 +328,88 @@ void tst_BoardSeams::revealOnAnUnplacedSpotChangesNothing()
     key(Qt::Key_F6);
     QVERIFY(current().fog()->state().revealed.isEmpty());
     QVERIFY(!QFile::exists(folderOf(OwnMapDungeon) + QStringLiteral("/table.json")));
+}
+
+// The built-in map's rooms are drawn as on an own map; its spots stay where
+// they are, and opening another dungeon saves what was drawn.
+void tst_BoardSeams::roomsDrawnOnTheBuiltInMap()
+{
+    const QString description = Dungeon::descriptionPath(folderOf(OtherDungeon));
+    QFile::remove(description);
+    openDungeon(OtherDungeon);
+    key(Qt::CTRL | Qt::SHIFT | Qt::Key_L);
+    QVERIFY(placement() && placement()->isVisible());
+    QWindow *window = board()->windowHandle();
+    QTest::mouseClick(window, Qt::LeftButton, {}, onBuiltInMap(QRectF(Map::Spots[4]).center())); // spot 5
+    for (QPointF corner : {QPointF(20, 120), QPointF(90, 120), QPointF(90, 180)})
+        QTest::mouseClick(window, Qt::LeftButton, {}, onBuiltInMap(corner));
+    QTest::mouseDClick(window, Qt::LeftButton, {}, onBuiltInMap({20, 180}));
+    openDungeon(OwnMapDungeon);
+    QTRY_VERIFY(!placement());
+    const QJsonObject saved = QJsonDocument::fromJson(content(description)).object();
+    QCOMPARE(saved.keys(), QStringList{"rooms"});
+    QCOMPARE(saved.value("rooms").toObject().value("5").toArray().toVariantList(),
+             QVariantList({QVariantList{20, 120}, QVariantList{90, 120}, QVariantList{90, 180}, QVariantList{20, 180}}));
+
+    openDungeon(OtherDungeon);
+    for (int n = 1; n <= 40; ++n)
+        QCOMPARE(spot(n)->geometry(), Map::Spots[n - 1]);
+    QCOMPARE(current().fog()->room(5).boundingRect(), QRectF(20, 120, 70, 60));
+    // Delete removes the chosen spot's room; the spot stays.
+    key(Qt::CTRL | Qt::SHIFT | Qt::Key_L);
+    QTest::mouseClick(window, Qt::LeftButton, {}, onBuiltInMap(QRectF(Map::Spots[4]).center()));
+    QTest::keyClick(placement(), Qt::Key_Delete);
+    QTest::keyClick(placement(), Qt::Key_Return);
+    QTRY_VERIFY(!placement());
+    QVERIFY(!QJsonDocument::fromJson(content(description)).object().contains("rooms"));
+    QVERIFY(spot(5)->isVisible());
+    QFile::remove(description);
+}
+
+void tst_BoardSeams::altClickRevealsWhatIsUnderThePointer_data()
+{
+    QTest::addColumn<int>("dungeon");
+    QTest::addColumn<QPointF>("place"); // a pixel of the dungeon's map
+    QTest::addColumn<int>("room");
+    const QPointF nearSpot12 = QRectF(Map::Spots[11]).center() + QPointF(20, 0);
+    QTest::newRow("own map, an area") << OwnMapDungeon << QPointF(500, 1050) << FogState::area(4);
+    QTest::newRow("own map, about spot 3") << OwnMapDungeon << QPointF(110, 210) << 3;
+    QTest::newRow("built-in map, an area") << OtherDungeon << QPointF(250, 30) << FogState::area(1);
+    QTest::newRow("built-in map, about spot 12") << OtherDungeon << nearSpot12 << 12;
+}
+
+// Alt+click reveals, Alt+Shift+click hides, both undone and redone as F6
+// is, and what is left is what the dungeon reads when it opens again.
+void tst_BoardSeams::altClickRevealsWhatIsUnderThePointer()
+{
+    QFETCH(int, dungeon);
+    QFETCH(QPointF, place);
+    QFETCH(int, room);
+    putFile(Dungeon::descriptionPath(folderOf(dungeon)), dungeon == OwnMapDungeon
+            ? R"({"map": "map.png", "spots": {"3": [100, 200]}, "areas": {"4": [[0, 1000], [1000, 1000], [1000, 1100], [0, 1100]]}})"
+            : R"({"areas": {"1": [[200, 20], [300, 20], [300, 40], [200, 40]]}})");
+    QFile::remove(TableFile::path(folderOf(dungeon)));
+    openDungeon(dungeon);
+    const QPoint at = dungeon == OwnMapDungeon ? onOwnMap(place) : onBuiltInMap(place);
+    const QPoint marker = control(board(), "Label1(6)")->pos();
+    const auto revealed = [this] { return current().fog()->state().revealed; };
+
+    QTest::mouseClick(board()->windowHandle(), Qt::LeftButton, Qt::AltModifier, at);
+    QCOMPARE(revealed(), QList<int>{room});
+    QCOMPARE(current().fog()->state().current, room);
+    QCOMPARE(control(board(), "Label1(6)")->pos(), marker); // the click went to nothing else
+    key(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(revealed(), QList<int>());
+    key(Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(revealed(), QList<int>{room});
+    QTest::mouseClick(board()->windowHandle(), Qt::LeftButton, Qt::AltModifier | Qt::ShiftModifier, at);
+    QCOMPARE(revealed(), QList<int>());
+    key(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(revealed(), QList<int>{room});
+    openDungeon(1);
+    openDungeon(dungeon);
+    QCOMPARE(current().fog()->state(), FogState().revealing(room));
+    QFile::remove(Dungeon::descriptionPath(folderOf(dungeon)));
 }
 
 void tst_BoardSeams::combatWindowFollowsTheDungeon()

@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "dungeon/dungeondescription.h"
 #include "dungeon_window/frmeditabledungeon1.h"
+#include "dungeon_window/mapview.h"
 #include "dungeon_window/spotplacement.h"
 #include "kit/module1.h"
 #include "kit/spots.h"
@@ -47,8 +48,12 @@ private slots:
     void editorSavesIntoItsOwnDungeon();
 
     void placingMovingAndUnplacingSpots();
+    void drawingARoom_data();
     void drawingARoom();
     void escapeLeavesWithoutSaving();
+    void controlsLeaveTheMapFree_data();
+    void controlsLeaveTheMapFree();
+    void stripLeavesTheMapFree();
 
 private:
     frmEditableDungeon1 &boardForm() { return frmEditableDungeon1::instance(); }
@@ -62,6 +67,8 @@ private:
     QJsonObject storedDescription() const;
     QWidget *placement() const { return board()->findChild<QWidget *>("spotPlacement"); }
     void drag(QPoint from, QPoint to);
+    // Where a pixel of the own map lies in the board, as the map is fitted now.
+    QPoint onPicture(QPointF pixel) const;
 
     QString m_folder;
 };
@@ -69,10 +76,15 @@ private:
 namespace {
 
 constexpr int OwnMapDungeon = 7;
+constexpr int BoxShapedDungeon = OwnMapDungeon + 3;
 
-// The map picture is 1000 x 1200: fitted into the 500 x 680 box it is shown
-// at half its size, 600 pixels high, 40 pixels below the box's top.
-constexpr QPoint FittedOrigin(0, 40);
+// The map picture is 1000 x 1200: fitted into the 500 x 680 box above the
+// "Encounter Number" caption, it is shown at half its size, 600 pixels high,
+// centred in the height the caption leaves free.
+QPoint fittedOrigin()
+{
+    return {0, (control(board(), "Label4")->y() - 600) / 2};
+}
 
 QPoint inMap(QPointF boxPoint)
 {
@@ -99,6 +111,13 @@ void tst_OwnDungeons::initTestCase()
     map.fill(Qt::darkGreen);
     QVERIFY(map.save(m_folder + QStringLiteral("/map.png")));
     putFile(Dungeon::descriptionPath(m_folder), Description);
+
+    const QString boxShaped = dungeonFolder(BoxShapedDungeon);
+    QVERIFY(QDir().mkpath(boxShaped));
+    QImage boxMap(500, 680, QImage::Format_RGB32);
+    boxMap.fill(Qt::darkGreen);
+    QVERIFY(boxMap.save(boxShaped + QStringLiteral("/map.png")));
+    putFile(Dungeon::descriptionPath(boxShaped), R"({"map": "map.png", "spots": {"39": [440, 660], "40": [392, 660]}})");
 }
 
 void tst_OwnDungeons::init()
@@ -116,7 +135,7 @@ void tst_OwnDungeons::cleanup()
 
 void tst_OwnDungeons::cleanupTestCase()
 {
-    for (int number : {OwnMapDungeon, OwnMapDungeon + 1, OwnMapDungeon + 2})
+    for (int number : {OwnMapDungeon, OwnMapDungeon + 1, OwnMapDungeon + 2, BoxShapedDungeon})
         QDir(dungeonFolder(number)).removeRecursively();
 }
 
@@ -154,6 +173,12 @@ void tst_OwnDungeons::drag(QPoint from, QPoint to)
     QTest::mouseRelease(window, Qt::LeftButton, {}, to);
 }
 
+QPoint tst_OwnDungeons::onPicture(QPointF pixel) const
+{
+    const auto view = board()->findChild<MapView *>("mapView");
+    return view->mapTo(board(), view->toView(pixel).toPoint());
+}
+
 void tst_OwnDungeons::zoomAt(QPoint inWindow, int wheelSteps)
 {
     QWidget *target = board()->childAt(inWindow);
@@ -169,9 +194,9 @@ void tst_OwnDungeons::spotsWhereTheDescriptionPutsThem_data()
     QTest::addColumn<QPointF>("fitted"); // where the spot's centre lies in the box at 1x
     QTest::addColumn<bool>("zoomable"); // the corner's zoom is held back by the box's edge
 
-    QTest::newRow("3") << 3 << QPointF(50, 100) + FittedOrigin << true;
-    QTest::newRow("12") << 12 << QPointF(450, 150) + FittedOrigin << true;
-    QTest::newRow("40, in the corner") << 40 << QPointF(0, 600) + FittedOrigin << false;
+    QTest::newRow("3") << 3 << QPointF(50, 100) + fittedOrigin() << true;
+    QTest::newRow("12") << 12 << QPointF(450, 150) + fittedOrigin() << true;
+    QTest::newRow("40, in the corner") << 40 << QPointF(0, 600) + fittedOrigin() << false;
 }
 
 void tst_OwnDungeons::spotsWhereTheDescriptionPutsThem()
@@ -234,7 +259,7 @@ void tst_OwnDungeons::markersStayOnTheirPlaceOfTheMap()
 
 void tst_OwnDungeons::openingEmptiesTheDisplayAndKeepsTheParty()
 {
-    pressAt(board(), inMap(QPointF(50, 100) + FittedOrigin));
+    pressAt(board(), inMap(QPointF(50, 100) + fittedOrigin()));
     pressAt(board(), inMap({300, 400}));
     control<QLineEdit>(board(), "Text4(2)")->setText(QStringLiteral("Brena"));
     QVERIFY(control(board(), "cmdEdit")->isEnabled());
@@ -309,7 +334,7 @@ void tst_OwnDungeons::openDungeonList()
 
 void tst_OwnDungeons::editorSavesIntoItsOwnDungeon()
 {
-    pressAt(board(), inMap(QPointF(50, 100) + FittedOrigin)); // spot 3 of dungeon 7
+    pressAt(board(), inMap(QPointF(50, 100) + fittedOrigin())); // spot 3 of dungeon 7
     QTest::mouseClick(control(board(), "cmdEdit"), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowExposed(editor()));
     QCOMPARE(openDungeon(OwnMapDungeon + 2), QString()); // the board moves on, the editor stays
@@ -330,16 +355,15 @@ void tst_OwnDungeons::placingMovingAndUnplacingSpots()
     QVERIFY(placement());
     const QPoint origin = placement()->mapTo(board(), QPoint());
 
-    // Number 5 from the strip to box point (100, 340), picture pixel (200, 600).
     const QRect square5 = static_cast<SpotPlacement *>(placement())->stripSquare(5);
-    drag(origin + square5.center(), inMap({100, 340}));
+    drag(origin + square5.center(), onPicture({200, 600}));
     // A click on the map selects no encounter and moves no marker.
     pressAt(board(), inMap({300, 500}));
     QCOMPARE(textOf(board(), "Text2"), QString());
     QCOMPARE(control(board(), "Label1(6)")->y(), 710);
     // Spot 3 moves from picture pixel (100, 200) to (300, 400); spot 12 is chosen and unplaced.
-    drag(inMap(QPointF(50, 100) + FittedOrigin), inMap(QPointF(150, 200) + FittedOrigin));
-    pressAt(board(), inMap(QPointF(450, 150) + FittedOrigin));
+    drag(onPicture({100, 200}), onPicture({300, 400}));
+    pressAt(board(), onPicture({900, 300}));
     QTest::keyClick(placement(), Qt::Key_Delete);
     QTest::keyClick(placement(), Qt::Key_Return);
     QTRY_VERIFY(!placement());
@@ -351,31 +375,43 @@ void tst_OwnDungeons::placingMovingAndUnplacingSpots()
     QCOMPARE(json.value("map").toString(), QStringLiteral("map.png"));
     // The board shows the spots as saved.
     QVERIFY(spot(5)->isVisible() && !spot(12)->isVisible());
-    pressAt(board(), inMap({100, 340}));
+    pressAt(board(), inMap(QPointF(100, 300) + fittedOrigin()));
     QCOMPARE(textOf(board(), "Text2"), QStringLiteral("5"));
     putFile(Dungeon::descriptionPath(m_folder), Description);
 }
 
+void tst_OwnDungeons::drawingARoom_data()
+{
+    QTest::addColumn<QString>("outline"); // what the outline becomes: "rooms/3" or "areas/1"
+    QTest::newRow("spot 3's room") << "rooms/3";
+    QTest::newRow("an area of no spot") << "areas/1";
+}
+
 void tst_OwnDungeons::drawingARoom()
 {
+    QFETCH(QString, outline);
     QTest::keyClick(board(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
-    pressAt(board(), inMap(QPointF(50, 100) + FittedOrigin)); // chooses spot 3
-    for (QPointF corner : {QPointF(10, 10), QPointF(200, 10), QPointF(200, 300)})
-        pressAt(board(), inMap(corner + FittedOrigin));
-    QTest::mouseDClick(board()->windowHandle(), Qt::LeftButton, {}, inMap(QPointF(10, 300) + FittedOrigin));
+    pressAt(board(), onPicture({100, 200})); // chooses spot 3
+    if (outline.startsWith(u"areas"))
+        QTest::keyClick(placement(), Qt::Key_A); // lets it go
+    for (QPointF corner : {QPointF(20, 20), QPointF(400, 20), QPointF(400, 600)})
+        pressAt(board(), onPicture(corner));
+    QTest::mouseDClick(board()->windowHandle(), Qt::LeftButton, {}, onPicture({20, 600}));
     QTest::keyClick(board(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier); // leaving saves
     QTRY_VERIFY(!placement());
 
-    const QVariantList room = storedDescription().value("rooms").toObject().value("3").toArray().toVariantList();
+    const QJsonObject saved = storedDescription();
+    const QVariantList room = saved.value(outline.section(u'/', 0, 0)).toObject().value(outline.section(u'/', 1)).toArray().toVariantList();
     QCOMPARE(room, QVariantList({QVariantList{20, 20}, QVariantList{400, 20}, QVariantList{400, 600},
                                  QVariantList{20, 600}}));
+    QCOMPARE(saved.contains("rooms") + saved.contains("areas"), 1);
     putFile(Dungeon::descriptionPath(m_folder), Description);
 }
 
 void tst_OwnDungeons::escapeLeavesWithoutSaving()
 {
     QTest::keyClick(board(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
-    drag(inMap(QPointF(50, 100) + FittedOrigin), inMap({400, 600}));
+    drag(onPicture({100, 200}), inMap({400, 600}));
     answerNextMessage(QMessageBox::No);
     QTest::keyClick(placement(), Qt::Key_Escape);
     QVERIFY(placement()); // still placing
@@ -383,8 +419,49 @@ void tst_OwnDungeons::escapeLeavesWithoutSaving()
     QTest::keyClick(placement(), Qt::Key_Escape);
     QTRY_VERIFY(!placement());
     QCOMPARE(content(Dungeon::descriptionPath(m_folder)), Description);
-    pressAt(board(), inMap(QPointF(50, 100) + FittedOrigin));
+    pressAt(board(), inMap(QPointF(50, 100) + fittedOrigin()));
     QCOMPARE(textOf(board(), "Text2"), QStringLiteral("3"));
+}
+
+// A map the shape of the box: the "Encounter Number" caption and box stand
+// beside it, not over its spots.
+void tst_OwnDungeons::controlsLeaveTheMapFree_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::newRow("39, under the caption") << 39;
+    QTest::newRow("40, half under it") << 40;
+}
+
+void tst_OwnDungeons::controlsLeaveTheMapFree()
+{
+    QFETCH(int, number);
+    QCOMPARE(openDungeon(BoxShapedDungeon), QString());
+    const QRect controls = control(board(), "Label4")->geometry().united(control(board(), "Text2")->geometry());
+    QVERIFY(spot(number)->isVisible());
+    QVERIFY(!spot(number)->geometry().intersects(controls));
+    pressAt(board(), inMap(spot(number)->geometry().center()));
+    QCOMPARE(textOf(board(), "Text2"), QString::number(number));
+    // Still as large as the free part of the box allows: the full width above the caption.
+    const auto view = board()->findChild<MapView *>("mapView");
+    QCOMPARE(qRound(view->toView({500, 680}).y() - view->toView({0, 0}).y()), controls.top());
+}
+
+// The strip of unplaced numbers above a map as tall as the box: its top row
+// can still be reached.
+void tst_OwnDungeons::stripLeavesTheMapFree()
+{
+    QCOMPARE(openDungeon(BoxShapedDungeon), QString());
+    QTest::keyClick(board(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    auto strip = static_cast<SpotPlacement *>(placement());
+    const int pictureTop = qRound(board()->findChild<MapView *>("mapView")->toView({0, 0}).y());
+    for (int n = 1; n <= 38; ++n)
+        QVERIFY2(strip->stripSquare(n).bottom() < pictureTop, qPrintable(QString::number(n)));
+    drag(strip->mapTo(board(), strip->stripSquare(1).center()), onPicture({250, 0}));
+    QTest::keyClick(placement(), Qt::Key_Return);
+    QTRY_VERIFY(!placement());
+    const QJsonObject spots = QJsonDocument::fromJson(content(Dungeon::descriptionPath(dungeonFolder(BoxShapedDungeon))))
+                                      .object().value("spots").toObject();
+    QCOMPARE(spots.value("1").toArray().toVariantList(), QVariantList({250, 0}));
 }
 
 QTEST_MAIN(tst_OwnDungeons)

@@ -36,10 +36,19 @@ private:
 
 namespace {
 
+constexpr int Corridor = FogState::area(2);
+
 Fog *newFog(QObject *parent)
 {
-    return new Fog({{7, QPolygonF({{100, 100}, {200, 100}, {200, 150}, {100, 150}})}},
+    return new Fog({{7, QPolygonF({{100, 100}, {200, 100}, {200, 150}, {100, 150}})},
+                    {Corridor, QPolygonF({{0, 120}, {400, 120}, {400, 130}, {0, 130}})}},
                    {{7, {150, 125}}, {12, {300, 300}}}, 48, parent);
+}
+
+// "12" is spot 12, "a2" area 2.
+int roomNamed(QStringView name)
+{
+    return name.startsWith(u'a') ? FogState::area(name.mid(1).toInt()) : name.toInt();
 }
 
 QByteArray contentOf(const QString &path)
@@ -57,7 +66,7 @@ void writeFile(const QString &path, const QByteArray &content)
 
 } // namespace
 
-// Each step is "+N" (reveal N) or "-N" (hide N).
+// Each step is "+N" (reveal N) or "-N" (hide N); "aN" is area N.
 void tst_Fog::steps_data()
 {
     QTest::addColumn<QStringList>("steps");
@@ -70,6 +79,8 @@ void tst_Fog::steps_data()
     QTest::newRow("hiding the current room") << QStringList{"+12", "+3", "-3"} << QList<int>{12} << 0;
     QTest::newRow("hiding an explored room") << QStringList{"+12", "+3", "-12"} << QList<int>{3} << 3;
     QTest::newRow("hiding a hidden room") << QStringList{"-5"} << QList<int>{} << 0;
+    QTest::newRow("out of a corridor") << QStringList{"+a2", "+a5", "+12"}
+                                       << QList<int>{FogState::area(5), Corridor, 12} << 12;
 }
 
 void tst_Fog::steps()
@@ -79,8 +90,8 @@ void tst_Fog::steps()
     QFETCH(int, current);
     FogState state;
     for (const QString &step : steps) {
-        const int spot = step.mid(1).toInt();
-        state = step.startsWith(u'+') ? state.revealing(spot) : state.hiding(spot);
+        const int room = roomNamed(QStringView(step).mid(1));
+        state = step.startsWith(u'+') ? state.revealing(room) : state.hiding(room);
     }
     QCOMPARE(state.revealed, revealed);
     QCOMPARE(state.current, current);
@@ -123,6 +134,12 @@ void tst_Fog::unreadableFileLeftAlone_data()
     QTest::newRow("far past any number") << QByteArray(R"({"revealed": [1e300]})") << "\"revealed\" holds 1e+300";
     QTest::newRow("current not revealed") << QByteArray(R"({"revealed": [3], "current": 12})")
                                           << "\"current\" is 12, not one of the revealed";
+    QTest::newRow("area 0") << QByteArray(R"({"revealedAreas": [0]})")
+                            << "\"revealedAreas\" holds 0, not an area number from 1 to 999";
+    QTest::newRow("current area not revealed") << QByteArray(R"({"revealedAreas": [2], "currentArea": 3})")
+                                               << "\"currentArea\" is 3, not one of the revealed areas";
+    QTest::newRow("in two rooms at once") << QByteArray(R"({"revealed": [3], "current": 3, "revealedAreas": [2], "currentArea": 2})")
+                                          << "\"current\" and \"currentArea\" are both set";
 }
 
 void tst_Fog::unreadableFileLeftAlone()
@@ -167,6 +184,11 @@ void tst_Fog::rooms()
     QVERIFY(fog->room(12).contains(QPointF(300 + 47, 300)));
     QVERIFY(!fog->room(12).contains(QPointF(300 + 49, 300)));
     QVERIFY(fog->room(13).isEmpty());
+    // The room or area under the pointer: an outline before a circle, a spot's room before an area.
+    QCOMPARE(fog->roomAt({150, 125}), 7);
+    QCOMPARE(fog->roomAt({300, 125}), Corridor);
+    QCOMPARE(fog->roomAt({300, 290}), 12);
+    QCOMPARE(fog->roomAt({600, 600}), 0);
 }
 
 void tst_Fog::undo()
@@ -192,6 +214,8 @@ void tst_Fog::readBackAtTheNextStart_data()
     QTest::newRow("undoing the first reveal") << QStringList{"+12", "undo"};
     QTest::newRow("hiding every room") << QStringList{"+12", "+7", "hide all"};
     QTest::newRow("undoing hiding every room") << QStringList{"+12", "+7", "hide all", "undo"};
+    QTest::newRow("in a corridor") << QStringList{"+12", "+a2"};
+    QTest::newRow("out of a corridor, undone") << QStringList{"+a2", "+7", "-a2", "undo"};
 }
 
 // What the last step left is what the next session finds.
@@ -209,9 +233,9 @@ void tst_Fog::readBackAtTheNextStart()
         else if (step == u"hide all")
             stack.push(fog->change({}, step));
         else if (step.startsWith(u'+'))
-            stack.push(fog->change(fog->state().revealing(step.mid(1).toInt()), step));
+            stack.push(fog->change(fog->state().revealing(roomNamed(QStringView(step).mid(1))), step));
         else
-            stack.push(fog->change(fog->state().hiding(step.mid(1).toInt()), step));
+            stack.push(fog->change(fog->state().hiding(roomNamed(QStringView(step).mid(1))), step));
     }
     Fog *nextSession = newFog(&owner);
     QCOMPARE(nextSession->load(tableFile()), QString());
@@ -239,6 +263,8 @@ void tst_Fog::twoCopiesOnOneFile()
     undoOfA.undo();
     QCOMPARE(TableFile::read(tableFile()).fog, FogState().revealing(5));
     QTRY_COMPARE(b->state(), FogState().revealing(5));
+    b->setState(b->state().revealing(Corridor));
+    QTRY_COMPARE(a->state(), FogState().revealing(5).revealing(Corridor));
 }
 
 // Random fogs, none and every room revealed among them, come back from the
@@ -253,6 +279,11 @@ void tst_Fog::roundTrip()
             if (chance == 1 || (chance > 1 && generator.bounded(chance) == 0))
                 fog.revealed.append(spot);
         }
+        for (int area = 1; area <= 999; area += 1 + int(generator.bounded(400))) {
+            if (chance > 1 && generator.bounded(chance) == 0)
+                fog = fog.revealing(FogState::area(area));
+        }
+        fog.current = 0;
         if (!fog.revealed.isEmpty() && generator.bounded(3))
             fog.current = fog.revealed[generator.bounded(fog.revealed.size())];
         const QByteArray other = generator.bounded(2) ? QByteArray(R"({"notes": "%1", "revealed": [9]})") : QByteArray();

@@ -341,10 +341,12 @@ void tst_PlayerView::ownDungeonFromTheCommandLine()
     press(Qt::Key_F6);
     QCOMPARE(seenAt(view, {500, 300}, mapSize), QColor(Qt::blue));
     QCOMPARE(seenAt(view, {500, 300 + 60}, mapSize), QColor(Qt::black)); // 48 map pixels about the spot
-    // The box shows the 1000 x 1200 map at half its size, 40 pixels down.
+    // The box shows the 1000 x 1200 map at half its size, centred in the
+    // height the "Encounter Number" caption leaves free.
     clickControl(control(board(), QStringLiteral("Option1")));
     QWidget *box = control(board(), QStringLiteral("Picture1"));
-    pressAt(board(), box->mapTo(board(), QPoint(2, 2) + QPoint(100, 40 + 60)));
+    const int top = (control(board(), QStringLiteral("Label4"))->y() - 600) / 2;
+    pressAt(board(), box->mapTo(board(), QPoint(2, 2) + QPoint(100, top + 60)));
     QCOMPARE(seenAt(view, {205, 125}, mapSize), QColor(Qt::red));
     press(Qt::CTRL | Qt::Key_Z);
     QCOMPARE(seenAt(view, {205, 125}, mapSize), QColor(Qt::black));
