@@ -8,6 +8,7 @@
 #include "dungeon/mappicture.h"
 #include "dungeon_window/frmeditabledungeon1.h"
 #include "editor_window/frmdungeonencounterediter.h"
+#include "import/mapimport.h"
 #include "kit/controls.h"
 #include "kit/formstyle.h"
 #include "kit/module1.h"
@@ -17,8 +18,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -175,9 +179,28 @@ void showPlayerView()
     }
 }
 
+// --import FILE: the new dungeon's number, or 0 when the file cannot be
+// used, which is told once the board shows.
+int importMapFile(const QString &file)
+{
+    Dungeon::limitPictureAllocation();
+    const Import::ImportResult imported =
+            Import::importMapFile(Storage::programFolder(), file, QFileInfo(file).completeBaseName());
+    if (!imported.ok()) {
+        std::fputs(qPrintable(imported.error + u'\n'), stderr);
+        QTimer::singleShot(0, qApp, [error = imported.error] {
+            tellWithoutWaiting(QCoreApplication::translate("startDungeonBoard", "New dungeon"), error);
+        });
+    }
+    return imported.number;
+}
+
 void startProgram(const CommandLine &commandLine)
 {
-    startDungeonBoard(commandLine.dungeonNumber).show();
+    const int imported = commandLine.importFile.isEmpty() ? 0 : importMapFile(commandLine.importFile);
+    startDungeonBoard(imported ? imported : commandLine.dungeonNumber).show();
+    if (imported)
+        frmEditableDungeon1::instance().placeSpots();
     if (commandLine.resume)
         resumeSession();
     else

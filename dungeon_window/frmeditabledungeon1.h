@@ -16,6 +16,7 @@ class BoardSession;
 class CommandButton;
 class CurrentDungeon;
 class DungeonChoice;
+class MapExport;
 class EncounterNavigation;
 class Label;
 class PartyMarkers;
@@ -57,6 +58,8 @@ public:
     // built-in map used.
     void openDungeon(int number);
     int dungeonOnDisplay() const;
+    // Spot placement on the dungeon on display, as after Ctrl+N.
+    void placeSpots();
 
     // Where the game master left off: the dungeon on display, the names, the
     // notes and the markers; and back again.
@@ -139,6 +142,7 @@ private:
     BoardMap *map = nullptr;
     PlayersSide *players = nullptr;
     DungeonChoice *choice = nullptr;
+    MapExport *mapExport = nullptr;
     SaveFollower *saves = nullptr;
     BoardSession *session = nullptr;
     EncounterNavigation *navigation = nullptr;

@@ -370,6 +370,10 @@ private slots:
         QTest::newRow("export") << QStringList{"--export-pdf", older} << 0 << 0 << "";
         QTest::newRow("missing folder") << QStringList{"--export-pdf", missing} << 0 << 1 << missing + ": No such file or directory\n";
         QTest::newRow("folder in the way") << QStringList{"--export-pdf", m_scratch.path()} << 0 << 1 << m_scratch.path() + ": ";
+        const QString vtt = m_scratch.filePath(QStringLiteral("dungeon.uvtt"));
+        QTest::newRow("export as Universal VTT") << QStringList{"--export-uvtt", vtt} << 0 << 0 << "";
+        QTest::newRow("Universal VTT to a missing folder") << QStringList{"--export-uvtt", missing} << 0 << 1
+                                                            << missing + ": No such file or directory\n";
         QTest::newRow("disk full, older file kept") << QStringList{"--export-pdf", older} << 2000 << 1 << older + ": ";
     }
 
@@ -406,6 +410,8 @@ private slots:
             QCOMPARE(content(older), QByteArray("an older booklet"));
         } else if (arguments.contains(older)) {
             QVERIFY(content(older).startsWith("%PDF"));
+        } else if (arguments.contains("--export-uvtt")) {
+            QVERIFY(content(arguments.last()).contains("\"format\":0.3"));
         }
     }
 };

@@ -2,6 +2,7 @@
 #include "tests/support/formtesting.h"
 
 #include "app/startup.h"
+#include "current/currentdungeon.h"
 #include "dungeon/dungeondescription.h"
 #include "dungeon_window/frmeditabledungeon1.h"
 #include "dungeon_window/spotplacement.h"
@@ -9,7 +10,13 @@
 #include "kit/spots.h"
 #include "storage/encounterfiles.h"
 
+#include "import/universalvtt.h"
+
 #include <QAbstractButton>
+#include <QBuffer>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QTemporaryDir>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -17,8 +24,10 @@
 #include <QJsonObject>
 #include <QJsonArray>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
@@ -49,6 +58,7 @@ private slots:
     void placingMovingAndUnplacingSpots();
     void drawingARoom();
     void escapeLeavesWithoutSaving();
+    void importedMapOpensSpotPlacementAndExports();
 
 private:
     frmEditableDungeon1 &boardForm() { return frmEditableDungeon1::instance(); }
@@ -385,6 +395,72 @@ void tst_OwnDungeons::escapeLeavesWithoutSaving()
     QCOMPARE(content(Dungeon::descriptionPath(m_folder)), Description);
     pressAt(board(), inMap(QPointF(50, 100) + FittedOrigin));
     QCOMPARE(textOf(board(), "Text2"), QStringLiteral("3"));
+}
+
+// Ctrl+N takes a Universal VTT file: its two rooms get spots 1 and 2 and
+// spot placement opens; Ctrl+Shift+U writes the dungeon back as one.
+void tst_OwnDungeons::importedMapOpensSpotPlacementAndExports()
+{
+    QTemporaryDir files;
+    QImage picture(400, 200, QImage::Format_RGB32);
+    picture.fill(Qt::gray);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    const auto at = [](double x, double y) { return QJsonObject{{"x", x}, {"y", y}}; };
+    const QJsonObject vtt{
+            {"format", 0.3},
+            {"resolution", QJsonObject{{"map_origin", at(0, 0)}, {"map_size", at(8, 4)}, {"pixels_per_grid", 50}}},
+            {"line_of_sight", QJsonArray{QJsonArray{at(1, 1), at(3, 1), at(3, 3), at(1, 3), at(1, 1)},
+                                         QJsonArray{at(4, 1), at(7, 1), at(7, 3), at(4, 3), at(4, 1)}}},
+            {"image", QString::fromLatin1(png.toBase64())}};
+    const QString map = files.filePath("Two Rooms.uvtt");
+    putFile(map, QJsonDocument(vtt).toJson());
+    const QString exported = files.filePath("again.uvtt");
+
+    int dialogs = 0;
+    auto answer = new QTimer(this);
+    connect(answer, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto files = qobject_cast<QFileDialog *>(modal)) {
+            ++dialogs; // the name typed as a user would, then Return
+            auto name = files->findChild<QLineEdit *>("fileNameEdit");
+            name->setText(dialogs == 1 ? map : exported);
+            QTest::keyClick(name, Qt::Key_Return);
+        } else if (auto title = qobject_cast<QInputDialog *>(modal)) {
+            ++dialogs;
+            QCOMPARE(title->textValue(), QStringLiteral("Two Rooms"));
+            title->accept();
+        }
+    });
+    answer->start(10);
+    const auto removeImported = qScopeGuard([] {
+        if (const int number = Module1::DungeonOnDisplay->number(); number != OwnMapDungeon)
+            QDir(dungeonFolder(number)).removeRecursively();
+    });
+    QTest::keyClick(board(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(dialogs, 2);
+    QTRY_VERIFY(placement());
+    const int imported = Module1::DungeonOnDisplay->number();
+    QVERIFY(imported != OwnMapDungeon);
+    const Dungeon::DungeonDescription description = Module1::DungeonOnDisplay->description();
+    QCOMPARE(description.title, QStringLiteral("Two Rooms"));
+    QCOMPARE(description.spots.keys(), QList<int>({1, 2}));
+    QVERIFY(QRectF(50, 50, 100, 100).contains(description.spots[1]));
+    QVERIFY(QRectF(200, 50, 150, 100).contains(description.spots[2]));
+    QTest::keyClick(placement(), Qt::Key_Return);
+    QTRY_VERIFY(!placement());
+
+    board()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(board()));
+    QTest::keyClick(board(), Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
+    answer->stop();
+    QCOMPARE(dialogs, 3);
+    const Import::UniversalVttRead read = Import::parseUniversalVtt(content(exported));
+    QVERIFY2(read.ok(), qPrintable(read.error));
+    QCOMPARE(read.map.walls.size(), 2);
+    QCOMPARE(read.map.pixelsPerGrid, 50);
 }
 
 QTEST_MAIN(tst_OwnDungeons)
