@@ -99,11 +99,8 @@ QString fillFromVtt(const QString &folder, const UniversalVtt &map, const QStrin
     const FoundRooms found = findRooms(pictureSize, cellSize, barriers, Dungeon::SpotCount);
     for (qsizetype i = 0; i < found.rooms.size(); ++i) {
         const int number = int(i) + 1;
-        description.spots.insert(number, clamped(found.rooms[i].spot, pictureSize));
-        QPolygonF outline;
-        for (QPointF corner : found.rooms[i].outline)
-            outline << clamped(corner, pictureSize);
-        description.rooms.insert(number, outline);
+        description.spots.insert(number, found.rooms[i].spot);
+        description.rooms.insert(number, found.rooms[i].outline);
     }
     result.rooms = int(found.rooms.size());
     result.roomsLeftOut = found.leftOut;

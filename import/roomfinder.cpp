@@ -299,12 +299,16 @@ FoundRooms findRooms(QSize mapSize, double cellSize, const QList<QLineF> &barrie
         const double area = region.cells * cellArea;
         if (region.outside || area <= 2 * cellSize * cellSize)
             continue;
+        // The raster may reach past the map by less than a raster cell.
+        const auto onMap = [mapSize](QPointF p) {
+            return QPointF(std::min(p.x(), double(mapSize.width())), std::min(p.y(), double(mapSize.height())));
+        };
         FoundRoom room;
         room.area = area;
-        room.spot = (QPointF(region.deepest) + QPointF(0.5, 0.5)) * raster.step;
+        room.spot = onMap((QPointF(region.deepest) + QPointF(0.5, 0.5)) * raster.step);
         const QPolygonF edge = outerEdge(raster, int(id), region.first);
         for (QPointF corner : simplified(edge, 0.75))
-            room.outline << corner * raster.step;
+            room.outline << onMap(corner * raster.step);
         found.rooms << room;
     }
 
