@@ -114,8 +114,8 @@ CommandLine runCommandLine(int &argc, char **argv)
             QStringLiteral("file"));
     parser.addOption(exportVttOption);
     const QCommandLineOption importOption(QStringLiteral("import"),
-            QStringLiteral("Makes a new dungeon from the Universal VTT map file <file> (.dd2vtt, .df2vtt, "
-                           ".uvtt) and opens it to place its spots."),
+            QStringLiteral("Makes a new dungeon from the map file <file>, a Universal VTT file (.dd2vtt, "
+                           ".df2vtt, .uvtt) or a one-page dungeon (.json), and opens it to place its spots."),
             QStringLiteral("file"));
     parser.addOption(importOption);
     const QCommandLineOption dungeonsFolderOption(QStringLiteral("dungeons-folder"),

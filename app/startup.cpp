@@ -186,10 +186,12 @@ int importMapFile(const QString &file)
     Dungeon::limitPictureAllocation();
     const Import::ImportResult imported =
             Import::importMapFile(Storage::programFolder(), file, QFileInfo(file).completeBaseName());
-    if (!imported.ok()) {
+    const QString told = imported.ok() ? Import::leftOutNotice(imported) : imported.error;
+    if (!imported.ok())
         std::fputs(qPrintable(imported.error + u'\n'), stderr);
-        QTimer::singleShot(0, qApp, [error = imported.error] {
-            tellWithoutWaiting(QCoreApplication::translate("startDungeonBoard", "New dungeon"), error);
+    if (!told.isEmpty()) {
+        QTimer::singleShot(0, qApp, [told] {
+            tellWithoutWaiting(QCoreApplication::translate("startDungeonBoard", "New dungeon"), told);
         });
     }
     return imported.number;

@@ -58,7 +58,7 @@ QString DungeonChoice::newDungeonFilters()
     const QString picturePatterns = pictures.mid(pictures.indexOf(u'(') + 1).chopped(1);
     const QString mapFiles = Import::mapFilePatterns().join(u' ');
     return tr("Maps (%1 %2)").arg(picturePatterns, mapFiles) + QStringLiteral(";;") + pictures
-           + QStringLiteral(";;") + tr("Maps of other programs (%1)").arg(mapFiles);
+           + QStringLiteral(";;") + tr("Universal VTT files and one-page dungeons (%1)").arg(mapFiles);
 }
 
 void DungeonChoice::newDungeonFromPicture()
@@ -78,25 +78,21 @@ void DungeonChoice::newDungeonFrom(const QString &file)
         QMessageBox::warning(m_board, tr("New dungeon"), error);
         return;
     }
-    bool accepted = false;
-    const QString title = QInputDialog::getText(m_board, tr("New dungeon"), tr("Title of the dungeon:"),
-                                                QLineEdit::Normal, QFileInfo(file).completeBaseName(),
-                                                &accepted);
-    if (!accepted)
-        return;
+    QString title = QFileInfo(file).completeBaseName();
+    if (!Import::isOnePageDungeon(file)) {
+        bool accepted = false;
+        title = QInputDialog::getText(m_board, tr("New dungeon"), tr("Title of the dungeon:"), QLineEdit::Normal,
+                                      title, &accepted);
+        if (!accepted)
+            return;
+    }
     int number = 0;
     if (isMapFile) {
         const Import::ImportResult imported = Import::importMapFile(Storage::programFolder(), file, title);
         number = imported.number;
         error = imported.error;
-        if (imported.ok() && imported.roomsLeftOut > 0) {
-            QMessageBox::information(m_board, tr("New dungeon"),
-                                     tr("%1 rooms were found; the %2 smallest are left without a spot, "
-                                        "since a dungeon has %3.")
-                                             .arg(QString::number(imported.rooms + imported.roomsLeftOut),
-                                                  QString::number(imported.roomsLeftOut),
-                                                  QString::number(Dungeon::SpotCount)));
-        }
+        if (const QString notice = Import::leftOutNotice(imported); imported.ok() && !notice.isEmpty())
+            QMessageBox::information(m_board, tr("New dungeon"), notice);
     } else {
         number = Dungeon::createDungeon(Storage::programFolder(), file, title, &error);
     }

@@ -1,11 +1,14 @@
 #include "mapimport.h"
 
+#include "onepagedungeon.h"
 #include "roomfinder.h"
 #include "universalvtt.h"
 
 #include "assets/pictures.h"
 #include "dungeon/dungeondescription.h"
 #include "dungeon/mappicture.h"
+#include "plan/plandrawing.h"
+#include "rtf/rtf.h"
 #include "storage/encounterfiles.h"
 
 #include <QBuffer>
@@ -14,7 +17,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
 #include <QRectF>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -28,6 +33,7 @@ QString tr(const char *text)
 }
 
 const QStringList VttSuffixes{QStringLiteral("dd2vtt"), QStringLiteral("df2vtt"), QStringLiteral("uvtt")};
+const QString OnePageSuffix = QStringLiteral("json");
 
 QString named(const QString &path, const QString &reason)
 {
@@ -108,6 +114,76 @@ QString fillFromVtt(const QString &folder, const UniversalVtt &map, const QStrin
     return Dungeon::writeDungeonDescription(folder, description);
 }
 
+// Note N's text as encounter N's details, with an empty monster table.
+QString writeNote(const QString &folder, const QString &numberText, const QString &text)
+{
+    QTextDocument details;
+    details.setPlainText(text);
+    Storage::EncounterFiles files;
+    files.dungeonsRoot = QFileInfo(folder).path();
+    files.dungeonFolder = folder;
+    files.tableFile = folder + u'/' + numberText + QStringLiteral(".Encounter");
+    files.detailsFile = files.tableFile + numberText;
+    const Storage::SaveResult saved = Storage::saveEncounter(files, {}, Rtf::write(&details), {});
+    return saved.ok() ? QString() : saved.written.message();
+}
+
+QString fillFromOnePage(const QString &folder, const OnePageDungeon &dungeon, const QString &title,
+                        ImportResult &result)
+{
+    const OnePagePlan plan = planOf(dungeon);
+    QImage picture(plan.pictureSize(), QImage::Format_RGB32);
+    picture.fill(PlanDrawing::Ground);
+    {
+        QPainter painter(&picture);
+        PlanDrawing::drawPlan(painter, plan.lines, plan.grid);
+    }
+    Dungeon::DungeonDescription description;
+    description.title = dungeon.title.isEmpty() ? title : dungeon.title;
+    description.mapFile = QStringLiteral("map.png");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    if (const Storage::WriteResult written = Storage::writeFileAtomically(Dungeon::mapPath(folder, description), png);
+        !written.ok())
+        return written.message();
+    const QSize size = picture.size();
+    description.grid = Dungeon::MapGrid{double(plan.grid.pitch), QPointF(plan.grid.lineX(0), plan.grid.lineY(0))};
+    if (!dungeon.story.isEmpty())
+        description.otherKeys.insert(QStringLiteral("story"), dungeon.story);
+    for (const OnePageDoor &door : dungeon.doors) {
+        // Across the cell's edge the way through leads, as the plan draws it.
+        const QPointF middle = QPointF(door.cell) + QPointF(0.5, 0.5) + QPointF(door.direction) / 2;
+        const QPointF along = QPointF(door.direction.y(), door.direction.x()) / 2;
+        if (door.direction.manhattanLength() == 1)
+            description.doors << QLineF(clamped(plan.pixel(middle - along), size), clamped(plan.pixel(middle + along), size));
+    }
+    for (const OnePageNote &note : dungeon.notes) {
+        bool isNumber = false;
+        const int number = note.ref.toInt(&isNumber);
+        if (!isNumber || number < 1 || note.ref != QString::number(number))
+            continue;
+        if (number > Dungeon::SpotCount) {
+            result.notesLeftOut << note.ref;
+            continue;
+        }
+        description.spots.insert(number, clamped(plan.pixel(note.at), size));
+        for (const QRect &rect : dungeon.rects) {
+            // A corridor, one cell wide, is no room.
+            if (rect.width() > 1 && rect.height() > 1 && QRectF(rect).contains(note.at)) {
+                const QRectF room(plan.pixel(rect.topLeft()), plan.pixel(QPointF(rect.topLeft()) + QPointF(rect.width(), rect.height())));
+                description.rooms.insert(number, QPolygonF(room).mid(0, 4));
+                break;
+            }
+        }
+        if (const QString error = writeNote(folder, note.ref, note.text); !error.isEmpty())
+            return error;
+    }
+    result.rooms = int(description.spots.size());
+    return Dungeon::writeDungeonDescription(folder, description);
+}
+
 } // namespace
 
 QStringList mapFilePatterns()
@@ -115,12 +191,31 @@ QStringList mapFilePatterns()
     QStringList patterns;
     for (const QString &suffix : VttSuffixes)
         patterns << QStringLiteral("*.") + suffix;
-    return patterns;
+    return patterns << QStringLiteral("*.") + OnePageSuffix;
 }
 
 bool isMapFile(const QString &path)
 {
-    return VttSuffixes.contains(QFileInfo(path).suffix().toLower());
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return VttSuffixes.contains(suffix) || suffix == OnePageSuffix;
+}
+
+bool isOnePageDungeon(const QString &path)
+{
+    return QFileInfo(path).suffix().toLower() == OnePageSuffix;
+}
+
+QString leftOutNotice(const ImportResult &result)
+{
+    QStringList notices;
+    if (result.roomsLeftOut > 0)
+        notices << tr("%1 rooms were found; the %2 smallest are left without a spot, since a dungeon has %3.")
+                           .arg(QString::number(result.rooms + result.roomsLeftOut),
+                                QString::number(result.roomsLeftOut), QString::number(Dungeon::SpotCount));
+    if (!result.notesLeftOut.isEmpty())
+        notices << tr("The notes numbered past %2 are left out: %1.")
+                           .arg(result.notesLeftOut.join(QStringLiteral(", ")), QString::number(Dungeon::SpotCount));
+    return notices.join(u'\n');
 }
 
 ImportResult importMapFile(const QString &programFolder, const QString &path, const QString &title)
@@ -132,14 +227,25 @@ ImportResult importMapFile(const QString &programFolder, const QString &path, co
         result.error = named(path, error);
         return result;
     }
-    const UniversalVttRead read = parseUniversalVtt(bytes);
-    if (!read.ok()) {
-        result.error = named(path, read.error);
-        return result;
+    if (isOnePageDungeon(path)) {
+        const OnePageRead read = parseOnePageDungeon(bytes);
+        if (!read.ok()) {
+            result.error = named(path, read.error);
+            return result;
+        }
+        result.number = Dungeon::createDungeonWith(programFolder, [&](const QString &folder) {
+            return fillFromOnePage(folder, read.dungeon, title, result);
+        }, &error);
+    } else {
+        const UniversalVttRead read = parseUniversalVtt(bytes);
+        if (!read.ok()) {
+            result.error = named(path, read.error);
+            return result;
+        }
+        result.number = Dungeon::createDungeonWith(programFolder, [&](const QString &folder) {
+            return fillFromVtt(folder, read.map, title, result);
+        }, &error);
     }
-    result.number = Dungeon::createDungeonWith(programFolder, [&](const QString &folder) {
-        return fillFromVtt(folder, read.map, title, result);
-    }, &error);
     if (!result.ok())
         result.error = named(path, error);
     return result;

@@ -15,6 +15,7 @@ struct ImportResult
     int number = 0;       // the new dungeon; 0 when nothing was made
     int rooms = 0;        // the rooms given a spot
     int roomsLeftOut = 0; // rooms found beyond the forty spots
+    QStringList notesLeftOut; // a one-page dungeon's note numbers past forty
     QString error;        // "<file>: <reason>"
 
     bool ok() const { return number != 0; }
@@ -24,10 +25,21 @@ struct ImportResult
 QStringList mapFilePatterns();
 // Whether import reads the file, judging by its name.
 bool isMapFile(const QString &path);
+// Whether it is a one-page dungeon, which brings its own title.
+bool isOnePageDungeon(const QString &path);
 
-// Makes the next free DungeonN from a Universal VTT file: the picture beside
-// dungeon.json, a room and a spot for each room its walls and doors close
-// (the forty largest, numbered in reading order), its grid and its doors.
+// What the game master is told of an import that went well but left
+// something out; empty when nothing was.
+QString leftOutNotice(const ImportResult &result);
+
+// Makes the next free DungeonN from a map file, titled `title`:
+// - a Universal VTT file: the picture beside dungeon.json, a room and a spot
+//   for each room its walls and doors close (the forty largest, numbered in
+//   reading order), its grid and its doors;
+// - a one-page dungeon (.json): the picture drawn from its plan, a room for
+//   each of its rooms that is more than a corridor, spot N at note N, whose
+//   text becomes encounter N's details, its own title (when it has one) and
+//   its story.
 // Nothing is left behind when it fails.
 ImportResult importMapFile(const QString &programFolder, const QString &path, const QString &title);
 

@@ -2,6 +2,8 @@
 #include "import/universalvtt.h"
 #include "dungeon/dungeondescription.h"
 #include "dungeon/mappicture.h"
+#include "plan/plandrawing.h"
+#include "rtf/rtf.h"
 #include "storage/encounterfiles.h"
 
 #include <QBuffer>
@@ -13,6 +15,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QtEndian>
 
 using namespace Import;
@@ -29,6 +32,7 @@ private slots:
     void badFiles();
     void fortyLargestInReadingOrder();
     void exportThenImportGivesTheSameRooms();
+    void onePageDungeon();
 };
 
 namespace {
@@ -184,30 +188,40 @@ void tst_Import::badFiles_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("suffix");
 
     const auto image = [](const QByteArray &bytes) { return with(roomWithDoorway(), "image", QString::fromLatin1(bytes.toBase64())); };
-    QTest::newRow("not JSON") << QByteArray("{\"format\": 0.3, ") << "not valid JSON";
-    QTest::newRow("picture not base64") << with(roomWithDoorway(), "image", "iVBOR*w0KGgo!") << "is not base64";
-    QTest::newRow("picture not a picture") << image("hello, dungeon") << "\"image\" is not a picture";
-    QTest::newRow("picture over the limits") << image(bmpClaiming({9000, 9000})) << "more than 8192 x 8192";
-    QTest::newRow("picture whose header lies") << image(picture({2000, 1500}, "PNG").left(3000)) << "cannot be read";
-    QTest::newRow("pixels_per_grid 0") << withPixelsPerGrid(0) << "\"pixels_per_grid\" is not a whole number";
-    QTest::newRow("pixels_per_grid -70") << withPixelsPerGrid(-70) << "\"pixels_per_grid\" is not a whole number";
-    QTest::newRow("pixels_per_grid text") << withPixelsPerGrid("70") << "\"pixels_per_grid\" is not a whole number";
+    QTest::newRow("not JSON") << QByteArray("{\"format\": 0.3, ") << "not valid JSON" << "uvtt";
+    QTest::newRow("picture not base64") << with(roomWithDoorway(), "image", "iVBOR*w0KGgo!") << "is not base64" << "uvtt";
+    QTest::newRow("picture not a picture") << image("hello, dungeon") << "\"image\" is not a picture" << "uvtt";
+    QTest::newRow("picture over the limits") << image(bmpClaiming({9000, 9000})) << "more than 8192 x 8192" << "uvtt";
+    QTest::newRow("picture whose header lies") << image(picture({2000, 1500}, "PNG").left(3000)) << "cannot be read" << "uvtt";
+    QTest::newRow("pixels_per_grid 0") << withPixelsPerGrid(0) << "\"pixels_per_grid\" is not a whole number" << "uvtt";
+    QTest::newRow("pixels_per_grid -70") << withPixelsPerGrid(-70) << "\"pixels_per_grid\" is not a whole number" << "uvtt";
+    QTest::newRow("pixels_per_grid text") << withPixelsPerGrid("70") << "\"pixels_per_grid\" is not a whole number" << "uvtt";
     QTest::newRow("wall far outside") << with(roomWithDoorway(), "line_of_sight", QJsonArray{polyline({{1, 1}, {1e9, 1}})})
-                                      << "wall 1 of \"line_of_sight\" lies far outside the map";
-    QTest::newRow("a million wall points") << millionPoints() << "more than 100000 points";
+                                      << "wall 1 of \"line_of_sight\" lies far outside the map" << "uvtt";
+    QTest::newRow("a million wall points") << millionPoints() << "more than 100000 points" << "uvtt";
     QTest::newRow("portal without bounds") << with(roomWithDoorway(), "portals", QJsonArray{QJsonObject{{"closed", true}}})
-                                           << "portal 1 has no \"bounds\"";
+                                           << "portal 1 has no \"bounds\"" << "uvtt";
+    QTest::newRow("one-page: not JSON") << QByteArray("{\"rects\": [") << "not valid JSON" << "json";
+    QTest::newRow("one-page: no rooms") << QByteArray(R"({"title": "Empty", "rects": []})") << "\"rects\" holds no rooms" << "json";
+    QTest::newRow("one-page: rect of width 0") << QByteArray(R"({"rects": [{"x": 0, "y": 0, "w": 0, "h": 3}]})")
+                                               << "rect 1 is empty" << "json";
+    QTest::newRow("one-page: half a cell") << QByteArray(R"({"rects": [{"x": 0.5, "y": 0, "w": 2, "h": 3}]})")
+                                           << "rect 1 has no whole number \"x\"" << "json";
+    QTest::newRow("one-page: a million cells across") << QByteArray(R"({"rects": [{"x": 0, "y": 0, "w": 2, "h": 3}, {"x": 99000, "y": 0, "w": 2, "h": 3}]})")
+                                                      << "more than 400 x 400" << "json";
 }
 
 void tst_Import::badFiles()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, reason);
+    QFETCH(QString, suffix);
 
     QTemporaryDir program;
-    const QString path = program.filePath("broken.uvtt");
+    const QString path = program.filePath("broken." + suffix);
     QFile out(path);
     QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
     out.close();
@@ -299,6 +313,65 @@ void tst_Import::exportThenImportGivesTheSameRooms()
                      qPrintable(QStringLiteral("room %1 corner %2, %3").arg(QString::number(room), QString::number(corner.x()), QString::number(corner.y()))));
         }
     }
+}
+
+// Twelve rooms of 3 x 3 cells in rows of four, joined by corridors one cell
+// wide; note 5 stands in a corridor, note 41 in room 1.
+void tst_Import::onePageDungeon()
+{
+    QJsonArray rects, notes;
+    for (int i = 0; i < 12; ++i) {
+        const int x = 4 * (i % 4), y = 4 * (i / 4) - 2;
+        rects.append(QJsonObject{{"x", x}, {"y", y}, {"w", 3}, {"h", 3}});
+        rects.append(QJsonObject{{"x", x + 3}, {"y", y + 1}, {"w", 1}, {"h", 1}}); // corridor
+        const QPointF at = i == 4 ? QPointF(x + 3.5, y + 1.5) : QPointF(x + 1.5, y + 1.5);
+        notes.append(QJsonObject{{"text", QStringLiteral("Room %1: a rusty gate.").arg(i + 1)},
+                                 {"ref", QString::number(i + 1)}, {"pos", QJsonObject{{"x", at.x()}, {"y", at.y()}}}});
+    }
+    notes.append(QJsonObject{{"text", "Beyond the board"}, {"ref", "41"}, {"pos", QJsonObject{{"x", 1}, {"y", -1}}}});
+    const QJsonObject dungeon{
+            {"title", "Tomb of the Rat King"}, {"story", "The rats came first."}, {"rects", rects}, {"notes", notes},
+            {"doors", QJsonArray{QJsonObject{{"x", 3}, {"y", -1}, {"dir", QJsonObject{{"x", 1}, {"y", 0}}}, {"type", 1}}}},
+            {"columns", QJsonArray{QJsonObject{{"x", 1}, {"y", -1}}}},
+            {"water", QJsonArray{QJsonObject{{"x", 2}, {"y", 0}}}}};
+    QTemporaryDir program;
+    const QString path = program.filePath("tomb.json");
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(json(dungeon)) > 0);
+    out.close();
+
+    const ImportResult result = importMapFile(program.path(), path, "tomb");
+    QVERIFY2(result.ok(), qPrintable(result.error));
+    QCOMPARE(result.notesLeftOut, QStringList{"41"});
+    const QString folder = Storage::dungeonFolder(program.path(), qint16(result.number));
+    const Dungeon::DescriptionRead read = Dungeon::readDungeonDescription(folder);
+    QVERIFY2(read.ok(), qPrintable(read.error));
+    const Dungeon::DungeonDescription &description = read.description;
+    QCOMPARE(description.title, "Tomb of the Rat King");
+    QCOMPARE(description.otherKeys.value("story").toString(), "The rats came first.");
+    QCOMPARE(description.spots.keys(), QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    QVERIFY(!description.rooms.contains(5)); // its note is in a corridor
+    QCOMPARE(description.rooms.size(), 11);
+    QCOMPARE(description.doors.size(), 1);
+
+    // The picture is the plan drawn: floor under each spot, rock between the rows.
+    const Dungeon::MapPicture map = Dungeon::readMapPicture(Dungeon::mapPath(folder, description));
+    QVERIFY2(map.ok(), qPrintable(map.error));
+    const QRectF room1 = description.rooms[1].boundingRect();
+    QCOMPARE(room1.size(), QSizeF(3, 3) * description.grid->size);
+    QVERIFY(room1.contains(description.spots[1]));
+    QCOMPARE(map.image.pixel(description.spots[1].toPoint()), PlanDrawing::Floor);
+    QCOMPARE(map.image.pixel((room1.bottomLeft() + QPointF(description.grid->size / 2, description.grid->size / 2)).toPoint()),
+             PlanDrawing::Ground);
+    QCOMPARE(map.image.pixel((room1.topLeft() + QPointF(2.5, 2.5) * description.grid->size).toPoint()), PlanDrawing::Water);
+
+    // Note 3's text is encounter 3's details.
+    const Storage::SavedEncounter encounter =
+            Storage::readEncounter(Storage::encounterFiles(program.path(), qint16(result.number), "3"), Storage::ReadMode::LookOnly);
+    QTextDocument details;
+    Rtf::read(encounter.details, &details);
+    QCOMPARE(details.toPlainText(), "Room 3: a rusty gate.");
+    QVERIFY(!QFile::exists(Storage::encounterFiles(program.path(), qint16(result.number), "41").detailsFile));
 }
 
 QTEST_GUILESS_MAIN(tst_Import)
