@@ -189,6 +189,17 @@ private slots:
         QCOMPARE(dungeonListing(m_folder), m_dungeonBeforeExports); // no file created or changed
     }
 
+    // A one-page dungeon's story opens the booklet, under its title.
+    void storyOnTheTitlePage()
+    {
+        QTemporaryDir folder;
+        const QString dungeon = folder.filePath(QStringLiteral("Dungeons/Dungeon4"));
+        QVERIFY(QDir().mkpath(dungeon));
+        putFile(dungeon + QStringLiteral("/dungeon.json"), R"({"title": "Tomb", "story": "The rats came first."})");
+        const QString text = Booklet::dungeonBooklet(folder.path(), 4)->toPlainText();
+        QVERIFY2(text.startsWith(QStringLiteral("Tomb\nThe rats came first.\n")), qPrintable(text));
+    }
+
     // A map of the dungeon's own shows its spot numbers, as the board draws them.
     void ownMapCarriesSpotNumbers()
     {
