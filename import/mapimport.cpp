@@ -271,6 +271,9 @@ QString exportUniversalVtt(const QString &programFolder, int number, const QStri
     if (description.grid) {
         map.cellSize = description.grid->size;
         map.gridOrigin = description.grid->origin;
+    } else if (!description.hasOwnMap()) {
+        map.cellSize = BuiltInMap::GridPitch;
+        map.gridOrigin = BuiltInMap::FirstGridLines;
     }
     map.rooms = description.rooms.values();
     map.doors = description.doors;

@@ -32,6 +32,7 @@ private slots:
     void badFiles();
     void fortyLargestInReadingOrder();
     void exportThenImportGivesTheSameRooms();
+    void builtInMapExportsWithItsOwnGrid();
     void onePageDungeon();
 };
 
@@ -312,6 +313,41 @@ void tst_Import::exportThenImportGivesTheSameRooms()
             QVERIFY2(QLineF(*nearest, corner).length() <= 30 / 4.0,
                      qPrintable(QStringLiteral("room %1 corner %2, %3").arg(QString::number(room), QString::number(corner.x()), QString::number(corner.y()))));
         }
+    }
+}
+
+// The sample adventure on the built-in map, whose grid is 20 pixels: its rooms
+// come back from the file, which a grid of 70 pixels would lose.
+void tst_Import::builtInMapExportsWithItsOwnGrid()
+{
+    QTemporaryDir program;
+    QVERIFY(QDir().mkpath(program.filePath("Dungeons/Dungeon1")));
+    const QString sample = QStringLiteral(SAMPLE_DUNGEON) + "/dungeon.json";
+    QVERIFY(QFile::copy(sample, program.filePath("Dungeons/Dungeon1/dungeon.json")));
+    const QString exported = program.filePath("orvane.uvtt");
+    const QString error = exportUniversalVtt(program.path(), 1, exported);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const ImportResult result = importMapFile(program.path(), exported, "Orvane");
+    QVERIFY2(result.ok(), qPrintable(result.error));
+    const Dungeon::DungeonDescription again = Dungeon::readDungeonDescription(Storage::dungeonFolder(program.path(), result.number)).description;
+    QCOMPARE(again.grid->size, 20);
+    QCOMPARE(again.grid->origin, QPointF(10, 0));
+    // Spots sharing a room share its outline; a room of two cells or less is no room.
+    QList<QRectF> rooms;
+    for (const QPolygonF &room : Dungeon::readDungeonDescription(program.filePath("Dungeons/Dungeon1")).description.rooms) {
+        double area = 0;
+        for (qsizetype i = 0; i < room.size(); ++i)
+            area += room[i].x() * room[(i + 1) % room.size()].y() - room[(i + 1) % room.size()].x() * room[i].y();
+        if (std::abs(area) / 2 > 2 * 20 * 20 && !rooms.contains(room.boundingRect()))
+            rooms << room.boundingRect();
+    }
+    QCOMPARE(result.rooms, rooms.size());
+    for (const QPolygonF &room : again.rooms) {
+        const QRectF found = room.boundingRect();
+        QVERIFY(std::any_of(rooms.begin(), rooms.end(), [found](const QRectF &exported) {
+            return QLineF(found.topLeft(), exported.topLeft()).length() <= 5
+                   && QLineF(found.bottomRight(), exported.bottomRight()).length() <= 5;
+        }));
     }
 }
 
