@@ -186,9 +186,9 @@ OnePagePlan planOf(const OnePageDungeon &dungeon)
         if (!isFloor(door.cell))
             continue;
         if (door.direction.x() != 0 && door.direction.y() == 0)
-            plan.lines[2 * p.y() + 1][2 * p.x() + 1 + (door.direction.x() > 0 ? 1 : -1)] = u'd';
+            plan.lines[2 * p.y() + 1][2 * p.x() + 1 + (door.direction.x() > 0 ? 1 : -1)] = u'D';
         else if (door.direction.y() != 0 && door.direction.x() == 0)
-            plan.lines[2 * p.y() + 1 + (door.direction.y() > 0 ? 1 : -1)][2 * p.x() + 1] = u'd';
+            plan.lines[2 * p.y() + 1 + (door.direction.y() > 0 ? 1 : -1)][2 * p.x() + 1] = u'D';
     }
     for (QPointF column : dungeon.columns) {
         const QPoint p = QPoint(int(std::lround(column.x())), int(std::lround(column.y()))) - plan.firstCell;

@@ -22,10 +22,12 @@ void drawFloors(QPainter &painter, const QStringList &plan, const PlanGrid &g)
 }
 
 // A wall is three pixels centred on its grid line and overlaps its
-// neighbours by a pixel so corners close. A door leaves the middle open.
-void drawWall(QPainter &painter, QPoint from, QPoint to, bool door, int pitch)
+// neighbours by a pixel so corners close. A door leaves the middle open, or
+// closes it with a leaf drawn in outline.
+void drawWall(QPainter &painter, QPoint from, QPoint to, QChar edge, int pitch)
 {
     const QRect wall = QRect(from, to).adjusted(-1, -1, 1, 1);
+    const bool door = edge == u'd' || edge == u'D';
     if (!door) {
         painter.fillRect(wall, QColor(Wall));
         return;
@@ -39,6 +41,14 @@ void drawWall(QPainter &painter, QPoint from, QPoint to, bool door, int pitch)
         painter.fillRect(QRect(wall.left(), wall.top(), 3, Jamb), QColor(Wall));
         painter.fillRect(QRect(wall.left(), wall.bottom() - Jamb + 1, 3, Jamb), QColor(Wall));
     }
+    if (edge == u'D') {
+        const QRect leaf = from.y() == to.y() ? QRect(wall.left() + Jamb, wall.top() - 1, wall.width() - 2 * Jamb, 5)
+                                              : QRect(wall.left() - 1, wall.top() + Jamb, 5, wall.height() - 2 * Jamb);
+        painter.fillRect(leaf, QColor(Floor));
+        painter.setPen(QColor(Wall));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(leaf.adjusted(0, 0, -1, -1));
+    }
 }
 
 void drawWalls(QPainter &painter, const QStringList &plan, const PlanGrid &g)
@@ -46,15 +56,15 @@ void drawWalls(QPainter &painter, const QStringList &plan, const PlanGrid &g)
     for (int j = 0; j <= g.rows; ++j) {
         for (int c = 0; c < g.columns; ++c) {
             const QChar edge = plan[2 * j][2 * c + 1];
-            if (edge == u'-' || edge == u'd')
-                drawWall(painter, {g.lineX(c), g.lineY(j)}, {g.lineX(c + 1), g.lineY(j)}, edge == u'd', g.pitch);
+            if (edge == u'-' || edge == u'd' || edge == u'D')
+                drawWall(painter, {g.lineX(c), g.lineY(j)}, {g.lineX(c + 1), g.lineY(j)}, edge, g.pitch);
         }
     }
     for (int r = 0; r < g.rows; ++r) {
         for (int i = 0; i <= g.columns; ++i) {
             const QChar edge = plan[2 * r + 1][2 * i];
-            if (edge == u'|' || edge == u'd')
-                drawWall(painter, {g.lineX(i), g.lineY(r)}, {g.lineX(i), g.lineY(r + 1)}, edge == u'd', g.pitch);
+            if (edge == u'|' || edge == u'd' || edge == u'D')
+                drawWall(painter, {g.lineX(i), g.lineY(r)}, {g.lineX(i), g.lineY(r + 1)}, edge, g.pitch);
         }
     }
 }

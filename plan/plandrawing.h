@@ -16,8 +16,9 @@ class QPainter;
 //   cells:   ' ' rock, '.' floor, and floor holding '=' stairs going
 //            north-south, '"' stairs going east-west, 'w' a well,
 //            'c' a sarcophagus, 'a' an altar, '~' water
-//   edges:   '-' or '|' wall, 'd' wall with a door gap, ':' an open arch,
-//            drawn as nothing, that bounds the room it opens
+//   edges:   '-' or '|' wall, 'd' wall with a door gap, 'D' the same gap
+//            closed by a door leaf, ':' an open arch, drawn as nothing,
+//            that bounds the room it opens
 //   corners: 'o' pillar; anything else there is only for the eye
 namespace PlanDrawing {
 
