@@ -201,8 +201,12 @@ void startProgram(const CommandLine &commandLine)
 {
     const int imported = commandLine.importFile.isEmpty() ? 0 : importMapFile(commandLine.importFile);
     startDungeonBoard(imported ? imported : commandLine.dungeonNumber).show();
-    if (imported)
+    if (imported) {
+        // Read afresh: the new dungeon may have the number of the one the
+        // board showed before its folder was made.
+        frmEditableDungeon1::instance().openDungeon(imported);
         frmEditableDungeon1::instance().placeSpots();
+    }
     if (commandLine.resume)
         resumeSession();
     else

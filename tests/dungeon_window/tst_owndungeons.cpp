@@ -1,6 +1,7 @@
 #include "tests/support/filetesting.h"
 #include "tests/support/formtesting.h"
 
+#include "app/commandline.h"
 #include "app/startup.h"
 #include "current/currentdungeon.h"
 #include "dungeon/dungeondescription.h"
@@ -59,6 +60,7 @@ private slots:
     void drawingARoom();
     void escapeLeavesWithoutSaving();
     void importedMapOpensSpotPlacementAndExports();
+    void importFromTheCommandLine();
 
 private:
     frmEditableDungeon1 &boardForm() { return frmEditableDungeon1::instance(); }
@@ -97,6 +99,25 @@ QString dungeonFolder(int number)
 
 const QByteArray Description = R"({"title": "Halls", "map": "map.png", "author": {"name": "Ann"},
     "spots": {"3": [100, 200], "12": [900, 300], "40": [0, 1200]}})";
+
+// A Universal VTT file of two rooms, 2 x 2 and 3 x 2 cells of 50 pixels.
+QByteArray twoRoomsVtt()
+{
+    QImage picture(400, 200, QImage::Format_RGB32);
+    picture.fill(Qt::gray);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    const auto at = [](double x, double y) { return QJsonObject{{"x", x}, {"y", y}}; };
+    const QJsonObject vtt{
+            {"format", 0.3},
+            {"resolution", QJsonObject{{"map_origin", at(0, 0)}, {"map_size", at(8, 4)}, {"pixels_per_grid", 50}}},
+            {"line_of_sight", QJsonArray{QJsonArray{at(1, 1), at(3, 1), at(3, 3), at(1, 3), at(1, 1)},
+                                         QJsonArray{at(4, 1), at(7, 1), at(7, 3), at(4, 3), at(4, 1)}}},
+            {"image", QString::fromLatin1(png.toBase64())}};
+    return QJsonDocument(vtt).toJson();
+}
 
 } // namespace
 
@@ -402,21 +423,8 @@ void tst_OwnDungeons::escapeLeavesWithoutSaving()
 void tst_OwnDungeons::importedMapOpensSpotPlacementAndExports()
 {
     QTemporaryDir files;
-    QImage picture(400, 200, QImage::Format_RGB32);
-    picture.fill(Qt::gray);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
-    const auto at = [](double x, double y) { return QJsonObject{{"x", x}, {"y", y}}; };
-    const QJsonObject vtt{
-            {"format", 0.3},
-            {"resolution", QJsonObject{{"map_origin", at(0, 0)}, {"map_size", at(8, 4)}, {"pixels_per_grid", 50}}},
-            {"line_of_sight", QJsonArray{QJsonArray{at(1, 1), at(3, 1), at(3, 3), at(1, 3), at(1, 1)},
-                                         QJsonArray{at(4, 1), at(7, 1), at(7, 3), at(4, 3), at(4, 1)}}},
-            {"image", QString::fromLatin1(png.toBase64())}};
     const QString map = files.filePath("Two Rooms.uvtt");
-    putFile(map, QJsonDocument(vtt).toJson());
+    putFile(map, twoRoomsVtt());
     const QString exported = files.filePath("again.uvtt");
 
     int dialogs = 0;
@@ -461,6 +469,38 @@ void tst_OwnDungeons::importedMapOpensSpotPlacementAndExports()
     QVERIFY2(read.ok(), qPrintable(read.error));
     QCOMPARE(read.map.walls.size(), 2);
     QCOMPARE(read.map.pixelsPerGrid, 50);
+}
+
+// dungeon-board --import FILE: a file that cannot be used is told, naming it,
+// and makes nothing; a good one opens in spot placement.
+void tst_OwnDungeons::importFromTheCommandLine()
+{
+    QTemporaryDir files;
+    CommandLine commandLine;
+    commandLine.importFile = files.filePath("broken.dd2vtt");
+    putFile(commandLine.importFile, "{\"format\": 0.3,");
+    const QList<int> before = Dungeon::dungeonNumbers(Storage::programFolder());
+    startProgram(commandLine);
+    QMessageBox *told = nullptr;
+    QTRY_VERIFY((told = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())));
+    QVERIFY2(told->text().startsWith(QDir::toNativeSeparators(commandLine.importFile) + ": not valid JSON"),
+             qPrintable(told->text()));
+    told->accept();
+    QCOMPARE(Dungeon::dungeonNumbers(Storage::programFolder()), before);
+    QVERIFY(!placement());
+
+    commandLine.importFile = files.filePath("Two Rooms.df2vtt");
+    putFile(commandLine.importFile, twoRoomsVtt());
+    startProgram(commandLine);
+    const auto removeImported = qScopeGuard([] {
+        if (const int number = Module1::DungeonOnDisplay->number(); number != OwnMapDungeon)
+            QDir(dungeonFolder(number)).removeRecursively();
+    });
+    QTRY_VERIFY(placement());
+    QCOMPARE(Module1::DungeonOnDisplay->description().title, QStringLiteral("Two Rooms"));
+    QCOMPARE(Module1::DungeonOnDisplay->description().spots.size(), 2);
+    QTest::keyClick(placement(), Qt::Key_Return);
+    QTRY_VERIFY(!placement());
 }
 
 QTEST_MAIN(tst_OwnDungeons)
