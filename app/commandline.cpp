@@ -4,6 +4,9 @@
 
 #include "booklet/booklet.h"
 #include "dungeon/dungeondescription.h"
+#include "dungeon/mappicture.h"
+#include "import/mapimport.h"
+#include "storage/encounterfiles.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -56,6 +59,24 @@ int exportPdf(int &argc, char **argv, const QString &pdfPath, int dungeonNumber)
     return 0;
 }
 
+int exportUniversalVtt(int &argc, char **argv, const QString &path, int dungeonNumber)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(QDir::tempPath()) + "/runtime-" + QByteArray::number(geteuid()));
+    QGuiApplication application(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Dungeon Board"));
+    DataFolder::settle();
+    Dungeon::limitPictureAllocation();
+    const QString error = Import::exportUniversalVtt(Storage::programFolder(), dungeonNumber, path);
+    if (!error.isEmpty()) {
+        printLine(stderr, error);
+        return 1;
+    }
+    return 0;
+}
+
 int printDungeonsFolder(int &argc, char **argv)
 {
     QCoreApplication application(argc, argv);
@@ -88,12 +109,21 @@ CommandLine runCommandLine(int &argc, char **argv)
     const QCommandLineOption exportOption(QStringLiteral("export-pdf"),
             QStringLiteral("Writes the dungeon as a PDF booklet to <file> and exits."), QStringLiteral("file"));
     parser.addOption(exportOption);
+    const QCommandLineOption exportVttOption(QStringLiteral("export-uvtt"),
+            QStringLiteral("Writes the dungeon as a Universal VTT map file to <file> and exits."),
+            QStringLiteral("file"));
+    parser.addOption(exportVttOption);
+    const QCommandLineOption importOption(QStringLiteral("import"),
+            QStringLiteral("Makes a new dungeon from the map file <file>, a Universal VTT file (.dd2vtt, "
+                           ".df2vtt, .uvtt) or a one-page dungeon (.json), and opens it to place its spots."),
+            QStringLiteral("file"));
+    parser.addOption(importOption);
     const QCommandLineOption dungeonsFolderOption(QStringLiteral("dungeons-folder"),
             QStringLiteral("Prints the Dungeons folder in use and exits."));
     parser.addOption(dungeonsFolderOption);
     const QCommandLineOption dungeonOption(QStringLiteral("dungeon"),
             QStringLiteral("Opens dungeon <number> (1 to %1, the folder Dungeons/Dungeon<number>) "
-                           "instead of dungeon 1; with --export-pdf, exports it.").arg(Dungeon::MaxDungeonNumber),
+                           "instead of dungeon 1; with --export-pdf or --export-uvtt, exports it.").arg(Dungeon::MaxDungeonNumber),
             QStringLiteral("number"), QStringLiteral("1"));
     parser.addOption(dungeonOption);
     const QCommandLineOption playerViewOption(QStringLiteral("player-view"),
@@ -107,7 +137,9 @@ CommandLine runCommandLine(int &argc, char **argv)
     const auto usageError = [&](const QString &error) {
         printLine(stderr, error);
         printUsage(stderr, parser, argc, argv);
-        return CommandLine{UsageError};
+        CommandLine inError;
+        inError.exitCode = UsageError;
+        return inError;
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
@@ -131,7 +163,10 @@ CommandLine runCommandLine(int &argc, char **argv)
         commandLine.exitCode = printDungeonsFolder(argc, argv);
     } else if (parser.isSet(exportOption)) {
         commandLine.exitCode = exportPdf(argc, argv, parser.value(exportOption), commandLine.dungeonNumber);
+    } else if (parser.isSet(exportVttOption)) {
+        commandLine.exitCode = exportUniversalVtt(argc, argv, parser.value(exportVttOption), commandLine.dungeonNumber);
     }
+    commandLine.importFile = parser.value(importOption);
     commandLine.playerView = parser.isSet(playerViewOption);
     commandLine.resume = parser.isSet(resumeOption);
     return commandLine;

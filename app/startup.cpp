@@ -8,6 +8,7 @@
 #include "dungeon/mappicture.h"
 #include "dungeon_window/frmeditabledungeon1.h"
 #include "editor_window/frmdungeonencounterediter.h"
+#include "import/mapimport.h"
 #include "kit/controls.h"
 #include "kit/formstyle.h"
 #include "kit/module1.h"
@@ -18,8 +19,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -177,9 +181,34 @@ void showPlayerView()
     }
 }
 
+// --import FILE: the new dungeon's number, or 0 when the file cannot be
+// used, which is told once the board shows.
+int importMapFile(const QString &file)
+{
+    Dungeon::limitPictureAllocation();
+    const Import::ImportResult imported =
+            Import::importMapFile(Storage::programFolder(), file, QFileInfo(file).completeBaseName());
+    const QString told = imported.ok() ? Import::leftOutNotice(imported) : imported.error;
+    if (!imported.ok())
+        std::fputs(qPrintable(imported.error + u'\n'), stderr);
+    if (!told.isEmpty()) {
+        QTimer::singleShot(0, qApp, [told] {
+            tellWithoutWaiting(QCoreApplication::translate("startDungeonBoard", "New dungeon"), told);
+        });
+    }
+    return imported.number;
+}
+
 void startProgram(const CommandLine &commandLine)
 {
-    startDungeonBoard(commandLine.dungeonNumber).show();
+    const int imported = commandLine.importFile.isEmpty() ? 0 : importMapFile(commandLine.importFile);
+    startDungeonBoard(imported ? imported : commandLine.dungeonNumber).show();
+    if (imported) {
+        // Read afresh: the new dungeon may have the number of the one the
+        // board showed before its folder was made.
+        frmEditableDungeon1::instance().openDungeon(imported);
+        frmEditableDungeon1::instance().placeSpots();
+    }
     if (commandLine.resume)
         resumeSession();
     else

@@ -1,6 +1,13 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
+
+// The built-in map's grid: lines 20 pixels apart, the first at x = 10 and y = 20.
+namespace BuiltInMap {
+constexpr int GridPitch = 20;
+constexpr QPoint FirstGridLines(10, 20);
+} // namespace BuiltInMap
 
 // The compiled-in pictures as the windows show them, with the same pixels as
 // map.gif and faces/<name>.png. They come from the same pictures stored

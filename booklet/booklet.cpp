@@ -149,6 +149,7 @@ StoredEncounter readEncounter(const Storage::EncounterFiles &files)
 struct TitlePage
 {
     QString title;
+    QString story; // a one-page dungeon's, kept in dungeon.json
     QImage map;
     QSizeF mapSize; // in the layout's pixels
 };
@@ -185,13 +186,14 @@ void drawSpotNumbers(QImage &map, QSize pictureSize, const QMap<int, QPointF> &s
 // one goes in with its own pixels.
 TitlePage titlePageOf(const QString &programFolder, qint16 dungeonNumber)
 {
-    TitlePage page{dungeonTitle(dungeonNumber), QImage(QStringLiteral(":/map.gif")), QSizeF(MapSize)};
+    TitlePage page{dungeonTitle(dungeonNumber), {}, QImage(QStringLiteral(":/map.gif")), QSizeF(MapSize)};
     const QString folder = Storage::dungeonFolder(programFolder, qint16(dungeonNumber));
     const Dungeon::DescriptionRead read = Dungeon::readDungeonDescription(folder);
     if (!read.ok())
         return page;
     if (!read.description.title.isEmpty())
         page.title = read.description.title;
+    page.story = read.description.otherKeys.value(QStringLiteral("story")).toString();
     if (!read.description.hasOwnMap())
         return page;
     const QString path = Dungeon::mapPath(folder, read.description);
@@ -222,7 +224,7 @@ public:
         booklet->setDefaultFont(font);
     }
 
-    void titlePage(const QString &title, const QImage &map, QSizeF mapSize)
+    void titlePage(const QString &title, const QString &story, const QImage &map, QSizeF mapSize)
     {
         QTextBlockFormat centred;
         centred.setAlignment(Qt::AlignHCenter);
@@ -232,6 +234,12 @@ public:
         titleText.setFontWeight(QFont::Bold);
         newBlock(centred, titleText);
         m_cursor.insertText(title);
+        if (!story.isEmpty()) {
+            QTextBlockFormat storyFormat;
+            storyFormat.setBottomMargin(12);
+            newBlock(storyFormat, QTextCharFormat());
+            m_cursor.insertText(story);
+        }
 
         m_booklet->addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(MapResource)), map);
         QTextImageFormat mapFormat;
@@ -582,7 +590,7 @@ std::unique_ptr<QTextDocument> dungeonBooklet(const QString &programFolder, qint
     auto booklet = std::make_unique<QTextDocument>();
     BookletWriter writer(booklet.get());
     const TitlePage title = titlePageOf(programFolder, dungeonNumber);
-    writer.titlePage(title.title, title.map, title.mapSize);
+    writer.titlePage(title.title, title.story, title.map, title.mapSize);
     booklet->setMetaInformation(QTextDocument::DocumentTitle, title.title);
     for (int number = 1; number <= EncounterShape::EncounterCount; ++number) {
         const QString numberText = QString::number(number);

@@ -10,11 +10,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CurrentDungeon", text);
-}
-
 QString fightFileOf(const QString &folder)
 {
     return folder + QStringLiteral("/fight.json");

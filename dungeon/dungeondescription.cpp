@@ -33,6 +33,8 @@ const QString MapKey = QStringLiteral("map");
 const QString SpotsKey = QStringLiteral("spots");
 const QString RoomsKey = QStringLiteral("rooms");
 const QString AreasKey = QStringLiteral("areas");
+const QString GridKey = QStringLiteral("grid");
+const QString DoorsKey = QStringLiteral("doors");
 
 QString tr(const char *text)
 {
@@ -108,6 +110,36 @@ QString mapFileName(const QJsonObject &json)
     return name;
 }
 
+// "grid": {"size": s, "origin": [x, y]}, a cell no larger than the map.
+std::optional<MapGrid> gridOf(const QJsonObject &json, QSize mapSize)
+{
+    if (!json.contains(GridKey))
+        return {};
+    const QJsonObject grid = objectOf(json, GridKey);
+    const QJsonValue size = grid.value(QStringLiteral("size"));
+    if (!size.isDouble() || !(size.toDouble() > 0)
+        || size.toDouble() > std::max(mapSize.width(), mapSize.height()))
+        throw Refusal{tr("\"grid\" has no \"size\" from 0 to the map's side in pixels")};
+    return MapGrid{size.toDouble(), point(grid.value(QStringLiteral("origin")), mapSize, tr("the grid's origin"))};
+}
+
+QList<QLineF> doorsOf(const QJsonObject &json, QSize mapSize)
+{
+    const QJsonValue value = json.value(DoorsKey);
+    if (!value.isUndefined() && !value.isArray())
+        throw Refusal{tr("\"doors\" is not a list of doors")};
+    QList<QLineF> doors;
+    const QJsonArray list = value.toArray();
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QJsonArray ends = list[i].toArray();
+        const QString where = tr("door %1").arg(i + 1);
+        if (!list[i].isArray() || ends.size() != 2)
+            throw Refusal{tr("%1 is not a pair of points [[x, y], [x, y]]").arg(where)};
+        doors << QLineF(point(ends[0], mapSize, where), point(ends[1], mapSize, where));
+    }
+    return doors;
+}
+
 DungeonDescription parse(const QByteArray &bytes, const QString &folder, QSize mapSize)
 {
     QJsonParseError parseError;
@@ -155,7 +187,10 @@ DungeonDescription parse(const QByteArray &bytes, const QString &folder, QSize m
         description.areas.insert(number, outline(area.value(), mapSize, tr("area %1").arg(number)));
     }
 
-    for (const QString &key : {TitleKey, MapKey, SpotsKey, RoomsKey, AreasKey})
+    description.grid = gridOf(json, mapSize);
+    description.doors = doorsOf(json, mapSize);
+
+    for (const QString &key : {TitleKey, MapKey, SpotsKey, RoomsKey, AreasKey, GridKey, DoorsKey})
         description.otherKeys.remove(key);
     return description;
 }
@@ -230,6 +265,15 @@ QByteArray descriptionJson(const DungeonDescription &description)
     };
     outlines(RoomsKey, description.rooms);
     outlines(AreasKey, description.areas);
+    if (description.grid)
+        json.insert(GridKey, QJsonObject{{QStringLiteral("size"), description.grid->size},
+                                         {QStringLiteral("origin"), pointJson(description.grid->origin)}});
+    if (!description.doors.isEmpty()) {
+        QJsonArray doors;
+        for (const QLineF &door : description.doors)
+            doors.append(QJsonArray{pointJson(door.p1()), pointJson(door.p2())});
+        json.insert(DoorsKey, doors);
+    }
     return QJsonDocument(json).toJson();
 }
 
@@ -316,11 +360,9 @@ private:
 
 } // namespace
 
-int createDungeon(const QString &programFolder, const QString &picturePath, const QString &title,
-                  QString *error)
+int createDungeonWith(const QString &programFolder, const std::function<QString(const QString &)> &fill,
+                      QString *error)
 {
-    if (!mapPictureSize(picturePath, error).isValid())
-        return 0;
     const QString root = programFolder + QStringLiteral("/Dungeons");
     const QString cannotCreate = tr("Cannot create the folder %1.").arg(QDir::toNativeSeparators(root));
     if (!QDir().mkpath(root)) {
@@ -334,19 +376,7 @@ int createDungeon(const QString &programFolder, const QString &picturePath, cons
         *error = cannotCreate;
         return 0;
     }
-    const QString folder = building.path();
-    DungeonDescription description;
-    description.title = title;
-    QString extension = QFileInfo(picturePath).suffix().toLower();
-    if (extension.isEmpty())
-        extension = QString::fromLatin1(QImageReader::imageFormat(picturePath));
-    description.mapFile = QStringLiteral("map.") + extension;
-    const QString map = mapPath(folder, description);
-    if (!QFile::copy(picturePath, map) || QFileInfo(map).size() != QFileInfo(picturePath).size()) {
-        *error = tr("Cannot copy %1 to %2.").arg(QDir::toNativeSeparators(picturePath), QDir::toNativeSeparators(root));
-        return 0;
-    }
-    *error = writeDungeonDescription(folder, description);
+    *error = fill(building.path());
     if (!error->isEmpty())
         return 0;
 
@@ -367,6 +397,26 @@ int createDungeon(const QString &programFolder, const QString &picturePath, cons
     }
     *error = tr("There are %1 dungeons already.").arg(MaxDungeonNumber);
     return 0;
+}
+
+int createDungeon(const QString &programFolder, const QString &picturePath, const QString &title,
+                  QString *error)
+{
+    if (!mapPictureSize(picturePath, error).isValid())
+        return 0;
+    return createDungeonWith(programFolder, [&](const QString &folder) {
+        DungeonDescription description;
+        description.title = title;
+        QString extension = QFileInfo(picturePath).suffix().toLower();
+        if (extension.isEmpty())
+            extension = QString::fromLatin1(QImageReader::imageFormat(picturePath));
+        description.mapFile = QStringLiteral("map.") + extension;
+        const QString map = mapPath(folder, description);
+        if (!QFile::copy(picturePath, map) || QFileInfo(map).size() != QFileInfo(picturePath).size())
+            return tr("Cannot copy %1 to %2.").arg(QDir::toNativeSeparators(picturePath),
+                                                   QDir::toNativeSeparators(programFolder + QStringLiteral("/Dungeons")));
+        return writeDungeonDescription(folder, description);
+    }, error);
 }
 
 } // namespace Dungeon

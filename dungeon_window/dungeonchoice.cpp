@@ -5,6 +5,7 @@
 #include "current/currentdungeon.h"
 #include "dungeon/dungeondescription.h"
 #include "dungeon/mappicture.h"
+#include "import/mapimport.h"
 #include "storage/encounterfiles.h"
 
 #include <QFileDialog>
@@ -51,25 +52,50 @@ QString DungeonChoice::mapPictureFilter()
     return tr("Map pictures (%1)").arg(patterns.join(u' '));
 }
 
+QString DungeonChoice::newDungeonFilters()
+{
+    const QString pictures = mapPictureFilter();
+    const QString picturePatterns = pictures.mid(pictures.indexOf(u'(') + 1).chopped(1);
+    const QString mapFiles = Import::mapFilePatterns().join(u' ');
+    return tr("Maps (%1 %2)").arg(picturePatterns, mapFiles) + QStringLiteral(";;") + pictures
+           + QStringLiteral(";;") + tr("Universal VTT files and one-page dungeons (%1)").arg(mapFiles);
+}
+
 void DungeonChoice::newDungeonFromPicture()
 {
-    const QString picture = QFileDialog::getOpenFileName(m_board, tr("New dungeon from a map picture"),
-                                                         QString(), mapPictureFilter());
-    if (picture.isEmpty())
-        return;
-    // Checked before anything is typed for it.
+    const QString file = QFileDialog::getOpenFileName(m_board, tr("New dungeon from a map picture"),
+                                                      QString(), newDungeonFilters());
+    if (!file.isEmpty())
+        newDungeonFrom(file);
+}
+
+void DungeonChoice::newDungeonFrom(const QString &file)
+{
+    const bool isMapFile = Import::isMapFile(file);
+    // A picture is checked before anything is typed for it.
     QString error;
-    if (!Dungeon::mapPictureSize(picture, &error).isValid()) {
+    if (!isMapFile && !Dungeon::mapPictureSize(file, &error).isValid()) {
         QMessageBox::warning(m_board, tr("New dungeon"), error);
         return;
     }
-    bool accepted = false;
-    const QString title = QInputDialog::getText(m_board, tr("New dungeon"), tr("Title of the dungeon:"),
-                                                QLineEdit::Normal, QFileInfo(picture).completeBaseName(),
-                                                &accepted);
-    if (!accepted)
-        return;
-    const int number = Dungeon::createDungeon(Storage::programFolder(), picture, title, &error);
+    QString title = QFileInfo(file).completeBaseName();
+    if (!Import::isOnePageDungeon(file)) {
+        bool accepted = false;
+        title = QInputDialog::getText(m_board, tr("New dungeon"), tr("Title of the dungeon:"), QLineEdit::Normal,
+                                      title, &accepted);
+        if (!accepted)
+            return;
+    }
+    int number = 0;
+    if (isMapFile) {
+        const Import::ImportResult imported = Import::importMapFile(Storage::programFolder(), file, title);
+        number = imported.number;
+        error = imported.error;
+        if (const QString notice = Import::leftOutNotice(imported); imported.ok() && !notice.isEmpty())
+            QMessageBox::information(m_board, tr("New dungeon"), notice);
+    } else {
+        number = Dungeon::createDungeon(Storage::programFolder(), file, title, &error);
+    }
     if (number == 0) {
         QMessageBox::warning(m_board, tr("New dungeon"), error);
         return;

@@ -6,7 +6,7 @@ class CurrentDungeon;
 class QWidget;
 
 // Choosing which dungeon to show: Ctrl+O lists the dungeons there are,
-// Ctrl+N makes a new one from a map picture.
+// Ctrl+N makes a new one from a map picture or a map file of another program.
 class DungeonChoice : public QObject
 {
     Q_OBJECT
@@ -16,10 +16,14 @@ public:
 
     void chooseDungeon(int onDisplay);
     void newDungeonFromPicture();
+    // Makes the new dungeon from the picture or map file, asking its title.
+    void newDungeonFrom(const QString &file);
 
     // The file dialog's filter: the kinds of picture this program reads as
     // maps, e.g. "Map pictures (*.png *.jpg *.webp)".
     static QString mapPictureFilter();
+    // The filters Ctrl+N offers: every map it reads first, then pictures, then map files.
+    static QString newDungeonFilters();
 
 signals:
     // The dungeon to open, and whether its spots are to be placed then.

@@ -6,6 +6,7 @@
 #include "boardprinting.h"
 #include "boardsession.h"
 #include "dungeonchoice.h"
+#include "mapexport.h"
 #include "encounternavigation.h"
 #include "partymarkers.h"
 #include "playersside.h"
@@ -230,11 +231,12 @@ void frmEditableDungeon1::setupJobs(QWidget *window)
     connect(map, &BoardMap::placementLeft, this, [this] { Picture1->setFocus(); });
     players = new PlayersSide(Picture1->client(), map, markers, dungeon(), undoStack, window);
     choice = new DungeonChoice(window, dungeon(), window);
-    connect(choice, &DungeonChoice::chosen, this, [this](int number, bool placeSpots) {
+    connect(choice, &DungeonChoice::chosen, this, [this](int number, bool placing) {
         openDungeon(number);
-        if (placeSpots)
-            map->enterSpotPlacement();
+        if (placing)
+            placeSpots();
     });
+    mapExport = new MapExport(window, window);
     navigation = new EncounterNavigation(Text2, QList<QWidget *>(lblEncounter.begin(), lblEncounter.end()),
                                          window, window);
     connect(navigation, &EncounterNavigation::chosen, this, &frmEditableDungeon1::lblEncounter_Click);
@@ -270,6 +272,8 @@ void frmEditableDungeon1::setupShortcuts(QWidget *window)
     add(Qt::CTRL | Qt::SHIFT | Qt::Key_F6, [this] { players->hideAllRooms(); });
     add(Qt::CTRL | Qt::Key_O, [this] { choice->chooseDungeon(dungeonOnDisplay()); });
     add(Qt::CTRL | Qt::Key_N, [this] { choice->newDungeonFromPicture(); });
+    add(Qt::CTRL | Qt::SHIFT | Qt::Key_U,
+        [this] { mapExport->exportUniversalVtt(dungeonOnDisplay(), dungeon()->description().title); });
     add(Qt::CTRL | Qt::SHIFT | Qt::Key_L, [this] {
         if (map->isPlacingSpots())
             map->leaveSpotPlacement();
@@ -326,6 +330,11 @@ void frmEditableDungeon1::openDungeon(int number)
     if (!map->leaveSpotPlacement())
         return;
     dungeon()->open(number, Picture1->client()->size() * Picture1->devicePixelRatioF());
+}
+
+void frmEditableDungeon1::placeSpots()
+{
+    map->enterSpotPlacement();
 }
 
 void frmEditableDungeon1::showDungeon(bool fresh)

@@ -17,6 +17,7 @@ class BoardSession;
 class CommandButton;
 class CurrentDungeon;
 class DungeonChoice;
+class MapExport;
 class EncounterNavigation;
 class Label;
 class PartyMarkers;
@@ -58,6 +59,8 @@ public:
     // built-in map used.
     void openDungeon(int number);
     int dungeonOnDisplay() const;
+    // Spot placement on the dungeon on display, as after Ctrl+N.
+    void placeSpots();
 
     // Where the game master left off: the dungeon on display, the names, the
     // notes and the markers; and back again.
@@ -141,6 +144,7 @@ private:
     BoardMenu *boardMenu = nullptr;
     PlayersSide *players = nullptr;
     DungeonChoice *choice = nullptr;
+    MapExport *mapExport = nullptr;
     SaveFollower *saves = nullptr;
     BoardSession *session = nullptr;
     EncounterNavigation *navigation = nullptr;

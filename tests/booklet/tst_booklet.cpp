@@ -189,6 +189,17 @@ private slots:
         QCOMPARE(dungeonListing(m_folder), m_dungeonBeforeExports); // no file created or changed
     }
 
+    // A one-page dungeon's story opens the booklet, under its title.
+    void storyOnTheTitlePage()
+    {
+        QTemporaryDir folder;
+        const QString dungeon = folder.filePath(QStringLiteral("Dungeons/Dungeon4"));
+        QVERIFY(QDir().mkpath(dungeon));
+        putFile(dungeon + QStringLiteral("/dungeon.json"), R"({"title": "Tomb", "story": "The rats came first."})");
+        const QString text = Booklet::dungeonBooklet(folder.path(), 4)->toPlainText();
+        QVERIFY2(text.startsWith(QStringLiteral("Tomb\nThe rats came first.\n")), qPrintable(text));
+    }
+
     // A map of the dungeon's own shows its spot numbers, as the board draws them.
     void ownMapCarriesSpotNumbers()
     {
@@ -370,6 +381,10 @@ private slots:
         QTest::newRow("export") << QStringList{"--export-pdf", older} << 0 << 0 << "";
         QTest::newRow("missing folder") << QStringList{"--export-pdf", missing} << 0 << 1 << missing + ": No such file or directory\n";
         QTest::newRow("folder in the way") << QStringList{"--export-pdf", m_scratch.path()} << 0 << 1 << m_scratch.path() + ": ";
+        const QString vtt = m_scratch.filePath(QStringLiteral("dungeon.uvtt"));
+        QTest::newRow("export as Universal VTT") << QStringList{"--export-uvtt", vtt} << 0 << 0 << "";
+        QTest::newRow("Universal VTT to a missing folder") << QStringList{"--export-uvtt", missing} << 0 << 1
+                                                            << missing + ": No such file or directory\n";
         QTest::newRow("disk full, older file kept") << QStringList{"--export-pdf", older} << 2000 << 1 << older + ": ";
     }
 
@@ -406,6 +421,8 @@ private slots:
             QCOMPARE(content(older), QByteArray("an older booklet"));
         } else if (arguments.contains(older)) {
             QVERIFY(content(older).startsWith("%PDF"));
+        } else if (arguments.contains("--export-uvtt")) {
+            QVERIFY(content(arguments.last()).contains("\"format\":0.3"));
         }
     }
 };

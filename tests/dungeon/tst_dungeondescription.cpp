@@ -122,6 +122,16 @@ void tst_DungeonDescription::parsing_data()
                                          << "area 4 is not a list of at least three corners" << 0 << 0 << 0;
     QTest::newRow("area corner off") << QByteArray(R"({"areas": {"4": [[1, 1], [5, 5], [1001, 5]]}})")
                                      << "corner 3 of area 4 (1001, 5) lies off" << 0 << 0 << 0;
+    QTest::newRow("grid and doors") << QByteArray(R"({"grid": {"size": 70, "origin": [0, 0]},
+        "doors": [[[140, 70], [210, 70]]]})") << QString() << 0 << 0 << 0;
+    QTest::newRow("grid of size 0") << QByteArray(R"({"grid": {"size": 0, "origin": [0, 0]}})") << "\"grid\" has no \"size\"" << 0 << 0 << 0;
+    QTest::newRow("grid size text") << QByteArray(R"({"grid": {"size": "70", "origin": [0, 0]}})") << "\"grid\" has no \"size\"" << 0 << 0 << 0;
+    QTest::newRow("grid a number") << QByteArray(R"({"grid": 70})") << "\"grid\" is not an object" << 0 << 0 << 0;
+    QTest::newRow("grid without origin") << QByteArray(R"({"grid": {"size": 70}})") << "the grid's origin is not a pair" << 0 << 0 << 0;
+    QTest::newRow("doors an object") << QByteArray(R"({"doors": {}})") << "\"doors\" is not a list" << 0 << 0 << 0;
+    QTest::newRow("door of one end") << QByteArray(R"({"doors": [[[1, 1]]]})") << "door 1 is not a pair of points" << 0 << 0 << 0;
+    QTest::newRow("door off the map") << QByteArray(R"({"doors": [[[1, 1], [2, 2]], [[1, 1], [1, 900]]]})")
+                                      << "door 2 (1, 900) lies off" << 0 << 0 << 0;
 }
 
 void tst_DungeonDescription::parsing()

@@ -1,7 +1,9 @@
 #include "tests/support/filetesting.h"
 #include "tests/support/formtesting.h"
 
+#include "app/commandline.h"
 #include "app/startup.h"
+#include "current/currentdungeon.h"
 #include "dungeon/dungeondescription.h"
 #include "dungeon_window/frmeditabledungeon1.h"
 #include "dungeon_window/mapview.h"
@@ -10,7 +12,13 @@
 #include "kit/spots.h"
 #include "storage/encounterfiles.h"
 
+#include "import/universalvtt.h"
+
 #include <QAbstractButton>
+#include <QBuffer>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QTemporaryDir>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -18,8 +26,10 @@
 #include <QJsonObject>
 #include <QJsonArray>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
@@ -54,6 +64,8 @@ private slots:
     void controlsLeaveTheMapFree_data();
     void controlsLeaveTheMapFree();
     void stripLeavesTheMapFree();
+    void importedMapOpensSpotPlacementAndExports();
+    void importFromTheCommandLine();
 
 private:
     frmEditableDungeon1 &boardForm() { return frmEditableDungeon1::instance(); }
@@ -99,6 +111,25 @@ QString dungeonFolder(int number)
 
 const QByteArray Description = R"({"title": "Halls", "map": "map.png", "author": {"name": "Ann"},
     "spots": {"3": [100, 200], "12": [900, 300], "40": [0, 1200]}})";
+
+// A Universal VTT file of two rooms, 2 x 2 and 3 x 2 cells of 50 pixels.
+QByteArray twoRoomsVtt()
+{
+    QImage picture(400, 200, QImage::Format_RGB32);
+    picture.fill(Qt::gray);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    const auto at = [](double x, double y) { return QJsonObject{{"x", x}, {"y", y}}; };
+    const QJsonObject vtt{
+            {"format", 0.3},
+            {"resolution", QJsonObject{{"map_origin", at(0, 0)}, {"map_size", at(8, 4)}, {"pixels_per_grid", 50}}},
+            {"line_of_sight", QJsonArray{QJsonArray{at(1, 1), at(3, 1), at(3, 3), at(1, 3), at(1, 1)},
+                                         QJsonArray{at(4, 1), at(7, 1), at(7, 3), at(4, 3), at(4, 1)}}},
+            {"image", QString::fromLatin1(png.toBase64())}};
+    return QJsonDocument(vtt).toJson();
+}
 
 } // namespace
 
@@ -462,6 +493,91 @@ void tst_OwnDungeons::stripLeavesTheMapFree()
     const QJsonObject spots = QJsonDocument::fromJson(content(Dungeon::descriptionPath(dungeonFolder(BoxShapedDungeon))))
                                       .object().value("spots").toObject();
     QCOMPARE(spots.value("1").toArray().toVariantList(), QVariantList({250, 0}));
+}
+
+// Ctrl+N takes a Universal VTT file: its two rooms get spots 1 and 2 and
+// spot placement opens; Ctrl+Shift+U writes the dungeon back as one.
+void tst_OwnDungeons::importedMapOpensSpotPlacementAndExports()
+{
+    QTemporaryDir files;
+    const QString map = files.filePath("Two Rooms.uvtt");
+    putFile(map, twoRoomsVtt());
+    const QString exported = files.filePath("again.uvtt");
+
+    int dialogs = 0;
+    auto answer = new QTimer(this);
+    connect(answer, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto files = qobject_cast<QFileDialog *>(modal)) {
+            ++dialogs; // the name typed as a user would, then Return
+            auto name = files->findChild<QLineEdit *>("fileNameEdit");
+            name->setText(dialogs == 1 ? map : exported);
+            QTest::keyClick(name, Qt::Key_Return);
+        } else if (auto title = qobject_cast<QInputDialog *>(modal)) {
+            ++dialogs;
+            QCOMPARE(title->textValue(), QStringLiteral("Two Rooms"));
+            title->accept();
+        }
+    });
+    answer->start(10);
+    const auto removeImported = qScopeGuard([] {
+        if (const int number = Module1::DungeonOnDisplay->number(); number != OwnMapDungeon)
+            QDir(dungeonFolder(number)).removeRecursively();
+    });
+    QTest::keyClick(board(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(dialogs, 2);
+    QTRY_VERIFY(placement());
+    const int imported = Module1::DungeonOnDisplay->number();
+    QVERIFY(imported != OwnMapDungeon);
+    const Dungeon::DungeonDescription description = Module1::DungeonOnDisplay->description();
+    QCOMPARE(description.title, QStringLiteral("Two Rooms"));
+    QCOMPARE(description.spots.keys(), QList<int>({1, 2}));
+    QVERIFY(QRectF(50, 50, 100, 100).contains(description.spots[1]));
+    QVERIFY(QRectF(200, 50, 150, 100).contains(description.spots[2]));
+    QTest::keyClick(placement(), Qt::Key_Return);
+    QTRY_VERIFY(!placement());
+
+    board()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(board()));
+    QTest::keyClick(board(), Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
+    answer->stop();
+    QCOMPARE(dialogs, 3);
+    const Import::UniversalVttRead read = Import::parseUniversalVtt(content(exported));
+    QVERIFY2(read.ok(), qPrintable(read.error));
+    QCOMPARE(read.map.walls.size(), 2);
+    QCOMPARE(read.map.pixelsPerGrid, 50);
+}
+
+// dungeon-board --import FILE: a file that cannot be used is told, naming it,
+// and makes nothing; a good one opens in spot placement.
+void tst_OwnDungeons::importFromTheCommandLine()
+{
+    QTemporaryDir files;
+    CommandLine commandLine;
+    commandLine.importFile = files.filePath("broken.dd2vtt");
+    putFile(commandLine.importFile, "{\"format\": 0.3,");
+    const QList<int> before = Dungeon::dungeonNumbers(Storage::programFolder());
+    startProgram(commandLine);
+    QMessageBox *told = nullptr;
+    QTRY_VERIFY((told = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())));
+    QVERIFY2(told->text().startsWith(QDir::toNativeSeparators(commandLine.importFile) + ": not valid JSON"),
+             qPrintable(told->text()));
+    told->accept();
+    QCOMPARE(Dungeon::dungeonNumbers(Storage::programFolder()), before);
+    QVERIFY(!placement());
+
+    commandLine.importFile = files.filePath("Two Rooms.df2vtt");
+    putFile(commandLine.importFile, twoRoomsVtt());
+    startProgram(commandLine);
+    const auto removeImported = qScopeGuard([] {
+        if (const int number = Module1::DungeonOnDisplay->number(); number != OwnMapDungeon)
+            QDir(dungeonFolder(number)).removeRecursively();
+    });
+    QTRY_VERIFY(placement());
+    QCOMPARE(Module1::DungeonOnDisplay->description().title, QStringLiteral("Two Rooms"));
+    QCOMPARE(Module1::DungeonOnDisplay->description().spots.size(), 2);
+    QTest::keyClick(placement(), Qt::Key_Return);
+    QTRY_VERIFY(!placement());
 }
 
 QTEST_MAIN(tst_OwnDungeons)

@@ -3,6 +3,7 @@
 #include "dungeonplan.h"
 
 #include "kit/spots.h"
+#include "plan/plandrawing.h"
 
 #include <QImage>
 #include <QList>
@@ -15,12 +16,7 @@
 namespace {
 
 using namespace DungeonPlan;
-
-constexpr QRgb Ground = qRgb(217, 217, 217);
-constexpr QRgb GridDot = qRgb(138, 138, 138);
-constexpr QRgb Floor = qRgb(255, 255, 255);
-constexpr QRgb Wall = qRgb(0, 0, 0);
-constexpr QRgb Ink = qRgb(255, 0, 0);
+using namespace PlanDrawing;
 
 constexpr QSize MapSize(500, 680);
 
@@ -114,97 +110,6 @@ struct PixelText
 
 // ---------------------------------------------------------------------------
 
-void drawFloors(QPainter &painter, const QStringList &plan)
-{
-    for (int r = 0; r < Rows; ++r) {
-        for (int c = 0; c < Columns; ++c) {
-            // Floors take in the grid lines around them, so a corridor's
-            // open side runs along a line.
-            if (plan[2 * r + 1][2 * c + 1] != u' ')
-                painter.fillRect(lineX(c), lineY(r), Pitch + 1, Pitch + 1, QColor(Floor));
-        }
-    }
-}
-
-// A wall is three pixels centred on its grid line and overlaps its
-// neighbours by a pixel so corners close. A door leaves the middle open.
-void drawWall(QPainter &painter, QPoint from, QPoint to, bool door)
-{
-    const QRect wall = QRect(from, to).adjusted(-1, -1, 1, 1);
-    if (!door) {
-        painter.fillRect(wall, QColor(Wall));
-        return;
-    }
-    constexpr int Jamb = 6;
-    if (from.y() == to.y()) {
-        painter.fillRect(QRect(wall.left(), wall.top(), Jamb, 3), QColor(Wall));
-        painter.fillRect(QRect(wall.right() - Jamb + 1, wall.top(), Jamb, 3), QColor(Wall));
-    } else {
-        painter.fillRect(QRect(wall.left(), wall.top(), 3, Jamb), QColor(Wall));
-        painter.fillRect(QRect(wall.left(), wall.bottom() - Jamb + 1, 3, Jamb), QColor(Wall));
-    }
-}
-
-void drawWalls(QPainter &painter, const QStringList &plan)
-{
-    for (int j = 0; j <= Rows; ++j) {
-        for (int c = 0; c < Columns; ++c) {
-            const QChar edge = plan[2 * j][2 * c + 1];
-            if (edge == u'-' || edge == u'd')
-                drawWall(painter, {lineX(c), lineY(j)}, {lineX(c + 1), lineY(j)}, edge == u'd');
-        }
-    }
-    for (int r = 0; r < Rows; ++r) {
-        for (int i = 0; i <= Columns; ++i) {
-            const QChar edge = plan[2 * r + 1][2 * i];
-            if (edge == u'|' || edge == u'd')
-                drawWall(painter, {lineX(i), lineY(r)}, {lineX(i), lineY(r + 1)}, edge == u'd');
-        }
-    }
-}
-
-void drawFeatures(QPainter &painter, const QStringList &plan)
-{
-    painter.setPen(QColor(Wall));
-    painter.setBrush(Qt::NoBrush);
-    for (int r = 0; r < Rows; ++r) {
-        for (int c = 0; c < Columns; ++c) {
-            const QRect cell(lineX(c), lineY(r), Pitch + 1, Pitch + 1);
-            const QPoint centre = cell.center();
-            switch (plan[2 * r + 1][2 * c + 1].toLatin1()) {
-            case '=': // treads line up with the next cell's, so a flight reads as one
-                for (int y = cell.top() + 2; y < cell.bottom(); y += 4)
-                    painter.drawLine(cell.left(), y, cell.right(), y);
-                break;
-            case '"':
-                for (int x = cell.left() + 2; x < cell.right(); x += 4)
-                    painter.drawLine(x, cell.top(), x, cell.bottom());
-                break;
-            case 'w':
-                painter.drawEllipse(centre, 6, 6);
-                painter.drawEllipse(centre, 5, 5);
-                break;
-            case 'c': // sarcophagus
-                painter.drawRect(QRect(centre - QPoint(3, 7), QSize(6, 14)));
-                painter.drawLine(centre.x() - 1, centre.y() - 4, centre.x() + 1, centre.y() - 4);
-                break;
-            case 'a': // altar
-                painter.fillRect(QRect(centre - QPoint(5, 2), QSize(11, 5)), QColor(Wall));
-                break;
-            }
-        }
-    }
-    for (int j = 0; j <= Rows; ++j) {
-        for (int i = 0; i <= Columns; ++i) {
-            if (plan[2 * j][2 * i] != u'o')
-                continue;
-            const QPoint centre(lineX(i), lineY(j));
-            painter.fillRect(QRect(centre - QPoint(2, 1), QSize(5, 3)), QColor(Wall));
-            painter.fillRect(QRect(centre - QPoint(1, 2), QSize(3, 5)), QColor(Wall));
-        }
-    }
-}
-
 // The grid runs on over rock and floor alike; walls and features hide it.
 // Below the last line only floors carry it, down to their walls.
 void drawGrid(QImage &image)
@@ -277,9 +182,7 @@ QImage drawDungeonMap()
     image.fill(Ground);
     {
         QPainter painter(&image);
-        drawFloors(painter, plan);
-        drawWalls(painter, plan);
-        drawFeatures(painter, plan);
+        drawPlan(painter, plan, {Pitch, FirstLineX, FirstLineY, Columns, Rows});
     }
 
     // The numbers find their places before the grid is dotted in, while free

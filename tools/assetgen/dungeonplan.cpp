@@ -11,17 +11,7 @@ namespace DungeonPlan {
 
 namespace {
 
-// The dungeon, keyed by hand. Counting from 0, even lines run along the
-// horizontal grid lines and odd lines through rows of cells; likewise even
-// characters sit on vertical grid lines and odd ones inside cells. So a cell
-// is an odd character of an odd line, an intersection an even character of an
-// even line, and the rest are the edges between cells.
-//   cells:   ' ' rock, '.' floor, and floor holding '=' stairs going
-//            north-south, '"' stairs going east-west, 'w' a well,
-//            'c' a sarcophagus, 'a' an altar
-//   edges:   '-' or '|' wall, 'd' wall with a door gap, ':' an open arch,
-//            drawn as nothing, that bounds the room it opens
-//   corners: 'o' pillar; anything else there is only for the eye
+// The dungeon, keyed by hand in the plan's text (see plan/plandrawing.h).
 constexpr char Plan[] = R"(
 +-+-+-+-+-+-+                 +-+-+-+-+
 |. . . . . .|        =        |. . . .|

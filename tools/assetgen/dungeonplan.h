@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assets/pictures.h"
+
 #include <QMap>
 #include <QPolygonF>
 #include <QStringList>
@@ -8,10 +10,10 @@
 // the map and samplegen takes the sample adventure's rooms.
 namespace DungeonPlan {
 
-// The grid: lines 20 pixels apart, the first at x = 10 and y = 20.
-constexpr int Pitch = 20;
-constexpr int FirstLineX = 10;
-constexpr int FirstLineY = 20;
+// The grid of the built-in map.
+constexpr int Pitch = BuiltInMap::GridPitch;
+constexpr int FirstLineX = BuiltInMap::FirstGridLines.x();
+constexpr int FirstLineY = BuiltInMap::FirstGridLines.y();
 constexpr int Columns = 24;
 constexpr int Rows = 32;
 
