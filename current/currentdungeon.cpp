@@ -5,7 +5,6 @@
 #include "kit/spots.h"
 #include "storage/encounterfiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 namespace {
