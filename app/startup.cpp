@@ -8,6 +8,7 @@
 #include "dungeon/mappicture.h"
 #include "dungeon_window/frmeditabledungeon1.h"
 #include "editor_window/frmdungeonencounterediter.h"
+#include "exchange/dungeonarchive.h"
 #include "kit/controls.h"
 #include "kit/formstyle.h"
 #include "kit/module1.h"
@@ -177,7 +178,17 @@ void showPlayerView()
 
 void startProgram(const CommandLine &commandLine)
 {
-    startDungeonBoard(commandLine.dungeonNumber).show();
+    int dungeonNumber = commandLine.dungeonNumber;
+    QString importError;
+    if (!commandLine.archiveToImport.isEmpty()) {
+        const Exchange::ImportResult imported =
+                Exchange::importDungeon(Storage::programFolder(), commandLine.archiveToImport);
+        dungeonNumber = imported.ok() ? imported.number : dungeonNumber;
+        importError = imported.error;
+    }
+    startDungeonBoard(dungeonNumber).show();
+    if (!importError.isEmpty())
+        tellWithoutWaiting(QCoreApplication::translate("startDungeonBoard", "Import dungeon"), importError);
     if (commandLine.resume)
         resumeSession();
     else

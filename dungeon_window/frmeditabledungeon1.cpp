@@ -5,6 +5,7 @@
 #include "boardprinting.h"
 #include "boardsession.h"
 #include "dungeonchoice.h"
+#include "dungeonexchange.h"
 #include "encounternavigation.h"
 #include "partymarkers.h"
 #include "playersside.h"
@@ -227,6 +228,7 @@ void frmEditableDungeon1::setupJobs(QWidget *window)
     connect(map, &BoardMap::placementLeft, this, [this] { Picture1->setFocus(); });
     players = new PlayersSide(Picture1->client(), map, markers, dungeon(), undoStack, window);
     choice = new DungeonChoice(window, dungeon(), window);
+    exchange = new DungeonExchange(window, dungeon(), window);
     connect(choice, &DungeonChoice::chosen, this, [this](int number, bool placeSpots) {
         openDungeon(number);
         if (placeSpots)
@@ -267,6 +269,8 @@ void frmEditableDungeon1::setupShortcuts(QWidget *window)
     add(Qt::CTRL | Qt::SHIFT | Qt::Key_F6, [this] { players->hideAllRooms(); });
     add(Qt::CTRL | Qt::Key_O, [this] { choice->chooseDungeon(dungeonOnDisplay()); });
     add(Qt::CTRL | Qt::Key_N, [this] { choice->newDungeonFromPicture(); });
+    add(Qt::CTRL | Qt::SHIFT | Qt::Key_E, [this] { exchange->exportDungeon(); });
+    add(Qt::CTRL | Qt::SHIFT | Qt::Key_M, [this] { exchange->exportMarkdown(); });
     add(Qt::CTRL | Qt::SHIFT | Qt::Key_L, [this] {
         if (map->isPlacingSpots())
             map->leaveSpotPlacement();

@@ -16,6 +16,7 @@ class BoardSession;
 class CommandButton;
 class CurrentDungeon;
 class DungeonChoice;
+class DungeonExchange;
 class EncounterNavigation;
 class Label;
 class PartyMarkers;
@@ -139,6 +140,7 @@ private:
     BoardMap *map = nullptr;
     PlayersSide *players = nullptr;
     DungeonChoice *choice = nullptr;
+    DungeonExchange *exchange = nullptr;
     SaveFollower *saves = nullptr;
     BoardSession *session = nullptr;
     EncounterNavigation *navigation = nullptr;
