@@ -178,21 +178,21 @@ void showPlayerView()
 
 void startProgram(const CommandLine &commandLine)
 {
-    int dungeonNumber = commandLine.dungeonNumber;
-    QString importError;
-    if (!commandLine.archiveToImport.isEmpty()) {
-        const Exchange::ImportResult imported =
-                Exchange::importDungeon(Storage::programFolder(), commandLine.archiveToImport);
-        dungeonNumber = imported.ok() ? imported.number : dungeonNumber;
-        importError = imported.error;
-    }
-    startDungeonBoard(dungeonNumber).show();
-    if (!importError.isEmpty())
-        tellWithoutWaiting(QCoreApplication::translate("startDungeonBoard", "Import dungeon"), importError);
+    startDungeonBoard(commandLine.dungeonNumber).show();
     if (commandLine.resume)
         resumeSession();
     else
         resumeFight();
+    // After resuming, which would show the dungeon left off: the desktop
+    // entry resumes, and a double-clicked file is what the user asked for.
+    if (!commandLine.archiveToImport.isEmpty()) {
+        const Exchange::ImportResult imported =
+                Exchange::importDungeon(Storage::programFolder(), commandLine.archiveToImport);
+        if (imported.ok())
+            frmEditableDungeon1::instance().openDungeon(imported.number);
+        else
+            tellWithoutWaiting(QCoreApplication::translate("startDungeonBoard", "Import dungeon"), imported.error);
+    }
     if (commandLine.playerView)
         showPlayerView();
 }
