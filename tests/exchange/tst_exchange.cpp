@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +21,8 @@ private slots:
     void refusals_data();
     void refusals();
     void overTheTotalSize();
+    void commandLine_data();
+    void commandLine();
 };
 
 namespace {
@@ -192,6 +195,52 @@ void tst_Exchange::overTheTotalSize()
     QVERIFY(notZip.open(QIODevice::WriteOnly | QIODevice::Truncate) && notZip.write("plain text") > 0);
     notZip.close();
     QVERIFY(Exchange::importDungeon(program.path(), archive).error.contains(QStringLiteral("not a ZIP archive")));
+}
+
+void tst_Exchange::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("written"); // below the scratch folder
+    QTest::addColumn<QString>("error");
+    QTest::newRow("one file") << QStringList{"--export-dungeon", "out/halls.dungeon"} << 0 << "out/halls.dungeon" << "";
+    QTest::newRow("Markdown") << QStringList{"--export-markdown", "vault", "--dungeon", "1"} << 0
+                              << "vault/07 The Vestry.md" << "";
+    QTest::newRow("no such dungeon") << QStringList{"--export-dungeon", "out/x.dungeon", "--dungeon", "9"} << 1 << ""
+                                     << "There is no dungeon 9";
+    QTest::newRow("folder missing") << QStringList{"--export-dungeon", "missing/x.dungeon"} << 1 << ""
+                                    << "Cannot save";
+    QTest::newRow("two files") << QStringList{"a.dungeon", "b.dungeon"} << 2 << "" << "Unexpected argument 'b.dungeon'";
+}
+
+// Without a display, as a script runs it.
+void tst_Exchange::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, written);
+    QFETCH(QString, error);
+    QTemporaryDir scratch;
+    const QString dungeon = scratch.path() + QStringLiteral("/data/dungeon-board/Dungeons/Dungeon1");
+    QVERIFY(QDir().mkpath(dungeon) && QDir().mkpath(scratch.path() + QStringLiteral("/out")));
+    for (const QString &name : QDir(QStringLiteral(SAMPLE_DUNGEON)).entryList(QDir::Files))
+        QVERIFY(QFile::copy(QStringLiteral(SAMPLE_DUNGEON "/") + name, dungeon + u'/' + name));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), scratch.path() + QStringLiteral("/data"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), scratch.path());
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(scratch.path());
+    program.start(QStringLiteral(DUNGEON_BOARD), arguments);
+    QVERIFY(program.waitForFinished(60'000));
+    const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(program.exitCode(), exitCode);
+    QVERIFY2(err.contains(error), qPrintable(err));
+    if (exitCode == 1)
+        QCOMPARE(err.count(u'\n'), 1);
+    if (!written.isEmpty())
+        QVERIFY(QFileInfo(scratch.path() + u'/' + written).size() > 0);
 }
 
 QTEST_GUILESS_MAIN(tst_Exchange)
