@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -122,7 +123,7 @@ void tst_ExchangeWindow::exportThenImportWhileAnotherShows()
     whenShown<QDialog>([archive](QDialog *dialog) {
         QTest::mouseClick(control<QCheckBox>(dialog, "revealedRooms"), Qt::LeftButton);
         chooseFile(archive);
-        dialog->accept();
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     });
     boardKey(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(QFile::exists(archive));
@@ -146,15 +147,6 @@ void tst_ExchangeWindow::exportThenImportWhileAnotherShows()
     QCOMPARE(textOf(board(), "Text1(0)"), cellsOf(SampleCopy, 7)[0]);
     for (int n = 1; n <= 40; ++n)
         QCOMPARE(cellsOf(expected, n), cellsOf(SampleCopy, n));
-
-    // The same file again is a dungeon of its own, never over the last.
-    whenShown<QDialog>([archive](QDialog *dialog) {
-        chooseFile(archive);
-        QTest::mouseClick(control<QPushButton>(dialog, "importDungeon"), Qt::LeftButton);
-    });
-    boardKey(Qt::Key_O, Qt::ControlModifier);
-    m_made << expected + 1;
-    QCOMPARE(Module1::DungeonOnDisplay->number(), expected + 1);
 }
 
 void tst_ExchangeWindow::markdownNotesFromTheBoard()
