@@ -124,6 +124,9 @@ Gathered gather(const QString &folder, ExportChoices choices)
     if (choices.fight && gathered.error.isEmpty())
         addShared(&gathered, folder, QStringLiteral("fight.json"));
 
+    // An archive of nothing would only be refused where it is imported.
+    if (gathered.error.isEmpty() && gathered.files.isEmpty())
+        gathered.error = tr("the dungeon holds nothing yet");
     qint64 total = 0;
     for (const File &file : std::as_const(gathered.files))
         total += file.content.size();

@@ -201,6 +201,8 @@ void tst_Exchange::overTheTotalSize()
     QVERIFY(notZip.open(QIODevice::WriteOnly | QIODevice::Truncate) && notZip.write("plain text") > 0);
     notZip.close();
     QVERIFY(Exchange::importDungeon(program.path(), archive).error.contains(QStringLiteral("not a ZIP archive")));
+    // Nor is an empty dungeon exported as a file that no import takes.
+    QVERIFY(Exchange::exportDungeon(program.path(), archive, {}).endsWith(QStringLiteral("holds nothing yet")));
 }
 
 void tst_Exchange::commandLine_data()
