@@ -1,3 +1,4 @@
+#include "tests/support/filetesting.h"
 #include "tests/support/formtesting.h"
 
 #include "app/startup.h"
@@ -96,9 +97,7 @@ void tst_ExchangeWindow::initTestCase()
 {
     startDungeonBoard();
     QDir(dungeonFolder(SampleCopy)).removeRecursively(); // left by a run cut short
-    QVERIFY(QDir().mkpath(dungeonFolder(SampleCopy)));
-    for (const QString &name : QDir(QStringLiteral(SAMPLE_DUNGEON)).entryList(QDir::Files))
-        QVERIFY(QFile::copy(QStringLiteral(SAMPLE_DUNGEON "/") + name, dungeonFolder(SampleCopy) + u'/' + name));
+    copyFiles(QStringLiteral(SAMPLE_DUNGEON), dungeonFolder(SampleCopy));
     m_made << SampleCopy;
     QVERIFY(showBoard());
 }

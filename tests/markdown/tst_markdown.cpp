@@ -2,6 +2,7 @@
 #include "markdown/markdownvault.h"
 
 #include "storage/encounterfiles.h"
+#include "tests/support/filetesting.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,13 +91,10 @@ void tst_Markdown::sampleAdventure()
 {
     QTemporaryDir program;
     const QString dungeon = Storage::dungeonFolder(program.path(), 1);
-    QVERIFY(QDir().mkpath(dungeon));
+    copyFiles(QStringLiteral(SAMPLE_DUNGEON), dungeon);
     QStringList withSomething;
-    for (const QString &name : QDir(QStringLiteral(SAMPLE_DUNGEON)).entryList(QDir::Files)) {
-        QVERIFY(QFile::copy(QStringLiteral(SAMPLE_DUNGEON "/") + name, dungeon + u'/' + name));
-        if (name.endsWith(QStringLiteral(".Encounter")))
-            withSomething << QStringLiteral("%1").arg(name.section(u'.', 0, 0).toInt(), 2, 10, QChar(u'0'));
-    }
+    for (const QString &name : QDir(dungeon).entryList({QStringLiteral("*.Encounter")}))
+        withSomething << QStringLiteral("%1").arg(name.section(u'.', 0, 0).toInt(), 2, 10, QChar(u'0'));
     const QString vault = program.path() + QStringLiteral("/vault");
     const MarkdownVault::Written written = MarkdownVault::exportVault(program.path(), 1, vault);
     QCOMPARE(written.error, QString());
