@@ -7,16 +7,20 @@
 #include "dungeon/mappicture.h"
 #include "import/mapimport.h"
 #include "storage/encounterfiles.h"
+#include "exchange/dungeonarchive.h"
+#include "markdown/markdownvault.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPageSize>
 
 #include <cstdio>
+#include <functional>
 
 #include <unistd.h>
 
@@ -37,23 +41,22 @@ void printUsage(FILE *stream, const QCommandLineParser &parser, int &argc, char 
     std::fputs(qPrintable(parser.helpText()), stream);
 }
 
-int exportPdf(int &argc, char **argv, const QString &pdfPath, int dungeonNumber)
+// Runs an export without a display: without a platform of the user's
+// choice it draws off screen, so it runs where no desktop is. The export
+// gives its error, empty on success; a failed export says one line on
+// stderr and nothing else.
+int exportHeadless(int &argc, char **argv, const std::function<QString()> &run)
 {
-    // The export needs no display: without a platform of the user's choice it
-    // draws off screen, so it runs where no desktop is.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt warns on stderr when it has to pick this folder itself; a failed
-    // export says one line there and nothing else.
+    // Qt warns on stderr when it has to pick this folder itself.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(QDir::tempPath()) + "/runtime-" + QByteArray::number(geteuid()));
     QGuiApplication application(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Dungeon Board"));
     DataFolder::settle();
-    const Storage::WriteResult result = Booklet::exportPdf(
-            Storage::programFolder(), qint16(dungeonNumber), pdfPath, Booklet::pageSizeFor(QLocale()));
-    if (!result.ok()) {
-        printLine(stderr, result.message());
+    if (const QString error = run(); !error.isEmpty()) {
+        printLine(stderr, error);
         return 1;
     }
     return 0;
@@ -61,20 +64,47 @@ int exportPdf(int &argc, char **argv, const QString &pdfPath, int dungeonNumber)
 
 int exportUniversalVtt(int &argc, char **argv, const QString &path, int dungeonNumber)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(QDir::tempPath()) + "/runtime-" + QByteArray::number(geteuid()));
-    QGuiApplication application(argc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("Dungeon Board"));
-    DataFolder::settle();
-    Dungeon::limitPictureAllocation();
-    const QString error = Import::exportUniversalVtt(Storage::programFolder(), dungeonNumber, path);
-    if (!error.isEmpty()) {
-        printLine(stderr, error);
-        return 1;
-    }
-    return 0;
+    return exportHeadless(argc, argv, [&] {
+        Dungeon::limitPictureAllocation();
+        return Import::exportUniversalVtt(Storage::programFolder(), dungeonNumber, path);
+    });
+}
+
+int exportPdf(int &argc, char **argv, const QString &pdfPath, int dungeonNumber)
+{
+    return exportHeadless(argc, argv, [&] {
+        const Storage::WriteResult result = Booklet::exportPdf(
+                Storage::programFolder(), qint16(dungeonNumber), pdfPath, Booklet::pageSizeFor(QLocale()));
+        return result.message();
+    });
+}
+
+// The dungeon's folder, or why there is none to export.
+QString existingDungeonFolder(int dungeonNumber, QString *error)
+{
+    const QString folder = Storage::dungeonFolder(Storage::programFolder(), qint16(dungeonNumber));
+    if (!QFileInfo(folder).isDir())
+        *error = QStringLiteral("There is no dungeon %1: %2 is missing.").arg(QString::number(dungeonNumber), QDir::toNativeSeparators(folder));
+    return folder;
+}
+
+int exportDungeon(int &argc, char **argv, const QString &archivePath, int dungeonNumber)
+{
+    return exportHeadless(argc, argv, [&] {
+        QString error;
+        const QString folder = existingDungeonFolder(dungeonNumber, &error);
+        return error.isEmpty() ? Exchange::exportDungeon(folder, archivePath, {}) : error;
+    });
+}
+
+int exportMarkdown(int &argc, char **argv, const QString &vaultFolder, int dungeonNumber)
+{
+    return exportHeadless(argc, argv, [&] {
+        QString error;
+        existingDungeonFolder(dungeonNumber, &error);
+        return error.isEmpty() ? MarkdownVault::exportVault(Storage::programFolder(), dungeonNumber, vaultFolder).error
+                               : error;
+    });
 }
 
 int printDungeonsFolder(int &argc, char **argv)
@@ -118,12 +148,21 @@ CommandLine runCommandLine(int &argc, char **argv)
                            ".df2vtt, .uvtt) or a one-page dungeon (.json), and opens it to place its spots."),
             QStringLiteral("file"));
     parser.addOption(importOption);
+    const QCommandLineOption exportDungeonOption(QStringLiteral("export-dungeon"),
+            QStringLiteral("Writes the dungeon as one file to <file>, a .dungeon file to send or carry, and exits."),
+            QStringLiteral("file"));
+    parser.addOption(exportDungeonOption);
+    const QCommandLineOption exportMarkdownOption(QStringLiteral("export-markdown"),
+            QStringLiteral("Writes the dungeon as Markdown notes into <folder>, which note apps open as a "
+                           "vault, and exits."),
+            QStringLiteral("folder"));
+    parser.addOption(exportMarkdownOption);
     const QCommandLineOption dungeonsFolderOption(QStringLiteral("dungeons-folder"),
             QStringLiteral("Prints the Dungeons folder in use and exits."));
     parser.addOption(dungeonsFolderOption);
     const QCommandLineOption dungeonOption(QStringLiteral("dungeon"),
             QStringLiteral("Opens dungeon <number> (1 to %1, the folder Dungeons/Dungeon<number>) "
-                           "instead of dungeon 1; with --export-pdf or --export-uvtt, exports it.").arg(Dungeon::MaxDungeonNumber),
+                           "instead of dungeon 1; with an --export option, exports it.").arg(Dungeon::MaxDungeonNumber),
             QStringLiteral("number"), QStringLiteral("1"));
     parser.addOption(dungeonOption);
     const QCommandLineOption playerViewOption(QStringLiteral("player-view"),
@@ -133,6 +172,10 @@ CommandLine runCommandLine(int &argc, char **argv)
             QStringLiteral("Opens where you left off: the dungeon, the names, the notes, the markers "
                            "and the Combat window, as Ctrl+Shift+R does."));
     parser.addOption(resumeOption);
+    parser.addPositionalArgument(QStringLiteral("file.dungeon"),
+            QStringLiteral("Imports a dungeon written by --export-dungeon or \"Export dungeon\" as a new "
+                           "dungeon and opens it."),
+            QStringLiteral("[file.dungeon]"));
 
     const auto usageError = [&](const QString &error) {
         printLine(stderr, error);
@@ -143,8 +186,8 @@ CommandLine runCommandLine(int &argc, char **argv)
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+    if (parser.positionalArguments().size() > 1)
+        return usageError(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constLast()));
     CommandLine commandLine;
     bool isNumber = false;
     commandLine.dungeonNumber = parser.value(dungeonOption).toInt(&isNumber);
@@ -165,8 +208,14 @@ CommandLine runCommandLine(int &argc, char **argv)
         commandLine.exitCode = exportPdf(argc, argv, parser.value(exportOption), commandLine.dungeonNumber);
     } else if (parser.isSet(exportVttOption)) {
         commandLine.exitCode = exportUniversalVtt(argc, argv, parser.value(exportVttOption), commandLine.dungeonNumber);
+    } else if (parser.isSet(exportDungeonOption)) {
+        commandLine.exitCode = exportDungeon(argc, argv, parser.value(exportDungeonOption), commandLine.dungeonNumber);
+    } else if (parser.isSet(exportMarkdownOption)) {
+        commandLine.exitCode = exportMarkdown(argc, argv, parser.value(exportMarkdownOption), commandLine.dungeonNumber);
     }
     commandLine.importFile = parser.value(importOption);
+    if (!parser.positionalArguments().isEmpty())
+        commandLine.archiveToImport = parser.positionalArguments().constFirst();
     commandLine.playerView = parser.isSet(playerViewOption);
     commandLine.resume = parser.isSet(resumeOption);
     return commandLine;

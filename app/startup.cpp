@@ -8,6 +8,7 @@
 #include "dungeon/mappicture.h"
 #include "dungeon_window/frmeditabledungeon1.h"
 #include "editor_window/frmdungeonencounterediter.h"
+#include "exchange/dungeonarchive.h"
 #include "import/mapimport.h"
 #include "kit/controls.h"
 #include "kit/formstyle.h"
@@ -213,6 +214,16 @@ void startProgram(const CommandLine &commandLine)
         resumeSession();
     else
         resumeFight();
+    // After resuming, which would show the dungeon left off: the desktop
+    // entry resumes, and a double-clicked file is what the user asked for.
+    if (!commandLine.archiveToImport.isEmpty()) {
+        const Exchange::ImportResult archive =
+                Exchange::importDungeon(Storage::programFolder(), commandLine.archiveToImport);
+        if (archive.ok())
+            frmEditableDungeon1::instance().openDungeon(archive.number);
+        else
+            tellWithoutWaiting(QCoreApplication::translate("startDungeonBoard", "Import dungeon"), archive.error);
+    }
     if (commandLine.playerView)
         showPlayerView();
 }

@@ -1,6 +1,7 @@
 #include "dungeondescription.h"
 
 #include "mappicture.h"
+#include "newdungeonfolder.h"
 
 #include "storage/encounterfiles.h"
 
@@ -13,15 +14,9 @@
 #include <QJsonDocument>
 #include <QRectF>
 #include <QRegularExpression>
-#include <QRandomGenerator>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
-#include <fcntl.h>
-#include <stdio.h>
-#include <sys/stat.h>
 
 namespace Dungeon {
 
@@ -313,90 +308,21 @@ int nextFreeDungeonNumber(const QString &programFolder)
     return 0;
 }
 
-namespace {
-
-// A folder of the Dungeons folder that this call alone made, under a name no
-// dungeon has; removed again unless it is claimed.
-class NewFolder
-{
-public:
-    explicit NewFolder(const QString &root)
-    {
-        for (int attempt = 0; attempt < 100 && m_path.isEmpty(); ++attempt) {
-            const QString path = QStringLiteral("%1/.new-dungeon-%2")
-                                         .arg(root, QString::number(QRandomGenerator::global()->generate(), 16));
-            // mkdir is exclusive, and keeps the umask the other folders get.
-            if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)
-                m_path = path;
-            else if (errno != EEXIST)
-                break;
-        }
-    }
-    ~NewFolder()
-    {
-        if (!m_path.isEmpty())
-            QDir(m_path).removeRecursively();
-    }
-    NewFolder(const NewFolder &) = delete;
-    NewFolder &operator=(const NewFolder &) = delete;
-
-    QString path() const { return m_path; }
-
-    // Gives the folder its final name only when no folder has it: a rename
-    // that replaced an empty folder could take another copy's new dungeon.
-    // errno on failure, 0 on success.
-    int claim(const QString &name)
-    {
-        if (::renameat2(AT_FDCWD, QFile::encodeName(m_path).constData(), AT_FDCWD,
-                        QFile::encodeName(name).constData(), RENAME_NOREPLACE) != 0)
-            return errno;
-        m_path.clear();
-        return 0;
-    }
-
-private:
-    QString m_path;
-};
-
-} // namespace
-
 int createDungeonWith(const QString &programFolder, const std::function<QString(const QString &)> &fill,
                       QString *error)
 {
-    const QString root = programFolder + QStringLiteral("/Dungeons");
-    const QString cannotCreate = tr("Cannot create the folder %1.").arg(QDir::toNativeSeparators(root));
-    if (!QDir().mkpath(root)) {
-        *error = cannotCreate;
-        return 0;
-    }
     // Built whole before it is named: no copy of the program ever sees it
     // half made, and a failure removes only this folder.
-    NewFolder building(root);
+    const QString root = programFolder + QStringLiteral("/Dungeons");
+    NewFolder building(programFolder);
     if (building.path().isEmpty()) {
-        *error = cannotCreate;
+        *error = tr("Cannot create the folder %1.").arg(QDir::toNativeSeparators(root));
         return 0;
     }
     *error = fill(building.path());
     if (!error->isEmpty())
         return 0;
-
-    // Another copy may take a free number first: the next one is tried.
-    const QList<int> taken = dungeonNumbers(programFolder);
-    for (int number = 1; number <= MaxDungeonNumber; ++number) {
-        if (taken.contains(number))
-            continue;
-        const QString name = Storage::dungeonFolder(programFolder, qint16(number));
-        const int reason = building.claim(name);
-        if (reason == 0)
-            return number;
-        if (reason != EEXIST && reason != ENOTEMPTY) {
-            *error = tr("Cannot create the folder %1: %2")
-                         .arg(QDir::toNativeSeparators(name), QString::fromLocal8Bit(std::strerror(reason)));
-            return 0;
-        }
-    }
-    *error = tr("There are %1 dungeons already.").arg(MaxDungeonNumber);
-    return 0;
+    return building.claimFreeNumber(error);
 }
 
 int createDungeon(const QString &programFolder, const QString &picturePath, const QString &title,

@@ -1,5 +1,6 @@
 #include "dungeonchoice.h"
 
+#include "dungeonexchange.h"
 #include "opendungeondialog.h"
 
 #include "current/currentdungeon.h"
@@ -34,7 +35,7 @@ void DungeonChoice::chooseDungeon(int onDisplay)
         description.title = title;
         return Dungeon::writeDungeonDescription(folder, description);
     };
-    OpenDungeonDialog dialog(Storage::programFolder(), onDisplay, retitle, m_board);
+    OpenDungeonDialog dialog(Storage::programFolder(), onDisplay, retitle, &DungeonExchange::importDungeon, m_board);
     if (dialog.exec() == QDialog::Accepted && dialog.chosenDungeon() != 0)
         emit chosen(dialog.chosenDungeon(), dialog.placeSpots());
 }

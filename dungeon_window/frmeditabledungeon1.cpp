@@ -6,8 +6,9 @@
 #include "boardprinting.h"
 #include "boardsession.h"
 #include "dungeonchoice.h"
-#include "mapexport.h"
+#include "dungeonexchange.h"
 #include "encounternavigation.h"
+#include "mapexport.h"
 #include "partymarkers.h"
 #include "playersside.h"
 #include "savefollower.h"
@@ -231,6 +232,7 @@ void frmEditableDungeon1::setupJobs(QWidget *window)
     connect(map, &BoardMap::placementLeft, this, [this] { Picture1->setFocus(); });
     players = new PlayersSide(Picture1->client(), map, markers, dungeon(), undoStack, window);
     choice = new DungeonChoice(window, dungeon(), window);
+    exchange = new DungeonExchange(window, dungeon(), window);
     connect(choice, &DungeonChoice::chosen, this, [this](int number, bool placing) {
         openDungeon(number);
         if (placing)
@@ -274,6 +276,8 @@ void frmEditableDungeon1::setupShortcuts(QWidget *window)
     add(Qt::CTRL | Qt::Key_N, [this] { choice->newDungeonFromPicture(); });
     add(Qt::CTRL | Qt::SHIFT | Qt::Key_U,
         [this] { mapExport->exportUniversalVtt(dungeonOnDisplay(), dungeon()->description().title); });
+    add(Qt::CTRL | Qt::SHIFT | Qt::Key_E, [this] { exchange->exportDungeon(); });
+    add(Qt::CTRL | Qt::SHIFT | Qt::Key_M, [this] { exchange->exportMarkdown(); });
     add(Qt::CTRL | Qt::SHIFT | Qt::Key_L, [this] {
         if (map->isPlacingSpots())
             map->leaveSpotPlacement();

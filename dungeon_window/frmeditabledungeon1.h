@@ -18,6 +18,7 @@ class CommandButton;
 class CurrentDungeon;
 class DungeonChoice;
 class MapExport;
+class DungeonExchange;
 class EncounterNavigation;
 class Label;
 class PartyMarkers;
@@ -145,6 +146,7 @@ private:
     PlayersSide *players = nullptr;
     DungeonChoice *choice = nullptr;
     MapExport *mapExport = nullptr;
+    DungeonExchange *exchange = nullptr;
     SaveFollower *saves = nullptr;
     BoardSession *session = nullptr;
     EncounterNavigation *navigation = nullptr;

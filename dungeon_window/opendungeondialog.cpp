@@ -44,8 +44,8 @@ QListWidgetItem *dungeonItem(const QString &programFolder, int number)
 } // namespace
 
 OpenDungeonDialog::OpenDungeonDialog(const QString &programFolder, int dungeonOnDisplay, Retitle retitle,
-                                     QWidget *parent)
-    : QDialog(parent), m_programFolder(programFolder), m_retitle(std::move(retitle)),
+                                     Import import, QWidget *parent)
+    : QDialog(parent), m_programFolder(programFolder), m_retitle(std::move(retitle)), m_import(std::move(import)),
       m_dungeonList(new QListWidget(this))
 {
     setWindowTitle(tr("Open dungeon"));
@@ -68,6 +68,12 @@ OpenDungeonDialog::OpenDungeonDialog(const QString &programFolder, int dungeonOn
     connect(placeSpots, &QPushButton::clicked, this, [this] {
         m_placeSpots = true;
         accept();
+    });
+    QPushButton *importButton = buttons->addButton(tr("Import dungeon…"), QDialogButtonBox::ActionRole);
+    importButton->setObjectName(QStringLiteral("importDungeon"));
+    connect(importButton, &QPushButton::clicked, this, [this] {
+        if ((m_imported = m_import(this)) != 0)
+            accept();
     });
     for (QPushButton *button : {buttons->button(QDialogButtonBox::Open), placeSpots})
         button->setEnabled(m_dungeonList->count() > 0);
@@ -120,6 +126,8 @@ void OpenDungeonDialog::retitleChosen()
 
 int OpenDungeonDialog::chosenDungeon() const
 {
+    if (m_imported != 0)
+        return m_imported;
     const QListWidgetItem *item = m_dungeonList->currentItem();
     return item ? item->data(Qt::UserRole).toInt() : 0;
 }

@@ -163,6 +163,18 @@ Cells decodeTable(QByteArrayView table)
     return cells;
 }
 
+bool isWholeTable(QByteArrayView table)
+{
+    const qsizetype records = std::min<qsizetype>(table.size(), TableSize);
+    if (records % RecordSize != 0)
+        return false;
+    for (qsizetype at = 0; at < records; at += RecordSize) {
+        if (qFromLittleEndian<quint16>(table.data() + at) > EncounterShape::MaxCellBytes)
+            return false;
+    }
+    return true;
+}
+
 QByteArray encodeTable(const Cells &cells, QByteArrayView oldTable)
 {
     // A record cut short by the end of the old file never read as anything,

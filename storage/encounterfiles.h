@@ -3,6 +3,7 @@
 #include "encountershape.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <array>
@@ -74,6 +75,10 @@ public:
     Version(QByteArray table, QByteArray details)
         : m_table(std::move(table)), m_details(std::move(details)) {}
     bool operator==(const Version &) const = default;
+
+    // The bytes of the save's files, as an export copies them.
+    const QByteArray &table() const { return m_table; }
+    const QByteArray &details() const { return m_details; }
 
 private:
     QByteArray m_table, m_details; // a missing file holds nothing
@@ -148,6 +153,10 @@ SaveResult saveEncounter(const EncounterFiles &files, const Cells &cells, const 
 // once for each such folder, so the program can say that copies sharing it
 // are not kept apart.
 void setUnlockedFolderNotice(std::function<void(const QString &dungeonFolder)> notice);
+
+// Whether the bytes of a table file read whole: none of its forty records
+// cut short or with a length over 126, which the board shows as empty cells.
+bool isWholeTable(QByteArrayView table);
 
 // Whether a cell holding text can be stored and read back unchanged.
 bool isStorableCellText(QStringView text);

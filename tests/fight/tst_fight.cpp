@@ -457,7 +457,7 @@ QString fightFileInRound(const QTemporaryDir &folder, int round, const QByteArra
     const QString path = folder.filePath(QStringLiteral("fight.json"));
     QFile file(path);
     file.open(QIODevice::WriteOnly);
-    file.write(encodeFight({{Combatant{1, {}, "Orc", "Orc", 3, "", "", 5, 9, {}, false}}, {}, round, 1, 1, {}}).replace(from, to));
+    file.write(encodeFight({{Combatant{1, {}, "Orc", "Orc", 3, "", "", 5, 9, {}, false}}, {}, round, 1, 1, {}, {}}).replace(from, to));
     return path;
 }
 

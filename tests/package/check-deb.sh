@@ -24,7 +24,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
     printf '/usr/%s\n' bin/dungeon-board share/applications/dungeon-board.desktop \
         share/icons/hicolor/256x256/apps/dungeon-board.png share/icons/hicolor/scalable/apps/dungeon-board.svg \
         "share/metainfo/$id.metainfo.xml" share/man/man1/dungeon-board.1.gz \
-        share/doc/dungeon-board/copyright share/doc/dungeon-board/changelog.gz
+        share/doc/dungeon-board/copyright share/doc/dungeon-board/changelog.gz \
+        share/mime/packages/dungeon-board.xml
     (cd "$source/assets/sample-dungeon" && find Dungeon1 -type f | sed 's|^|/usr/share/dungeon-board/|')
 } | sort >"$work/expected"
 dpkg-deb -c "$deb" | awk '!/^d/ { print substr($6, 2) }' | sort >"$work/held"
@@ -32,12 +33,14 @@ diff -u "$work/expected" "$work/held"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-grep -qx 'Exec=dungeon-board --resume' "$root/usr/share/applications/dungeon-board.desktop"
+grep -qx 'Exec=dungeon-board --resume %f' "$root/usr/share/applications/dungeon-board.desktop"
 # The validators are optional: a line says which did not run.
 validate() {
     if command -v "$1" >/dev/null; then "$@"; else echo "$1 not installed: not run"; fi
 }
 validate desktop-file-validate "$root/usr/share/applications/dungeon-board.desktop"
+grep -qx 'MimeType=application/x-dungeon-board;' "$root/usr/share/applications/dungeon-board.desktop"
+grep -q '<glob pattern="\*.dungeon"/>' "$root/usr/share/mime/packages/dungeon-board.xml"
 validate appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null
 validate lintian --fail-on error "$deb"
 

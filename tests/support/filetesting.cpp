@@ -21,6 +21,13 @@ void putFile(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+void copyFiles(const QString &from, const QString &to)
+{
+    QVERIFY(QDir().mkpath(to));
+    for (const QString &name : QDir(from).entryList(QDir::Files))
+        QVERIFY(QFile::copy(from + u'/' + name, to + u'/' + name));
+}
+
 QStringList list(const Storage::Cells &cells)
 {
     return QStringList(cells.begin(), cells.end());

@@ -20,6 +20,10 @@ QByteArray content(const QString &path);
 // Writes the whole file; a failure fails the calling test.
 void putFile(const QString &path, const QByteArray &bytes);
 
+// Makes the folder `to` and copies the files of `from` into it, as a
+// dungeon is copied.
+void copyFiles(const QString &from, const QString &to);
+
 // The cells as a list, so that a comparison names the first cell that differs.
 QStringList list(const Storage::Cells &cells);
 
