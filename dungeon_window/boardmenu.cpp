@@ -12,11 +12,24 @@ BoardMenu::BoardMenu(QWidget *board, QWidget *mapBox)
     board->installEventFilter(this);
 }
 
+void BoardMenu::addDungeonCommand(const QString &text, QKeySequence keys, std::function<void()> run)
+{
+    m_dungeonCommands.append({text, keys, std::move(run)});
+}
+
 QMenu *BoardMenu::menu()
 {
     if (!m_menu) {
         m_menu = new QMenu(m_board);
         m_menu->setObjectName(QStringLiteral("boardMenu"));
+        QMenu *dungeon = m_menu->addMenu(tr("Dungeon"));
+        dungeon->setObjectName(QStringLiteral("dungeon"));
+        for (const Command &command : std::as_const(m_dungeonCommands)) {
+            QAction *action = dungeon->addAction(command.text, command.run);
+            // Shown beside the text; the board's shortcut runs it.
+            action->setShortcut(command.keys);
+            action->setShortcutContext(Qt::WidgetShortcut);
+        }
         QMenu *view = m_menu->addMenu(tr("View"));
         view->setObjectName(QStringLiteral("view"));
         view->addAction(m_dark);

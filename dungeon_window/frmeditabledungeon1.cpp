@@ -104,8 +104,8 @@ void frmEditableDungeon1::setupUi(QWidget *window)
     setupTabOrder();
     setupJobs(window);
     setupPrintShortcuts(window, [this] { return Text2->text(); });
-    setupShortcuts(window);
     boardMenu = new BoardMenu(window, Picture1);
+    setupShortcuts(window);
     Picture1->setFocus();
 }
 
@@ -272,13 +272,18 @@ void frmEditableDungeon1::setupShortcuts(QWidget *window)
     add(Qt::Key_F6, [this] { players->revealRoom(navigation->onDisplay()); });
     add(Qt::SHIFT | Qt::Key_F6, [this] { players->hideRoom(navigation->onDisplay()); });
     add(Qt::CTRL | Qt::SHIFT | Qt::Key_F6, [this] { players->hideAllRooms(); });
-    add(Qt::CTRL | Qt::Key_O, [this] { choice->chooseDungeon(dungeonOnDisplay()); });
-    add(Qt::CTRL | Qt::Key_N, [this] { choice->newDungeonFromPicture(); });
-    add(Qt::CTRL | Qt::SHIFT | Qt::Key_U,
-        [this] { mapExport->exportUniversalVtt(dungeonOnDisplay(), dungeon()->description().title); });
-    add(Qt::CTRL | Qt::SHIFT | Qt::Key_E, [this] { exchange->exportDungeon(); });
-    add(Qt::CTRL | Qt::SHIFT | Qt::Key_M, [this] { exchange->exportMarkdown(); });
-    add(Qt::CTRL | Qt::SHIFT | Qt::Key_L, [this] {
+    // The dungeon's commands are also listed on the board's menu.
+    const auto listed = [this, add](const QString &text, QKeyCombination keys, std::function<void()> run) {
+        add(keys, run);
+        boardMenu->addDungeonCommand(text, keys, std::move(run));
+    };
+    listed(tr("Open dungeon…"), Qt::CTRL | Qt::Key_O, [this] { choice->chooseDungeon(dungeonOnDisplay()); });
+    listed(tr("New dungeon from a map picture…"), Qt::CTRL | Qt::Key_N, [this] { choice->newDungeonFromPicture(); });
+    listed(tr("Export dungeon…"), Qt::CTRL | Qt::SHIFT | Qt::Key_E, [this] { exchange->exportDungeon(); });
+    listed(tr("Export as Markdown…"), Qt::CTRL | Qt::SHIFT | Qt::Key_M, [this] { exchange->exportMarkdown(); });
+    listed(tr("Export as Universal VTT…"), Qt::CTRL | Qt::SHIFT | Qt::Key_U,
+           [this] { mapExport->exportUniversalVtt(dungeonOnDisplay(), dungeon()->description().title); });
+    listed(tr("Place spots"), Qt::CTRL | Qt::SHIFT | Qt::Key_L, [this] {
         if (map->isPlacingSpots())
             map->leaveSpotPlacement();
         else

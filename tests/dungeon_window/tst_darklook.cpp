@@ -5,6 +5,8 @@
 #include "kit/theme.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
@@ -26,6 +28,8 @@ private slots:
     void documentsReadOnThePage();
     void switchedAndRemembered();
     void offeredOnTheBoardsBackgroundOnly();
+    void dungeonCommandsOnTheMenu_data();
+    void dungeonCommandsOnTheMenu();
 };
 
 void tst_DarkLook::initTestCase()
@@ -144,6 +148,55 @@ void tst_DarkLook::offeredOnTheBoardsBackgroundOnly()
     menu->close();
     Theme::setDark(false);
     QVERIFY(!dark->isChecked());
+}
+
+// Each command of the "Dungeon" menu shows its keys and opens what they open.
+void tst_DarkLook::dungeonCommandsOnTheMenu_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("dialogTitle");
+    QTest::newRow("open") << "Open dungeon…" << QKeySequence(Qt::CTRL | Qt::Key_O) << "Open dungeon";
+    QTest::newRow("new") << "New dungeon from a map picture…" << QKeySequence(Qt::CTRL | Qt::Key_N)
+                         << "New dungeon from a map picture";
+    QTest::newRow("export") << "Export dungeon…" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E) << "Export dungeon";
+    QTest::newRow("markdown") << "Export as Markdown…" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)
+                              << "Export as Markdown";
+    QTest::newRow("vtt") << "Export as Universal VTT…" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U)
+                         << "Export as Universal VTT…";
+}
+
+void tst_DarkLook::dungeonCommandsOnTheMenu()
+{
+    QFETCH(QString, text);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, dialogTitle);
+    QWidget *window = board();
+    const QPoint background(995, 695);
+    QContextMenuEvent onBackground(QContextMenuEvent::Mouse, background, window->mapToGlobal(background));
+    QApplication::sendEvent(window, &onBackground);
+    auto menu = window->findChild<QMenu *>(QStringLiteral("boardMenu"));
+    QTRY_VERIFY(menu && menu->isVisible());
+    QAction *command = nullptr;
+    for (QAction *action : menu->findChild<QMenu *>(QStringLiteral("dungeon"))->actions()) {
+        if (action->text() == text)
+            command = action;
+    }
+    QVERIFY(command);
+    QCOMPARE(command->shortcut(), keys);
+    menu->close();
+
+    QString opened;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&opened] {
+        if (auto dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            opened = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    closer.start(10);
+    command->trigger();
+    QCOMPARE(opened, dialogTitle);
 }
 
 QTEST_MAIN(tst_DarkLook)
