@@ -1,5 +1,6 @@
 #include "boardmap.h"
 
+#include "maptouch.h"
 #include "mapview.h"
 #include "partymarkers.h"
 #include "spotplacement.h"
@@ -79,8 +80,10 @@ void BoardMap::showDungeon()
         m_mapView->lower();
         connect(m_mapView, &MapView::pressed, this, &BoardMap::pressed);
         m_markers->setMapView(m_mapView);
+        m_touch = new MapTouch(m_mapBox, m_mapView);
         keepMapClear();
     }
+    m_touch->setEnabled(true);
     m_mapView->setPicture(m_dungeon->ownMap(), m_dungeon->ownMapFullSize(), m_dungeon->ownMapPath());
     m_mapView->show();
     showSpots();
@@ -107,6 +110,7 @@ void BoardMap::showBuiltInMap()
     if (m_mapView) {
         m_mapView->setPicture({}, {}, {});
         m_mapView->hide();
+        m_touch->setEnabled(false);
     }
     for (int n = 1; n <= int(m_spots.size()); ++n) {
         Label *spot = m_spots[n - 1];

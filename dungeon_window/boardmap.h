@@ -8,6 +8,7 @@
 
 class CurrentDungeon;
 class Label;
+class MapTouch;
 class MapView;
 class PartyMarkers;
 class SpotPlacement;
@@ -59,6 +60,7 @@ private:
     PartyMarkers *m_markers;
     CurrentDungeon *m_dungeon;
     MapView *m_mapView = nullptr; // made for the first own map, hidden on the built-in one
+    MapTouch *m_touch = nullptr;  // made with the view
     QPointer<SpotPlacement> m_placement;
     QList<QWidget *> m_controlsOver;
 };

@@ -236,7 +236,7 @@ void MapView::mouseMoveEvent(QMouseEvent *event)
 {
     if (!m_panFrom)
         return;
-    setOrigin(m_origin + event->position() - *m_panFrom);
+    panBy(event->position() - *m_panFrom);
     m_panFrom = event->position();
 }
 

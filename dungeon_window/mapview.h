@@ -50,6 +50,8 @@ public:
     // Sets the zoom (clamped to 1x..8x) keeping the map place under viewPoint still.
     void zoomAbout(QPointF viewPoint, qreal zoom);
     void fit() { zoomAbout(m_area.center(), 1); }
+    // Moves the picture by `delta` view pixels, as far as its edges allow.
+    void panBy(QPointF delta) { setOrigin(m_origin + delta); }
 
 signals:
     void pressed(QPointF mapPoint);

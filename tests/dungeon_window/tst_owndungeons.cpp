@@ -51,12 +51,16 @@ private slots:
     void spotsWhereTheDescriptionPutsThem();
     void unplacedSpotsAreHiddenAndUnclickable();
     void markersStayOnTheirPlaceOfTheMap();
+    void fingersTap_data();
+    void fingersTap();
+    void fingersPinchAndPan();
     void openingEmptiesTheDisplayAndKeepsTheParty();
     void unreadableDescriptions_data();
     void unreadableDescriptions();
     void openDungeonList();
     void editorSavesIntoItsOwnDungeon();
 
+    void placingMovingAndUnplacingSpots_data();
     void placingMovingAndUnplacingSpots();
     void drawingARoom_data();
     void drawingARoom();
@@ -78,7 +82,7 @@ private:
     void answerNextMessage(QMessageBox::StandardButton button, QString *text = nullptr);
     QJsonObject storedDescription() const;
     QWidget *placement() const { return board()->findChild<QWidget *>("spotPlacement"); }
-    void drag(QPoint from, QPoint to);
+    void drag(QPoint from, QPoint to, bool withFinger = false);
     // Where a pixel of the own map lies in the board, as the map is fitted now.
     QPoint onPicture(QPointF pixel) const;
 
@@ -195,8 +199,16 @@ QJsonObject tst_OwnDungeons::storedDescription() const
     return QJsonDocument::fromJson(content(Dungeon::descriptionPath(m_folder))).object();
 }
 
-void tst_OwnDungeons::drag(QPoint from, QPoint to)
+void tst_OwnDungeons::drag(QPoint from, QPoint to, bool withFinger)
 {
+    if (withFinger) {
+        static QPointingDevice *const screen = QTest::createTouchDevice();
+        QTest::touchEvent(board(), screen).press(0, from);
+        QTest::touchEvent(board(), screen).move(0, (from + to) / 2);
+        QTest::touchEvent(board(), screen).move(0, to);
+        QTest::touchEvent(board(), screen).release(0, to);
+        return;
+    }
     QWindow *window = board()->windowHandle();
     QTest::mousePress(window, Qt::LeftButton, {}, from);
     QTest::mouseMove(window, (from + to) / 2);
@@ -286,6 +298,50 @@ void tst_OwnDungeons::markersStayOnTheirPlaceOfTheMap()
     // The right button pans nothing at 1x, and places no marker.
     pressAt(board(), inMap({50, 300}), Qt::RightButton);
     QCOMPARE(marker->pos(), placed.toPoint());
+}
+
+// A finger tapped on a spot shows its encounter, on a map of the dungeon's
+// own and on the built-in one, where the platform makes the click.
+void tst_OwnDungeons::fingersTap_data()
+{
+    QTest::addColumn<int>("dungeon");
+    QTest::addColumn<QPointF>("inBox"); // on the own map, from where it is fitted
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("own map, spot 3") << OwnMapDungeon << QPointF(50, 100) << "3";
+    QTest::newRow("built-in map, spot 1") << 1 << QRectF(Map::Spots[0]).center() << "1";
+}
+
+void tst_OwnDungeons::fingersTap()
+{
+    QFETCH(int, dungeon);
+    QFETCH(QPointF, inBox);
+    QFETCH(QString, shown);
+    QCOMPARE(openDungeon(dungeon), QString());
+    const QPoint at = inMap(dungeon == OwnMapDungeon ? inBox + fittedOrigin() : inBox);
+    static QPointingDevice *const screen = QTest::createTouchDevice();
+    QTest::touchEvent(board(), screen).press(0, at);
+    QTest::touchEvent(board(), screen).release(0, at);
+    QTRY_COMPARE(textOf(board(), "Text2"), shown);
+}
+
+// Two fingers spread to twice their distance zoom in twice, the map place
+// between them staying there; moved together they pan the map with them.
+void tst_OwnDungeons::fingersPinchAndPan()
+{
+    static QPointingDevice *const screen = QTest::createTouchDevice();
+    const auto view = board()->findChild<MapView *>("mapView");
+    const QPointF between(250, 300);
+    const QPointF place = view->toMap(between);
+    QTest::touchEvent(board(), screen).press(0, inMap({200, 300})).press(1, inMap({300, 300}));
+    QTest::touchEvent(board(), screen).move(0, inMap({150, 300})).move(1, inMap({350, 300}));
+    QCOMPARE(view->zoom(), 2.0);
+    QVERIFY(QLineF(view->toView(place), between).length() < 1);
+
+    QTest::touchEvent(board(), screen).move(0, inMap({170, 310})).move(1, inMap({370, 310}));
+    QVERIFY(QLineF(view->toView(place), between + QPointF(20, 10)).length() < 1);
+    QTest::touchEvent(board(), screen).release(0, inMap({170, 310})).release(1, inMap({370, 310}));
+    // Two fingers are never a tap.
+    QCOMPARE(textOf(board(), "Text2"), QString());
 }
 
 void tst_OwnDungeons::openingEmptiesTheDisplayAndKeepsTheParty()
@@ -380,20 +436,28 @@ void tst_OwnDungeons::editorSavesIntoItsOwnDungeon()
     QCOMPARE(stored(OwnMapDungeon + 2), QString());
 }
 
+void tst_OwnDungeons::placingMovingAndUnplacingSpots_data()
+{
+    QTest::addColumn<bool>("withFinger");
+    QTest::newRow("mouse") << false;
+    QTest::newRow("finger") << true;
+}
+
 void tst_OwnDungeons::placingMovingAndUnplacingSpots()
 {
+    QFETCH(bool, withFinger);
     QTest::keyClick(board(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(placement());
     const QPoint origin = placement()->mapTo(board(), QPoint());
 
     const QRect square5 = static_cast<SpotPlacement *>(placement())->stripSquare(5);
-    drag(origin + square5.center(), onPicture({200, 600}));
+    drag(origin + square5.center(), onPicture({200, 600}), withFinger);
     // A click on the map selects no encounter and moves no marker.
     pressAt(board(), inMap({300, 500}));
     QCOMPARE(textOf(board(), "Text2"), QString());
     QCOMPARE(control(board(), "Label1(6)")->y(), 710);
     // Spot 3 moves from picture pixel (100, 200) to (300, 400); spot 12 is chosen and unplaced.
-    drag(onPicture({100, 200}), onPicture({300, 400}));
+    drag(onPicture({100, 200}), onPicture({300, 400}), withFinger);
     pressAt(board(), onPicture({900, 300}));
     QTest::keyClick(placement(), Qt::Key_Delete);
     QTest::keyClick(placement(), Qt::Key_Return);
