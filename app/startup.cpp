@@ -15,6 +15,7 @@
 #include "kit/module1.h"
 #include "kit/theme.h"
 #include "player_window/playerview.h"
+#include "preview_window/playerspreview.h"
 #include "session/sessionfile.h"
 #include "storage/encounterfiles.h"
 
@@ -50,6 +51,14 @@ void showOrderToPlayers()
 {
     if (PlayerView *view = PlayerView::current())
         view->setOrder(CombatTracker::instance().orderForPlayers());
+}
+
+// "What the players see" copies the players' screen of the moment, which
+// the first F5 makes.
+void previewPlayerView()
+{
+    if (PlayersPreview *preview = PlayersPreview::current())
+        preview->follow(PlayerView::current());
 }
 
 // Told without stopping the start: the board goes on while it shows.
@@ -153,6 +162,10 @@ Form &startDungeonBoard(int dungeonNumber)
         playerViewKey = QObject::connect(&board, &frmEditableDungeon1::playerViewToggled, &board, [&board] {
             PlayerView::toggle(board.playerTable(), board.window());
             showOrderToPlayers();
+            previewPlayerView();
+        });
+        QObject::connect(&board, &frmEditableDungeon1::playersPreviewToggled, &board, [&board] {
+            PlayersPreview::toggle(board.playerTable(), board.window());
         });
         QObject::connect(&CombatTracker::instance(), &CombatTracker::playersOrderChanged, &showOrderToPlayers);
         QObject::connect(&board, &frmEditableDungeon1::resumeRequested, &resumeSession);
@@ -161,6 +174,7 @@ Form &startDungeonBoard(int dungeonNumber)
             PlayerView::offerChoices(board.playerTable(), board.window(),
                                      map->mapToGlobal(map->rect().center()));
             showOrderToPlayers();
+            previewPlayerView();
         });
         keepSession(board);
     }
@@ -179,6 +193,7 @@ void showPlayerView()
     if (board.playerTable()) {
         PlayerView::show(board.playerTable(), board.window());
         showOrderToPlayers();
+        previewPlayerView();
     }
 }
 

@@ -269,6 +269,8 @@ void frmEditableDungeon1::setupShortcuts(QWidget *window)
     // Function keys, since the rich-text boxes keep Ctrl+R and their other keys.
     add(Qt::Key_F5, &frmEditableDungeon1::playerViewToggled);
     add(Qt::SHIFT | Qt::Key_F5, &frmEditableDungeon1::playerViewChoicesRequested);
+    add(Qt::CTRL | Qt::Key_F5, &frmEditableDungeon1::playersPreviewToggled);
+    add(Qt::Key_F8, [this] { players->table()->setBlackedOut(!players->table()->isBlackedOut()); });
     add(Qt::Key_F6, [this] { players->revealRoom(navigation->onDisplay()); });
     add(Qt::SHIFT | Qt::Key_F6, [this] { players->hideRoom(navigation->onDisplay()); });
     add(Qt::CTRL | Qt::SHIFT | Qt::Key_F6, [this] { players->hideAllRooms(); });

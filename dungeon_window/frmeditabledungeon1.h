@@ -76,6 +76,8 @@ signals:
     void playerViewToggled();
     // Shift+F5: the players' view's choices, offered on the board.
     void playerViewChoicesRequested();
+    // Ctrl+F5: "What the players see" is to be shown, or hidden when it is shown.
+    void playersPreviewToggled();
     // The names, the notes or a marker changed.
     void sessionChanged();
     // Ctrl+Shift+R: "Resume where you left off".

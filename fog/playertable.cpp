@@ -31,3 +31,11 @@ void PlayerTable::moveMarker(int index, const QRectF &place)
     if (previous != place)
         emit markerMoved(index, previous);
 }
+
+void PlayerTable::setBlackedOut(bool blackedOut)
+{
+    if (blackedOut == m_blackedOut)
+        return;
+    m_blackedOut = blackedOut;
+    emit blackoutChanged(blackedOut);
+}

@@ -44,10 +44,16 @@ public:
     // A marker still below the map's last row is off the map, out of sight.
     bool isOnMap(int index) const { return m_markers[index].place.top() < m_mapSize.height(); }
 
+    // F8: the players see nothing at all for a moment; reveals and moves are
+    // still taken and show when the picture comes back.
+    bool isBlackedOut() const { return m_blackedOut; }
+    void setBlackedOut(bool blackedOut);
+
 signals:
     void dungeonChanged();
     void fogChanged();
     void markerMoved(int index, const QRectF &previousPlace);
+    void blackoutChanged(bool blackedOut);
 
 private:
     std::function<QImage()> m_makeMap;
@@ -55,4 +61,5 @@ private:
     QSize m_mapSize;
     QPointer<Fog> m_fog;
     QList<PartyMarker> m_markers;
+    bool m_blackedOut = false;
 };

@@ -83,6 +83,7 @@ PlayerView::PlayerView(PlayerTable *table, QWidget *board)
         update(mapArea());
     });
     connect(table, &PlayerTable::markerMoved, this, &PlayerView::moveMarker);
+    connect(table, &PlayerTable::blackoutChanged, this, qOverload<>(&QWidget::update));
 }
 
 // --- Which screen -------------------------------------------------------------
@@ -276,12 +277,14 @@ void PlayerView::moveMarker(int index, const QRectF &previousPlace)
 void PlayerView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    if (!m_table || m_table->isBlackedOut()) {
+        painter.fillRect(event->rect(), Qt::black);
+        return;
+    }
     const QRect area = mapArea();
     const QRegion around = QRegion(event->rect()).subtracted(area);
     for (const QRect &rect : around)
         painter.fillRect(rect, Qt::black);
-    if (!m_table)
-        return;
     const QRect exposed = event->rect().intersected(area);
     const qreal ratio = m_fogged.devicePixelRatio();
     painter.drawImage(exposed, m_fogged,

@@ -7,6 +7,7 @@
 #include "combat_window/combattracker.h"
 #include "kit/module1.h"
 #include "player_window/playerview.h"
+#include "preview_window/playerspreview.h"
 #include "storage/encounterfiles.h"
 #include "storage/filesteps.h"
 
@@ -47,6 +48,8 @@ private slots:
     void ownDungeonFromTheCommandLine();
     void fightOrder_data();
     void fightOrder();
+    void blackout();
+    void previewCopiesThePlayersScreen();
 
 private:
     const QString m_dungeons = Storage::programFolder() + QStringLiteral("/Dungeons");
@@ -415,6 +418,80 @@ void tst_PlayerView::fightOrder()
     press(Qt::Key_Space);
     QCOMPARE(CombatTracker::instance().orderForPlayers().counter, QStringLiteral("Round 1 \u00B7 Aria"));
     clickControl(control(tracker, "showCounterToPlayers"));
+}
+
+namespace {
+
+bool allBlack(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if ((image.pixel(x, y) & 0xffffff) != 0)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+// F8 blacks the players' screen out at once; what the game master does
+// meanwhile shows when F8 brings the picture back.
+void tst_PlayerView::blackout()
+{
+    PlayerView *view = openPlayerView();
+    QVERIFY(view);
+    showEncounter(1);
+    press(Qt::Key_F6);
+    press(Qt::Key_F8);
+    QVERIFY(allBlack(view->grab().toImage()));
+    showEncounter(12);
+    press(Qt::Key_F6);
+    QVERIFY(allBlack(view->grab().toImage()));
+    press(Qt::Key_F8);
+    QVERIFY(qGray(seenAt(view, Room12).rgb()) >= 240);
+    QVERIFY(qGray(seenAt(view, Room1).rgb()) < 200);
+}
+
+// Ctrl+F5 shows the players' screen small on the board's screen, following
+// each change, and says when it is blacked out or closed.
+void tst_PlayerView::previewCopiesThePlayersScreen()
+{
+    PlayerView *view = openPlayerView();
+    QVERIFY(view);
+    press(Qt::CTRL | Qt::Key_F5);
+    PlayersPreview *preview = PlayersPreview::current();
+    QVERIFY(preview && QTest::qWaitForWindowExposed(preview));
+    QCOMPARE(preview->windowTitle(), QStringLiteral("What the players see"));
+    QCOMPARE(preview->screen(), board()->screen());
+    QVERIFY(board()->isActiveWindow());
+
+    const auto previewed = [preview, view](QPointF mapPoint) {
+        const QSize shown = view->size().scaled(preview->size(), Qt::KeepAspectRatio);
+        const qreal scale = qreal(shown.width()) / view->width();
+        const QSize area = MapSize.scaled(view->size(), Qt::KeepAspectRatio);
+        const QPointF inView = QPointF((view->width() - area.width()) / 2, (view->height() - area.height()) / 2)
+                               + mapPoint * area.width() / MapSize.width();
+        const QPointF at = QPointF((preview->width() - shown.width()) / 2, (preview->height() - shown.height()) / 2)
+                           + inView * scale;
+        return qGray(preview->grab().toImage().pixel(at.toPoint()));
+    };
+    QCOMPARE(previewed(Room12), 0);
+    showEncounter(12);
+    press(Qt::Key_F6);
+    QTRY_COMPARE(previewed(Room12), qGray(seenAt(view, Room12).rgb()));
+
+    press(Qt::Key_F8);
+    QTRY_VERIFY(!allBlack(preview->grab().toImage())); // the caption, on black
+    QCOMPARE(previewed(Room12), 0);
+    press(Qt::Key_F8);
+    QTRY_COMPARE(previewed(Room12), qGray(seenAt(view, Room12).rgb()));
+
+    press(Qt::Key_F5);
+    QVERIFY(!view->isVisible());
+    QTRY_COMPARE(previewed(Room12), 0);
+    press(Qt::CTRL | Qt::Key_F5);
+    QVERIFY(!preview->isVisible());
 }
 
 QTEST_MAIN(tst_PlayerView)
