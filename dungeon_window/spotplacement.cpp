@@ -5,10 +5,12 @@
 #include "kit/spots.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -154,6 +156,7 @@ void SpotPlacement::paintEvent(QPaintEvent *)
             painter.drawPolygon(corners);
         }
     };
+    drawGrid(painter);
     drawOutlines(m_description.rooms, 1);
     drawOutlines(m_description.areas, -1);
     if (!m_outlineInProgress.isEmpty()) {
@@ -162,6 +165,10 @@ void SpotPlacement::paintEvent(QPaintEvent *)
             corners << toView(corner);
         painter.setPen(QPen(Qt::blue, 2, Qt::DashLine));
         painter.drawPolyline(corners);
+    }
+    if (m_measure) {
+        painter.setPen(QPen(Qt::red, 2));
+        painter.drawLine(toView(m_measure->p1()), toView(m_measure->p2()));
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
 
@@ -198,7 +205,10 @@ void SpotPlacement::mousePressEvent(QMouseEvent *event)
     }
     const QPoint at = event->position().toPoint();
     m_dragAt = event->position();
-    if (event->modifiers() & Qt::ControlModifier) {
+    if (event->modifiers() & Qt::ShiftModifier) {
+        const QPointF from = onPicture(event->position());
+        m_measure = QLineF(from, from);
+    } else if (event->modifiers() & Qt::ControlModifier) {
         m_chosen = outlineAt(event->position());
         m_outlineInProgress.clear();
     } else if (const int spot = numberInStrip(at) ? numberInStrip(at) : spotAt(event->position()); spot != 0) {
@@ -215,6 +225,11 @@ void SpotPlacement::mousePressEvent(QMouseEvent *event)
 
 void SpotPlacement::mouseMoveEvent(QMouseEvent *event)
 {
+    if (m_measure) {
+        m_measure->setP2(onPicture(event->position()));
+        update();
+        return;
+    }
     if (m_dragged == 0) {
         forwardToMap(event);
         return;
@@ -229,6 +244,12 @@ void SpotPlacement::mouseMoveEvent(QMouseEvent *event)
 
 void SpotPlacement::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (m_measure) {
+        const QLineF line = *std::exchange(m_measure, std::nullopt);
+        update();
+        measureGrid(line);
+        return;
+    }
     if (m_dragged == 0) {
         forwardToMap(event);
         return;
@@ -280,6 +301,36 @@ void SpotPlacement::removeChosen()
         emit spotsChanged();
     }
     update();
+}
+
+void SpotPlacement::measureGrid(const QLineF &line)
+{
+    const qreal along = std::max(std::abs(line.dx()), std::abs(line.dy()));
+    if (along < Square)
+        return; // a click, not a measure
+    bool ok = false;
+    const int squares = QInputDialog::getInt(this, tr("Grid"), tr("How many squares of the map's grid does the line cross?"),
+                                             std::max(1, qRound(along / 70)), 1, 500, 1, &ok);
+    if (!ok)
+        return;
+    m_description.grid = Dungeon::MapGrid{along / squares, line.p1()};
+    update();
+}
+
+// Faint lines where the grid lies, while they are far enough apart to see.
+void SpotPlacement::drawGrid(QPainter &painter) const
+{
+    if (!m_description.grid)
+        return;
+    const Dungeon::MapGrid &grid = *m_description.grid;
+    const QSizeF size = m_map ? QSizeF(m_map->pictureSize()) : QSizeF(Dungeon::BuiltInMapSize);
+    if (QLineF(toView({0, 0}), toView({grid.size, 0})).length() < 4)
+        return;
+    painter.setPen(QPen(QColor(255, 0, 0, 90), 1));
+    for (qreal x = std::fmod(grid.origin.x(), grid.size); x <= size.width(); x += grid.size)
+        painter.drawLine(toView({x, 0}), toView({x, size.height()}));
+    for (qreal y = std::fmod(grid.origin.y(), grid.size); y <= size.height(); y += grid.size)
+        painter.drawLine(toView({0, y}), toView({size.width(), y}));
 }
 
 void SpotPlacement::wheelEvent(QWheelEvent *event)

@@ -2,7 +2,10 @@
 
 #include "dungeon/dungeondescription.h"
 
+#include <QLineF>
 #include <QWidget>
+
+#include <optional>
 
 class MapView;
 
@@ -15,7 +18,9 @@ class MapView;
 // it) an area, a part of the map that holds no encounter. Ctrl+click chooses
 // the room or area under the pointer; Delete removes the chosen area, and on
 // the built-in map the chosen spot's room; Backspace takes back the last
-// corner. Rooms and areas show faintly. The wheel and the right and middle
+// corner. Rooms and areas show faintly. Shift and a drag across a few
+// squares of the map's own printed grid, then how many they are, give the
+// dungeon its grid, shown faintly. The wheel and the right and middle
 // buttons still zoom and pan an own map beneath. Presses go to nothing else:
 // no encounter is chosen and no marker moves while it is open.
 class SpotPlacement : public QWidget
@@ -64,6 +69,9 @@ private:
     int newAreaNumber() const;                  // 0 when every number is taken
     void closeOutline();
     void removeChosen();
+    // Asks how many grid squares the line crosses along its longer axis.
+    void measureGrid(const QLineF &line);
+    void drawGrid(QPainter &painter) const;
     void forwardToMap(QEvent *event);
 
     Dungeon::DungeonDescription m_description;
@@ -73,4 +81,5 @@ private:
     int m_dragged = 0;  // the number being dragged from the strip or on the map
     QPointF m_dragAt;
     QPolygonF m_outlineInProgress;
+    std::optional<QLineF> m_measure; // map pixels, while Shift and the left button drag
 };

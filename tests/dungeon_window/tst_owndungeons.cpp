@@ -65,6 +65,8 @@ private slots:
     void drawingARoom_data();
     void drawingARoom();
     void escapeLeavesWithoutSaving();
+    void measuringTheGrid_data();
+    void measuringTheGrid();
     void controlsLeaveTheMapFree_data();
     void controlsLeaveTheMapFree();
     void stripLeavesTheMapFree();
@@ -516,6 +518,50 @@ void tst_OwnDungeons::escapeLeavesWithoutSaving()
     QCOMPARE(content(Dungeon::descriptionPath(m_folder)), Description);
     pressAt(board(), inMap(QPointF(50, 100) + fittedOrigin()));
     QCOMPARE(textOf(board(), "Text2"), QStringLiteral("3"));
+}
+
+// Shift and a drag across squares of the map's grid, then how many: the grid
+// is the longer side of the drag over the count, from where the drag began.
+void tst_OwnDungeons::measuringTheGrid_data()
+{
+    QTest::addColumn<QPointF>("from"); // picture pixels
+    QTest::addColumn<QPointF>("to");
+    QTest::addColumn<int>("squares"); // 0: the question is cancelled
+    QTest::addColumn<double>("size");  // 0: no grid stored
+    QTest::newRow("across") << QPointF(100, 100) << QPointF(400, 110) << 3 << 100.0;
+    QTest::newRow("down") << QPointF(500, 200) << QPointF(480, 900) << 10 << 70.0;
+    QTest::newRow("cancelled") << QPointF(100, 100) << QPointF(400, 100) << 0 << 0.0;
+    QTest::newRow("a click measures nothing") << QPointF(100, 100) << QPointF(102, 100) << 1 << 0.0;
+}
+
+void tst_OwnDungeons::measuringTheGrid()
+{
+    QFETCH(QPointF, from);
+    QFETCH(QPointF, to);
+    QFETCH(int, squares);
+    QFETCH(double, size);
+    QTest::keyClick(board(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(placement());
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [squares] {
+        if (auto question = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+            question->setIntValue(squares);
+            squares ? question->accept() : question->reject();
+        }
+    });
+    answer.start(10);
+    QWindow *window = board()->windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, Qt::ShiftModifier, onPicture(from));
+    QTest::mouseMove(window, onPicture(to));
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::ShiftModifier, onPicture(to));
+    QTest::keyClick(placement(), Qt::Key_Return);
+    QTRY_VERIFY(!placement());
+
+    const QJsonObject grid = storedDescription().value("grid").toObject();
+    QCOMPARE(grid.value("size").toDouble(), size);
+    if (size > 0)
+        QCOMPARE(grid.value("origin").toArray().toVariantList(), QVariantList({from.x(), from.y()}));
+    putFile(Dungeon::descriptionPath(m_folder), Description);
 }
 
 // A map the shape of the box: the "Encounter Number" caption and box stand
