@@ -79,23 +79,30 @@ void DungeonChoice::newDungeonFrom(const QString &file)
         QMessageBox::warning(m_board, tr("New dungeon"), error);
         return;
     }
-    QString title = QFileInfo(file).completeBaseName();
-    if (!Import::isOnePageDungeon(file)) {
+    // Asked once the file is known to be usable; a one-page dungeon brings its own.
+    const auto askTitle = [this, &file]() -> std::optional<QString> {
         bool accepted = false;
-        title = QInputDialog::getText(m_board, tr("New dungeon"), tr("Title of the dungeon:"), QLineEdit::Normal,
-                                      title, &accepted);
-        if (!accepted)
-            return;
-    }
+        const QString title = QInputDialog::getText(m_board, tr("New dungeon"), tr("Title of the dungeon:"),
+                                                    QLineEdit::Normal, QFileInfo(file).completeBaseName(), &accepted);
+        return accepted ? std::optional(title) : std::nullopt;
+    };
     int number = 0;
     if (isMapFile) {
-        const Import::ImportResult imported = Import::importMapFile(Storage::programFolder(), file, title);
+        const Import::ImportResult imported = Import::importMapFile(
+                Storage::programFolder(), file, [&file, &askTitle](const QString &suggested) -> std::optional<QString> {
+                    return Import::isOnePageDungeon(file) ? std::optional(suggested) : askTitle();
+                });
+        if (imported.error.isEmpty() && !imported.ok())
+            return; // no title given
         number = imported.number;
         error = imported.error;
         if (const QString notice = Import::leftOutNotice(imported); imported.ok() && !notice.isEmpty())
             QMessageBox::information(m_board, tr("New dungeon"), notice);
     } else {
-        number = Dungeon::createDungeon(Storage::programFolder(), file, title, &error);
+        const std::optional<QString> title = askTitle();
+        if (!title)
+            return;
+        number = Dungeon::createDungeon(Storage::programFolder(), file, *title, &error);
     }
     if (number == 0) {
         QMessageBox::warning(m_board, tr("New dungeon"), error);

@@ -220,6 +220,11 @@ QString leftOutNotice(const ImportResult &result)
 
 ImportResult importMapFile(const QString &programFolder, const QString &path, const QString &title)
 {
+    return importMapFile(programFolder, path, [&title](const QString &) { return std::optional(title); });
+}
+
+ImportResult importMapFile(const QString &programFolder, const QString &path, const TitleQuestion &askTitle)
+{
     ImportResult result;
     QString error;
     const QByteArray bytes = readWhole(path, &error);
@@ -227,12 +232,15 @@ ImportResult importMapFile(const QString &programFolder, const QString &path, co
         result.error = named(path, error);
         return result;
     }
+    const QString suggested = QFileInfo(path).completeBaseName();
     if (isOnePageDungeon(path)) {
         const OnePageRead read = parseOnePageDungeon(bytes);
         if (!read.ok()) {
             result.error = named(path, read.error);
             return result;
         }
+        // It brings its own title; the name given stands in where it has none.
+        const QString title = askTitle(suggested).value_or(suggested);
         result.number = Dungeon::createDungeonWith(programFolder, [&](const QString &folder) {
             return fillFromOnePage(folder, read.dungeon, title, result);
         }, &error);
@@ -242,8 +250,11 @@ ImportResult importMapFile(const QString &programFolder, const QString &path, co
             result.error = named(path, read.error);
             return result;
         }
+        const std::optional<QString> title = askTitle(suggested);
+        if (!title)
+            return result;
         result.number = Dungeon::createDungeonWith(programFolder, [&](const QString &folder) {
-            return fillFromVtt(folder, read.map, title, result);
+            return fillFromVtt(folder, read.map, *title, result);
         }, &error);
     }
     if (!result.ok())

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 // Making a new dungeon from a map file of another program, and writing a
 // dungeon as one.
 namespace Import {
@@ -42,6 +45,12 @@ QString leftOutNotice(const ImportResult &result);
 //   its story.
 // Nothing is left behind when it fails.
 ImportResult importMapFile(const QString &programFolder, const QString &path, const QString &title);
+
+// The title of a Universal VTT file's dungeon, asked once the file has been
+// read, so that nothing is typed for a file that cannot be used; no answer
+// makes nothing (and tells nothing). `suggested` is the file's name.
+using TitleQuestion = std::function<std::optional<QString>(const QString &suggested)>;
+ImportResult importMapFile(const QString &programFolder, const QString &path, const TitleQuestion &askTitle);
 
 // Writes dungeon `number` as a Universal VTT file; the error, empty on success.
 QString exportUniversalVtt(const QString &programFolder, int number, const QString &path);

@@ -71,6 +71,7 @@ private slots:
     void controlsLeaveTheMapFree();
     void stripLeavesTheMapFree();
     void importedMapOpensSpotPlacementAndExports();
+    void unusableMapFileRefusedBeforeTheTitle();
     void importFromTheCommandLine();
 
 private:
@@ -688,6 +689,37 @@ void tst_OwnDungeons::importFromTheCommandLine()
     QCOMPARE(Module1::DungeonOnDisplay->description().spots.size(), 2);
     QTest::keyClick(placement(), Qt::Key_Return);
     QTRY_VERIFY(!placement());
+}
+
+// Ctrl+N with a Universal VTT file that cannot be used says why at once,
+// before a title is typed for it.
+void tst_OwnDungeons::unusableMapFileRefusedBeforeTheTitle()
+{
+    QTemporaryDir files;
+    const QString map = files.filePath("Broken.uvtt");
+    putFile(map, R"({"format": 0.3})");
+    QStringList asked;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto files = qobject_cast<QFileDialog *>(modal)) {
+            asked << QStringLiteral("file");
+            auto name = files->findChild<QLineEdit *>("fileNameEdit");
+            name->setText(map);
+            QTest::keyClick(name, Qt::Key_Return);
+        } else if (auto title = qobject_cast<QInputDialog *>(modal)) {
+            asked << QStringLiteral("title");
+            title->reject();
+        } else if (auto message = qobject_cast<QMessageBox *>(modal)) {
+            asked << QStringLiteral("told");
+            QVERIFY(message->text().contains(QStringLiteral("Broken.uvtt")));
+            message->accept();
+        }
+    });
+    answer.start(10);
+    QTest::keyClick(board(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(asked, QStringList({"file", "told"}));
+    QCOMPARE(Module1::DungeonOnDisplay->number(), OwnMapDungeon);
 }
 
 QTEST_MAIN(tst_OwnDungeons)
