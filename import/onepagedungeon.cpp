@@ -1,6 +1,7 @@
 #include "onepagedungeon.h"
 
-#include <QCoreApplication>
+#include "readerrefusal.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,15 +13,8 @@ namespace Import {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Import", text);
-}
-
-struct Refusal
-{
-    QString reason;
-};
+using Reading::Refusal;
+using Reading::tr;
 
 constexpr int PixelsPerCell = 30;
 constexpr int MaxPictureSide = 8192;

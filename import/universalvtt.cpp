@@ -1,7 +1,8 @@
 #include "universalvtt.h"
 
+#include "readerrefusal.h"
+
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,15 +15,8 @@ namespace Import {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Import", text);
-}
-
-struct Refusal
-{
-    QString reason;
-};
+using Reading::Refusal;
+using Reading::tr;
 
 double numberOf(const QJsonValue &value, const QString &where)
 {
